@@ -1,0 +1,45 @@
+# Shared build helpers.
+
+# A library or program whose output lands in the install tree, found at run time beside the program.
+function(loamix_place_in_install_tree target)
+  set_target_properties(${target} PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY ${LOAMIX_INSTALL_DIR}
+    LIBRARY_OUTPUT_DIRECTORY ${LOAMIX_INSTALL_DIR}
+    BUILD_RPATH "$ORIGIN"
+    INSTALL_RPATH "$ORIGIN")
+endfunction()
+
+# A GoogleTest executable, registered with CTest case by case.
+include(GoogleTest)
+function(loamix_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_compile_definitions(${name} PRIVATE LOAMIX_INSTALL_DIR="${LOAMIX_INSTALL_DIR}"
+    LOAMIX_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()
+
+# A Qt Test executable (windows clicked offscreen).
+function(loamix_qtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
+  target_compile_definitions(${name} PRIVATE LOAMIX_INSTALL_DIR="${LOAMIX_INSTALL_DIR}"
+    LOAMIX_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()
+
+# Packs data/<source> (schema.sql plus one CSV per table) into an encrypted database in the install tree.
+function(loamix_pack_database source out password)
+  file(GLOB inputs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/${source}/*)
+  set(output ${LOAMIX_INSTALL_DIR}/${out})
+  add_custom_command(OUTPUT ${output}
+    COMMAND dbpack --source ${CMAKE_SOURCE_DIR}/data/${source} --password ${password} --out ${output}
+    DEPENDS dbpack ${inputs}
+    COMMENT "Packing ${out}" VERBATIM)
+  string(MAKE_C_IDENTIFIER "db_${out}" tgt)
+  add_custom_target(${tgt} ALL DEPENDS ${output})
+endfunction()

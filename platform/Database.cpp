@@ -1,0 +1,318 @@
+#include "Database.h"
+
+#include "Numbers.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <sqlcipher/sqlite3.h>
+
+namespace lx {
+
+namespace {
+
+QString lastError(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
+
+class Statement {
+public:
+    Statement(sqlite3* db, const QString& sql) : db(db)
+    {
+        const QByteArray utf8 = sql.toUtf8();
+        if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &stmt, nullptr) != SQLITE_OK)
+            throw DatabaseError(lastError(db) + QStringLiteral(" in: ") + sql);
+    }
+    ~Statement() { sqlite3_finalize(stmt); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    void bind(const QVariantList& parameters)
+    {
+        for (int i = 0; i < parameters.size(); ++i)
+            bindOne(i + 1, parameters[i]);
+    }
+
+    void bindOne(int index, const QVariant& v)
+    {
+        int rc;
+        if (v.isNull() || !v.isValid()) {
+            rc = sqlite3_bind_null(stmt, index);
+        } else {
+            switch (v.typeId()) {
+            case QMetaType::Bool:
+            case QMetaType::Int:
+            case QMetaType::LongLong:
+            case QMetaType::UInt:
+            case QMetaType::Short:
+                rc = sqlite3_bind_int64(stmt, index, v.toLongLong());
+                break;
+            case QMetaType::Double:
+            case QMetaType::Float:
+                rc = sqlite3_bind_double(stmt, index, v.toDouble());
+                break;
+            default: {
+                const QByteArray t = v.toString().toUtf8();
+                rc = sqlite3_bind_text(stmt, index, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+            }
+            }
+        }
+        if (rc != SQLITE_OK)
+            throw DatabaseError(lastError(db));
+    }
+
+    // True while a row is ready.
+    bool step()
+    {
+        const int rc = sqlite3_step(stmt);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc == SQLITE_DONE)
+            return false;
+        throw DatabaseError(lastError(db));
+    }
+
+    int columns() const { return sqlite3_column_count(stmt); }
+    QString name(int i) const { return QString::fromUtf8(sqlite3_column_name(stmt, i)); }
+    QVariant value(int i) const
+    {
+        switch (sqlite3_column_type(stmt, i)) {
+        case SQLITE_INTEGER: return QVariant(qlonglong(sqlite3_column_int64(stmt, i)));
+        case SQLITE_FLOAT: return QVariant(sqlite3_column_double(stmt, i));
+        case SQLITE_NULL: return QVariant();
+        default:
+            return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
+                                              sqlite3_column_bytes(stmt, i)));
+        }
+    }
+
+private:
+    sqlite3* db;
+    sqlite3_stmt* stmt = nullptr;
+};
+
+QString quoteIdentifier(const QString& name)
+{
+    QString q = name;
+    q.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + q + u'"';
+}
+
+} // namespace
+
+ConnectionString ConnectionString::parse(const QString& text)
+{
+    ConnectionString cs;
+    for (const QString& part : text.split(u';', Qt::SkipEmptyParts)) {
+        const qsizetype eq = part.indexOf(u'=');
+        if (eq < 0)
+            continue;
+        const QString key = part.left(eq).trimmed();
+        QString value = part.mid(eq + 1).trimmed();
+        if (value.startsWith(u'{') && value.endsWith(u'}'))
+            value = value.mid(1, value.size() - 2);
+        if (key.compare(u"DBQ", Qt::CaseInsensitive) == 0)
+            cs.path = value;
+        else if (key.compare(u"Driver", Qt::CaseInsensitive) == 0)
+            cs.driver = value;
+        else if (key.compare(u"Pwd", Qt::CaseInsensitive) == 0 || key.compare(u"Password", Qt::CaseInsensitive) == 0)
+            cs.password = value;
+        else if (key.compare(u"READONLY", Qt::CaseInsensitive) == 0)
+            cs.readOnly = value.compare(u"True", Qt::CaseInsensitive) == 0 || value == u"1";
+    }
+    return cs;
+}
+
+Connection::~Connection() { Close(); }
+
+void Connection::Open() { Open(ConnectionString); }
+
+void Connection::Open(const QString& connectionString)
+{
+    Close();
+    ConnectionString = connectionString;
+    const lx::ConnectionString cs = lx::ConnectionString::parse(connectionString);
+    if (cs.path.isEmpty())
+        throw DatabaseError(QStringLiteral("The connection string names no database file."));
+    // Opening never creates a file: a missing database is an error, as of old.
+    if (!QFileInfo(cs.path).isFile())
+        throw DatabaseError(QStringLiteral("Could not find file '%1'.").arg(cs.path));
+    const int flags = cs.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    sqlite3* handle = nullptr;
+    const QByteArray path = cs.path.toUtf8();
+    if (sqlite3_open_v2(path.constData(), &handle, flags, nullptr) != SQLITE_OK) {
+        const QString why = handle ? lastError(handle) : QStringLiteral("out of memory");
+        sqlite3_close(handle);
+        throw DatabaseError(QStringLiteral("Could not open '%1': %2").arg(cs.path, why));
+    }
+    const QByteArray key = cs.password.toUtf8();
+    if (!key.isEmpty())
+        sqlite3_key(handle, key.constData(), int(key.size()));
+    // The key is only tried at the first read: read the schema now, so that a wrong
+    // password or a file that is not a database fails here.
+    if (sqlite3_exec(handle, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        const QString why = lastError(handle);
+        sqlite3_close(handle);
+        throw DatabaseError(QStringLiteral("'%1' is not a database or its password is wrong (%2).").arg(cs.path, why));
+    }
+    sqlite3_busy_timeout(handle, 2000);
+    db = handle;
+    readOnly = cs.readOnly;
+}
+
+void Connection::Close()
+{
+    if (db) {
+        sqlite3_close_v2(db);
+        db = nullptr;
+    }
+}
+
+std::unique_ptr<Recordset> Connection::Execute(const QString& sql, const QVariantList& parameters)
+{
+    auto rs = std::make_unique<Recordset>();
+    rs->Open(sql, *this, adOpenForwardOnly, adLockReadOnly, parameters);
+    return rs;
+}
+
+int Connection::ExecuteNonQuery(const QString& sql, const QVariantList& parameters)
+{
+    if (!db)
+        throw DatabaseError(QStringLiteral("The connection is closed."));
+    Statement st(db, sql);
+    st.bind(parameters);
+    while (st.step()) {
+    }
+    return sqlite3_changes(db);
+}
+
+bool Field::isMissing() const
+{
+    return Value.isNull() || (Value.typeId() == QMetaType::QString && Value.toString() == u"Null");
+}
+
+double Field::toDouble() const
+{
+    if (isMissing())
+        return 0.0;
+    if (Value.typeId() == QMetaType::QString)
+        return Val(Value.toString());
+    return Value.toDouble();
+}
+
+QString Field::toText() const
+{
+    if (Value.isNull())
+        return {};
+    if (Value.typeId() == QMetaType::Double)
+        return DoubleText(Value.toDouble());
+    return Value.toString();
+}
+
+void Recordset::Open(const QString& sql, Connection& conn, int, int lockType, const QVariantList& parameters)
+{
+    Close();
+    if (!conn.db)
+        throw DatabaseError(QStringLiteral("The connection is closed."));
+    connection = &conn;
+    QString text = sql;
+    // An updatable recordset over one table keeps each row's rowid to write it back.
+    if (lockType == adLockOptimistic || lockType == adLockPessimistic || lockType == adLockBatchOptimistic) {
+        static const QRegularExpression simple(QStringLiteral("^\\s*SELECT\\s+\\*\\s+FROM\\s+(\\[[^\\]]+\\]|\\w+)(.*)$"),
+                                               QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+        if (const auto m = simple.match(sql); m.hasMatch()) {
+            table = m.captured(1);
+            if (table.startsWith(u'['))
+                table = table.mid(1, table.size() - 2);
+            text = QStringLiteral("SELECT rowid AS \"__rowid\", * FROM ") + m.captured(1) + m.captured(2);
+        }
+    }
+    Statement st(conn.db, text);
+    st.bind(parameters);
+    const int first = table.isEmpty() ? 0 : 1;
+    bool namesRead = false;
+    while (st.step()) {
+        if (!namesRead) {
+            for (int i = first; i < st.columns(); ++i)
+                names << st.name(i);
+            namesRead = true;
+        }
+        Row r;
+        if (first)
+            r.rowid = st.value(0).toLongLong();
+        for (int i = first; i < st.columns(); ++i) {
+            r.fields.push_back(Field{names[i - first], st.value(i)});
+            r.original.push_back(r.fields.back().Value);
+        }
+        rows.push_back(std::move(r));
+    }
+    if (!namesRead)
+        for (int i = first; i < st.columns(); ++i)
+            names << st.name(i);
+    current = 0;
+    open = true;
+}
+
+void Recordset::Close()
+{
+    rows.clear();
+    names.clear();
+    table.clear();
+    current = 0;
+    open = false;
+    connection = nullptr;
+}
+
+void Recordset::MoveNext()
+{
+    if (eof())
+        throw DatabaseError(QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
+    ++current;
+}
+
+Recordset::Row& Recordset::row()
+{
+    if (!open || eof())
+        throw DatabaseError(QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
+    return rows[current];
+}
+
+Field& Recordset::Fields(int position)
+{
+    Row& r = row();
+    if (position < 0 || size_t(position) >= r.fields.size())
+        throw DatabaseError(QStringLiteral("Item cannot be found in the collection (position %1).").arg(position));
+    return r.fields[size_t(position)];
+}
+
+Field& Recordset::Fields(const QString& name)
+{
+    Row& r = row();
+    for (Field& f : r.fields)
+        if (f.Name.compare(name, Qt::CaseInsensitive) == 0)
+            return f;
+    throw DatabaseError(QStringLiteral("Item cannot be found in the collection (%1).").arg(name));
+}
+
+void Recordset::Update()
+{
+    Row& r = row();
+    if (table.isEmpty())
+        throw DatabaseError(QStringLiteral("The recordset cannot be updated."));
+    if (connection->readOnly)
+        throw DatabaseError(QStringLiteral("The database is open read-only."));
+    QStringList sets;
+    QVariantList values;
+    for (size_t i = 0; i < r.fields.size(); ++i) {
+        if (r.fields[i].Value != r.original[i] || r.fields[i].Value.typeId() != r.original[i].typeId()) {
+            sets << quoteIdentifier(r.fields[i].Name) + QStringLiteral(" = ?");
+            values << r.fields[i].Value;
+        }
+    }
+    if (sets.isEmpty())
+        return;
+    values << r.rowid;
+    connection->ExecuteNonQuery(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quoteIdentifier(table), sets.join(u", ")), values);
+    for (size_t i = 0; i < r.fields.size(); ++i)
+        r.original[i] = r.fields[i].Value;
+}
+
+} // namespace lx

@@ -1,0 +1,278 @@
+#include "Services.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QPointer>
+
+#include <random>
+
+namespace lx {
+
+QString displayText(const QString& text)
+{
+    QString s = text;
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(u'\r', u'\n');
+    return s;
+}
+
+QString toQtFilter(const QString& pipeFilter)
+{
+    const QStringList parts = pipeFilter.split(u'|');
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString desc = parts[i].trimmed();
+        QString patterns = parts[i + 1].trimmed();
+        patterns.replace(u';', u' ');
+        const QString suffix = u'(' + patterns + u')';
+        out << (desc.endsWith(suffix) ? desc : desc + u' ' + suffix);
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+namespace {
+
+class QtMessages final : public MessageService {
+public:
+    int msgBox(const QString& text, int style, const QString& title) override
+    {
+        QMessageBox box(QApplication::activeWindow());
+        box.setWindowTitle(title);
+        box.setText(displayText(text));
+        switch (style & 0xF0) {
+        case vbCritical: box.setIcon(QMessageBox::Critical); break;
+        case vbQuestion: box.setIcon(QMessageBox::Question); break;
+        case vbExclamation: box.setIcon(QMessageBox::Warning); break;
+        case vbInformation: box.setIcon(QMessageBox::Information); break;
+        default: break;
+        }
+        struct B { QMessageBox::StandardButton b; int result; };
+        std::vector<B> buttons;
+        switch (style & 0x0F) {
+        case vbOKCancel: buttons = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}}; break;
+        case vbAbortRetryIgnore: buttons = {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry}, {QMessageBox::Ignore, vbIgnore}}; break;
+        case vbYesNoCancel: buttons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}}; break;
+        case vbYesNo: buttons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}}; break;
+        case vbRetryCancel: buttons = {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}}; break;
+        default: buttons = {{QMessageBox::Ok, vbOK}}; break;
+        }
+        QMessageBox::StandardButtons all;
+        for (const B& b : buttons)
+            all |= b.b;
+        box.setStandardButtons(all);
+        const int pressed = box.exec();
+        for (const B& b : buttons)
+            if (pressed == b.b)
+                return b.result;
+        // Closed without a button: the box's escape answer (Cancel or No where offered).
+        for (const B& b : buttons)
+            if (b.result == vbCancel)
+                return vbCancel;
+        return buttons.back().result;
+    }
+
+    // Stand-in until the program installs its own box; the frame replaces it at start-up.
+    int msgs(int count, const QString& title, const QString& message, const QStringList& captions) override
+    {
+        QMessageBox box(QApplication::activeWindow());
+        box.setWindowTitle(title);
+        box.setText(displayText(message));
+        const int n = (count >= 1 && count <= 4) ? count : 3;
+        std::vector<QPushButton*> buttons;
+        for (int i = 0; i < n; ++i)
+            buttons.push_back(box.addButton(captions.value(i), QMessageBox::AcceptRole));
+        for (;;) {
+            box.exec();
+            for (int i = 0; i < n; ++i)
+                if (box.clickedButton() == buttons[size_t(i)])
+                    return i + 1;
+        }
+    }
+};
+
+class QtFileDialogs final : public FileDialogService {
+public:
+    QString openFile(const FileDialogRequest& r) override { return run(r, QFileDialog::AcceptOpen); }
+    QString saveFile(const FileDialogRequest& r) override { return run(r, QFileDialog::AcceptSave); }
+
+private:
+    static QString run(const FileDialogRequest& r, QFileDialog::AcceptMode mode)
+    {
+        QFileDialog dialog(QApplication::activeWindow(), r.title);
+        // The program asks its own overwrite question, and the dialog looks the same everywhere.
+        dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+        dialog.setAcceptMode(mode);
+        dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        const QStringList filters = toQtFilter(r.filter).split(QStringLiteral(";;"), Qt::SkipEmptyParts);
+        if (!filters.isEmpty()) {
+            dialog.setNameFilters(filters);
+            dialog.selectNameFilter(filters.value(qBound(1, r.filterIndex, int(filters.size())) - 1));
+        }
+        if (!r.fileName.isEmpty())
+            dialog.selectFile(r.fileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+};
+
+class QtPrinters final : public PrinterService {
+public:
+    bool choosePrinter(QPrinter& printer, bool allowSelection) override
+    {
+        QPrintDialog dialog(&printer, QApplication::activeWindow());
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, allowSelection);
+        return dialog.exec() == QDialog::Accepted;
+    }
+};
+
+// The program's own help window: a text browser with back and forward.
+class HelpWindow final : public QWidget {
+public:
+    HelpWindow()
+    {
+        setWindowTitle(QStringLiteral("Loamix Help"));
+        resize(820, 640);
+        auto* back = new QToolButton(this);
+        back->setText(QStringLiteral("Back"));
+        auto* forward = new QToolButton(this);
+        forward->setText(QStringLiteral("Forward"));
+        browser = new QTextBrowser(this);
+        browser->setOpenExternalLinks(false);
+        connect(back, &QToolButton::clicked, browser, &QTextBrowser::backward);
+        connect(forward, &QToolButton::clicked, browser, &QTextBrowser::forward);
+        connect(browser, &QTextBrowser::backwardAvailable, back, &QWidget::setEnabled);
+        connect(browser, &QTextBrowser::forwardAvailable, forward, &QWidget::setEnabled);
+        back->setEnabled(false);
+        forward->setEnabled(false);
+        auto* bar = new QHBoxLayout;
+        bar->addWidget(back);
+        bar->addWidget(forward);
+        bar->addStretch();
+        auto* layout = new QVBoxLayout(this);
+        layout->addLayout(bar);
+        layout->addWidget(browser);
+    }
+    QTextBrowser* browser;
+};
+
+class QtHelp final : public HelpViewer {
+public:
+    void showTopic(const QString& helpFolder, const QString& topic) override
+    {
+        QString path = topic;
+        path.replace(u'\\', u'/');
+        while (path.startsWith(u'/'))
+            path.remove(0, 1);
+        QString anchor;
+        if (const qsizetype hash = path.indexOf(u'#'); hash >= 0) {
+            anchor = path.mid(hash + 1);
+            path.truncate(hash);
+        }
+        if (!window)
+            window = new HelpWindow;
+        const QString file = QDir(helpFolder).filePath(path);
+        if (QFileInfo(file).isFile()) {
+            QUrl url = QUrl::fromLocalFile(file);
+            if (!anchor.isEmpty())
+                url.setFragment(anchor);
+            window->browser->setSource(url);
+        } else {
+            window->browser->setHtml(QStringLiteral("<h2>Topic not found</h2><p>The help topic <b>%1</b> is not installed.</p>")
+                                         .arg(path.toHtmlEscaped()));
+        }
+        window->show();
+        window->raise();
+    }
+    void closeAll() override { delete window.data(); }
+
+private:
+    QPointer<HelpWindow> window;
+};
+
+class SystemClock final : public Clock {
+public:
+    SystemClock() { timer.start(); }
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+    qint64 monotonicMs() const override { return timer.elapsed(); }
+
+private:
+    QElapsedTimer timer;
+};
+
+class MersenneRandom final : public RandomSource {
+public:
+    MersenneRandom() : engine(std::random_device{}()) {}
+    float Rnd() override
+    {
+        // 24 random bits: every value a single can hold in [0, 1), never 1 itself.
+        return float(engine() >> 8) / float(1u << 24);
+    }
+    void Randomize(double seed) override { engine.seed(std::uint32_t(std::llround(seed * 1000.0))); }
+
+private:
+    std::mt19937 engine;
+};
+
+class QtLauncher final : public ProgramLauncher {
+public:
+    bool start(const QString& program, const QStringList& arguments) override
+    {
+        return QProcess::startDetached(program, arguments);
+    }
+    QString findOnPath(const QStringList& candidates) const override
+    {
+        for (const QString& c : candidates)
+            if (QString found = QStandardPaths::findExecutable(c); !found.isEmpty())
+                return found;
+        return {};
+    }
+};
+
+// No registry on this system: nothing is found.
+class EmptyLookup final : public SystemLookup {
+public:
+    std::optional<QString> value(const QString&, const QString&) const override { return std::nullopt; }
+};
+
+void installReal(Services& s)
+{
+    s.messages = std::make_unique<QtMessages>();
+    s.fileDialogs = std::make_unique<QtFileDialogs>();
+    s.printers = std::make_unique<QtPrinters>();
+    s.help = std::make_unique<QtHelp>();
+    s.clock = std::make_unique<SystemClock>();
+    s.random = std::make_unique<MersenneRandom>();
+    s.launcher = std::make_unique<QtLauncher>();
+    s.systemLookup = std::make_unique<EmptyLookup>();
+}
+
+} // namespace
+
+Services& services()
+{
+    static Services s = [] {
+        Services made;
+        installReal(made);
+        return made;
+    }();
+    return s;
+}
+
+void resetServices() { installReal(services()); }
+
+} // namespace lx

@@ -1,0 +1,131 @@
+#pragma once
+// Everything modal or outside the program goes through these small interfaces: message
+// boxes, file and printer dialogs, help, the clock, random numbers, other programs and the
+// system-information lookup. The program installs the real Qt implementations; tests
+// install scripted ones (see platform/testing/ScriptedServices.h).
+#include <QAbstractPrintDialog>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace lx {
+
+// Styles and answers of the platform's message box, with their classic values.
+enum MsgBoxStyle : int {
+    vbOKOnly = 0, vbOKCancel = 1, vbAbortRetryIgnore = 2, vbYesNoCancel = 3, vbYesNo = 4, vbRetryCancel = 5,
+    vbCritical = 16, vbQuestion = 32, vbExclamation = 48, vbInformation = 64,
+};
+enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
+
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    // The platform's message box: style is buttons + icon; returns an MsgBoxResult.
+    // A lone CR in the text is a line break.
+    virtual int msgBox(const QString& text, int style, const QString& title) = 0;
+    // The system's own box with 1 to 4 captioned buttons (empty captions are not shown);
+    // returns the 1-based number of the button pressed, never more than the buttons shown.
+    virtual int msgs(int count, const QString& title, const QString& message, const QStringList& captions) = 0;
+};
+
+struct FileDialogRequest {
+    QString title;
+    QString filter;        // "Desc|*.x|Desc2|*.y;*.z"
+    QString fileName;      // initial file name or path
+    int filterIndex = 1;   // 1-based
+};
+
+class FileDialogService {
+public:
+    virtual ~FileDialogService() = default;
+    // The chosen path, or empty when the student cancelled.
+    virtual QString openFile(const FileDialogRequest& request) = 0;
+    virtual QString saveFile(const FileDialogRequest& request) = 0;
+};
+
+// "Desc|*.x|Desc2|*.y" in the form Qt's file dialog takes ("Desc (*.x);;Desc2 (*.y)").
+QString toQtFilter(const QString& pipeFilter);
+
+class PrinterService {
+public:
+    virtual ~PrinterService() = default;
+    // Lets the student choose and configure a printer; false when cancelled.
+    // With allowSelection, the dialog offers "Selection" and printRange() tells the choice.
+    virtual bool choosePrinter(QPrinter& printer, bool allowSelection) = 0;
+};
+
+class HelpViewer {
+public:
+    virtual ~HelpViewer() = default;
+    // Shows a topic path ("html/Simulations/SimTTT.htm#part") of the help folder.
+    virtual void showTopic(const QString& helpFolder, const QString& topic) = 0;
+    virtual void closeAll() = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+    // Milliseconds from a fixed point; never wraps or jumps back.
+    virtual qint64 monotonicMs() const = 0;
+};
+
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    // The next value in [0, 1), as the classic Rnd.
+    virtual float Rnd() = 0;
+    // Reseeds: from the clock in the program, a fixed seed in tests.
+    virtual void Randomize(double seed) = 0;
+};
+
+class ProgramLauncher {
+public:
+    virtual ~ProgramLauncher() = default;
+    // Starts a program without waiting; false when it could not be started.
+    virtual bool start(const QString& program, const QStringList& arguments = {}) = 0;
+    // The first of the candidate program names found on PATH, or empty.
+    virtual QString findOnPath(const QStringList& candidates) const = 0;
+};
+
+// Stands in for the registry values the program looks up (the system-information program).
+class SystemLookup {
+public:
+    virtual ~SystemLookup() = default;
+    virtual std::optional<QString> value(const QString& key, const QString& name) const = 0;
+};
+
+struct Services {
+    std::unique_ptr<MessageService> messages;
+    std::unique_ptr<FileDialogService> fileDialogs;
+    std::unique_ptr<PrinterService> printers;
+    std::unique_ptr<HelpViewer> help;
+    std::unique_ptr<Clock> clock;
+    std::unique_ptr<RandomSource> random;
+    std::unique_ptr<ProgramLauncher> launcher;
+    std::unique_ptr<SystemLookup> systemLookup;
+};
+
+// The process's services; each starts as the real implementation and can be replaced.
+Services& services();
+inline MessageService& messages() { return *services().messages; }
+inline FileDialogService& fileDialogs() { return *services().fileDialogs; }
+inline PrinterService& printers() { return *services().printers; }
+inline HelpViewer& help() { return *services().help; }
+inline Clock& clock() { return *services().clock; }
+inline RandomSource& random() { return *services().random; }
+inline ProgramLauncher& launcher() { return *services().launcher; }
+inline SystemLookup& systemLookup() { return *services().systemLookup; }
+
+// Restores every service to its real implementation.
+void resetServices();
+
+// A lone CR (as message texts use) to the newline a Qt label shows.
+QString displayText(const QString& text);
+
+} // namespace lx

@@ -1,0 +1,212 @@
+#include "platform/Database.h"
+
+#include "DataPacker.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+using namespace lx;
+
+namespace {
+
+QString connectionFor(const QString& path, const QString& password, bool readOnly = false)
+{
+    QString cs = QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=") + password + u';';
+    if (readOnly)
+        cs += QStringLiteral("READONLY=True;");
+    return cs;
+}
+
+// The sample database packed afresh into a temporary folder for each test.
+class Database : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        path = dir.filePath(QStringLiteral("Sample.lxr"));
+        pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/sample"), QStringLiteral("mobkel"), path);
+    }
+    QTemporaryDir dir;
+    QString path;
+};
+
+TEST(ConnectionStringTest, ReadsEveryPartWhateverTheCaseOfItsKeys)
+{
+    const auto cs = ConnectionString::parse(
+        QStringLiteral("DBQ=/tmp/x/LXSandCIDC.lxr;Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;"));
+    EXPECT_EQ(cs.path, u"/tmp/x/LXSandCIDC.lxr");
+    EXPECT_EQ(cs.driver, u"Microsoft Access Driver (*.mdb)");
+    EXPECT_EQ(cs.password, u"mobkel");
+    EXPECT_FALSE(cs.readOnly);
+    const auto ro = ConnectionString::parse(QStringLiteral("dbq=a.lxq; pwd=tarvinduso; ReadOnly=true"));
+    EXPECT_EQ(ro.path, u"a.lxq");
+    EXPECT_EQ(ro.password, u"tarvinduso");
+    EXPECT_TRUE(ro.readOnly);
+}
+
+TEST_F(Database, OpenFailsAtOnceOnAWrongPasswordAMissingFileOrAPlainFile)
+{
+    Connection ok;
+    EXPECT_NO_THROW(ok.Open(connectionFor(path, QStringLiteral("mobkel"))));
+    EXPECT_EQ(ok.State(), adStateOpen);
+
+    QFile plain(dir.filePath(QStringLiteral("notes.lxq")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.write(QByteArray(4096, 'x'));
+    plain.close();
+
+    const QString bad[] = {
+        connectionFor(path, QStringLiteral("wrong")),
+        connectionFor(path, QString()),
+        connectionFor(dir.filePath(QStringLiteral("missing.lxr")), QStringLiteral("mobkel")),
+        connectionFor(plain.fileName(), QStringLiteral("mobkel")),
+    };
+    for (const QString& cs : bad) {
+        Connection c;
+        EXPECT_THROW(c.Open(cs), DatabaseError) << cs.toStdString();
+        EXPECT_EQ(c.State(), adStateClosed);
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("missing.lxr")))) << "opening must not create a file";
+}
+
+TEST_F(Database, PackedFileIsUnreadableWithoutItsKey)
+{
+    const QString cli = QStringLiteral("sqlcipher");
+    QProcess p;
+    p.start(cli, {path, QStringLiteral("SELECT count(*) FROM TestInfo;")});
+    if (!p.waitForStarted())
+        GTEST_SKIP() << "sqlcipher command-line tool not installed";
+    p.waitForFinished();
+    EXPECT_FALSE(p.readAllStandardOutput().contains("3"));
+
+    QProcess k;
+    k.start(cli, {path});
+    k.waitForStarted();
+    k.write("PRAGMA key = 'mobkel';\nSELECT count(*) FROM TestInfo;\n");
+    k.closeWriteChannel();
+    k.waitForFinished();
+    EXPECT_EQ(k.readAllStandardOutput().trimmed(), QByteArray("3"));
+}
+
+TEST_F(Database, ReadsTheReplayStatementInPointOrderWithFieldsByPositionAndName)
+{
+    Connection c;
+    c.Open(connectionFor(path, QStringLiteral("mobkel")));
+    Recordset rs;
+    rs.Open(QStringLiteral("SELECT * from TestResults WHERE TestID = ") + u'\'' + QStringLiteral("bk-100") + u'\'' +
+                QStringLiteral("order by [Point Number]"),
+            c, adOpenDynamic, adLockUnspecified);
+    ASSERT_EQ(rs.RecordCount(), 301) << "text keys match without regard to case";
+    int expected = 1;
+    for (rs.MoveFirst(); !rs.eof(); rs.MoveNext()) {
+        ASSERT_EQ(rs.Fields(2).Value.toInt(), expected++);
+        EXPECT_EQ(rs.Fields(1).toText(), u"BK-100");
+    }
+    EXPECT_EQ(expected, 302);
+    rs.MoveFirst();
+    EXPECT_DOUBLE_EQ(rs.Fields(QStringLiteral("axialstrain")).toDouble(), 0.0);
+    EXPECT_THROW(rs.Fields(9), DatabaseError);
+    EXPECT_THROW(rs.Fields(QStringLiteral("NoSuchColumn")), DatabaseError);
+    while (!rs.eof())
+        rs.MoveNext();
+    EXPECT_THROW(rs.MoveNext(), DatabaseError);
+    EXPECT_THROW(rs.Fields(0), DatabaseError);
+}
+
+TEST_F(Database, RunsTheStatementsOfTheTestWindowsAsWritten)
+{
+    Connection c;
+    c.Open(connectionFor(path, QStringLiteral("mobkel")));
+    struct C { const char* sql; long rows; };
+    const C cases[] = {
+        {"SELECT * FROM TestInfo WHERE ReferenceNumber =5", 1},
+        {"SELECT * FROM TestInfo WHERE ReferenceNumber = 5.1 And [WaterContent(%)] BETWEEN 0 And 100", 0},
+        {"SELECT * FROM TestInfo WHERE ReferenceNumber = 5 And [Sigma3 (kPa)] BETWEEN 50 And 150", 1},
+        {"SELECT * from TestResults WHERE ReferenceNumber = 5 AND TestID = 'BK-100'order by [Point Number]", 301},
+        {"SELECT * from TestResults WHERE ReferenceNumber = 5.1 AND TestID = 'BK-200'", 2},
+        {"SELECT DISTINCT [Reference Number], Reference, Date, [Soil Description] from Reference WHERE [Reference Number] = 5", 1},
+    };
+    for (const C& k : cases) {
+        Recordset rs;
+        rs.Open(QString::fromLatin1(k.sql), c);
+        EXPECT_EQ(rs.RecordCount(), k.rows) << k.sql;
+    }
+    Recordset ref;
+    ref.Open(QString::fromLatin1(cases[5].sql), c);
+    EXPECT_EQ(ref.Fields(QStringLiteral("Soil Description")).toText(), u"Soft clay, \"sample\"");
+}
+
+TEST_F(Database, NullAndTheTextNullAreBothMissing)
+{
+    Connection c;
+    c.Open(connectionFor(path, QStringLiteral("mobkel")));
+    Recordset rs;
+    rs.Open(QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber = ?"), c, adOpenDynamic, adLockUnspecified, {5.1});
+    ASSERT_EQ(rs.RecordCount(), 1);
+    EXPECT_TRUE(rs.Fields(2).isMissing()) << "the text Null";
+    EXPECT_EQ(rs.Fields(2).toDouble(), 0.0);
+    rs.Open(QStringLiteral("SELECT * FROM TestInfo WHERE TestID = ?"), c, adOpenDynamic, adLockUnspecified, {QStringLiteral("ot-050")});
+    ASSERT_EQ(rs.RecordCount(), 1);
+    EXPECT_TRUE(rs.Fields(2).isMissing()) << "a database null";
+    EXPECT_FALSE(rs.Fields(3).isMissing());
+    EXPECT_EQ(rs.Fields(0).Value.typeId(), QMetaType::Double) << "reference numbers are REAL";
+}
+
+TEST_F(Database, BoundParametersAreNeverReadAsSql)
+{
+    Connection c;
+    c.Open(connectionFor(path, QStringLiteral("mobkel")));
+    Recordset rs;
+    rs.Open(QStringLiteral("SELECT * FROM TestInfo WHERE TestID = ?"), c, adOpenDynamic, adLockUnspecified,
+            {QStringLiteral("x' OR '1'='1")});
+    EXPECT_EQ(rs.RecordCount(), 0);
+}
+
+TEST_F(Database, UpdateWritesTheChangedFieldsAndReadOnlyRefusesWrites)
+{
+    {
+        Connection c;
+        c.Open(connectionFor(path, QStringLiteral("mobkel")));
+        Recordset rs;
+        rs.Open(QStringLiteral("SELECT * FROM TestInfo WHERE TestID = 'BK-100'"), c, adOpenDynamic, adLockOptimistic);
+        ASSERT_EQ(rs.fieldCount(), 4) << "the row id stays hidden";
+        rs.Fields(3).Value = 125.0;
+        rs.Update();
+    }
+    {
+        Connection c;
+        c.Open(connectionFor(path, QStringLiteral("mobkel"), true));
+        Recordset rs;
+        rs.Open(QStringLiteral("SELECT * FROM TestInfo WHERE TestID = 'BK-100'"), c, adOpenDynamic, adLockOptimistic);
+        EXPECT_DOUBLE_EQ(rs.Fields(3).toDouble(), 125.0);
+        EXPECT_DOUBLE_EQ(rs.Fields(2).toDouble(), 62.5);
+        rs.Fields(3).Value = 1.0;
+        EXPECT_THROW(rs.Update(), DatabaseError);
+        EXPECT_THROW(c.ExecuteNonQuery(QStringLiteral("DELETE FROM TestInfo")), DatabaseError);
+    }
+    Recordset notUpdatable;
+    Connection c;
+    c.Open(connectionFor(path, QStringLiteral("mobkel")));
+    notUpdatable.Open(QStringLiteral("SELECT * FROM TestInfo"), c);
+    notUpdatable.Fields(3).Value = 1.0;
+    EXPECT_THROW(notUpdatable.Update(), DatabaseError);
+}
+
+TEST(CsvTest, ParsesQuotesEmptyFieldsAndLineEnds)
+{
+    const auto rows = pack::parseCsv(QStringLiteral("a,b,c\r\n1,\"x, \"\"y\"\"\",\n\"\",,3"));
+    ASSERT_EQ(rows.size(), 3u);
+    ASSERT_EQ(rows[1].size(), 3u);
+    EXPECT_EQ(rows[1][1].text, u"x, \"y\"");
+    EXPECT_TRUE(rows[1][2].text.isEmpty());
+    EXPECT_FALSE(rows[1][2].quoted);
+    EXPECT_TRUE(rows[2][0].quoted);
+    EXPECT_EQ(rows[2][2].text, u"3");
+    EXPECT_THROW(pack::parseCsv(QStringLiteral("a,\"b")), std::runtime_error);
+}
+
+} // namespace
