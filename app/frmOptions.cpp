@@ -1,0 +1,3 @@
+#include "frmOptions.h"
+
+frmOptions::frmOptions(QWidget* owner) : QDialog(owner) { setWindowTitle(QStringLiteral("Options")); }
