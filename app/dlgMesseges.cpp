@@ -1,0 +1,3 @@
+#include "dlgMesseges.h"
+
+void installMessageBox() {}
