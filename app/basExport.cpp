@@ -1,9 +1,9 @@
 #include "basExport.h"
 
+#include "platform/SafeFile.h"
 #include "platform/Services.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 bool ExportData(const QString& text)
 {
@@ -33,11 +33,10 @@ bool ExportData(const QString& text)
         break;
     }
 
-    QSaveFile file(path);
-    const QByteArray bytes = text.toUtf8() + "\r\n";
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        lx::messages().msgBox(QStringLiteral("The data could not be written to %1.\r%2").arg(path, file.errorString()),
-                              lx::vbExclamation, QStringLiteral("Export Data"));
+    QString why;
+    if (!lx::writeFileSafely(path, text.toUtf8() + "\r\n", &why)) {
+        lx::messages().msgBox(QStringLiteral("The data could not be written to %1.\r%2").arg(path, why), lx::vbExclamation,
+                              QStringLiteral("Export Data"));
         return false;
     }
     return true;

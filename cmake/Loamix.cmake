@@ -9,12 +9,17 @@ function(loamix_place_in_install_tree target)
     INSTALL_RPATH "$ORIGIN")
 endfunction()
 
-# A GoogleTest executable, registered with CTest case by case.
+# A GoogleTest executable, registered with CTest case by case. With GUI, its main makes a
+# QApplication first (widgets, fonts, pictures).
 include(GoogleTest)
 function(loamix_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  if(ARG_GUI)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} lxguitestmain GTest::gtest GTest::gmock)
+  else()
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  endif()
   target_compile_definitions(${name} PRIVATE LOAMIX_INSTALL_DIR="${LOAMIX_INSTALL_DIR}"
     LOAMIX_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST

@@ -1,0 +1,133 @@
+#include "ExportText.h"
+#include "basExport.h"
+
+#include "platform/testing/ScriptedServices.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+class ExportDataTest : public ::testing::Test {
+protected:
+    lx::testing::ScriptedServices services;
+    QTemporaryDir dir;
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+};
+
+TEST(ExportTextTest, TitleBlankLineHeaderAndOneLinePerPoint)
+{
+    ExportText text(QStringLiteral("CIDC Test on Ottawa sand"), {QStringLiteral("Axial Strain (%)"), QStringLiteral("q (kPa)")});
+    EXPECT_EQ(text.text(), u"CIDC Test on Ottawa sand\n\nNo.\tAxial Strain (%)\tq (kPa)\t");
+    text.addPoint({0.0f, 0.0f});
+    text.addPoint({0.1f, 123.4567f});
+    EXPECT_EQ(text.points(), 2);
+    EXPECT_EQ(text.text(), u"CIDC Test on Ottawa sand\n\nNo.\tAxial Strain (%)\tq (kPa)\t\n1\t0\t0\t\n2\t0.1\t123.4567\t");
+}
+
+TEST_F(ExportDataTest, WritesTheTextAndOneCrLfWhateverTheExtension)
+{
+    ExportText text(QStringLiteral("Title"), {QStringLiteral("A")});
+    text.addPoint({1.5f});
+    services.files->answers = {path("points.xls")};
+    EXPECT_TRUE(ExportData(text.text()));
+    EXPECT_EQ(readAll(path("points.xls")), QByteArray("Title\n\nNo.\tA\t\n1\t1.5\t\r\n"));
+    ASSERT_EQ(services.files->saveCalls.size(), 1u);
+    const lx::FileDialogRequest& r = services.files->saveCalls[0];
+    EXPECT_EQ(r.title, u"Save Data As");
+    EXPECT_TRUE(r.fileName.isEmpty());
+    EXPECT_EQ(r.filterIndex, 1);
+    EXPECT_EQ(r.filter, u"Excel files (*.xls)|*.xls|Lotus 1-2-3 files (*.wk4)|*.wk4|Microsoft Works files (*.wks)|*.wks|Text Files (*.txt)|*.txt");
+    EXPECT_TRUE(services.messages->msgsCalls.empty());
+}
+
+TEST_F(ExportDataTest, NoPointsGivesTitleEmptyLineAndHeader)
+{
+    services.files->answers = {path("empty.txt")};
+    EXPECT_TRUE(ExportData(ExportText(QStringLiteral("T"), {QStringLiteral("x"), QStringLiteral("y")}).text()));
+    EXPECT_EQ(readAll(path("empty.txt")), QByteArray("T\n\nNo.\tx\ty\t\r\n"));
+}
+
+TEST_F(ExportDataTest, AnExistingFileIsOverwrittenOrAnotherChosen)
+{
+    writeFile(path("old.txt"), "old contents");
+    // New File: the dialog comes back with an empty name, then Overwrite on the second choice.
+    services.files->answers = {path("old.txt"), path("old.txt")};
+    services.messages->msgsAnswers = {2, 1};
+    EXPECT_TRUE(ExportData(QStringLiteral("new")));
+    EXPECT_EQ(readAll(path("old.txt")), QByteArray("new\r\n"));
+    ASSERT_EQ(services.messages->msgsCalls.size(), 2u);
+    const lx::testing::MsgsCall& q = services.messages->msgsCalls[0];
+    EXPECT_EQ(q.count, 2);
+    EXPECT_EQ(q.title, u"Export Data");
+    EXPECT_EQ(q.message, u"\r    Selected file already exits.\r    Do you wish to overwrire the file or open a new file?");
+    EXPECT_EQ(q.captions, (QStringList{QStringLiteral("Overwrite"), QStringLiteral("New File"), QString(), QString()}));
+    ASSERT_EQ(services.files->saveCalls.size(), 2u);
+    EXPECT_TRUE(services.files->saveCalls[1].fileName.isEmpty());
+}
+
+TEST_F(ExportDataTest, CancellingAtAnyTimeWritesNothingAndSaysNothing)
+{
+    writeFile(path("keep.txt"), "keep");
+    services.files->answers = {path("keep.txt"), QString()};
+    services.messages->msgsAnswers = {2};
+    EXPECT_FALSE(ExportData(QStringLiteral("new")));
+    EXPECT_EQ(readAll(path("keep.txt")), QByteArray("keep"));
+    EXPECT_TRUE(services.messages->msgBoxCalls.empty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(ExportDataTest, AFailedWriteKeepsTheOldFileAndSaysSo)
+{
+    const QString target = path("data.txt");
+    writeFile(target, "precious");
+    // A file-size limit makes the write fail part-way, for any user, root included.
+    struct rlimit old {};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 64;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    services.files->answers = {target};
+    services.messages->msgsAnswers = {1};
+    const bool written = ExportData(QString(4096, u'x'));
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(readAll(target), QByteArray("precious"));
+    ASSERT_EQ(services.messages->msgBoxCalls.size(), 1u);
+    EXPECT_TRUE(services.messages->msgBoxCalls[0].text.contains(target));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1) << "no temporary file is left behind";
+}
+
+TEST_F(ExportDataTest, AnUnwritablePathIsReportedWithItsName)
+{
+    // A folder in place of the file: no user can write there, root included.
+    QDir(dir.path()).mkdir(QStringLiteral("adir"));
+    services.files->answers = {path("missing-folder/x.txt")};
+    EXPECT_FALSE(ExportData(QStringLiteral("new")));
+    ASSERT_EQ(services.messages->msgBoxCalls.size(), 1u);
+    EXPECT_TRUE(services.messages->msgBoxCalls[0].text.contains(path("missing-folder/x.txt")));
+    EXPECT_FALSE(QFile::exists(path("missing-folder/x.txt")));
+}
+
+} // namespace

@@ -1,0 +1,68 @@
+#include "platform/FormRegistry.h"
+#include "platform/Services.h"
+#include "platform/testing/ScriptedServices.h"
+
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+using namespace lx;
+
+TEST(ServicesTest, PipeFiltersBecomeQtFilters)
+{
+    struct C { const char* pipe; const char* qt; };
+    const C cases[] = {
+        {"Database files (*.lxq)|*.lxq", "Database files (*.lxq)"},
+        {"Rich Text Format|*.rtf|All files|*.*", "Rich Text Format (*.rtf);;All files (*.*)"},
+        {"Excel files (*.xls)|*.xls|Text Files (*.txt)|*.txt", "Excel files (*.xls);;Text Files (*.txt)"},
+        {"Pictures|*.gif;*.jpg", "Pictures (*.gif *.jpg)"},
+        {"", ""},
+    };
+    for (const C& c : cases)
+        EXPECT_EQ(toQtFilter(QString::fromLatin1(c.pipe)), QString::fromLatin1(c.qt)) << c.pipe;
+}
+
+TEST(ServicesTest, ScriptedServicesReplaceAndRestoreTheRealOnes)
+{
+    MessageService* real = &messages();
+    {
+        lx::testing::ScriptedServices scripted;
+        EXPECT_NE(&messages(), real);
+        scripted.messages->msgsAnswers = {2};
+        EXPECT_EQ(messages().msgs(2, QStringLiteral("T"), QStringLiteral("M"), {QStringLiteral("A"), QStringLiteral("B")}), 2);
+        EXPECT_THROW(messages().msgs(1, QStringLiteral("T"), QStringLiteral("M"), {}), std::logic_error);
+        scripted.random->values = {0.25f};
+        EXPECT_EQ(lx::random().Rnd(), 0.25f);
+        const float a = lx::random().Rnd();
+        EXPECT_GE(a, 0.0f);
+        EXPECT_LT(a, 1.0f);
+    }
+    EXPECT_EQ(displayText(QStringLiteral("a\rb\r\nc")), u"a\nb\nc");
+}
+
+TEST(ServicesTest, RealRandomSourceStaysInTheUnitInterval)
+{
+    resetServices();
+    lx::random().Randomize(42);
+    for (int i = 0; i < 10000; ++i) {
+        const float v = lx::random().Rnd();
+        ASSERT_GE(v, 0.0f);
+        ASSERT_LT(v, 1.0f);
+    }
+}
+
+namespace {
+class OnceForm : public QWidget {};
+}
+
+TEST(ServicesTest, SingleInstanceIsMadeOnFirstUseAndForgottenWhenUnloaded)
+{
+    EXPECT_FALSE(SingleInstance<OnceForm>::exists());
+    OnceForm& a = SingleInstance<OnceForm>::get();
+    EXPECT_EQ(&SingleInstance<OnceForm>::get(), &a);
+    SingleInstance<OnceForm>::unload();
+    EXPECT_FALSE(SingleInstance<OnceForm>::exists());
+    OnceForm* b = &SingleInstance<OnceForm>::get();
+    delete b;   // a window that closes itself with WA_DeleteOnClose
+    EXPECT_FALSE(SingleInstance<OnceForm>::exists());
+}
