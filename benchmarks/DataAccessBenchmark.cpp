@@ -1,0 +1,90 @@
+// Opening a reference-style database with its password, reading the 301 points of one
+// test with the replay screen's statement, and building and writing a 301-point export.
+#include "DataPacker.h"
+#include "ExportText.h"
+#include "platform/Database.h"
+#include "platform/SafeFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Fixture {
+    QTemporaryDir dir;
+    QString path;
+    QString connection;
+    Fixture()
+    {
+        path = dir.filePath(QStringLiteral("Sample.lxr"));
+        lx::pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/sample"), QStringLiteral("mobkel"), path);
+        connection = QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;");
+    }
+};
+
+Fixture& fixture()
+{
+    static Fixture f;
+    return f;
+}
+
+const QString replaySql = QStringLiteral("SELECT * from TestResults WHERE TestID = ") + u'\'' + QStringLiteral("BK-100") + u'\''
+                          + QStringLiteral("order by [Point Number]");
+
+void BM_OpenWithPassword(benchmark::State& state)
+{
+    for (auto _ : state) {
+        lx::Connection c;
+        c.Open(fixture().connection);
+        benchmark::DoNotOptimize(c.State());
+    }
+}
+BENCHMARK(BM_OpenWithPassword)->Unit(benchmark::kMillisecond);
+
+void BM_Read301Points(benchmark::State& state)
+{
+    lx::Connection c;
+    c.Open(fixture().connection);
+    float strain[301], stress[301];
+    for (auto _ : state) {
+        lx::Recordset rs;
+        rs.Open(replaySql, c);
+        int n = 0;
+        for (rs.MoveFirst(); !rs.eof() && n < 301; rs.MoveNext(), ++n) {
+            strain[n] = float(rs.Fields(3).toDouble());
+            stress[n] = float(rs.Fields(4).toDouble());
+        }
+        benchmark::DoNotOptimize(strain);
+        benchmark::DoNotOptimize(stress);
+        if (n != 301)
+            state.SkipWithError("expected 301 points");
+    }
+}
+BENCHMARK(BM_Read301Points)->Unit(benchmark::kMicrosecond);
+
+void BM_BuildAndWrite301PointExport(benchmark::State& state)
+{
+    const QString out = fixture().dir.filePath(QStringLiteral("export.txt"));
+    for (auto _ : state) {
+        ExportText text(QStringLiteral("CIDC Test on Ottawa sand"),
+                        {QStringLiteral("Axial Strain (%)"), QStringLiteral("Deviator Stress (kPa)"), QStringLiteral("Volumetric Strain (%)")});
+        for (int i = 0; i < 301; ++i)
+            text.addPoint({i * 0.1f, 150.0f * i / (10.0f + i), -0.01f * i});
+        if (!lx::writeFileSafely(out, text.text().toUtf8() + "\r\n"))
+            state.SkipWithError("write failed");
+    }
+}
+BENCHMARK(BM_BuildAndWrite301PointExport)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
