@@ -28,7 +28,7 @@ int ListView::addColumn(const QString& key, const QString& text, double widthTwi
     setColumnCount(index + 1);
     QTreeWidgetItem* h = headerItem();
     h->setText(index, text);
-    h->setTextAlignment(index, int(a));
+    h->setTextAlignment(index, a);
     setColumnWidth(index, tw(widthTwips));
     return index;
 }
@@ -50,7 +50,7 @@ int ListView::addLine(const QString& text, const QStringList& subItems, const QS
     for (qsizetype i = 0; i < subItems.size(); ++i)
         item->setText(int(i) + 1, subItems[i]);
     for (int c = 0; c < int(alignments.size()); ++c)
-        item->setTextAlignment(c, int(alignments[size_t(c)]));
+        item->setTextAlignment(c, alignments[size_t(c)]);
     addTopLevelItem(item);
     return topLevelItemCount() - 1;
 }
