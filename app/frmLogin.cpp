@@ -53,11 +53,8 @@ frmLogin::frmLogin(QWidget* owner) : QDialog(owner)
     setTabOrder(cmdOK, cmdCancel);
     setTabOrder(cmdCancel, cmdHelp);
 
-    // Enter in a box runs the check once: no button is the dialog's default.
-    for (QPushButton* b : {cmdOK, cmdCancel, cmdHelp})
-        b->setDefault(false);
-    connect(txtUserName, &QLineEdit::returnPressed, this, &frmLogin::cmdOK_Click);
-    connect(txtPassword, &QLineEdit::returnPressed, this, &frmLogin::cmdOK_Click);
+    // Enter in either box presses OK, the default button; on a button, Enter presses that one.
+    cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmLogin::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmLogin::cmdCancel_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &frmLogin::cmdHelp_Click);

@@ -3,6 +3,7 @@
 #include "dlgMesseges.h"
 
 #include "platform/Geometry.h"
+#include "platform/Paths.h"
 #include "platform/Services.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -56,11 +58,19 @@ void saveShot(QWidget* w, const QString& name)
 
 class tst_dlgMesseges : public QObject {
     Q_OBJECT
+    QTemporaryDir install;
+
 private slots:
     void initTestCase()
     {
         QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-        QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
+        // The logo, in a folder spelled otherwise than the program writes it.
+        QVERIFY(install.isValid());
+        QVERIFY(QDir(install.path()).mkpath(QStringLiteral("Pictures/Icons")));
+        QImage logo(32, 32, QImage::Format_ARGB32);
+        logo.fill(Qt::darkBlue);
+        QVERIFY(logo.save(install.filePath(QStringLiteral("Pictures/Icons/lxicon.gif")), "PNG"));
+        lx::setInstallDir(install.path());
     }
 
     void layoutAndAnswerByCount_data()
@@ -114,6 +124,7 @@ private slots:
                             QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) < b->width() - 8, "caption clipped");
                         }
                     }
+                    QVERIFY2(!box->Picture1->pixmap().isNull(), "no logo");
                     QVERIFY2(fits(box->lblTitle), "title clipped");
                     QVERIFY2(fits(box->lblMessege), "message clipped");
                     saveShot(box, QStringLiteral("dlgMesseges-%1").arg(QTest::currentDataTag()).replace(u' ', u'_'));
