@@ -1,11 +1,12 @@
 #include "Services.h"
 
+#include "Paths.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
-#include "Paths.h"
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
