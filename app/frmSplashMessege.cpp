@@ -1,14 +1,147 @@
 #include "frmSplashMessege.h"
 
-#include "platform/FormRegistry.h"
+#include "platform/Colors.h"
+#include "platform/Geometry.h"
+#include "platform/Paths.h"
 
-frmSplashMessege::frmSplashMessege() { setWindowTitle(QStringLiteral("Please Wait")); }
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+// The box's texts are fixed and so are its labels: a face wider than the one it was laid
+// out for gets a smaller size rather than a clipped text.
+void fitText(QLabel* label, const QString& widest)
+{
+    QFont f = label->font();
+    while (f.pointSizeF() > 7 && QFontMetrics(f).horizontalAdvance(widest) > label->width())
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    label->setFont(f);
+}
+
+} // namespace
+
+QPointer<frmSplashMessege>& frmSplashMessege::current()
+{
+    static QPointer<frmSplashMessege> box;
+    return box;
+}
+
+frmSplashMessege* frmSplashMessege::instance() { return current().data(); }
+
+frmSplashMessege::frmSplashMessege() : QWidget(nullptr, Qt::SplashScreen | Qt::WindowStaysOnTopHint)
+{
+    setWindowTitle(QStringLiteral("Please Wait"));
+    setFixedSize(lx::tw(3615), lx::tw(1305));
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setGeometry(lx::twRect(150, 60, 3300, 1110));
+    Frame1->installEventFilter(this);
+
+    Picture1 = new QLabel(Frame1);
+    Picture1->setGeometry(lx::twRect(210, 315, 540, 540));
+    Picture1->setAlignment(Qt::AlignCenter);
+
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(12);
+    font.setBold(true);
+    QPalette grey = palette();
+    grey.setColor(QPalette::WindowText, lx::BgrColor(0x404040));
+
+    lblMessege = new QLabel(Frame1);
+    lblMessege->setGeometry(lx::twRect(945, 420, 1485, 330));
+    lblMessege->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblDots = new QLabel(Frame1);
+    lblDots->setGeometry(lx::twRect(2475, 420, 615, 330));
+    lblDots->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (QLabel* l : {lblMessege, lblDots}) {
+        l->setFont(font);
+        l->setPalette(grey);
+    }
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(500);
+    connect(Timer1, &QTimer::timeout, this, &frmSplashMessege::Timer1_Timer);
+
+    Form_Load();
+}
+
+void frmSplashMessege::Form_Load()
+{
+    const QPixmap logo(lx::installPath(QStringLiteral("\\pictures\\icons\\LXicon.gif")));
+    if (!logo.isNull())
+        Picture1->setPixmap(logo.scaled(Picture1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    lblMessege->setText(QStringLiteral("Please Wait"));
+    lblDots->setText(QStringLiteral("."));
+    fitText(lblMessege, lblMessege->text());
+    fitText(lblDots, QStringLiteral("...."));
+    // One size for both, so that they still read as one line.
+    const qreal size = std::min(lblMessege->font().pointSizeF(), lblDots->font().pointSizeF());
+    for (QLabel* l : {lblMessege, lblDots}) {
+        QFont f = l->font();
+        f.setPointSizeF(size);
+        l->setFont(f);
+    }
+    Timer1->start();
+}
+
+void frmSplashMessege::Timer1_Timer()
+{
+    const QString dots = lblDots->text();
+    if (dots == u"." || dots == u".." || dots == u"...")
+        lblDots->setText(dots + u'.');
+    else
+        lblDots->setText(QStringLiteral("."));
+}
+
+void frmSplashMessege::Form_KeyPress(int) { unloadSelf(); }
+
+void frmSplashMessege::Frame1_Click() { unloadSelf(); }
+
+void frmSplashMessege::keyPressEvent(QKeyEvent* event)
+{
+    if (!event->text().isEmpty()) {
+        Form_KeyPress(event->text().at(0).unicode());
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool frmSplashMessege::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Frame1 && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        Frame1_Click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmSplashMessege::unloadSelf()
+{
+    // Forgotten at once, so a later unloadBox does nothing and showAndPaint makes a new box;
+    // deleted once the handler that called this has returned.
+    if (current() == this)
+        current() = nullptr;
+    Timer1->stop();
+    hide();
+    deleteLater();
+}
 
 void frmSplashMessege::showAndPaint()
 {
-    auto& box = lx::SingleInstance<frmSplashMessege>::get();
-    box.show();
-    box.repaint();
+    if (!current())
+        current() = new frmSplashMessege;
+    frmSplashMessege* box = current();
+    box->show();
+    box->raise();
+    box->repaint();
 }
 
-void frmSplashMessege::unloadBox() { lx::SingleInstance<frmSplashMessege>::unload(); }
+void frmSplashMessege::unloadBox() { delete current().data(); }

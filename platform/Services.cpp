@@ -1,5 +1,7 @@
 #include "Services.h"
 
+#include "Paths.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -140,23 +142,79 @@ public:
     }
 };
 
+// A page for a topic that is not installed, so that a bad link never leaves a blank window.
+QString notFoundPage(const QString& topic)
+{
+    return QStringLiteral("<html><head><title>Topic not found</title></head><body>"
+                          "<h2>Topic not found</h2><p>The help topic <b>%1</b> is not installed.</p>"
+                          "<p>Use Back to return to the previous page.</p></body></html>")
+        .arg(topic.toHtmlEscaped());
+}
+
+// Reads pages and pictures of the help folder, matching names without regard to case as
+// the help file did; anything outside the folder or missing gives the not-found page.
+class HelpBrowser final : public QTextBrowser {
+public:
+    explicit HelpBrowser(QWidget* parent) : QTextBrowser(parent) {}
+    QString helpFolder;
+
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        const QUrl url = name.isRelative() ? source().resolved(name) : name;
+        const QString file = url.isLocalFile() ? locate(url.toLocalFile()) : QString();
+        if (!file.isEmpty()) {
+            QFile f(file);
+            if (f.open(QIODevice::ReadOnly))
+                return f.readAll();
+        }
+        if (type == QTextDocument::HtmlResource)
+            return notFoundPage(topicOf(url));
+        return {};
+    }
+
+    // The file of a path inside the help folder, or empty.
+    QString locate(const QString& path) const
+    {
+        if (helpFolder.isEmpty())
+            return {};
+        const QString relative = QDir(helpFolder).relativeFilePath(path);
+        if (relative.startsWith(QStringLiteral("..")) || QDir::isAbsolutePath(relative))
+            return {};
+        const QString found = resolveCaseInsensitive(helpFolder, relative);
+        return QFileInfo(found).isFile() ? found : QString();
+    }
+
+    QString topicOf(const QUrl& url) const
+    {
+        if (!url.isLocalFile())
+            return url.toString();
+        return helpFolder.isEmpty() ? url.toLocalFile() : QDir(helpFolder).relativeFilePath(url.toLocalFile());
+    }
+};
+
 // The program's own help window: a text browser with back and forward.
 class HelpWindow final : public QWidget {
 public:
     HelpWindow()
     {
+        setObjectName(QStringLiteral("HelpWindow"));
         setWindowTitle(QStringLiteral("Loamix Help"));
         resize(820, 640);
-        auto* back = new QToolButton(this);
+        back = new QToolButton(this);
         back->setText(QStringLiteral("Back"));
-        auto* forward = new QToolButton(this);
+        forward = new QToolButton(this);
         forward->setText(QStringLiteral("Forward"));
-        browser = new QTextBrowser(this);
+        browser = new HelpBrowser(this);
+        browser->setObjectName(QStringLiteral("helpBrowser"));
         browser->setOpenExternalLinks(false);
         connect(back, &QToolButton::clicked, browser, &QTextBrowser::backward);
         connect(forward, &QToolButton::clicked, browser, &QTextBrowser::forward);
         connect(browser, &QTextBrowser::backwardAvailable, back, &QWidget::setEnabled);
         connect(browser, &QTextBrowser::forwardAvailable, forward, &QWidget::setEnabled);
+        connect(browser, &QTextBrowser::sourceChanged, this, [this] {
+            const QString title = browser->documentTitle();
+            setWindowTitle(title.isEmpty() ? QStringLiteral("Loamix Help") : QStringLiteral("Loamix Help - ") + title);
+        });
         back->setEnabled(false);
         forward->setEnabled(false);
         auto* bar = new QHBoxLayout;
@@ -167,13 +225,16 @@ public:
         layout->addLayout(bar);
         layout->addWidget(browser);
     }
-    QTextBrowser* browser;
+    HelpBrowser* browser;
+    QToolButton* back;
+    QToolButton* forward;
 };
 
 class QtHelp final : public HelpViewer {
 public:
     void showTopic(const QString& helpFolder, const QString& topic) override
     {
+        // "html\Page.htm" and "/html/Page.htm#part" both name a page of the help folder.
         QString path = topic;
         path.replace(u'\\', u'/');
         while (path.startsWith(u'/'))
@@ -185,15 +246,16 @@ public:
         }
         if (!window)
             window = new HelpWindow;
-        const QString file = QDir(helpFolder).filePath(path);
-        if (QFileInfo(file).isFile()) {
-            QUrl url = QUrl::fromLocalFile(file);
+        HelpBrowser* browser = window->browser;
+        browser->helpFolder = helpFolder.isEmpty() ? QString() : QDir::cleanPath(QDir(helpFolder).absolutePath());
+        if (browser->helpFolder.isEmpty()) {
+            // No help folder: the topic is looked up nowhere, least of all in the current directory.
+            browser->setHtml(notFoundPage(path));
+        } else {
+            QUrl url = QUrl::fromLocalFile(resolveCaseInsensitive(browser->helpFolder, path));
             if (!anchor.isEmpty())
                 url.setFragment(anchor);
-            window->browser->setSource(url);
-        } else {
-            window->browser->setHtml(QStringLiteral("<h2>Topic not found</h2><p>The help topic <b>%1</b> is not installed.</p>")
-                                         .arg(path.toHtmlEscaped()));
+            browser->setSource(url);
         }
         window->show();
         window->raise();

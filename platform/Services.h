@@ -62,7 +62,9 @@ public:
 class HelpViewer {
 public:
     virtual ~HelpViewer() = default;
-    // Shows a topic path ("html/Simulations/SimTTT.htm#part") of the help folder.
+    // Shows a topic path of the help folder ("html/Simulations/SimTTT.htm#part", '\' or
+    // '/', a leading '/' ignored, names matched without regard to case). A topic that is
+    // not there, or an empty folder, shows a "not found" page. Never changes directory.
     virtual void showTopic(const QString& helpFolder, const QString& topic) = 0;
     virtual void closeAll() = 0;
 };

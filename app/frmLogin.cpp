@@ -1,0 +1,148 @@
+#include "frmLogin.h"
+
+#include "basGlobal.h"
+#include "basHTMLHelp.h"
+
+#include "platform/Database.h"
+#include "platform/Geometry.h"
+#include "platform/Services.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+void placeWithTip(QWidget* w, double left, double top, double width, double height, const QString& tip)
+{
+    w->setGeometry(lx::twRect(left, top, width, height));
+    w->setToolTip(tip);
+}
+
+} // namespace
+
+frmLogin::frmLogin(QWidget* owner) : QDialog(owner)
+{
+    setWindowTitle(QStringLiteral("Login"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    setFont(font);
+    setFixedSize(lx::tw(4455), lx::tw(1605));
+
+    lblLabels[0] = new QLabel(QStringLiteral("&User Name:"), this);
+    placeWithTip(lblLabels[0], 345, 150, 1080, 255, QStringLiteral("User: Put Your NetID"));
+    txtUserName = new QLineEdit(this);
+    placeWithTip(txtUserName, 1545, 135, 2325, 285, QStringLiteral("User: Enter Loa-mix user ID"));
+    lblLabels[1] = new QLabel(QStringLiteral("&Password:"), this);
+    placeWithTip(lblLabels[1], 345, 540, 1080, 255, QStringLiteral("Password: Leave Empty"));
+    txtPassword = new QLineEdit(this);
+    txtPassword->setEchoMode(QLineEdit::Password);
+    placeWithTip(txtPassword, 1545, 525, 2325, 285, QStringLiteral("Enter Loa-mix Password"));
+    lblLabels[0]->setBuddy(txtUserName);
+    lblLabels[1]->setBuddy(txtPassword);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    placeWithTip(cmdOK, 240, 1080, 1215, 375, QStringLiteral("Validate and Login"));
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    placeWithTip(cmdCancel, 1680, 1080, 1215, 375, QStringLiteral("Exit, Press F1 for Help"));
+    cmdHelp = new QPushButton(QStringLiteral("Help"), this);
+    placeWithTip(cmdHelp, 3120, 1080, 1095, 375, QString());
+
+    setTabOrder(txtUserName, txtPassword);
+    setTabOrder(txtPassword, cmdOK);
+    setTabOrder(cmdOK, cmdCancel);
+    setTabOrder(cmdCancel, cmdHelp);
+
+    // Enter in either box presses OK, the default button; on a button, Enter presses that one.
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmLogin::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmLogin::cmdCancel_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmLogin::cmdHelp_Click);
+
+    Form_Load();
+}
+
+frmLogin::~frmLogin() { Form_Unload(); }
+
+QString frmLogin::connectionString()
+{
+    return QStringLiteral("DBQ=") + basGlobal::TempPath + QStringLiteral("Users.lxu;")
+           + QStringLiteral("Driver={Microsoft Access Driver (*.mdb)};") + QStringLiteral("Pwd=mobkel;READONLY=True");
+}
+
+bool frmLogin::isLoaded() const { return connection && connection->State() == lx::adStateOpen; }
+
+void frmLogin::Form_Load()
+{
+    auto opened = std::make_unique<lx::Connection>();
+    try {
+        opened->Open(connectionString());
+        connection = std::move(opened);
+    } catch (const lx::DatabaseError& e) {
+        OK = false;
+        lx::messages().msgBox(QStringLiteral("The list of users cannot be read.\r%1").arg(e.message()), lx::vbCritical,
+                              QStringLiteral("Login"));
+    }
+}
+
+void frmLogin::Form_Unload()
+{
+    if (recordset && recordset->isOpen())
+        recordset->Close();
+    recordset.reset();
+    if (connection && connection->State() == lx::adStateOpen)
+        connection->Close();
+    connection.reset();
+}
+
+void frmLogin::cmdOK_Click()
+{
+    if (!isLoaded()) {
+        OK = false;
+        lx::messages().msgBox(QStringLiteral("The list of users cannot be read."), lx::vbCritical, QStringLiteral("Login"));
+        return;
+    }
+    // The typed texts are bound, never written into the statement.
+    const QString u = txtUserName->text();
+    const QString p = txtPassword->text();
+    long n = 0;
+    try {
+        recordset = connection->Execute(QStringLiteral("SELECT COUNT (*) FROM MemberInfo WHERE UserName=? AND Password=?"),
+                                        {u, p});
+        if (!recordset->eof())
+            n = long(recordset->Fields(0).toDouble());
+    } catch (const lx::DatabaseError& e) {
+        lx::messages().msgBox(QStringLiteral("The list of users cannot be read.\r%1").arg(e.message()), lx::vbCritical,
+                              QStringLiteral("Login"));
+        return;
+    }
+    if (n < 1) {
+        lx::messages().msgBox(QStringLiteral("Invalid user name/password."), lx::vbOKOnly, QString());
+        return;
+    }
+    basGlobal::CurrentUserName = txtUserName->text();
+    OK = true;
+    Form_Unload();
+    done(QDialog::Accepted);
+}
+
+void frmLogin::cmdCancel_Click()
+{
+    OK = false;
+    // Hidden, not unloaded: the connection stays open until the window goes.
+    done(QDialog::Rejected);
+}
+
+void frmLogin::cmdHelp_Click() { ShowHelpTopicQuiet(2, QStringLiteral("/html/Login.htm")); }
+
+int frmLogin::exec()
+{
+    if (!isLoaded())
+        return QDialog::Rejected;
+    return QDialog::exec();
+}
+
+void frmLogin::setVisible(bool visible)
+{
+    QDialog::setVisible(visible && isLoaded());
+}
