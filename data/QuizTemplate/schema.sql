@@ -1,0 +1,28 @@
+-- The empty master copy of a student's quiz score file: written by tools/gendata (quiz).
+-- Columns are used by position; only QuizID is named in the program's SQL.
+CREATE TABLE UserInfo (
+  UserLastName TEXT,
+  UserFirstName TEXT,
+  UserPassword TEXT,
+  TotalScore REAL,
+  TotalMaxScore INTEGER
+);
+CREATE TABLE QuizInfo (
+  QuizID INTEGER,
+  Description TEXT,
+  AttemptsUsed INTEGER,
+  MaxAttempts INTEGER,
+  BankSize INTEGER,
+  QuestionsAsked INTEGER,
+  LastAttempted INTEGER,
+  LastCorrect REAL,
+  LastStart INTEGER,
+  MarksPerQuestion INTEGER
+);
+CREATE TABLE QuestionSeq (
+  QuizID INTEGER,
+  Slot INTEGER,
+  DisplayOrder INTEGER,
+  CorrectOption INTEGER,
+  ChosenOption INTEGER
+);
