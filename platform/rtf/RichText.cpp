@@ -176,30 +176,30 @@ void RichText::setSelRTF(const QString& rtf)
 
 int RichText::find(const QString& what, int start, int end, int options)
 {
-    QTextDocument* doc = document();
-    if (!doc || what.isEmpty())
+    if (!document() || what.isEmpty())
         return -1;
-    const int n = length();
-    if (end < 0 || end > n)
-        end = n;
+    const QString hay = text();
+    const qsizetype n = what.size();
+    if (end < 0 || end > hay.size())
+        end = int(hay.size());
     start = std::max(start, 0);
-    if (start > end)
-        return -1;
-    QTextDocument::FindFlags flags;
-    if (options & rtfWholeWord)
-        flags |= QTextDocument::FindWholeWords;
-    if (options & rtfMatchCase)
-        flags |= QTextDocument::FindCaseSensitively;
-    const QTextCursor found = doc->find(what, start, flags);
-    if (found.isNull() || found.selectionEnd() > end)
-        return -1;
-    if (!(options & rtfNoHighlight)) {
-        QTextCursor c = cursor();
-        c.setPosition(found.selectionStart());
-        c.setPosition(found.selectionEnd(), QTextCursor::KeepAnchor);
-        setCursor(c);
+    const Qt::CaseSensitivity cs = options & rtfMatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    // A whole word is bounded where the searched text itself begins or ends with a word
+    // character, so "Help File:" is found before the name that follows it, but "A:" not
+    // inside "DATA:".
+    const auto isWord = [](QChar c) { return c.isLetterOrNumber() || c == u'_'; };
+    const bool boundedBefore = (options & rtfWholeWord) && isWord(what.front());
+    const bool boundedAfter = (options & rtfWholeWord) && isWord(what.back());
+    for (qsizetype i = hay.indexOf(what, start, cs); i >= 0 && i + n <= end; i = hay.indexOf(what, i + 1, cs)) {
+        if (boundedBefore && i > 0 && isWord(hay[i - 1]))
+            continue;
+        if (boundedAfter && i + n < hay.size() && isWord(hay[i + n]))
+            continue;
+        if (!(options & rtfNoHighlight))
+            select(int(i), int(n));
+        return int(i);
     }
-    return found.selectionStart();
+    return -1;
 }
 
 bool RichText::loadFile(const QString& path, QString* error)

@@ -61,9 +61,11 @@ public:
     void setSelRTF(const QString& rtf);
 
     // Position of the first match of what that starts at or after start and ends at or
-    // before end (-1: the end of the text), or -1. rtfWholeWord: no letter or digit touches
-    // the match on either side; rtfMatchCase: case counts; without rtfNoHighlight the match
-    // becomes the selection. A match never spans a paragraph end.
+    // before end (-1: the end of the text), or -1; what may hold '\n' for a paragraph end.
+    // rtfWholeWord: where what begins with a letter, digit or '_', none may stand before
+    // the match, and where it ends with one, none after it ("A:" is not found inside
+    // "DATA:", "Help File:" is found in "Help File:Quiz1.htm"); rtfMatchCase: case counts;
+    // without rtfNoHighlight the match becomes the selection.
     int find(const QString& what, int start = 0, int end = -1, int options = 0);
 
     // Loads a file: RTF when it starts with "{\rtf", otherwise plain text (UTF-8 when it is

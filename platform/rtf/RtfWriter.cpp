@@ -36,7 +36,10 @@ public:
         from = std::clamp(from, 0, last);
         to = std::clamp(to, from, last);
         QTextBlock block = document.findBlock(from);
-        for (bool first = true; block.isValid() && (first || block.position() < to); block = block.next(), first = false) {
+        // The paragraph at `to` is written only when it is the empty last one of the document,
+        // whose format a whole document keeps.
+        for (bool first = true; block.isValid() && (first || block.position() < to || to == last);
+             block = block.next(), first = false) {
             paragraphFormat(block.blockFormat());
             for (auto it = block.begin(); !it.atEnd(); ++it) {
                 const QTextFragment frag = it.fragment();

@@ -1,5 +1,7 @@
 #pragma once
 // What a test compares of a document: its text and the effective format of each character.
+#include <gtest/gtest.h>
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -70,6 +72,26 @@ inline QString text(const QTextDocument& doc)
     QString s = doc.toRawText();
     s.replace(QChar::ParagraphSeparator, u'\n');
     return s;
+}
+
+// Same text, same look of every character, same paragraph formats.
+inline void expectSameDocument(const QTextDocument& expected, const QTextDocument& actual, const char* name)
+{
+    ASSERT_EQ(text(actual), text(expected)) << name;
+    const QString raw = expected.toRawText();
+    for (int i = 0; i < raw.size(); ++i)
+        if (raw[i] != QChar::ParagraphSeparator)
+            EXPECT_EQ(lookAt(actual, i), lookAt(expected, i)) << name << " at " << i;
+    ASSERT_EQ(actual.blockCount(), expected.blockCount()) << name;
+    for (QTextBlock a = actual.begin(), e = expected.begin(); e.isValid(); a = a.next(), e = e.next()) {
+        const QTextBlockFormat fa = a.blockFormat(), fe = e.blockFormat();
+        EXPECT_EQ(fa.alignment() & Qt::AlignHorizontal_Mask, fe.alignment() & Qt::AlignHorizontal_Mask) << name;
+        EXPECT_DOUBLE_EQ(fa.leftMargin(), fe.leftMargin()) << name;
+        EXPECT_DOUBLE_EQ(fa.rightMargin(), fe.rightMargin()) << name;
+        EXPECT_DOUBLE_EQ(fa.textIndent(), fe.textIndent()) << name;
+        EXPECT_DOUBLE_EQ(fa.topMargin(), fe.topMargin()) << name;
+        EXPECT_DOUBLE_EQ(fa.bottomMargin(), fe.bottomMargin()) << name;
+    }
 }
 
 } // namespace rtftest
