@@ -569,7 +569,9 @@ private:
             return;
         flushRun();
         const QTextBlockFormat host = cursor_.blockFormat();
-        cursor_.setBlockFormat(blockFormat(top().para));
+        const QTextBlockFormat own = blockFormat(top().para);
+        if (own != host)
+            cursor_.setBlockFormat(own);
         cursor_.insertBlock(host, charFormat(top().chr));
     }
 

@@ -79,9 +79,11 @@ inline void expectSameDocument(const QTextDocument& expected, const QTextDocumen
 {
     ASSERT_EQ(text(actual), text(expected)) << name;
     const QString raw = expected.toRawText();
-    for (int i = 0; i < raw.size(); ++i)
-        if (raw[i] != QChar::ParagraphSeparator)
-            EXPECT_EQ(lookAt(actual, i), lookAt(expected, i)) << name << " at " << i;
+    for (int i = 0; i < raw.size(); ++i) {
+        if (raw[i] == QChar::ParagraphSeparator)
+            continue;
+        EXPECT_EQ(lookAt(actual, i), lookAt(expected, i)) << name << " at " << i;
+    }
     ASSERT_EQ(actual.blockCount(), expected.blockCount()) << name;
     for (QTextBlock a = actual.begin(), e = expected.begin(); e.isValid(); a = a.next(), e = e.next()) {
         const QTextBlockFormat fa = a.blockFormat(), fe = e.blockFormat();
