@@ -52,6 +52,11 @@ public:
             }
             const int separator = block.position() + block.length() - 1;
             if (separator >= from && separator < to) {
+                // LibreOffice moves a paragraph end that is still raised or lowered.
+                if (run_.script != 0) {
+                    word("nosupersub");
+                    run_.script = 0;
+                }
                 body_ += "\\par\r\n";
                 space_ = false;
             }

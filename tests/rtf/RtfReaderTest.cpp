@@ -72,6 +72,34 @@ TEST(RtfReader, SkipsEverythingOfAWordProcessorThatIsNotText)
     EXPECT_FALSE(lookAt(doc, posOf(doc, QStringLiteral("now"))).underline);
 }
 
+TEST(RtfReader, ReadsWhatAnOfficeSuiteWrites)
+{
+    QTextDocument doc;
+    readRtf(doc, QByteArray(LibreOfficeSample));
+    ASSERT_EQ(text(doc), QString::fromUtf8("Consolidation notes\n"
+                                           "Effective stress \u03C3\u2032 = \u03C3 \u2212 u \u2264 100 kPa \u20AC "
+                                           "\u201Cquoted\u201D caf\u00E9 \u00BDm3\n"
+                                           "Tabs:\ta\tb\u2028second line {braces} back\\slash \U0001F600 \u4E2D\u6587 italic\n"
+                                           "\nafter empty\n"));
+    const CharLook title = lookAt(doc, 0);
+    EXPECT_TRUE(title.bold);
+    EXPECT_EQ(title.fg, QColor(200, 0, 0));
+    EXPECT_DOUBLE_EQ(title.points, 16.0);
+    EXPECT_EQ(title.family, QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(doc.begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    const QTextBlockFormat body = doc.begin().next().blockFormat();
+    EXPECT_DOUBLE_EQ(body.leftMargin(), 30.0);
+    EXPECT_DOUBLE_EQ(body.textIndent(), -15.0);
+    const CharLook effective = lookAt(doc, posOf(doc, QStringLiteral("Effective")));
+    EXPECT_FALSE(effective.bold);
+    EXPECT_FALSE(effective.fg.isValid());
+    EXPECT_EQ(effective.family, QStringLiteral("Sans Serif"));
+    EXPECT_DOUBLE_EQ(effective.points, 9.0);
+    EXPECT_EQ(lookAt(doc, posOf(doc, QStringLiteral("m3")) + 1).script, 1);
+    const CharLook italic = lookAt(doc, posOf(doc, QStringLiteral("italic")));
+    EXPECT_TRUE(italic.italic && italic.underline);
+}
+
 struct TextCase {
     const char* body;      // inside {\rtf1\ansi ...}
     const char* expected;  // UTF-8, paragraph ends as \n

@@ -40,4 +40,35 @@ inline constexpr const char* WordSample =
     "{\\footnote \\pard\\plain note}\r\n"
     "}";
 
+// As an office suite saves a short formatted note (its own styles, page styles, \uc0 pairs).
+inline constexpr const char* LibreOfficeSample = R"rtf({\rtf1\ansi\deff3\adeflang1025
+{\fonttbl{\f0\froman\fprq2\fcharset0 Times New Roman;}{\f1\froman\fprq2\fcharset2 Symbol;}{\f2\fswiss\fprq2\fcharset0 Arial;}{\f3\froman\fprq2\fcharset0 Liberation Serif{\*\falt Times New Roman};}{\f4\fswiss\fprq2\fcharset0 Liberation Sans{\*\falt Arial};}{\f5\froman\fprq2\fcharset0 Sans Serif{\*\falt Arial};}{\f6\fnil\fprq2\fcharset0 DejaVu Sans;}}
+{\colortbl;\red0\green0\blue0;\red0\green0\blue255;\red0\green255\blue255;\red0\green255\blue0;\red255\green0\blue255;\red255\green0\blue0;\red255\green255\blue0;\red255\green255\blue255;\red0\green0\blue128;\red0\green128\blue128;\red0\green128\blue0;\red128\green0\blue128;\red128\green0\blue0;\red128\green128\blue0;\red128\green128\blue128;\red192\green192\blue192;\red200\green0\blue0;}
+{\stylesheet{\s0\snext0\rtlch\af6\afs24\alang1081 \ltrch\lang1033\langfe2052\hich\af3\loch\nowidctlpar\hyphpar0\ltrpar\cf0\f3\fs24\lang1033\kerning1\dbch\af6\langfe2052 Normal;}
+{\s15\sbasedon0\snext16\rtlch\af6\afs28 \ltrch\hich\af4\loch\sb240\sa120\keepn\f4\fs28\dbch\af6 Heading;}
+{\s16\sbasedon0\snext16\loch\sl276\slmult1\sb0\sa140 Text Body;}
+{\s17\sbasedon16\snext17\loch\sl276\slmult1\sb0\sa140 List;}
+{\s18\sbasedon0\snext18\rtlch\afs24\ai \ltrch\loch\sb120\sa120\noline\fs24\i Caption;}
+{\s19\sbasedon0\snext19\loch\noline Index;}
+}{\*\generator LibreOffice/7.4.7.2$Linux_X86_64 LibreOffice_project/40$Build-2}{\info{\creatim\yr0\mo0\dy0\hr0\min0}{\revtim\yr0\mo0\dy0\hr0\min0}{\printim\yr0\mo0\dy0\hr0\min0}}{\*\userprops}\deftab720
+\hyphauto1\viewscale100
+{\*\pgdsctbl
+{\pgdsc0\pgdscuse451\pgwsxn12240\pghsxn15840\marglsxn1440\margrsxn1440\margtsxn1440\margbsxn1440\pgdscnxt0 Default Page Style;}}
+\formshade\paperh15840\paperw12240\margl1440\margr1440\margt1440\margb1440\sectd\sbknone\pgndec\sftnnar\saftnnrlc\sectunlocked1\pgwsxn12240\pghsxn15840\marglsxn1440\margrsxn1440\margtsxn1440\margbsxn1440\ftnbj\ftnstart1\ftnrstcont\ftnnar\aenddoc\aftnrstcont\aftnstart1\aftnnrlc
+{\*\ftnsep\chftnsep}\pgndec\pard\plain \s0\rtlch\af6\afs24\alang1081 \ltrch\lang1033\langfe2052\hich\af3\loch\nowidctlpar\hyphpar0\ltrpar\cf0\f3\fs24\lang1033\kerning1\dbch\af6\langfe2052\qc\ltrpar{\loch\cf17\fs32\b\loch
+Consolidation notes}
+\par \pard\plain \s0\rtlch\af6\afs24\alang1081 \ltrch\lang1033\langfe2052\hich\af3\loch\nowidctlpar\hyphpar0\ltrpar\cf0\f3\fs24\lang1033\kerning1\dbch\af6\langfe2052\ql\li450\ri0\lin450\rin0\fi-225\ltrpar{\hich\af5\loch\cf0\fs18\b0\f5\loch
+Effective stress \u963\'3f\u8242\'27 = \u963\'3f \u8722\'3f u \u8804\'3f 100 kPa \u8364\'80 \u8220\'93quoted\u8221\'94 caf\u233\'e9 \u189\'bdm}{\hich\af5\loch\cf0\super\fs18\b0\f5\loch
+3}
+\par \pard\plain \s0\rtlch\af6\afs24\alang1081 \ltrch\lang1033\langfe2052\hich\af3\loch\nowidctlpar\hyphpar0\ltrpar\cf0\f3\fs24\lang1033\kerning1\dbch\af6\langfe2052\ql\li450\ri0\lin450\rin0\fi-225\ltrpar{\hich\af5\loch\cf0\fs18\b0\f5\loch
+Tabs:\tab a\tab b\line second line \{braces\} back\\slash \uc0 \u55357\uc1 \u56832\'3f }{\hich\af5\loch\cf0\f5\dbch\afs18\ab0\dbch
+\u20013\'3f\u25991\'3f}{\hich\af5\loch\cf0\f5\ul\ulc0\dbch\afs18\i\ab0\dbch
+ }{\hich\af5\loch\cf0\fs18\i\ul\ulc0\b0\f5\loch
+italic}
+\par \pard\plain \s0\rtlch\af6\afs24\alang1081 \ltrch\lang1033\langfe2052\hich\af3\loch\nowidctlpar\hyphpar0\ltrpar\cf0\f3\fs24\lang1033\kerning1\dbch\af6\langfe2052\ql\li450\ri0\lin450\rin0\fi-225\ltrpar\hich\af5\loch\cf0\fs18\i\ul\ulc0\b0\f5\loch
+
+\par \pard\plain \s0\rtlch\af6\afs24\alang1081 \ltrch\lang1033\langfe2052\hich\af3\loch\nowidctlpar\hyphpar0\ltrpar\cf0\f3\fs24\lang1033\kerning1\dbch\af6\langfe2052\ql\li450\ri0\lin450\rin0\fi-225\ltrpar{\hich\af5\loch\cf0\fs18\i\ul\ulc0\b0\f5\loch
+after empty}
+\par })rtf";
+
 } // namespace rtftest
