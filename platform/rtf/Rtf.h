@@ -32,23 +32,26 @@ inline constexpr int MaxRtfDepth = 1000;
 bool isRtf(const QByteArray& data);
 bool isRtf(QStringView text);
 
-// Replaces the document's content with the RTF. Bytes above 0x7F and \'hh are decoded in the
+// Replaces the document's content with the RTF. A \par with nothing after it ends the last
+// paragraph and opens no empty one (word processors end every document so). Bytes above 0x7F and \'hh are decoded in the
 // code page of the document (\ansicpg, default 1252) or of the font's \fcharset; in a
 // QString, characters above 0x7F are taken as they are (clipboard text is already Unicode).
 void readRtf(QTextDocument& document, const QByteArray& rtf);
 void readRtf(QTextDocument& document, QStringView rtf);
 
 // Inserts the RTF at the cursor, replacing its selection, as one undo step, and leaves the
-// cursor after the inserted text. Paragraphs ended inside the RTF take its paragraph
-// formats; the text after its last \par joins the paragraph at the cursor, which keeps its
-// own format.
+// cursor after the inserted text. Every \par is a paragraph break, a last one too.
+// Paragraphs ended inside the RTF take its paragraph formats; the text after its last \par
+// joins the paragraph at the cursor, which keeps its own format.
 void insertRtf(QTextCursor& cursor, const QByteArray& rtf);
 void insertRtf(QTextCursor& cursor, QStringView rtf);
 
 // RTF for the whole document, for the characters [from, to) of it, for a cursor's selection
 // or for a fragment. The output is ASCII: {\rtf1\ansi\ansicpg1252\deff0 with a font table
 // (font 0 is the document's default family) and a colour table, characters of code page
-// 1252 as \'hh, others as \uN?. Paragraphs are separated by \par (none after the last).
+// 1252 as \'hh, others as \uN?. A whole document ends every paragraph with \par, as word
+// processors write it; a range, selection or fragment has a \par for each paragraph end it
+// holds, so pasting it adds a paragraph break only where one was copied.
 QByteArray writeRtf(const QTextDocument& document);
 QByteArray writeRtf(const QTextDocument& document, int from, int to);
 QByteArray writeRtf(const QTextCursor& selection);

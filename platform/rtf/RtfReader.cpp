@@ -456,6 +456,7 @@ private:
         const Group& g = top();
         if (g.dest != Dest::Text || g.chr.hidden)
             return false;
+        commitParagraph();
         if (!(g.chr == run_)) {
             flushRun();
             run_ = g.chr;
@@ -563,23 +564,40 @@ private:
         pendingText_.clear();
     }
 
+    // A paragraph end takes effect when something follows it: a document's last \par ends
+    // its last paragraph, as word processors write it, and opens no empty one.
     void paragraph()
     {
         if (dest() != Dest::Text)
             return;
         flushRun();
+        commitParagraph();
+        parPending_ = true;
+        pendingBlock_ = blockFormat(top().para);
+        pendingBlockChar_ = charFormat(top().chr);
+    }
+
+    void commitParagraph()
+    {
+        if (!parPending_)
+            return;
+        parPending_ = false;
         const QTextBlockFormat host = cursor_.blockFormat();
-        const QTextBlockFormat own = blockFormat(top().para);
-        if (own != host)
-            cursor_.setBlockFormat(own);
-        cursor_.insertBlock(host, charFormat(top().chr));
+        if (pendingBlock_ != host)
+            cursor_.setBlockFormat(pendingBlock_);
+        cursor_.insertBlock(host, pendingBlockChar_);
     }
 
     void finish()
     {
         flushRun();
-        if (wholeDocument_)
+        if (!wholeDocument_) {
+            commitParagraph();  // pasted text that ends with \par ends with a paragraph break
+        } else if (parPending_) {
+            cursor_.setBlockFormat(pendingBlock_);
+        } else {
             cursor_.setBlockFormat(blockFormat(rootClosed_ ? finalPara_ : top().para));
+        }
     }
 
     // ---- tables
@@ -701,6 +719,10 @@ private:
     std::vector<QColor> colors_;
     int red_ = 0, green_ = 0, blue_ = 0;
     bool colorStated_ = false;
+
+    bool parPending_ = false;
+    QTextBlockFormat pendingBlock_;
+    QTextCharFormat pendingBlockChar_;
 
     CharState run_;
     QByteArray pendingBytes_;

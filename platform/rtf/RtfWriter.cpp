@@ -30,7 +30,9 @@ public:
         fontIndex(familyOf(default_));
     }
 
-    void write(const QTextDocument& document, int from, int to)
+    // With finalPar the last paragraph ends with \par too, as word processors write a
+    // whole document (and read its last \par as the end of the last paragraph).
+    void write(const QTextDocument& document, int from, int to, bool finalPar)
     {
         const int last = document.characterCount() - 1;  // the final paragraph end is never text
         from = std::clamp(from, 0, last);
@@ -50,13 +52,14 @@ public:
                 charFormat(frag.charFormat());
                 text(QStringView(frag.text()).mid(start - frag.position(), end - start));
             }
+            // LibreOffice moves a paragraph end (or the document end) that is still raised or
+            // lowered onto a line of its own.
+            if (run_.script != 0) {
+                word("nosupersub");
+                run_.script = 0;
+            }
             const int separator = block.position() + block.length() - 1;
-            if (separator >= from && separator < to) {
-                // LibreOffice moves a paragraph end that is still raised or lowered.
-                if (run_.script != 0) {
-                    word("nosupersub");
-                    run_.script = 0;
-                }
+            if ((separator >= from && separator < to) || (finalPar && !block.next().isValid())) {
                 body_ += "\\par\r\n";
                 space_ = false;
             }
@@ -261,11 +264,16 @@ private:
 QByteArray writeRtf(const QTextDocument& document, int from, int to)
 {
     Writer w(document);
-    w.write(document, from, to);
+    w.write(document, from, to, false);
     return w.result();
 }
 
-QByteArray writeRtf(const QTextDocument& document) { return writeRtf(document, 0, document.characterCount() - 1); }
+QByteArray writeRtf(const QTextDocument& document)
+{
+    Writer w(document);
+    w.write(document, 0, document.characterCount() - 1, true);
+    return w.result();
+}
 
 QByteArray writeRtf(const QTextCursor& selection)
 {
@@ -280,7 +288,7 @@ QByteArray writeRtf(const QTextDocumentFragment& fragment)
 {
     QTextDocument document;
     QTextCursor(&document).insertFragment(fragment);
-    return writeRtf(document);
+    return writeRtf(document, 0, document.characterCount() - 1);  // a piece, not a whole document
 }
 
 } // namespace lx

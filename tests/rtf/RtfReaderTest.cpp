@@ -24,8 +24,8 @@ TEST(RtfReader, ReadsWhatARichTextControlWrites)
 {
     QTextDocument doc;
     readRtf(doc, QByteArray(WordPadSample));
-    ASSERT_EQ(text(doc), QStringLiteral("Title\nNormal italic under gone red Times x2 H2O mark\n"));
-    ASSERT_EQ(doc.blockCount(), 3);
+    ASSERT_EQ(text(doc), QStringLiteral("Title\nNormal italic under gone red Times x2 H2O mark"));
+    ASSERT_EQ(doc.blockCount(), 2);  // the last \\par ends the last paragraph
 
     const QTextBlockFormat title = doc.begin().blockFormat();
     EXPECT_EQ(title.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
@@ -80,7 +80,7 @@ TEST(RtfReader, ReadsWhatAnOfficeSuiteWrites)
                                            "Effective stress \u03C3\u2032 = \u03C3 \u2212 u \u2264 100 kPa \u20AC "
                                            "\u201Cquoted\u201D caf\u00E9 \u00BDm3\n"
                                            "Tabs:\ta\tb\u2028second line {braces} back\\slash \U0001F600 \u4E2D\u6587 italic\n"
-                                           "\nafter empty\n"));
+                                           "\nafter empty"));
     const CharLook title = lookAt(doc, 0);
     EXPECT_TRUE(title.bold);
     EXPECT_EQ(title.fg, QColor(200, 0, 0));
@@ -215,6 +215,25 @@ TEST(RtfReader, InsertingKeepsTheHostParagraphAfterTheLastBreak)
     EXPECT_FALSE(lookAt(doc, 8).bold);
     doc.undo();  // one step
     EXPECT_EQ(text(doc), QStringLiteral("left right"));
+}
+
+TEST(RtfReader, TheLastParEndsTheLastParagraphOfADocument)
+{
+    QTextDocument doc;
+    readRtf(doc, QByteArray("{\\rtf1 \\qc a\\par\r\n}"));
+    EXPECT_EQ(text(doc), QStringLiteral("a"));
+    EXPECT_EQ(doc.begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    readRtf(doc, QByteArray("{\\rtf1 a\\par\\par}"));
+    EXPECT_EQ(text(doc), QStringLiteral("a\n"));
+    readRtf(doc, QByteArray("{\\rtf1 a\\par \\b}"));  // no text after it
+    EXPECT_EQ(text(doc), QStringLiteral("a"));
+
+    // Pasted, it is a paragraph break.
+    doc.setPlainText(QStringLiteral("xy"));
+    QTextCursor c(&doc);
+    c.setPosition(1);
+    insertRtf(c, QByteArray("{\\rtf1 a\\par}"));
+    EXPECT_EQ(text(doc), QStringLiteral("xa\ny"));
 }
 
 TEST(RtfReader, TellsRtfFromPlainText)

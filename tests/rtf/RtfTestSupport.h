@@ -11,6 +11,9 @@
 
 #include <ostream>
 
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
 namespace rtftest {
 
 struct CharLook {
