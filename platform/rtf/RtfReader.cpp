@@ -703,7 +703,7 @@ private:
     ParaState finalPara_;
 
     std::vector<Group> stack_;
-    int overflow_ = 0;  // groups opened beyond MaxRtfDepth
+    qsizetype overflow_ = 0;  // groups opened beyond MaxRtfDepth
     int skip_ = 0;      // fallback characters still to skip after \uN
 
     int docCodepage_ = 1252;
