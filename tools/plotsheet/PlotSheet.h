@@ -26,6 +26,7 @@ struct Options {
     int orderColumn = -1;   // points of a curve are sorted by this column (-1: as read)
     int columnsPerPage = 3;
     int rowsPerPage = 4;
+    QString namesSql;       // optional: rows of (panel key, name) to label the panels
     QString title;
     QString outPrefix = QStringLiteral("plotsheet");
 };

@@ -28,7 +28,8 @@ int main(int argc, char** argv)
         "6 pore pressure; strains are fractions, so scale them by 100 to show per cent):\n"
         "  plotsheet --db build/Loamix/Database/LXSandCIDC.lxr --x 3 --x-scale 100 \\\n"
         "      --x-label 'axial strain (%)' --y '4:q (kPa)' --y '5:volumetric strain (%):100' \\\n"
-        "      --panel-by 0 --title 'LXSandCIDC' --out /tmp/sandcidc\n"
+        "      --panel-by 0 --names 'SELECT [Reference Number], [Soil Description] FROM Reference' \\\n"
+        "      --title 'LXSandCIDC' --out /tmp/sandcidc\n"
         "  plotsheet --db build/Loamix/Database/LXSandCIUC.lxr --x 3 --x-scale 100 \\\n"
         "      --y '4:q (kPa)' --y '6:u (kPa)' --out /tmp/sandciuc"));
     cl.addHelpOption();
@@ -59,12 +60,16 @@ int main(int argc, char** argv)
                                   QStringLiteral("n"), QStringLiteral("3"));
     const QCommandLineOption rows({QStringLiteral("rows")}, QStringLiteral("Panels down a page (default 4)."),
                                   QStringLiteral("n"), QStringLiteral("4"));
+    const QCommandLineOption names({QStringLiteral("names")},
+                                   QStringLiteral("Query giving (panel key, name) rows that label the panels, e.g.\n"
+                                                  "SELECT [Reference Number], [Soil Description] FROM Reference"),
+                                   QStringLiteral("sql"));
     const QCommandLineOption title({QStringLiteral("title")}, QStringLiteral("Title printed on every page."),
                                    QStringLiteral("text"));
     const QCommandLineOption out({QStringLiteral("out")},
                                  QStringLiteral("Output prefix; pages are PREFIX-001.png, ... (default plotsheet)."),
                                  QStringLiteral("prefix"), QStringLiteral("plotsheet"));
-    cl.addOptions({db, pw, sql, x, xs, xl, y, panel, curve, order, cols, rows, title, out});
+    cl.addOptions({db, pw, sql, x, xs, xl, y, panel, curve, order, cols, rows, names, title, out});
     cl.process(app);
 
     auto fail = [](const QString& why) {
@@ -113,6 +118,7 @@ int main(int argc, char** argv)
     }
     if (o.ySeries.empty())
         o.ySeries.push_back({4, QStringLiteral("y"), 1.0});
+    o.namesSql = cl.value(names);
     o.title = cl.isSet(title) ? cl.value(title) : o.database;
     o.outPrefix = cl.value(out);
 
