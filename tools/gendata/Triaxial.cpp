@@ -137,7 +137,7 @@ std::vector<GranularSoil> drainedSoils()
     s.push_back({QStringLiteral("Sacramento river sand"), QStringLiteral("Sacramento river sand, uniform subrounded to subangular sand"),
                  20, QStringLiteral("SAC"), 0.22, 1.5, 0.9, 6.5, 15, sand(60, 0.15, 1.36, 0.94, 0.032, 0.6, 1.1, 3.5, 3.15, 3.05, 1.0),
                  0.25, {}});
-    s.back().stresses({95, 400, 1000, 2000, 3805, 200, 6000}, 0.87).voids(3805, {0.61, 0.71, 0.78}).voids(95, {0.61, 0.68, 0.76});
+    s.back().stresses({95, 400, 1000, 2000, 3805, 6000}, 0.87).voids(3805, {0.61, 0.71, 0.78}).voids(95, {0.61, 0.68, 0.76});
     s.push_back({QStringLiteral("Toyoura sand"), QStringLiteral("Toyoura sand, uniform subangular quartz sand"), 30, QStringLiteral("TOY"),
                  0.19, 1.4, 1.0, 7.0, 16, sand(60, 0.15, 1.25, 0.934, 0.019, 0.7, 1.3, 3.5, 3.15, 3.05, 1.0), 0.25, {}});
     s.back().stresses({50, 100, 200, 400}, 0.61);
@@ -149,7 +149,7 @@ std::vector<GranularSoil> undrainedSoils()
     std::vector<GranularSoil> s;
     s.push_back({QStringLiteral("Dune sand"), QStringLiteral("Dune sand, fine uniform rounded quartz sand"), 10, QStringLiteral("DUN"),
                  0.25, 1.5, 1.0, 6.5, 13, sand(60, 0.15, 1.25, 0.90, 0.03, 0.6, 1.1, 3.5, 3.15, 3.05, 1.0), 0.25, {}});
-    s.back().stresses({50, 100, 200, 400, 800, 1500, 2800}, 0.765).voids(2800, {0.70, 0.73, 0.81});
+    s.back().stresses({50, 100, 200, 400, 800, 1500, 2800}, 0.765).voids(2800, {0.70, 0.72, 0.81});
     s.push_back({QStringLiteral("Sydney Sand"), QStringLiteral("Sydney sand, uniform subrounded quartz sand"), 11, QStringLiteral("SYD"),
                  0.30, 1.6, 1.1, 7.0, 14, sand(60, 0.15, 1.22, 0.86, 0.04, 0.7, 1.1, 3.5, 3.15, 3.05, 1.0), 0.25, {}});
     s.back().stresses({100, 200, 300, 500}, 0.86);
