@@ -89,7 +89,14 @@ void drawChart(QPainter& p, const QRectF& box, const Panel& panel, int series, c
                 yhi = std::max(yhi, y);
             }
         }
-    const Axis ax = niceAxis(xlo, xhi), ay = niceAxis(ylo, yhi);
+    Axis ax = niceAxis(xlo, xhi);
+    const Axis ay = niceAxis(ylo, yhi);
+    if (o.xLog) {
+        // x already holds log10 values: whole decades.
+        ax.lo = std::isfinite(xlo) ? std::floor(xlo) : 0;
+        ax.hi = std::isfinite(xhi) ? std::max(std::ceil(xhi), ax.lo + 1) : 1;
+        ax.step = 1;
+    }
 
     const QFontMetrics fm(p.font());
     const QRectF plot = box.adjusted(fm.horizontalAdvance(QStringLiteral("-00000")) + 6, fm.height() + 4, -8,
@@ -107,7 +114,7 @@ void drawChart(QPainter& p, const QRectF& box, const Panel& panel, int series, c
     if (ay.lo < 0 && ay.hi > 0)
         p.drawLine(QPointF(plot.left(), Y(0)), QPointF(plot.right(), Y(0)));
     for (double x = ax.lo; x <= ax.hi + ax.step * 1e-6; x += ax.step) {
-        const QString t = tickText(x, ax.step);
+        const QString t = o.xLog ? QString::number(std::pow(10.0, x), 'g', 6) : tickText(x, ax.step);
         p.drawText(QPointF(X(x) - fm.horizontalAdvance(t) / 2.0, plot.bottom() + fm.ascent() + 2), t);
     }
     for (double y = ay.lo; y <= ay.hi + ay.step * 1e-6; y += ay.step) {
@@ -196,6 +203,11 @@ std::vector<Panel> readPanels(const Options& o)
         }
         Point pt;
         pt.x = rs.Fields(o.xColumn).toDouble() * o.xScale;
+        if (o.xLog) {
+            if (!(pt.x > 0))
+                continue;
+            pt.x = std::log10(pt.x);
+        }
         for (const Series& s : o.ySeries) {
             const lx::Field& f = rs.Fields(s.column);
             pt.y.push_back(f.isMissing() ? kNaN : f.toDouble() * s.scale);

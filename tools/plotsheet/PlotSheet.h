@@ -20,6 +20,7 @@ struct Options {
     int xColumn = 3;
     double xScale = 1.0;
     QString xLabel = QStringLiteral("x");
+    bool xLog = false;      // decades on the x axis; points with x <= 0 are left out
     std::vector<Series> ySeries;
     int panelColumn = 1;    // rows with the same value here share a panel
     int curveColumn = 1;    // and within a panel, the same value here share a curve

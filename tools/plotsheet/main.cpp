@@ -44,6 +44,8 @@ int main(int argc, char** argv)
                                 QStringLiteral("factor"), QStringLiteral("1"));
     const QCommandLineOption xl({QStringLiteral("x-label")}, QStringLiteral("Label of the x axis."), QStringLiteral("text"),
                                 QStringLiteral("x"));
+    const QCommandLineOption xlog({QStringLiteral("x-log")},
+                                  QStringLiteral("Logarithmic x axis (whole decades); points with x <= 0 are left out."));
     const QCommandLineOption y({QStringLiteral("y")},
                                QStringLiteral("A y series as column:label[:factor]; repeat for several charts per panel."),
                                QStringLiteral("series"));
@@ -69,7 +71,7 @@ int main(int argc, char** argv)
     const QCommandLineOption out({QStringLiteral("out")},
                                  QStringLiteral("Output prefix; pages are PREFIX-001.png, ... (default plotsheet)."),
                                  QStringLiteral("prefix"), QStringLiteral("plotsheet"));
-    cl.addOptions({db, pw, sql, x, xs, xl, y, panel, curve, order, cols, rows, names, title, out});
+    cl.addOptions({db, pw, sql, x, xs, xl, xlog, y, panel, curve, order, cols, rows, names, title, out});
     cl.process(app);
 
     auto fail = [](const QString& why) {
@@ -90,6 +92,7 @@ int main(int argc, char** argv)
     o.xScale = cl.value(xs).toDouble(&ok);
     all &= ok;
     o.xLabel = cl.value(xl);
+    o.xLog = cl.isSet(xlog);
     o.panelColumn = integer(cl.value(panel), ok);
     all &= ok;
     o.curveColumn = integer(cl.value(curve), ok);
