@@ -63,8 +63,18 @@ QString tickText(double v, double step)
     return QString::number(v, 'f', decimals);
 }
 
-const QColor kColours[] = {QColor(220, 30, 30), QColor(20, 80, 220), QColor(0, 150, 60), QColor(200, 120, 0),
-                           QColor(150, 0, 170), QColor(0, 160, 170), QColor(110, 110, 110), QColor(120, 60, 20)};
+const QColor kColours[] = {QColor(220, 30, 30),  QColor(20, 80, 220),  QColor(0, 150, 60),   QColor(200, 120, 0),
+                           QColor(150, 0, 170),  QColor(0, 160, 170),  QColor(110, 110, 110), QColor(120, 60, 20),
+                           QColor(255, 0, 150),  QColor(120, 160, 0),  QColor(0, 0, 110),    QColor(230, 180, 0)};
+
+// Curves beyond the palette repeat its colours with dashed lines.
+QPen curvePen(size_t c)
+{
+    QPen pen(kColours[c % std::size(kColours)], 1.6);
+    if (c >= std::size(kColours))
+        pen.setStyle(Qt::DashLine);
+    return pen;
+}
 
 void drawChart(QPainter& p, const QRectF& box, const Panel& panel, int series, const Options& o)
 {
@@ -79,7 +89,14 @@ void drawChart(QPainter& p, const QRectF& box, const Panel& panel, int series, c
                 yhi = std::max(yhi, y);
             }
         }
-    const Axis ax = niceAxis(xlo, xhi), ay = niceAxis(ylo, yhi);
+    Axis ax = niceAxis(xlo, xhi);
+    const Axis ay = niceAxis(ylo, yhi);
+    if (o.xLog) {
+        // x already holds log10 values: whole decades.
+        ax.lo = std::isfinite(xlo) ? std::floor(xlo) : 0;
+        ax.hi = std::isfinite(xhi) ? std::max(std::ceil(xhi), ax.lo + 1) : 1;
+        ax.step = 1;
+    }
 
     const QFontMetrics fm(p.font());
     const QRectF plot = box.adjusted(fm.horizontalAdvance(QStringLiteral("-00000")) + 6, fm.height() + 4, -8,
@@ -97,7 +114,7 @@ void drawChart(QPainter& p, const QRectF& box, const Panel& panel, int series, c
     if (ay.lo < 0 && ay.hi > 0)
         p.drawLine(QPointF(plot.left(), Y(0)), QPointF(plot.right(), Y(0)));
     for (double x = ax.lo; x <= ax.hi + ax.step * 1e-6; x += ax.step) {
-        const QString t = tickText(x, ax.step);
+        const QString t = o.xLog ? QString::number(std::pow(10.0, x), 'g', 6) : tickText(x, ax.step);
         p.drawText(QPointF(X(x) - fm.horizontalAdvance(t) / 2.0, plot.bottom() + fm.ascent() + 2), t);
     }
     for (double y = ay.lo; y <= ay.hi + ay.step * 1e-6; y += ay.step) {
@@ -112,7 +129,7 @@ void drawChart(QPainter& p, const QRectF& box, const Panel& panel, int series, c
     p.save();
     p.setClipRect(plot.adjusted(-3, -3, 3, 3));
     for (size_t c = 0; c < panel.curves.size(); ++c) {
-        const QColor colour = kColours[c % std::size(kColours)];
+        const QPen pen = curvePen(c);
         QPainterPath path;
         bool started = false;
         for (const Point& pt : panel.curves[c].points) {
@@ -128,10 +145,10 @@ void drawChart(QPainter& p, const QRectF& box, const Panel& panel, int series, c
                 path.moveTo(q);
             started = true;
         }
-        p.setPen(QPen(colour, 1.6));
+        p.setPen(pen);
         p.drawPath(path);
         p.setPen(Qt::NoPen);
-        p.setBrush(colour);
+        p.setBrush(pen.color());
         for (const Point& pt : panel.curves[c].points) {
             const double y = pt.y[size_t(series)];
             if (std::isfinite(y))
@@ -140,6 +157,21 @@ void drawChart(QPainter& p, const QRectF& box, const Panel& panel, int series, c
         p.setBrush(Qt::NoBrush);
     }
     p.restore();
+}
+
+int legendLines(const Panel& panel, const QFontMetrics& fm, double width)
+{
+    int lines = 1;
+    double x = 4;
+    for (const Curve& c : panel.curves) {
+        const double w = fm.horizontalAdvance(c.name) + 12;
+        if (x + w > width && x > 4) {
+            ++lines;
+            x = 4;
+        }
+        x += w;
+    }
+    return lines;
 }
 
 } // namespace
@@ -171,6 +203,11 @@ std::vector<Panel> readPanels(const Options& o)
         }
         Point pt;
         pt.x = rs.Fields(o.xColumn).toDouble() * o.xScale;
+        if (o.xLog) {
+            if (!(pt.x > 0))
+                continue;
+            pt.x = std::log10(pt.x);
+        }
         for (const Series& s : o.ySeries) {
             const lx::Field& f = rs.Fields(s.column);
             pt.y.push_back(f.isMissing() ? kNaN : f.toDouble() * s.scale);
@@ -192,6 +229,16 @@ std::vector<Panel> readPanels(const Options& o)
                     sorted.push_back(pts[i]);
                 pts = std::move(sorted);
             }
+    }
+    if (!o.namesSql.isEmpty()) {
+        lx::Recordset names;
+        names.Open(o.namesSql, conn);
+        std::map<QString, QString> byKey;
+        for (; !names.eof(); names.MoveNext())
+            byKey.emplace(names.Fields(0).toText(), names.Fields(1).toText());
+        for (Panel& panel : panels)
+            if (auto it = byKey.find(panel.name); it != byKey.end())
+                panel.name += QStringLiteral("  ") + it->second;
     }
     return panels;
 }
@@ -231,16 +278,25 @@ QStringList drawPages(const std::vector<Panel>& panels, const Options& o)
             f.setPixelSize(11);
             p.setFont(f);
             const double w = cell.width() / std::max(1, nSeries);
+            const int lines = panel.curves.size() > 1 ? legendLines(panel, p.fontMetrics(), cell.width()) : 1;
+            const double chartH = cell.height() - 24 - lines * p.fontMetrics().height();
             for (int s = 0; s < nSeries; ++s)
-                drawChart(p, QRectF(cell.left() + s * w, cell.top() + 22, w - 6, cell.height() - 40), panel, s, o);
+                drawChart(p, QRectF(cell.left() + s * w, cell.top() + 22, w - 6, chartH), panel, s, o);
             if (panel.curves.size() > 1) {
-                // Legend below the charts: curve names in their colours.
+                // Legend below the charts: curve names in their colours, wrapped to the cell.
+                const QFontMetrics fm = p.fontMetrics();
+                const int lines = legendLines(panel, fm, cell.width());
                 double x = cell.left() + 4;
-                const double y = cell.bottom() - 4;
+                double y = cell.bottom() - 4 - (lines - 1) * fm.height();
                 for (size_t c = 0; c < panel.curves.size(); ++c) {
-                    p.setPen(kColours[c % std::size(kColours)]);
+                    const double w = fm.horizontalAdvance(panel.curves[c].name) + 12;
+                    if (x + w > cell.right() && x > cell.left() + 4) {
+                        x = cell.left() + 4;
+                        y += fm.height();
+                    }
+                    p.setPen(curvePen(c));
                     p.drawText(QPointF(x, y), panel.curves[c].name);
-                    x += p.fontMetrics().horizontalAdvance(panel.curves[c].name) + 12;
+                    x += w;
                 }
             } else if (!panel.curves.empty()) {
                 p.setPen(Qt::darkGray);

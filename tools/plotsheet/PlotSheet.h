@@ -20,12 +20,14 @@ struct Options {
     int xColumn = 3;
     double xScale = 1.0;
     QString xLabel = QStringLiteral("x");
+    bool xLog = false;      // decades on the x axis; points with x <= 0 are left out
     std::vector<Series> ySeries;
     int panelColumn = 1;    // rows with the same value here share a panel
     int curveColumn = 1;    // and within a panel, the same value here share a curve
     int orderColumn = -1;   // points of a curve are sorted by this column (-1: as read)
     int columnsPerPage = 3;
     int rowsPerPage = 4;
+    QString namesSql;       // optional: rows of (panel key, name) to label the panels
     QString title;
     QString outPrefix = QStringLiteral("plotsheet");
 };

@@ -28,7 +28,8 @@ int main(int argc, char** argv)
         "6 pore pressure; strains are fractions, so scale them by 100 to show per cent):\n"
         "  plotsheet --db build/Loamix/Database/LXSandCIDC.lxr --x 3 --x-scale 100 \\\n"
         "      --x-label 'axial strain (%)' --y '4:q (kPa)' --y '5:volumetric strain (%):100' \\\n"
-        "      --panel-by 0 --title 'LXSandCIDC' --out /tmp/sandcidc\n"
+        "      --panel-by 0 --names 'SELECT [Reference Number], [Soil Description] FROM Reference' \\\n"
+        "      --title 'LXSandCIDC' --out /tmp/sandcidc\n"
         "  plotsheet --db build/Loamix/Database/LXSandCIUC.lxr --x 3 --x-scale 100 \\\n"
         "      --y '4:q (kPa)' --y '6:u (kPa)' --out /tmp/sandciuc"));
     cl.addHelpOption();
@@ -43,6 +44,8 @@ int main(int argc, char** argv)
                                 QStringLiteral("factor"), QStringLiteral("1"));
     const QCommandLineOption xl({QStringLiteral("x-label")}, QStringLiteral("Label of the x axis."), QStringLiteral("text"),
                                 QStringLiteral("x"));
+    const QCommandLineOption xlog({QStringLiteral("x-log")},
+                                  QStringLiteral("Logarithmic x axis (whole decades); points with x <= 0 are left out."));
     const QCommandLineOption y({QStringLiteral("y")},
                                QStringLiteral("A y series as column:label[:factor]; repeat for several charts per panel."),
                                QStringLiteral("series"));
@@ -59,12 +62,16 @@ int main(int argc, char** argv)
                                   QStringLiteral("n"), QStringLiteral("3"));
     const QCommandLineOption rows({QStringLiteral("rows")}, QStringLiteral("Panels down a page (default 4)."),
                                   QStringLiteral("n"), QStringLiteral("4"));
+    const QCommandLineOption names({QStringLiteral("names")},
+                                   QStringLiteral("Query giving (panel key, name) rows that label the panels, e.g.\n"
+                                                  "SELECT [Reference Number], [Soil Description] FROM Reference"),
+                                   QStringLiteral("sql"));
     const QCommandLineOption title({QStringLiteral("title")}, QStringLiteral("Title printed on every page."),
                                    QStringLiteral("text"));
     const QCommandLineOption out({QStringLiteral("out")},
                                  QStringLiteral("Output prefix; pages are PREFIX-001.png, ... (default plotsheet)."),
                                  QStringLiteral("prefix"), QStringLiteral("plotsheet"));
-    cl.addOptions({db, pw, sql, x, xs, xl, y, panel, curve, order, cols, rows, title, out});
+    cl.addOptions({db, pw, sql, x, xs, xl, xlog, y, panel, curve, order, cols, rows, names, title, out});
     cl.process(app);
 
     auto fail = [](const QString& why) {
@@ -85,6 +92,7 @@ int main(int argc, char** argv)
     o.xScale = cl.value(xs).toDouble(&ok);
     all &= ok;
     o.xLabel = cl.value(xl);
+    o.xLog = cl.isSet(xlog);
     o.panelColumn = integer(cl.value(panel), ok);
     all &= ok;
     o.curveColumn = integer(cl.value(curve), ok);
@@ -113,6 +121,7 @@ int main(int argc, char** argv)
     }
     if (o.ySeries.empty())
         o.ySeries.push_back({4, QStringLiteral("y"), 1.0});
+    o.namesSql = cl.value(names);
     o.title = cl.isSet(title) ? cl.value(title) : o.database;
     o.outPrefix = cl.value(out);
 

@@ -1,0 +1,560 @@
+// Checks over the three installed triaxial databases as built: every soil and stress the
+// specimen dialog offers and every study window the parametric study queries finds its
+// tests through the very SQL texts those windows run, the stored points keep the layout the
+// replay screen and the reports read, and the curves behave as the soil models in
+// data/README.md say (friction angles, dilation, pore pressures).
+#include "platform/Database.h"
+#include "platform/Numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <QSet>
+
+#include <cmath>
+#include <map>
+#include <memory>
+#include <vector>
+
+using namespace lx;
+
+namespace {
+
+enum class File { Clay, SandCIDC, SandCIUC };
+
+QString fileName(File f)
+{
+    switch (f) {
+    case File::Clay: return QStringLiteral("LXClayCIUCnCIDCnUUC.lxr");
+    case File::SandCIDC: return QStringLiteral("LXSandCIDC.lxr");
+    case File::SandCIUC: return QStringLiteral("LXSandCIUC.lxr");
+    }
+    return {};
+}
+
+Connection& db(File f)
+{
+    static std::map<File, std::unique_ptr<Connection>> open;
+    auto& c = open[f];
+    if (!c) {
+        c = std::make_unique<Connection>();
+        c->Open(QStringLiteral("DBQ=" LOAMIX_INSTALL_DIR "/Database/%1;Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;")
+                    .arg(fileName(f)));
+    }
+    return *c;
+}
+
+QString refText(double ref) { return DoubleText(ref); }
+
+struct Point {
+    long number;
+    double strain, q, ev, u;
+};
+
+// The replay screen's query (no blank between the closing quote and "order").
+std::vector<Point> points(File f, const QString& id)
+{
+    Recordset rs;
+    rs.Open(QStringLiteral("SELECT * from TestResults WHERE TestID = ") + u'\'' + id + u'\'' + QStringLiteral("order by [Point Number]"),
+            db(f), adOpenDynamic, adLockUnspecified);
+    std::vector<Point> pts;
+    for (; !rs.eof(); rs.MoveNext()) {
+        for (int i = 0; i <= 6; ++i)
+            EXPECT_FALSE(rs.Fields(i).isMissing()) << id.toStdString() << " field " << i;
+        pts.push_back({long(rs.Fields(2).toDouble()), rs.Fields(3).toDouble(), rs.Fields(4).toDouble(),
+                       rs.Fields(5).toDouble(), rs.Fields(6).toDouble()});
+    }
+    return pts;
+}
+
+struct InfoRow {
+    QString id;
+    std::vector<Field> fields;
+};
+
+std::vector<InfoRow> infoRows(File f, const QString& sql)
+{
+    Recordset rs;
+    rs.Open(sql, db(f), adOpenDynamic, adLockUnspecified);
+    std::vector<InfoRow> rows;
+    for (; !rs.eof(); rs.MoveNext()) {
+        InfoRow r{rs.Fields(1).toText(), {}};
+        for (int i = 0; i < rs.fieldCount(); ++i)
+            r.fields.push_back(rs.Fields(i));
+        rows.push_back(r);
+    }
+    return rows;
+}
+
+// ------------------------------------------------------------------ the soil lists
+
+struct SpecimenList {
+    const char* specimen;
+    const char* simType;
+    std::vector<const char*> soils;
+    File file;
+    int stressPosition;
+};
+
+const std::vector<SpecimenList>& specimenLists()
+{
+    static const std::vector<SpecimenList> lists = {
+        {"Clay", "CIDC", {"Clayey soil from Japan", "Soft Bangkok Clay", "Kaolin Clay"}, File::Clay, 6},
+        {"Clay", "CIUC", {"Vicksburg Buckshot Clay", "Soft Bangkok Clay", "East Atchafalaya Clay"}, File::Clay, 6},
+        {"Clay", "UUC ", {"Black Clay", "Soft Bothkennar Clay", "Lagunillas Clay", "Kawasaki Clay"}, File::Clay, 6},
+        {"Gravel", "CIDC", {"Napa Basalt # 1", "Napa Basalt # 2", "New Hogan metavolcanic", "Cougar basalt"}, File::SandCIDC, 8},
+        {"Sand", "CIDC", {"Ottawa sand", "Chattahoochee river sand", "Sacramento river sand", "Toyoura sand"}, File::SandCIDC, 8},
+        {"Sand", "CIUC", {"Dune sand", "Sydney Sand", "Quebec Sand", "Hostun RF sand"}, File::SandCIUC, 8},
+    };
+    return lists;
+}
+
+double refNumber(const QString& soil, const QString& simType)
+{
+    static const std::map<QString, double> table = {
+        {QStringLiteral("Clayey soil from Japan"), 4}, {QStringLiteral("Soft Bangkok Clay"), 5},
+        {QStringLiteral("Kaolin Clay"), 15},          {QStringLiteral("Vicksburg Buckshot Clay"), 8},
+        {QStringLiteral("East Atchafalaya Clay"), 8.1}, {QStringLiteral("Black Clay"), 117},
+        {QStringLiteral("Soft Bothkennar Clay"), 118}, {QStringLiteral("Lagunillas Clay"), 119},
+        {QStringLiteral("Kawasaki Clay"), 119.1},      {QStringLiteral("Napa Basalt # 1"), 1},
+        {QStringLiteral("Napa Basalt # 2"), 26},       {QStringLiteral("New Hogan metavolcanic"), 26.1},
+        {QStringLiteral("Cougar basalt"), 26.3},       {QStringLiteral("Ottawa sand"), 7},
+        {QStringLiteral("Chattahoochee river sand"), 7.1}, {QStringLiteral("Sacramento river sand"), 20},
+        {QStringLiteral("Sacramento river sand."), 20}, {QStringLiteral("Toyoura sand"), 30},
+        {QStringLiteral("Dune sand"), 10},             {QStringLiteral("Dune Sand"), 10},
+        {QStringLiteral("Sydney Sand"), 11},           {QStringLiteral("Quebec Sand"), 12.1},
+        {QStringLiteral("Hostun RF sand"), 13},
+    };
+    if (soil == u"Soft Bangkok Clay" && simType.startsWith(u"CIUC"))
+        return 5.1;
+    return table.at(soil);
+}
+
+// Test type of each clay reference number (the clay file holds all three).
+enum class ClayType { CIDC, CIUC, UUC };
+ClayType clayType(double ref)
+{
+    if (ref == 4 || ref == 5 || ref == 15)
+        return ClayType::CIDC;
+    if (ref == 5.1 || ref == 8 || ref == 8.1)
+        return ClayType::CIUC;
+    return ClayType::UUC;
+}
+
+bool drainedTest(File f, double ref) { return f == File::SandCIDC || (f == File::Clay && clayType(ref) == ClayType::CIDC); }
+
+// Every TestInfo row of a file with its reference number.
+std::vector<InfoRow> allTests(File f) { return infoRows(f, QStringLiteral("SELECT * FROM TestInfo")); }
+
+// ------------------------------------------------------------------ layout
+
+class EveryFile : public ::testing::TestWithParam<File> {};
+
+TEST_P(EveryFile, TestIdsAreUniqueAndEveryTestHasItsPointsInOrderFromTheUnloadedState)
+{
+    const File f = GetParam();
+    const auto tests = allTests(f);
+    ASSERT_FALSE(tests.empty());
+    QSet<QString> ids;
+    long rowsOfTests = 0;
+    for (const InfoRow& t : tests) {
+        SCOPED_TRACE(t.id.toStdString());
+        EXPECT_TRUE(!t.id.isEmpty() && !t.id.contains(u'\''));
+        EXPECT_FALSE(ids.contains(t.id.toUpper())) << "TestID used twice";
+        ids.insert(t.id.toUpper());
+        for (const Field& v : t.fields)
+            EXPECT_FALSE(v.isMissing());
+
+        const auto pts = points(f, t.id);
+        rowsOfTests += long(pts.size());
+        ASSERT_GE(pts.size(), 2u);
+        ASSERT_LE(pts.size(), 301u);
+        EXPECT_EQ(pts.front().strain, 0.0);
+        EXPECT_EQ(pts.front().q, 0.0);
+        EXPECT_EQ(pts.front().ev, 0.0);
+        EXPECT_EQ(pts.front().u, 0.0);
+        const bool drained = drainedTest(f, t.fields[0].toDouble());
+        for (size_t i = 0; i < pts.size(); ++i) {
+            if (i > 0) {
+                EXPECT_GT(pts[i].number, pts[i - 1].number);
+                // The replay rounds strains to 3 decimals: distinct points stay distinct.
+                EXPECT_GE(Round(pts[i].strain, 3), Round(pts[i - 1].strain, 3) + 0.001 - 1e-12);
+            }
+            EXPECT_LE(pts[i].strain, 0.30 + 1e-12);   // fractions, up to 30 %
+            EXPECT_GE(pts[i].q, 0.0);
+            // The column a family does not read holds 0: no excess pore pressure when drained,
+            // no volume change when undrained.
+            if (drained)
+                EXPECT_EQ(pts[i].u, 0.0);
+            else
+                EXPECT_EQ(pts[i].ev, 0.0);
+            EXPECT_LT(std::abs(pts[i].ev), 0.25);
+        }
+        EXPECT_GE(pts.back().strain, 0.15) << "a test runs well past failure";
+    }
+
+    // No orphan points: every stored point belongs to a listed test, under its reference number.
+    Recordset all;
+    all.Open(QStringLiteral("SELECT COUNT(*) FROM TestResults"), db(f));
+    EXPECT_EQ(long(all.Fields(0).toDouble()), rowsOfTests);
+    Recordset mismatched;
+    mismatched.Open(QStringLiteral("SELECT COUNT(*) FROM TestResults r JOIN TestInfo i ON r.TestID = i.TestID "
+                                   "WHERE r.ReferenceNumber <> i.ReferenceNumber"),
+                    db(f));
+    EXPECT_EQ(mismatched.Fields(0).toDouble(), 0.0);
+}
+
+TEST_P(EveryFile, EveryReferenceNumberHasOneHonestReferenceRowReadByName)
+{
+    const File f = GetParam();
+    QSet<double> refs;
+    for (const InfoRow& t : allTests(f))
+        refs.insert(t.fields[0].toDouble());
+    for (double ref : refs) {
+        SCOPED_TRACE(ref);
+        Recordset rs;
+        rs.Open(QStringLiteral("SELECT DISTINCT [Reference Number], Reference, Date, [Soil Description] from Reference WHERE "
+                               "[Reference Number] = ") + refText(ref),
+                db(f), adOpenStatic, adLockBatchOptimistic);
+        ASSERT_EQ(rs.RecordCount(), 1);
+        const QString text = rs.Fields(QStringLiteral("Reference")).toText();
+        EXPECT_TRUE(text.startsWith(u"Synthetic test generated by the Loamix teaching model")) << text.toStdString();
+        EXPECT_TRUE(text.contains(u"not a published test"));
+        EXPECT_TRUE(text.contains(f == File::Clay ? u"modified Cam-clay" : u"Rowe's stress-dilatancy"));
+        EXPECT_FALSE(rs.Fields(QStringLiteral("Date")).toText().isEmpty());
+        EXPECT_FALSE(rs.Fields(QStringLiteral("Soil Description")).toText().isEmpty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Triaxial, EveryFile, ::testing::Values(File::Clay, File::SandCIDC, File::SandCIUC),
+                         [](const auto& info) { return fileName(info.param).section(u'.', 0, 0).toStdString(); });
+
+TEST(TriaxialLayout, TheDatabaseReportReadsItsPointsInStoredOrderWithoutAnOrderingClause)
+{
+    for (const InfoRow& t : allTests(File::SandCIDC)) {
+        Recordset rs;
+        rs.Open(QStringLiteral("SELECT * from TestResults WHERE ReferenceNumber = ") + refText(t.fields[0].toDouble()) +
+                    QStringLiteral(" AND TestID = ") + u'\'' + t.id + u'\'',
+                db(File::SandCIDC), adOpenStatic, adLockBatchOptimistic);
+        const auto ordered = points(File::SandCIDC, t.id);
+        ASSERT_EQ(size_t(rs.RecordCount()), ordered.size());
+        for (size_t i = 0; !rs.eof(); rs.MoveNext(), ++i)
+            EXPECT_EQ(long(rs.Fields(2).toDouble()), ordered[i].number) << t.id.toStdString();
+    }
+}
+
+// ------------------------------------------------------------------ specimen choice
+
+TEST(SpecimenChoice, EverySoilOfEveryListOffersStressesAndEachStressFindsItsTest)
+{
+    for (const SpecimenList& list : specimenLists()) {
+        for (const char* soil : list.soils) {
+            SCOPED_TRACE(std::string(list.specimen) + " " + list.simType + " " + soil);
+            const double ref = refNumber(QString::fromUtf8(soil), QString::fromLatin1(list.simType));
+            // The dialog's query: no blank after "=".
+            const auto rows = infoRows(list.file, QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber =") + refText(ref));
+            ASSERT_FALSE(rows.empty());
+            QStringList stresses;
+            for (const InfoRow& r : rows) {
+                const QString s = DoubleText(Round(r.fields[size_t(list.stressPosition)].toDouble(), 0));
+                if (!stresses.contains(s))
+                    stresses << s;
+            }
+            for (const QString& s : stresses) {
+                // The first test in stored order with that rounded stress is the one replayed.
+                auto it = std::find_if(rows.begin(), rows.end(), [&](const InfoRow& r) {
+                    return DoubleText(Round(r.fields[size_t(list.stressPosition)].toDouble(), 0)) == s;
+                });
+                ASSERT_NE(it, rows.end());
+                EXPECT_GE(points(list.file, it->id).size(), 2u) << s.toStdString();
+                EXPECT_GT(Val(s), 0.0);
+            }
+            if (list.file == File::Clay) {
+                // Liquid limit, plasticity index and strain rate are shown; water content may be 0 (N/A).
+                for (const InfoRow& r : rows) {
+                    EXPECT_GT(r.fields[2].toDouble(), r.fields[3].toDouble());
+                    EXPECT_GT(r.fields[3].toDouble(), 0.0);
+                    EXPECT_GT(r.fields[4].toDouble(), 0.0);
+                    EXPECT_GE(r.fields[5].toDouble(), 0.0);
+                }
+            } else {
+                // The initialization summary's ranges for the particle parameters.
+                const bool gravel = QByteArray(list.specimen) == "Gravel";
+                for (const InfoRow& r : rows) {
+                    SCOPED_TRACE(r.id.toStdString());
+                    const double d = r.fields[2].toDouble();
+                    EXPECT_TRUE(gravel ? d > 1.5 && d <= 45 : d >= 0.075 && d <= 1.5) << d;
+                    EXPECT_TRUE(r.fields[3].toDouble() >= 1 && r.fields[3].toDouble() <= 65);
+                    EXPECT_TRUE(r.fields[4].toDouble() >= 0.3 && r.fields[4].toDouble() <= 5);
+                    EXPECT_TRUE(r.fields[5].toDouble() >= 3 && r.fields[5].toDouble() <= 7);
+                    EXPECT_TRUE(r.fields[6].toDouble() >= 10 && r.fields[6].toDouble() <= 25);
+                    EXPECT_TRUE(r.fields[7].toDouble() >= 0.2 && r.fields[7].toDouble() <= 1.2);
+                }
+            }
+        }
+    }
+}
+
+// ------------------------------------------------------------------ parametric study
+
+struct Study {
+    File file;
+    const char* soil;
+    const char* simType;
+    bool voidRatioVaries;
+    bool clay;
+    float c, d;
+};
+
+const std::vector<Study>& studies()
+{
+    static const std::vector<Study> s = {
+        {File::Clay, "Soft Bangkok Clay", "CIDC", false, true, 112, 1},
+        {File::Clay, "Kaolin Clay", "CIDC", false, true, 0, 1},
+        {File::Clay, "Soft Bangkok Clay", "CIUC", false, true, 112, 1},
+        {File::Clay, "Vicksburg Buckshot Clay", "CIUC", false, true, 32, 1},
+        {File::Clay, "East Atchafalaya Clay", "CIUC", false, true, 48, 1},
+        {File::Clay, "Soft Bothkennar Clay", "UUC ", false, true, 0, 1},
+        {File::Clay, "Lagunillas Clay", "UUC ", false, true, 61, 2},
+        {File::SandCIDC, "Napa Basalt # 1", "CIDC", false, false, 0.66f, 0.01f},
+        {File::SandCIDC, "Napa Basalt # 2", "CIDC", false, false, 0.66f, 0.02f},
+        {File::SandCIDC, "New Hogan metavolcanic", "CIDC", false, false, 0.48f, 0.01f},
+        {File::SandCIDC, "Cougar basalt", "CIDC", false, false, 0.5f, 0.01f},
+        {File::SandCIDC, "Ottawa sand", "CIDC", false, false, 0.85f, 0.01f},
+        {File::SandCIDC, "Chattahoochee river sand", "CIDC", false, false, 0.64f, 0.01f},
+        {File::SandCIDC, "Sacramento river sand", "CIDC", false, false, 0.87f, 0.01f},
+        {File::SandCIDC, "Toyoura sand", "CIDC", false, false, 0.61f, 0.01f},
+        {File::SandCIUC, "Dune Sand", "CIUC", false, false, 0.765f, 0.03f},
+        {File::SandCIUC, "Hostun RF sand", "CIUC", false, false, 0.92f, 0.01f},
+        {File::SandCIUC, "Quebec Sand", "CIUC", false, false, 0.715f, 0.02f},
+        {File::SandCIUC, "Sydney Sand", "CIUC", false, false, 0.86f, 0.02f},
+        {File::SandCIDC, "Napa Basalt # 1", "CIDC", true, false, 3334, 1},
+        {File::SandCIDC, "Napa Basalt # 2", "CIDC", true, false, 833, 1},
+        {File::SandCIDC, "New Hogan metavolcanic", "CIDC", true, false, 2000, 1},
+        {File::SandCIDC, "Cougar basalt", "CIDC", true, false, 400, 1},
+        {File::SandCIDC, "Ottawa sand", "CIDC", true, false, 233, 1},
+        {File::SandCIDC, "Chattahoochee river sand", "CIDC", true, false, 100, 1},
+        {File::SandCIDC, "Sacramento river sand", "CIDC", true, false, 3805, 1},
+        {File::SandCIDC, "Sacramento river sand.", "CIDC", true, false, 95, 1},
+        {File::SandCIUC, "Dune Sand", "CIUC", true, false, 2800, 1},
+    };
+    return s;
+}
+
+TEST(ParametricStudy, EveryWindowListsAtLeastTwoDistinctValuesWhoseTestsFitOneReport)
+{
+    int capped = 0;
+    for (const Study& st : studies()) {
+        SCOPED_TRACE(std::string(st.simType) + " " + st.soil + (st.voidRatioVaries ? " (void ratio)" : " (pressure)"));
+        const double ref = refNumber(QString::fromUtf8(st.soil), QString::fromLatin1(st.simType));
+        const QString column = st.voidRatioVaries ? QStringLiteral(" And [Sigma3 (kPa)] BETWEEN ")
+                               : st.clay          ? QStringLiteral(" And [WaterContent(%)] BETWEEN ")
+                                                  : QStringLiteral(" And e BETWEEN ");
+        const QString sql = QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber = ") + refText(ref) + column +
+                            SingleText(st.c - st.d) + QStringLiteral(" And ") + SingleText(st.c + st.d);
+        const auto rows = infoRows(st.file, sql);
+        ASSERT_FALSE(rows.empty()) << sql.toStdString();
+        const int fixedPos = st.voidRatioVaries ? 8 : st.clay ? 5 : 7;
+        const int variedPos = st.voidRatioVaries ? 7 : st.clay ? 6 : 8;
+        QStringList values, listedIds, allValues;
+        for (const InfoRow& r : rows) {
+            // Values sit well inside the window, and a centre of 0 is stored as 0.
+            const double fixed = r.fields[size_t(fixedPos)].toDouble();
+            EXPECT_LE(std::abs(fixed - st.c), 0.5 * st.d + 1e-9) << r.id.toStdString();
+            if (st.c == 0) {
+                EXPECT_EQ(fixed, 0.0);
+            }
+            const QString v = DoubleText(Round(r.fields[size_t(variedPos)].toDouble(), st.voidRatioVaries ? 2 : 0));
+            if (!allValues.contains(v))
+                allValues << v;
+            if (values.size() < 5 && !values.contains(v)) {
+                values << v;
+                listedIds << r.id;
+            }
+        }
+        EXPECT_GE(values.size(), 2);
+        if (allValues.size() > 5)
+            ++capped;
+        size_t total = 0;
+        for (const QString& id : listedIds)
+            total += points(st.file, id).size();
+        EXPECT_LE(total, 301u) << "the study report holds 301 rows for all its tests";
+    }
+    EXPECT_GE(capped, 1) << "some window offers more than five values, so the cap of five shows";
+}
+
+TEST(ParametricStudy, SoilsWithoutAWaterContentStoreZeroForEveryTest)
+{
+    for (double ref : {15.0, 118.0})
+        for (const InfoRow& r : infoRows(File::Clay, QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber =") + refText(ref)))
+            EXPECT_EQ(r.fields[5].toDouble(), 0.0) << r.id.toStdString();
+}
+
+// ------------------------------------------------------------------ physics
+
+// Critical state lines and documented peak friction angles (data/README.md).
+struct Granular {
+    double ref;
+    File file;
+    double eG, lambdaC, xi;
+    double phiMin, phiMax;   // documented range of the peak friction angle, drained
+};
+
+const std::vector<Granular>& granular()
+{
+    static const std::vector<Granular> g = {
+        {1, File::SandCIDC, 0.92, 0.042, 0.5, 36, 50},      {26, File::SandCIDC, 0.93, 0.045, 0.5, 36, 50},
+        {26.1, File::SandCIDC, 0.74, 0.032, 0.5, 36, 50},   {26.3, File::SandCIDC, 0.77, 0.035, 0.5, 36, 50},
+        {7, File::SandCIDC, 0.87, 0.028, 0.7, 29, 41},      {7.1, File::SandCIDC, 0.945, 0.025, 0.6, 30, 45},
+        {20, File::SandCIDC, 0.94, 0.032, 0.6, 30, 45},     {30, File::SandCIDC, 0.934, 0.019, 0.7, 38, 47},
+        {10, File::SandCIUC, 0.90, 0.03, 0.6, 0, 0},        {11, File::SandCIUC, 0.86, 0.04, 0.7, 0, 0},
+        {12.1, File::SandCIUC, 0.87, 0.03, 0.7, 0, 0},      {13, File::SandCIUC, 0.98, 0.03, 0.7, 0, 0},
+    };
+    return g;
+}
+
+double stateParameter(const Granular& g, double e, double p) { return e - (g.eG - g.lambdaC * std::pow(p / 101.325, g.xi)); }
+
+double peakFrictionAngle(const std::vector<Point>& pts, double sigma3)
+{
+    double qp = 0;
+    for (const Point& p : pts)
+        qp = std::max(qp, p.q);
+    return std::asin(qp / (qp + 2 * sigma3)) * 180 / M_PI;
+}
+
+TEST(Physics, DrainedSandsAndGravelsPeakInTheirRangeDenseOnesDilateAndSoftenAndPhiFallsWithStress)
+{
+    for (const Granular& g : granular()) {
+        if (g.file != File::SandCIDC)
+            continue;
+        SCOPED_TRACE(g.ref);
+        const auto rows = infoRows(File::SandCIDC, QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber =") + refText(g.ref));
+        std::map<double, double> phiByStressAtFirstVoidRatio;
+        std::map<double, bool> denseAtFirstVoidRatio;
+        const double e0 = rows.front().fields[7].toDouble();
+        int dense = 0;
+        for (const InfoRow& r : rows) {
+            SCOPED_TRACE(r.id.toStdString());
+            const double e = r.fields[7].toDouble(), s3 = r.fields[8].toDouble();
+            const auto pts = points(File::SandCIDC, r.id);
+            const double phi = peakFrictionAngle(pts, s3);
+            EXPECT_GE(phi, g.phiMin);
+            EXPECT_LE(phi, g.phiMax);
+            if (std::abs(e - e0) < 0.005)
+                phiByStressAtFirstVoidRatio[s3] = phi;
+            double evMax = 0, qMax = 0;
+            size_t iq = 0;
+            for (size_t i = 0; i < pts.size(); ++i) {
+                evMax = std::max(evMax, pts[i].ev);
+                if (pts[i].q > qMax) {
+                    qMax = pts[i].q;
+                    iq = i;
+                }
+            }
+            EXPECT_GT(evMax, 0.0) << "every specimen first contracts";
+            const double psi = stateParameter(g, e, s3);
+            if (psi < -0.05) {
+                ++dense;
+                EXPECT_LT(pts.back().ev, evMax - 0.005) << "a dense specimen dilates";
+                EXPECT_LT(iq + 1, pts.size()) << "and peaks before the end";
+            }
+            if (psi < -0.1) {
+                EXPECT_LT(pts.back().q, 0.97 * qMax) << "then softens towards the critical state";
+            }
+            if (std::abs(e - e0) < 0.005)
+                denseAtFirstVoidRatio[s3] = psi < -0.05;
+            if (stateParameter(g, e, s3) > 0.05) {
+                EXPECT_GT(pts.back().ev, 0.0) << "a loose specimen ends contracted";
+            }
+        }
+        EXPECT_GE(dense, 1) << "each drained soil has a dense specimen";
+        // The friction angle falls as the confining stress rises: markedly where the specimen
+        // is dense at the lowest stress, hardly where it is loose throughout.
+        ASSERT_GE(phiByStressAtFirstVoidRatio.size(), 2u);
+        const double fall = phiByStressAtFirstVoidRatio.begin()->second - phiByStressAtFirstVoidRatio.rbegin()->second;
+        EXPECT_GT(fall, denseAtFirstVoidRatio.begin()->second ? 2.0 : 0.2);
+    }
+}
+
+TEST(Physics, UndrainedDenseSandsLosePorePressureAndGainStrengthWhileLooseOnesContract)
+{
+    int dense = 0, flowing = 0;
+    for (const Granular& g : granular()) {
+        if (g.file != File::SandCIUC)
+            continue;
+        for (const InfoRow& r : infoRows(File::SandCIUC, QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber =") + refText(g.ref))) {
+            SCOPED_TRACE(r.id.toStdString());
+            const double e = r.fields[7].toDouble(), s3 = r.fields[8].toDouble();
+            const auto pts = points(File::SandCIUC, r.id);
+            double uMax = 0, qMax = 0;
+            size_t iu = 0;
+            for (size_t i = 0; i < pts.size(); ++i) {
+                if (pts[i].u > uMax) {
+                    uMax = pts[i].u;
+                    iu = i;
+                }
+                qMax = std::max(qMax, pts[i].q);
+            }
+            EXPECT_GT(uMax, 0.0) << "pore pressure first rises";
+            EXPECT_LT(pts.back().u, s3) << "effective stress never vanishes below zero";
+            const double psi = stateParameter(g, e, s3);
+            if (psi < -0.05) {
+                ++dense;
+                EXPECT_LT(pts.back().u, uMax - 0.2 * s3) << "a dilative specimen's pore pressure falls";
+                EXPECT_GT(pts.back().q, 2 * pts[iu].q) << "and its strength keeps rising";
+            }
+            if (psi > 0.02) {
+                EXPECT_GT(uMax, 0.5 * s3) << "a loose specimen builds pore pressure";
+                EXPECT_GT(pts.back().u, 0.0);
+                if (pts.back().q < 0.5 * qMax)
+                    ++flowing;   // flow liquefaction: the strength drops after its peak
+            }
+        }
+    }
+    EXPECT_GE(dense, 3);
+    EXPECT_GE(flowing, 2);
+}
+
+TEST(Physics, ClaysFollowCamClay)
+{
+    std::map<double, std::vector<double>> uuStrength;
+    for (const InfoRow& r : allTests(File::Clay)) {
+        SCOPED_TRACE(r.id.toStdString());
+        const double ref = r.fields[0].toDouble(), s3 = r.fields[6].toDouble();
+        const auto pts = points(File::Clay, r.id);
+        double qMax = 0;
+        for (const Point& p : pts)
+            qMax = std::max(qMax, p.q);
+        switch (clayType(ref)) {
+        case ClayType::CIDC: {
+            // Normally consolidated, drained: contraction throughout, friction angle of a clay.
+            for (size_t i = 1; i < pts.size(); ++i)
+                EXPECT_GE(pts[i].ev, pts[i - 1].ev);
+            const double phi = peakFrictionAngle(pts, s3);
+            EXPECT_GE(phi, 18.0);
+            EXPECT_LE(phi, 34.0);
+            break;
+        }
+        case ClayType::CIUC:
+            // Normally consolidated, undrained: positive pore pressure, Skempton's A at failure near 1.
+            EXPECT_GT(pts.back().u, 0.0);
+            EXPECT_GT(pts.back().u / pts.back().q, 0.7);
+            EXPECT_LT(pts.back().u / pts.back().q, 1.6);
+            EXPECT_GT(qMax / (2 * s3), 0.18);   // s_u / sigma3' of a normally consolidated clay
+            EXPECT_LT(qMax / (2 * s3), 0.40);
+            break;
+        case ClayType::UUC:
+            EXPECT_GT(pts.back().u, 0.0);
+            uuStrength[ref].push_back(qMax);
+            break;
+        }
+    }
+    ASSERT_EQ(uuStrength.size(), 4u);
+    for (const auto& [ref, q] : uuStrength) {
+        // phi_u = 0: the same undrained strength whatever the cell pressure.
+        const auto [lo, hi] = std::minmax_element(q.begin(), q.end());
+        EXPECT_LT(*hi / *lo, 1.06) << ref;
+    }
+}
+
+} // namespace
