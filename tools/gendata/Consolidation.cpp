@@ -1,7 +1,7 @@
 // One-dimensional consolidation tests (LX1DConsolidation): incremental loading (IL) with load
 // doubling and unloading, and constant rate of strain (CRS) with a continuous curve.
 //
-// Compression model (data/README-other-families.md): the bi-logarithmic law of Butterfield,
+// Compression model (data/README.md): the bi-logarithmic law of Butterfield,
 // log10(1 + e) falling linearly with log10 sigma'v, with a recompression slope below the
 // preconsolidation stress and a virgin slope above it, joined smoothly over a width of w decades.
 // Its local compression index Cc = -de/dlog10 sigma'v = (1 + e) ln10 rho falls as the clay

@@ -1,6 +1,6 @@
 // Direct shear tests of sands (LXDirectShear): three drained tests per sand at 50, 100 and 200 kPa.
 //
-// Model (data/README-other-families.md): Bolton's relative dilatancy index gives the peak
+// Model (data/README.md): Bolton's relative dilatancy index gives the peak
 // friction angle, phi_p = phi_cv + 3 I_R with I_R = D_r (Q - ln sigma_n) - 1 (0 to 4);
 // Taylor's energy equation splits the peak stress ratio into friction and dilation,
 // tau / sigma_n = tan phi_cv + dv/dh, so the largest dilation rate is tan phi_p - tan phi_cv.

@@ -1,7 +1,7 @@
 // Undrained true triaxial tests on clay cubes (LXClayTTT) and axial-torsional tests on clay
 // hollow cylinders (LXClaynSandHCT), all isotropically consolidated and normally consolidated.
 //
-// Model (data/README-other-families.md):
+// Model (data/README.md):
 // - failure: the Lade-Duncan criterion I1^3 / I3 = eta1, fitted to the soil's friction angle in
 //   triaxial compression, gives the failure stress ratio M(b) = q/p' for each b-value; a fabric
 //   anisotropy lowers it by the factor 1 - A sin^2(beta) as sigma1 turns away from the vertical;
