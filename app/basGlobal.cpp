@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
+#include <QElapsedTimer>
 #include <QThread>
 
 #include <algorithm>
@@ -104,10 +105,13 @@ void Pause(int s)
     // The monotonic clock never wraps, so a long-running program waits as long as a fresh one.
     auto seconds = [] { return double(lx::clock().monotonicMs()) / 1000.0; };
     const double target = lx::Round(seconds() + s, 0);
+    // However the clock behaves (a stopped test clock), the wait ends within s + 1 seconds.
+    QElapsedTimer bound;
+    bound.start();
     for (;;) {
         QCoreApplication::processEvents();
         const double now = seconds();
-        if (now > target)
+        if (now > target || bound.elapsed() > (qint64(s) + 1) * 1000)
             return;
         // Sleep a little between passes rather than spin.
         const auto rest = qint64((target - now) * 1000.0) + 1;

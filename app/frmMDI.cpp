@@ -389,7 +389,16 @@ QAction* frmMDI::ToolbarButton(const QString& key) const
     return nullptr;
 }
 
-QMdiSubWindow* frmMDI::AddChild(QWidget* child) { return mdiArea->addSubWindow(child); }
+QMdiSubWindow* frmMDI::AddChild(QWidget* child)
+{
+    // A window that has its size keeps it; the frame and caption go around it.
+    const bool sized = child->testAttribute(Qt::WA_Resized);
+    const QSize size = child->size();
+    QMdiSubWindow* sub = mdiArea->addSubWindow(child);
+    if (sized)
+        sub->resize(size.grownBy(sub->contentsMargins()));
+    return sub;
+}
 
 QWidget* frmMDI::ActiveChild() const
 {

@@ -22,7 +22,8 @@ public:
 
     // The area of the child windows; subsystems add their windows with AddChild.
     QMdiArea* mdiArea;
-    // Shows a widget as a child window (its own window title and size) and returns its frame.
+    // Makes a widget a child window with its own title and, when it was given one, its own
+    // size inside the frame; returns the frame. Showing the widget shows the child window.
     QMdiSubWindow* AddChild(QWidget* child);
     // The widget of the active child window (QMdiArea::currentSubWindow), or null.
     QWidget* ActiveChild() const;
