@@ -18,6 +18,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace basGlobal {
 
@@ -74,7 +75,9 @@ bool MakeWorkingCopies(QString* error)
         const QString source = lx::installPath(f.source);
         if (!QFileInfo(source).isFile())
             return fail(QStringLiteral("The data file %1 is missing.").arg(source));
-        if (!QFile::copy(source, copy))
+        // A plain kernel copy: no temporary file and no sync, the copies are scratch files.
+        std::error_code ec;
+        if (!std::filesystem::copy_file(QFile::encodeName(source).toStdString(), QFile::encodeName(copy).toStdString(), ec))
             return fail(QStringLiteral("The data file %1 cannot be copied to %2.").arg(source, copy));
         // Installed files may be read-only; the working copies are written to.
         if (!QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner))

@@ -52,11 +52,11 @@ frmSplash::frmSplash()
     lblLicenseTo = label(fraMainFrame, "lblLicenseTo", QStringLiteral("Licensed to the students and teachers of this laboratory"),
                          twRect(240, 240, 6600, 255), 8, false, right);
     lblCompanyProduct = label(fraMainFrame, "lblCompanyProduct", QStringLiteral("Virtual Geotechnical Laboratory"),
-                              twRect(2400, 720, 4440, 420), 13, false, left);
-    lblProductName = label(fraMainFrame, "lblProductName", QString(), twRect(2400, 1170, 4440, 900), 34, true, left);
+                              twRect(2400, 720, 4440, 420), 12, false, left);
+    lblProductName = label(fraMainFrame, "lblProductName", QString(), twRect(2400, 1170, 4440, 900), 30, true, left);
     lblPlatform = label(fraMainFrame, "lblPlatform", QStringLiteral("for Linux desktops"), twRect(2400, 2160, 4440, 330), 12,
                         false, right);
-    lblVersion = label(fraMainFrame, "lblVersion", QString(), twRect(2400, 2520, 4440, 300), 10, false, right);
+    lblVersion = label(fraMainFrame, "lblVersion", QString(), twRect(2400, 2520, 4440, 330), 12, false, right);
     lblCopyright = label(fraMainFrame, "lblCopyright", QStringLiteral("Copyright \u00A9 the Loamix developers"),
                          twRect(240, 3000, 6600, 255), 8, false, left);
     lblCompany = label(fraMainFrame, "lblCompany", QStringLiteral("Soil mechanics teaching laboratory"),
@@ -64,7 +64,7 @@ frmSplash::frmSplash()
     lblWarning = label(fraMainFrame, "lblWarning",
                        QStringLiteral("Warning: this program is protected by copyright law. Reproducing or distributing it, "
                                       "or any part of it, without permission is prohibited."),
-                       twRect(240, 3540, 6600, 420), 7, false, Qt::AlignLeft | Qt::AlignTop);
+                       twRect(240, 3540, 6600, 420), 8, false, Qt::AlignLeft | Qt::AlignTop);
     lblWarning->setWordWrap(true);
 
     Form_Load();
@@ -90,7 +90,6 @@ void frmSplash::ShowSplash()
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         splash.move(screen->availableGeometry().center() - splash.rect().center());
     splash.show();
-    // Let the window system map it before painting, so it is seen while the rest loads.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Painted now: the event loop does not run again before the main window is up.
     splash.repaint();
 }
