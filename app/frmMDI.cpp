@@ -87,7 +87,14 @@ frmMDI::frmMDI()
     MDIForm_Load();
 }
 
-frmMDI::~frmMDI() = default;
+frmMDI::~frmMDI()
+{
+    // Qt hides the child windows after this destructor has run; their activation signals
+    // must not reach a main window that is half gone.
+    mdiArea->disconnect(this);
+    mnuFile->disconnect(this);
+    tbToolBar->disconnect(this);
+}
 
 void frmMDI::MDIForm_Load() { setWindowIcon(frame::LoamixIcon()); }
 

@@ -599,6 +599,15 @@ private slots:
             for (int x = bar.left(); x <= bar.right(); ++x)
                 dark += qGray(shot.pixel(x, y)) < 80;
         QVERIFY(dark > 50);
+
+        // The menus as they drop down (saved beside the test for a look).
+        for (QMenu* menu : {main->mnuFile, main->mnuResource, main->mnuTestType, main->mnuSimulation, main->mnuWindow}) {
+            menu->popup(main->mapToGlobal(QPoint(20, 20)));
+            const QImage image = menu->grab().toImage();
+            image.save(QCoreApplication::applicationDirPath() + QStringLiteral("/%1-offscreen.png").arg(menu->objectName()));
+            QVERIFY(image.width() > 60);
+            menu->hide();
+        }
     }
 };
 
