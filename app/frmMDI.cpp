@@ -350,6 +350,15 @@ void frmMDI::CreateToolbar()
         a->setVisible(b.shown);
         tbButtons.push_back(a);
     }
+    // A separator shows only before a group that has a button shown.
+    for (size_t i = 0; i < tbButtons.size(); ++i) {
+        if (!tbButtons[i]->isSeparator())
+            continue;
+        bool groupShown = false;
+        for (size_t j = i + 1; j < tbButtons.size() && !tbButtons[j]->isSeparator(); ++j)
+            groupShown = groupShown || tbButtons[j]->isVisible();
+        tbButtons[i]->setVisible(groupShown);
+    }
     connect(tbToolBar, &QToolBar::actionTriggered, this,
             [this](QAction* a) { tbToolBar_ButtonClick(a->data().toString()); });
 }
