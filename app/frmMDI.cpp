@@ -475,6 +475,7 @@ void frmMDI::mnuFile_Click()
     mnuFilePrintWin->setEnabled(active != nullptr);
 }
 
+// The document windows' commands (see frmMDI.h); empty until those windows exist.
 void frmMDI::LoadNewDoc() {}
 void frmMDI::mnuFileNew_Click() { LoadNewDoc(); }
 void frmMDI::mnuFileOpen_Click() {}

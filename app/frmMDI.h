@@ -177,7 +177,9 @@ public slots:
     // opens and whenever another child window becomes active.
     void mnuFile_Click();
 
-    // Document commands: the document windows fill these in.
+    // Document commands, left empty for the document windows to fill in. Each acts on the
+    // active child window when it is a document window (IsDocumentWindow, DocumentChild.h);
+    // the enabled states of Save, Save As and Print Document already follow that rule.
     void LoadNewDoc();
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
