@@ -1,12 +1,23 @@
 #pragma once
-// The frame's shared globals, set at start-up and read by every subsystem.
+// The frame's shared globals, set at start-up and read by every subsystem, and the
+// start-up procedure itself.
+#include <QPointer>
 #include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
 
 class frmMDI;
 
 namespace basGlobal {
 
-inline frmMDI* MainForm = nullptr;
+// The application title of captions and message boxes.
+inline const QString AppTitle = QStringLiteral("Loa-mix");
+
+// Null before start-up has made the main window and again once it is destroyed.
+inline QPointer<frmMDI> MainForm;
+// The application's help file (the topics live in the Help folder beside it).
+inline QString HelpFile;
 // The private folder of the working copies, ending with '/'.
 inline QString TempPath;
 
@@ -25,5 +36,73 @@ inline bool StartupQuizPending = false;
 inline double ConfiningStressKPa = 0.0;
 inline double BackPressureKPa = 0.0;
 inline QString CurrentUserName;
+
+// True from the moment the main window starts closing: windows that close with it still
+// write their quiz credits, but press no quiz button and open no window.
+inline bool ShuttingDown = false;
+
+// What the frame calls in the subsystems that are built apart from it (they link the
+// frame, so the frame cannot call them directly). Each subsystem fills its entries before
+// start-up, in a function of its own that program/main.cpp calls when the subsystem is
+// built (InstallQuizHooks() and so on below). An empty entry means the subsystem is not
+// built: the command behind it does nothing.
+struct SubsystemHooks {
+    // Quiz. quizOption: the start-up question of the quiz file (see QuizOption).
+    std::function<bool()> quizOption;
+    // Presses button cmdQuizN of the quiz browser (N = 100, 200, 202, 203, 300, 400, 500).
+    std::function<void(int)> pressQuizButton;
+    std::function<void()> showQuizBrowser;     // frmQuizGoThrough, modeless
+    std::function<void()> showScoreSummary;    // frmQuizScoreSummary, modeless
+    std::function<void()> showQuizManager;     // frmQuizDatabaseManager, modeless
+    // The entry dialog of each test, shown modeless (brought to the front when open).
+    std::function<void()> showTriaxialSel;     // dlgTriaxialSel
+    std::function<void()> show1DConsolidation; // dlg1DConsolidation
+    std::function<void()> showDirectShear;     // dlgDirectShear
+    std::function<void()> showTTT_HCT;         // dlgTTT_HCT
+};
+SubsystemHooks& Hooks();
+
+// Defined by each subsystem library (not by the frame); program/main.cpp calls the ones
+// whose library is built, before Main.
+void InstallQuizHooks();
+void InstallTriaxialHooks();
+void InstallConsolidationHooks();
+void InstallDirectShearHooks();
+void InstallTrueTriaxialHooks();
+
+// Maps the faces the windows name to installed ones; the program calls it once, first.
+void InstallFontSubstitutions();
+
+// The program's entry: installs the system's own message box, then runs StartUp.
+int Main();
+// The start-up in its fixed order, with the services as installed (tests script them).
+// Returns 0 once the main window is up; otherwise the reason has been shown and the
+// result is the program's exit status.
+int StartUp();
+
+// The nine installed data files in their copy order: install-relative source and the
+// name of the working copy.
+struct DataFile {
+    QString source;
+    QString name;
+};
+const std::vector<DataFile>& DataFiles();
+// Replaces every working copy in TempPath by a fresh, writable copy of the installed file.
+// False with a message naming the file when one cannot be made.
+bool MakeWorkingCopies(QString* error);
+// Sets the eight connection-string globals from TempPath.
+void BuildConnectionStrings();
+
+// Waits about s seconds (rounded to whole seconds of the monotonic clock) while letting
+// window events run; events run at least once.
+void Pause(int s);
+
+// The quiz's start-up question: True when a quiz file is open for a logged-in quiz user.
+// Until the quiz subsystem installs Hooks().quizOption the answer is False. On False
+// QuizFileConnection is emptied.
+bool QuizOption();
+// Presses quiz-browser button cmdQuizN when the quiz is built and the program is not
+// shutting down.
+void PressQuizButton(int n);
 
 } // namespace basGlobal

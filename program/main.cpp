@@ -1,15 +1,36 @@
-// The program's entry: hands over to the frame's start-up.
+// The program's entry: hands over to the frame's start-up, then to the event loop.
+#include "basGlobal.h"
+#include "frmMDI.h"
+
 #include <QApplication>
-#include <QMainWindow>
-#include <QMdiArea>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Loamix"));
-    window.setCentralWidget(new QMdiArea(&window));
-    window.resize(800, 600);
-    window.show();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("Loamix"));
+    basGlobal::InstallFontSubstitutions();
+
+    // Each subsystem that is built tells the frame where its windows are.
+#ifdef LOAMIX_WITH_LXQUIZ
+    basGlobal::InstallQuizHooks();
+#endif
+#ifdef LOAMIX_WITH_LXTRIAXIAL
+    basGlobal::InstallTriaxialHooks();
+#endif
+#ifdef LOAMIX_WITH_LXCONSOLIDATION
+    basGlobal::InstallConsolidationHooks();
+#endif
+#ifdef LOAMIX_WITH_LXDIRECTSHEAR
+    basGlobal::InstallDirectShearHooks();
+#endif
+#ifdef LOAMIX_WITH_LXTRUETRIAXIAL
+    basGlobal::InstallTrueTriaxialHooks();
+#endif
+
+    // A start-up that failed has said why; its status is the program's.
+    if (const int status = basGlobal::Main(); status != 0)
+        return status;
+    const int status = app.exec();
+    delete basGlobal::MainForm.data();
+    return status;
 }

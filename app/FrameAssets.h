@@ -1,0 +1,21 @@
+#pragma once
+// What the frame's windows share: the version text and the installed pictures. A picture
+// that is missing gives an empty picture, never a failure.
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+namespace frame {
+
+// "Version 1.0.0": the program's major, minor and revision numbers.
+QString VersionText();
+
+// The window icon, install folder + "\pictures\icons\Loamix.ico".
+QIcon LoamixIcon();
+// A picture of the install folder by its install-relative path ("\pictures\icons\LXicon.gif").
+QPixmap InstallPicture(const QString& relative);
+// A picture of the program's resources (":/forms/..."), made transparent where it is
+// light grey (192, 192, 192), the image lists' mask colour.
+QPixmap MaskedResourcePicture(const QString& path);
+
+} // namespace frame

@@ -1,0 +1,191 @@
+#include "basGlobal.h"
+
+#include "basHTMLHelp.h"
+#include "dlgMesseges.h"
+#include "frmMDI.h"
+#include "frmSplash.h"
+
+#include "platform/FormRegistry.h"
+#include "platform/Numbers.h"
+#include "platform/Paths.h"
+#include "platform/Services.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace basGlobal {
+
+SubsystemHooks& Hooks()
+{
+    static SubsystemHooks hooks;
+    return hooks;
+}
+
+void InstallFontSubstitutions()
+{
+    // Liberation Sans has Arial's metrics, so texts fit the boxes they were laid out in.
+    const QStringList faces{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    for (const char* face : {"MS Sans Serif", "Tahoma", "Arial"})
+        QFont::insertSubstitutions(QString::fromLatin1(face), faces);
+    // The forms' default face and size.
+    QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+}
+
+const std::vector<DataFile>& DataFiles()
+{
+    static const std::vector<DataFile> files{
+        {QStringLiteral("\\Database\\LXClayCIUCnCIDCnUUC.lxr"), QStringLiteral("LXClayCIUCnCIDCnUUC.lxr")},
+        {QStringLiteral("\\Database\\LXSandCIDC.lxr"), QStringLiteral("LXSandCIDC.lxr")},
+        {QStringLiteral("\\Database\\LXSandCIUC.lxr"), QStringLiteral("LXSandCIUC.lxr")},
+        {QStringLiteral("\\Database\\LX1DConsolidation.lxr"), QStringLiteral("LX1DConsolidation.lxr")},
+        {QStringLiteral("\\Database\\LXDirectShear.lxr"), QStringLiteral("LXDirectShear.lxr")},
+        {QStringLiteral("\\Database\\LXClayTTT.lxr"), QStringLiteral("LXClayTTT.lxr")},
+        {QStringLiteral("\\Database\\LXClaynSandHCT.lxr"), QStringLiteral("LXClaynSandHCT.lxr")},
+        {QStringLiteral("\\Resources\\QuizResource.lxr"), QStringLiteral("QuizResource.lxr")},
+        {QStringLiteral("\\QuizTemplate.lxq"), QStringLiteral("QuizTemplate.lxq")},
+    };
+    return files;
+}
+
+bool MakeWorkingCopies(QString* error)
+{
+    auto fail = [&](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    // Every old copy goes first, so that no copy of an earlier run survives a failed start.
+    for (const DataFile& f : DataFiles()) {
+        const QString copy = TempPath + f.name;
+        const QFileInfo info(copy);
+        if ((info.exists() || info.isSymLink()) && !QFile::remove(copy))
+            return fail(QStringLiteral("The old working copy %1 cannot be deleted.").arg(copy));
+    }
+    for (const DataFile& f : DataFiles()) {
+        const QString copy = TempPath + f.name;
+        if (QFileInfo::exists(copy))
+            continue;
+        const QString source = lx::installPath(f.source);
+        if (!QFileInfo(source).isFile())
+            return fail(QStringLiteral("The data file %1 is missing.").arg(source));
+        // A plain kernel copy: no temporary file and no sync, the copies are scratch files.
+        std::error_code ec;
+        if (!std::filesystem::copy_file(QFile::encodeName(source).toStdString(), QFile::encodeName(copy).toStdString(), ec))
+            return fail(QStringLiteral("The data file %1 cannot be copied to %2.").arg(source, copy));
+        // Installed files may be read-only; the working copies are written to.
+        if (!QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+            return fail(QStringLiteral("The working copy %1 cannot be made writable.").arg(copy));
+    }
+    return true;
+}
+
+void BuildConnectionStrings()
+{
+    const QString driver = QStringLiteral("Driver={Microsoft Access Driver (*.mdb)};");
+    const QString password = QStringLiteral("Pwd=mobkel;");
+    auto make = [&](const char* fileAndSemicolon) {
+        return QStringLiteral("DBQ=") + TempPath + QString::fromLatin1(fileAndSemicolon) + driver + password;
+    };
+    ClayTriaxialConnection = make("LXClayCIUCnCIDCnUUC.lxr;");
+    SandCIDCConnection = make("LXSandCIDC.lxr;");
+    SandCIUCConnection = make("LXSandCIUC.lxr;");
+    Consolidation1DConnection = make("LX1DConsolidation.lxr;");
+    DirectShearConnection = make("LXDirectShear.lxr;");
+    ClayTTTConnection = make("LXClayTTT.lxr;");
+    HCTConnection = make("LXClaynSandHCT.lxr;");
+    QuizResourceConnection = make("QuizResource.lxr;");
+}
+
+void Pause(int s)
+{
+    // The monotonic clock never wraps, so a long-running program waits as long as a fresh one.
+    auto seconds = [] { return double(lx::clock().monotonicMs()) / 1000.0; };
+    const double target = lx::Round(seconds() + s, 0);
+    // However the clock behaves (a stopped test clock), the wait ends within s + 1 seconds.
+    QElapsedTimer bound;
+    bound.start();
+    for (;;) {
+        QCoreApplication::processEvents();
+        const double now = seconds();
+        if (now > target || bound.elapsed() > (qint64(s) + 1) * 1000)
+            return;
+        // Sleep a little between passes rather than spin.
+        const auto rest = qint64((target - now) * 1000.0) + 1;
+        QThread::msleep(static_cast<unsigned long>(std::clamp<qint64>(rest, 1, 10)));
+    }
+}
+
+bool QuizOption()
+{
+    const bool open = Hooks().quizOption && Hooks().quizOption();
+    if (!open)
+        QuizFileConnection.clear();
+    return open;
+}
+
+void PressQuizButton(int n)
+{
+    if (ShuttingDown || !Hooks().pressQuizButton)
+        return;
+    Hooks().pressQuizButton(n);
+}
+
+namespace {
+int failStartUp(const QString& why)
+{
+    lx::messages().msgBox(why + QStringLiteral("\rLoa-mix cannot start."), lx::vbOKOnly | lx::vbCritical, AppTitle);
+    return 1;
+}
+} // namespace
+
+int StartUp()
+{
+    ShuttingDown = false;
+    HelpFile = GetHelpFile(1);
+
+    QString why;
+    TempPath = lx::privateTempFolder(&why);
+    if (TempPath.isEmpty())
+        return failStartUp(QStringLiteral("The folder for the working copies cannot be prepared: ") + why);
+    if (!MakeWorkingCopies(&why))
+        return failStartUp(why);
+
+    frmSplash::ShowSplash();
+    MainForm = new frmMDI;
+    lx::SingleInstance<frmSplash>::unload();
+    InitHelp();
+    MainForm->show();
+    BuildConnectionStrings();
+
+    StartupQuizPending = true;
+    if (QuizOption()) {
+        PressQuizButton(100);
+        MainForm->mnuQuizOpen->setEnabled(false);
+    } else {
+        MainForm->mnuQuizBrowser->setEnabled(false);
+        MainForm->mnuScore->setEnabled(false);
+        MainForm->mnuQuizManager->setEnabled(false);
+        lx::messages().msgs(1, AppTitle,
+                            QStringLiteral("You may proceed to Simulations by selecting the relevent module from Simulation Menu at the top.")
+                                + QStringLiteral("\r\r")
+                                + QStringLiteral("Alternatively, you may use the Short Cuts for various Simulation Modules. (Icons below the Menu Bar)"),
+                            {QStringLiteral("OK"), QString(), QString(), QString()});
+        StartupQuizPending = false;
+    }
+    return 0;
+}
+
+int Main()
+{
+    installMessageBox();
+    return StartUp();
+}
+
+} // namespace basGlobal

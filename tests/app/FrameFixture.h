@@ -1,0 +1,80 @@
+#pragma once
+// A temporary install folder holding the nine data files start-up copies (each with its
+// own content) and a temporary TMPDIR for the private folder of the working copies.
+#include "basGlobal.h"
+
+#include "platform/Paths.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace fixture {
+
+inline QByteArray contentOf(const QString& name) { return "installed " + name.toUtf8(); }
+
+struct InstallTree {
+    QTemporaryDir install;
+    QTemporaryDir tmp;
+    QByteArray oldTmpDir = qgetenv("TMPDIR");
+
+    InstallTree()
+    {
+        for (const basGlobal::DataFile& f : basGlobal::DataFiles()) {
+            QString rel = f.source;
+            rel.replace(u'\\', u'/');
+            const QString path = install.path() + rel;
+            QDir().mkpath(QFileInfo(path).path());
+            QFile file(path);
+            file.open(QIODevice::WriteOnly);
+            file.write(contentOf(f.name));
+            file.close();
+            // Installed files are read-only; their working copies must not be.
+            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        }
+        lx::setInstallDir(install.path());
+        qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+    }
+    ~InstallTree()
+    {
+        lx::setInstallDir(QString());
+        if (oldTmpDir.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", oldTmpDir);
+    }
+    InstallTree(const InstallTree&) = delete;
+    InstallTree& operator=(const InstallTree&) = delete;
+
+    QString sourceOf(const QString& name) const
+    {
+        for (const basGlobal::DataFile& f : basGlobal::DataFiles())
+            if (f.name == name) {
+                QString rel = f.source;
+                rel.replace(u'\\', u'/');
+                return install.path() + rel;
+            }
+        return {};
+    }
+    void remove(const QString& name) const { QFile::remove(sourceOf(name)); }
+};
+
+// Qt reports a hidden action as disabled; its own enabled flag shows once it is visible.
+inline bool enabledFlag(QAction* a)
+{
+    if (a->isVisible())
+        return a->isEnabled();
+    a->setVisible(true);
+    const bool enabled = a->isEnabled();
+    a->setVisible(false);
+    return enabled;
+}
+
+inline QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace fixture

@@ -1,0 +1,617 @@
+// The main window: its menus, toolbar, status bar, logo strip, child-window commands and closing.
+#include "DocumentChild.h"
+#include "FrameFixture.h"
+#include "basGlobal.h"
+#include "frmAbout.h"
+#include "frmMDI.h"
+#include "frmMessege.h"
+#include "frmOptions.h"
+#include "frmSplashMessege.h"
+
+#include "platform/FormRegistry.h"
+#include "platform/testing/ScriptedServices.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace basGlobal;
+
+// Stands in for the triaxial-cell window, which the Specimen pop-up calls by name.
+class frmTriaxialCell : public QWidget {
+    Q_OBJECT
+public:
+    Q_INVOKABLE void SelectSpecimen(const QString& strSpec) { chosen << strSpec; }
+    QStringList chosen;
+};
+
+namespace {
+
+class FakeDocument : public QWidget, public DocumentChild {};
+
+// A child window that, like a test screen, credits its activity when it closes.
+class CreditingChild : public QWidget {
+protected:
+    void closeEvent(QCloseEvent* e) override
+    {
+        PressQuizButton(202);
+        e->accept();
+    }
+};
+
+QMdiSubWindow* addChild(frmMDI& main, QWidget* w, const QString& title = QStringLiteral("Child"))
+{
+    w->setWindowTitle(title);
+    w->resize(200, 150);
+    QMdiSubWindow* sub = main.AddChild(w);
+    sub->show();
+    main.mdiArea->setActiveSubWindow(sub);
+    return sub;
+}
+
+// Closes the modal dialog the next command opens and tells what it was.
+struct ModalCloser {
+    QString className;
+    QWidget* parent = nullptr;
+    bool modal = false;
+    ModalCloser()
+    {
+        QTimer::singleShot(0, [this] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                className = QString::fromLatin1(w->metaObject()->className());
+                parent = w->parentWidget();
+                modal = w->isModal();
+                w->close();
+            }
+        });
+    }
+};
+
+struct MenuItem {
+    const char* name;
+    const char* caption;
+    QKeySequence shortcut;
+    bool enabled;
+    bool visible;
+};
+
+} // namespace
+
+class tst_frmMDI : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<lx::testing::ScriptedServices> s;
+    std::unique_ptr<frmMDI> main;
+    QStringList log;
+
+    void installRecordingHooks()
+    {
+        Hooks().showTriaxialSel = [this] { log << "tri"; };
+        Hooks().show1DConsolidation = [this] { log << "consol"; };
+        Hooks().showDirectShear = [this] { log << "ds"; };
+        Hooks().showTTT_HCT = [this] { log << "ttt"; };
+        Hooks().pressQuizButton = [this](int n) { log << QStringLiteral("press%1").arg(n); };
+        Hooks().showQuizBrowser = [this] { log << "browser"; };
+        Hooks().showScoreSummary = [this] {
+            log << (lx::SingleInstance<frmSplashMessege>::exists() ? "score with wait box" : "score");
+        };
+    }
+
+private slots:
+    void initTestCase() { InstallFontSubstitutions(); }
+
+    void init()
+    {
+        s = std::make_unique<lx::testing::ScriptedServices>();
+        // Past a whole second's half: the closing pause ends after one pass.
+        s->clock->ms = 400;
+        Hooks() = {};
+        QuizFileConnection.clear();
+        ShuttingDown = false;
+        log.clear();
+        main = std::make_unique<frmMDI>();
+    }
+    void cleanup()
+    {
+        main.reset();
+        frmSplashMessege::unloadBox();
+        Hooks() = {};
+        QuizFileConnection.clear();
+        ShuttingDown = false;
+        s.reset();
+    }
+
+    void menuBarHoldsEveryMenuInOrder()
+    {
+        QStringList top;
+        for (QAction* a : main->menuBar()->actions())
+            top << a->objectName();
+        QCOMPARE(top, (QStringList{"mnuFile", "mnuEdit", "mnuView", "mnuResource", "mnuSimulation", "mnuSpecimen",
+                                   "mnuDatabase", "mnuChart", "mnuQuiz", "mnuWindow", "mnuHelp"}));
+        const std::vector<std::pair<QMenu*, QStringList>> menus{
+            {main->mnuFile, {"mnuFileNew", "mnuFileOpen", "mnuFileBar0", "mnuFileSave", "mnuFileSaveAs", "mnuFileBar1",
+                             "mnuFileExport", "mnuFileBar2", "mnuFilePrintWin", "mnuFilePrintDoc", "mnuFileBar4", "mnuFileExit"}},
+            {main->mnuEdit, {"mnuEditUndo", "mnuEditBar0", "mnuEditCut", "mnuEditCopy", "mnuEditPaste", "mnuEditPasteSpecial"}},
+            {main->mnuView, {"mnuViewToolbar", "mnuViewStatusBar", "mnuViewBar0", "mnuViewRefresh", "mnuViewOptions",
+                             "mnuViewWebBrowser"}},
+            {main->mnuSimulation, {"mnuSimTri", "mnuSimConsol", "mnuSimDS", "mnuSimTTT"}},
+            {main->mnuSpecimen, {"mnuSpecimenClay", "mnuSpecimenGravel", "mnuSpecimenSand"}},
+            {main->mnuDatabase, {"mnuDBCIDC", "mnuDBCIUC"}},
+            {main->mnuDBCIDC, {"mnuDBCIDCSand", "mnuDBCIDCGravel", "mnuDatabaseBar0", "mnuDBCIDCQuery"}},
+            {main->mnuQuiz, {"mnuQuizOpen", "mnuQuizBar0", "mnuQuizBrowser", "mnuScore", "mnuQuizManager"}},
+            {main->mnuWindow, {"mnuWindowNewWindow", "mnuWindowBar0", "mnuWindowCascade", "mnuWindowTileHorizontal",
+                               "mnuWindowTileVertical", "mnuWindowArrangeIcons"}},
+            {main->mnuHelp, {"mnuHelpTopics", "mnuHelpBar0", "mnuHelpAbout"}},
+        };
+        for (const auto& [menu, expected] : menus) {
+            QStringList items;
+            for (QAction* a : menu->actions())
+                items << a->objectName();
+            QCOMPARE(items, expected);
+        }
+        for (QAction* bar : {main->mnuFileBar0, main->mnuFileBar1, main->mnuFileBar2, main->mnuFileBar4, main->mnuEditBar0,
+                             main->mnuViewBar0, main->mnuDatabaseBar0, main->mnuQuizBar0, main->mnuWindowBar0, main->mnuHelpBar0})
+            QVERIFY(bar->isSeparator());
+    }
+
+    void everyItemHasItsCaptionShortcutAndState()
+    {
+        emit main->mnuFile->aboutToShow();
+        const QKeySequence none;
+        const MenuItem items[] = {
+            {"mnuFile", "&File", none, true, true},
+            {"mnuFileNew", "&New", QKeySequence(Qt::CTRL | Qt::Key_N), true, true},
+            {"mnuFileOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), true, true},
+            {"mnuFileSave", "&Save", none, false, true},
+            {"mnuFileSaveAs", "Save &As...", none, false, true},
+            {"mnuFileExport", "Export to Excel", none, false, true},
+            {"mnuFilePrintWin", "Print &Window", none, false, true},
+            {"mnuFilePrintDoc", "Print &Document", none, false, true},
+            {"mnuFileExit", "E&xit", none, true, true},
+            {"mnuEdit", "&Edit", none, true, true},
+            {"mnuEditUndo", "&Undo", none, true, true},
+            {"mnuEditCut", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X), true, true},
+            {"mnuEditCopy", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C), true, true},
+            {"mnuEditPaste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V), true, true},
+            {"mnuEditPasteSpecial", "Paste &Special...", none, true, true},
+            {"mnuView", "&View", none, true, true},
+            {"mnuViewToolbar", "&Toolbar", none, true, true},
+            {"mnuViewStatusBar", "Status &Bar", none, true, true},
+            {"mnuViewRefresh", "&Refresh", none, true, true},
+            {"mnuViewOptions", "&Options...", none, true, true},
+            {"mnuViewWebBrowser", "&Web Browser", none, true, true},
+            {"mnuResource", "&Resource", none, true, true},
+            {"mnuSimulation", "&Simulation", none, true, true},
+            {"mnuSimTri", "&1 Triaxial Test", none, true, true},
+            {"mnuSimConsol", "&2 Consolidation", none, true, true},
+            {"mnuSimDS", "&3 Direct Shear", none, true, true},
+            {"mnuSimTTT", "&4 True Triaxial", none, true, true},
+            {"mnuSpecimen", "S&pecimen", none, false, false},
+            {"mnuSpecimenClay", "&Clay", none, true, true},
+            {"mnuSpecimenGravel", "&Gravel", none, true, true},
+            {"mnuSpecimenSand", "&Sand", none, true, true},
+            {"mnuDatabase", "&Database", none, true, false},
+            {"mnuDBCIDC", "&CIDC", none, true, true},
+            {"mnuDBCIDCSand", "&Sand", none, true, true},
+            {"mnuDBCIDCGravel", "&Gravel", none, true, true},
+            {"mnuDBCIDCQuery", "&Query", none, true, true},
+            {"mnuDBCIUC", "C&IUC", none, false, true},
+            {"mnuChart", "&Chart", none, true, false},
+            {"mnuQuiz", "&Quiz", none, true, true},
+            {"mnuQuizOpen", "&Open Quiz", none, true, true},
+            {"mnuQuizBrowser", "&Browse", none, true, true},
+            {"mnuScore", "&Score", none, true, true},
+            {"mnuQuizManager", "&Manage Quiz", none, true, false},
+            {"mnuWindow", "&Window", none, true, true},
+            {"mnuWindowNewWindow", "&New Window", none, true, true},
+            {"mnuWindowCascade", "&Cascade", none, true, true},
+            {"mnuWindowTileHorizontal", "Tile &Horizontal", none, true, true},
+            {"mnuWindowTileVertical", "Tile &Vertical", none, true, true},
+            {"mnuWindowArrangeIcons", "&Arrange Icons", none, true, true},
+            {"mnuHelp", "&Help", none, true, true},
+            {"mnuHelpTopics", "&Help Topics", QKeySequence(Qt::Key_F1), true, true},
+            {"mnuHelpAbout", "&About ", none, true, true},
+        };
+        for (const MenuItem& item : items) {
+            const QAction* a = main->findChild<QAction*>(QString::fromLatin1(item.name));
+            QVERIFY2(a, item.name);
+            QCOMPARE(a->text(), QString::fromLatin1(item.caption));
+            QCOMPARE(a->shortcut(), item.shortcut);
+            QVERIFY2(fixture::enabledFlag(const_cast<QAction*>(a)) == item.enabled, item.name);
+            QVERIFY2(a->isVisible() == item.visible, item.name);
+        }
+        QVERIFY(main->mnuViewToolbar->isChecked());
+        QVERIFY(main->mnuViewStatusBar->isChecked());
+        // The hidden Specimen entry stays usable as the cell window's pop-up.
+        QVERIFY(main->mnuSpecimen->isEnabled());
+    }
+
+    void fileItemsFollowTheActiveChild()
+    {
+        QVERIFY(!main->ActiveChild());
+        main->mnuFileExport->setEnabled(true);
+        emit main->mnuFile->aboutToShow();
+        for (QAction* a : {main->mnuFileSave, main->mnuFileSaveAs, main->mnuFileExport, main->mnuFilePrintDoc, main->mnuFilePrintWin})
+            QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
+
+        addChild(*main, new QWidget);
+        emit main->mnuFile->aboutToShow();
+        QVERIFY(main->mnuFilePrintWin->isEnabled());
+        for (QAction* a : {main->mnuFileSave, main->mnuFileSaveAs, main->mnuFileExport, main->mnuFilePrintDoc})
+            QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
+
+        // Activating a document window updates the items without the menu being opened.
+        addChild(*main, new FakeDocument, QStringLiteral("Document 1"));
+        for (QAction* a : {main->mnuFileSave, main->mnuFileSaveAs, main->mnuFilePrintDoc, main->mnuFilePrintWin})
+            QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
+        QVERIFY(!main->mnuFileExport->isEnabled());
+    }
+
+    void toolbarButtonsAreTheirOwnActions()
+    {
+        emit main->mnuFile->aboutToShow();
+        QVERIFY(!main->mnuFilePrintWin->isEnabled());
+        for (const char* key : {"New", "Open", "Save", "PrintWin", "PrintDoc", "Cut", "Copy", "Paste"})
+            QVERIFY2(main->ToolbarButton(QString::fromLatin1(key))->isEnabled(), key);
+        QCOMPARE(main->tbToolBar->iconSize(), QSize(16, 16));
+
+        struct Entry { const char* key; const char* tip; bool shown; };
+        const Entry expected[] = {
+            {"New", "New", true}, {"Open", "Open", true}, {"Save", "Save", true}, {nullptr, nullptr, true},
+            {"Cut", "Cut", true}, {"Copy", "Copy", true}, {"Paste", "Paste", true}, {nullptr, nullptr, true},
+            {"PrintWin", "Print Window", true}, {"PrintDoc", "Print Document", true}, {nullptr, nullptr, true},
+            {"Triaxial", "Triaxial Testing", true}, {nullptr, nullptr, true},
+            {"1DConsol", "1-D Consolidation", true}, {nullptr, nullptr, true},
+            {"CIDC", "Drained Triaxial test", false}, {"DS", "Direct Shear", true}, {nullptr, nullptr, true},
+            {"TTT", "True Triaxial Test", true}, {nullptr, nullptr, false},
+            {"AT", nullptr, false}, {"CIUC", "Undrained Triaxial Test", false}, {nullptr, nullptr, false},
+            {"DBSand", "Search Tests for Sand", false}, {"DBGravel", "Search Tests for Gravel", false},
+            {"DBQuery", "Search Tests by Query", false},
+        };
+        const QList<QAction*> actions = main->tbToolBar->actions();
+        QCOMPARE(actions.size(), qsizetype(std::size(expected)));
+        for (qsizetype i = 0; i < actions.size(); ++i) {
+            const Entry& e = expected[i];
+            QAction* a = actions[i];
+            if (!e.key) {
+                // Separators before groups of hidden buttons are hidden too.
+                QVERIFY2(a->isSeparator(), qPrintable(QString::number(i)));
+                QCOMPARE(a->isVisible(), e.shown);
+                continue;
+            }
+            QCOMPARE(a->data().toString(), QString::fromLatin1(e.key));
+            QCOMPARE(a->isVisible(), e.shown);
+            if (e.tip)
+                QCOMPARE(a->toolTip(), QString::fromLatin1(e.tip));
+            // Not a menu item's action: disabling the item never touches the button.
+            QVERIFY(!main->mnuFile->actions().contains(a));
+        }
+    }
+
+    void toolbarDispatchesByKey_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QStringList>("commands");
+        QTest::addColumn<bool>("waitBoxLeft");
+        QTest::addColumn<int>("printerDialogs");
+        const QStringList none;
+        for (const char* key : {"New", "Open", "Save", "Cut", "Copy", "Paste", "PrintDoc", "CIDC", "CIUC", "DBSand", "AT", "new", "triaxial"})
+            QTest::newRow(key) << QString::fromLatin1(key) << none << true << 0;
+        QTest::newRow("PrintWin") << "PrintWin" << none << true << 1;
+        QTest::newRow("Triaxial") << "Triaxial" << QStringList{"tri", "press200"} << true << 0;
+        QTest::newRow("1DConsol") << "1DConsol" << QStringList{"consol", "press300"} << true << 0;
+        QTest::newRow("DS") << "DS" << QStringList{"ds", "press400"} << true << 0;
+        QTest::newRow("TTT") << "TTT" << QStringList{"ttt", "press500"} << true << 0;
+        QTest::newRow("DBGravel") << "DBGravel" << none << false << 0;
+        QTest::newRow("DBQuery") << "DBQuery" << none << false << 0;
+    }
+    void toolbarDispatchesByKey()
+    {
+        QFETCH(QString, key);
+        QFETCH(QStringList, commands);
+        QFETCH(bool, waitBoxLeft);
+        QFETCH(int, printerDialogs);
+        installRecordingHooks();
+        QuizFileConnection = QStringLiteral("DBQ=quiz.lxq;");
+        addChild(*main, new QWidget);
+        s->printers->accept = false;
+        frmSplashMessege::showAndPaint();
+        if (QAction* button = main->ToolbarButton(key))
+            button->trigger();
+        else
+            main->tbToolBar_ButtonClick(key);
+        QCOMPARE(log, commands);
+        QCOMPARE(lx::SingleInstance<frmSplashMessege>::exists(), waitBoxLeft);
+        QCOMPARE(s->printers->calls, printerDialogs);
+        QVERIFY(s->messages->msgBoxCalls.empty());
+    }
+
+    void simulationCommandsNeedTheirSubsystemAndPressQuizOnlyWithAQuizFile()
+    {
+        // Not built: nothing at all, not even the quiz button.
+        Hooks().pressQuizButton = [this](int n) { log << QStringLiteral("press%1").arg(n); };
+        QuizFileConnection = QStringLiteral("DBQ=quiz.lxq;");
+        main->mnuSimTri->trigger();
+        QVERIFY(log.isEmpty());
+        // Built, no quiz file: only the dialog.
+        installRecordingHooks();
+        QuizFileConnection.clear();
+        main->mnuSimDS->trigger();
+        QCOMPARE(log, QStringList{"ds"});
+        log.clear();
+        QuizFileConnection = QStringLiteral("DBQ=quiz.lxq;");
+        main->mnuSimConsol->trigger();
+        main->mnuSimTTT->trigger();
+        QCOMPARE(log, (QStringList{"consol", "press300", "ttt", "press500"}));
+    }
+
+    void statusBarShowsStatusDateAndTime()
+    {
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        QCOMPARE(main->sbStatusPanel->text(), QStringLiteral("Status"));
+        QVERIFY2(main->sbDatePanel->text().contains(QStringLiteral("14")), qPrintable(main->sbDatePanel->text()));
+        QVERIFY2(main->sbTimePanel->text().contains(QStringLiteral("26")), qPrintable(main->sbTimePanel->text()));
+        // The status text takes the room; date, then time, sit at the right.
+        QVERIFY(main->sbStatusPanel->width() > main->sbDatePanel->width());
+        QVERIFY(main->sbStatusPanel->geometry().right() < main->sbDatePanel->geometry().left());
+        QVERIFY(main->sbDatePanel->geometry().right() < main->sbTimePanel->geometry().left());
+        // The panels keep themselves current.
+        s->clock->current = QDateTime(QDate(2027, 11, 29), QTime(17, 48));
+        QTRY_VERIFY(main->sbTimePanel->text().contains(QStringLiteral("48")));
+    }
+
+    void viewTogglesFlipTheBarsAndBack()
+    {
+        for (auto [item, bar] : {std::pair<QAction*, QWidget*>{main->mnuViewToolbar, main->tbToolBar},
+                                 {main->mnuViewStatusBar, main->sbStatusBar}}) {
+            item->trigger();
+            QVERIFY(!item->isChecked());
+            QVERIFY(bar->isHidden());
+            item->trigger();
+            QVERIFY(item->isChecked());
+            QVERIFY(!bar->isHidden());
+        }
+    }
+
+    void logoStripDocksBelowTheChildArea()
+    {
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        auto* strip = main->findChild<frmMessege*>();
+        QVERIFY(strip);
+        QVERIFY(!main->mdiArea->subWindowList().contains(strip->parentWidget()));
+        auto check = [&] {
+            const QWidget* client = strip->parentWidget();
+            QCOMPARE(strip->geometry().bottom(), client->height() - 1);
+            QCOMPARE(strip->x(), 0);
+            QCOMPARE(strip->width(), client->width());
+            QCOMPARE(main->mdiArea->geometry().bottom() + 1, strip->y());
+        };
+        check();
+        main->resize(900, 700);
+        QTRY_COMPARE(strip->width(), strip->parentWidget()->width());
+        check();
+        main->mnuViewToolbar->trigger();
+        QTRY_COMPARE(strip->geometry().bottom(), strip->parentWidget()->height() - 1);
+        check();
+        // No child window is open although the strip is up.
+        QVERIFY(!main->ActiveChild());
+    }
+
+    void windowMenuArrangesTheChildren()
+    {
+        main->resize(900, 700);
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        std::vector<QMdiSubWindow*> subs;
+        for (int i = 0; i < 3; ++i)
+            subs.push_back(addChild(*main, new QWidget, QStringLiteral("Child %1").arg(i + 1)));
+        const QRect area = main->mdiArea->viewport()->rect();
+
+        main->mnuWindowTileHorizontal->trigger();
+        int y = 0;
+        for (QMdiSubWindow* sub : subs) {
+            QCOMPARE(sub->x(), 0);
+            QCOMPARE(sub->width(), area.width());
+            QCOMPARE(sub->y(), y);
+            QVERIFY(std::abs(sub->height() - area.height() / 3) <= 1);
+            y += sub->height();
+        }
+        QCOMPARE(y, area.height());
+
+        main->mnuWindowTileVertical->trigger();
+        int x = 0;
+        for (QMdiSubWindow* sub : subs) {
+            QCOMPARE(sub->y(), 0);
+            QCOMPARE(sub->height(), area.height());
+            QCOMPARE(sub->x(), x);
+            QVERIFY(std::abs(sub->width() - area.width() / 3) <= 1);
+            x += sub->width();
+        }
+        QCOMPARE(x, area.width());
+
+        main->mnuWindowCascade->trigger();
+        QVERIFY(subs[0]->pos().x() < subs[1]->pos().x() && subs[1]->pos().x() < subs[2]->pos().x());
+        QVERIFY(subs[0]->pos().y() < subs[1]->pos().y() && subs[1]->pos().y() < subs[2]->pos().y());
+
+        // A maximised window is tiled too.
+        subs[1]->showMaximized();
+        main->mnuWindowTileHorizontal->trigger();
+        QVERIFY(!subs[1]->isMaximized());
+        QCOMPARE(subs[1]->geometry(), QRect(0, subs[0]->height(), area.width(), subs[1]->height()));
+
+        // Minimised windows go back along the bottom edge; the others stay where they are.
+        subs[1]->showMinimized();
+        subs[2]->showMinimized();
+        QVERIFY(subs[1]->isMinimized() && subs[2]->isMinimized());
+        subs[1]->move(300, 100);
+        subs[2]->move(50, 50);
+        const QRect first = subs[0]->geometry();
+        main->mnuWindowArrangeIcons->trigger();
+        const int bottom = main->mdiArea->viewport()->height() - 1;
+        QCOMPARE(subs[1]->geometry().bottom(), bottom);
+        QCOMPARE(subs[2]->geometry().bottom(), bottom);
+        QCOMPARE(subs[1]->x(), 0);
+        QCOMPARE(subs[2]->x(), subs[1]->width());
+        QCOMPARE(subs[0]->geometry(), first);
+    }
+
+    void printWindowPrintsTheActiveChildOnTheChosenPrinter()
+    {
+        QTemporaryDir dir;
+        s->printers->pdfPath = dir.filePath(QStringLiteral("window.pdf"));
+        main->mnuFilePrintWin_Click();   // no child: no dialog
+        QCOMPARE(s->printers->calls, 0);
+
+        addChild(*main, new QWidget, QStringLiteral("Triaxial Cell"));
+        s->printers->accept = false;
+        main->mnuFilePrintWin->trigger();
+        QCOMPARE(s->printers->calls, 1);
+        QVERIFY(!QFileInfo::exists(s->printers->pdfPath));
+        QVERIFY(s->messages->msgBoxCalls.empty());
+
+        s->printers->accept = true;
+        main->mnuFilePrintWin->trigger();
+        QVERIFY(QFileInfo(s->printers->pdfPath).size() > 1000);
+        QVERIFY(s->messages->msgBoxCalls.empty());
+
+        s->printers->pdfPath = dir.filePath(QStringLiteral("missing/folder/window.pdf"));
+        main->ToolbarButton(QStringLiteral("PrintWin"))->trigger();
+        QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));
+        QCOMPARE(s->messages->msgBoxCalls[0].text, QStringLiteral("The window could not be printed."));
+    }
+
+    void specimenItemsCallTheCellWindowByName()
+    {
+        auto* cell = new frmTriaxialCell;
+        addChild(*main, cell, QStringLiteral("Triaxial Cell"));
+        main->mnuSpecimenSand->trigger();
+        main->mnuSpecimenClay->trigger();
+        main->mnuSpecimenGravel->trigger();
+        QCOMPARE(cell->chosen, (QStringList{"Sand", "Clay", "Gravel"}));
+        addChild(*main, new QWidget);
+        main->mnuSpecimenClay->trigger();
+        QCOMPARE(cell->chosen.size(), 3);
+    }
+
+    void quizMenuFollowsTheQuizOption()
+    {
+        installRecordingHooks();
+        main->mnuQuizOpen->trigger();   // declined
+        QVERIFY(!main->mnuQuizBrowser->isEnabled());
+        QVERIFY(!main->mnuScore->isEnabled());
+        QVERIFY(!fixture::enabledFlag(main->mnuQuizManager));
+        QVERIFY(main->mnuQuizOpen->isEnabled());
+        QVERIFY(log.isEmpty());
+
+        main->mnuQuizBrowser_Click();   // no quiz file: nothing
+        QVERIFY(log.isEmpty());
+
+        Hooks().quizOption = [] {
+            QuizFileConnection = QStringLiteral("DBQ=quiz.lxq;");
+            return true;
+        };
+        main->mnuQuizOpen->trigger();
+        QVERIFY(main->mnuQuizBrowser->isEnabled());
+        QVERIFY(main->mnuScore->isEnabled());
+        QVERIFY(fixture::enabledFlag(main->mnuQuizManager));
+        QVERIFY(!main->mnuQuizManager->isVisible());
+        QVERIFY(!main->mnuQuizOpen->isEnabled());
+        QCOMPARE(log, QStringList{"browser"});
+
+        main->mnuScore->trigger();
+        QCOMPARE(log.last(), QStringLiteral("score with wait box"));
+        QVERIFY(!lx::SingleInstance<frmSplashMessege>::exists());
+    }
+
+    void helpAndSmallCommands()
+    {
+        main->mnuHelpTopics->trigger();
+        QCOMPARE(s->help->shown.size(), size_t(1));
+        QCOMPARE(s->help->shown[0].topic, QStringLiteral("html\\LoamixOverview.htm"));
+
+        main->mnuViewWebBrowser->trigger();
+        QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));
+        QCOMPARE(s->messages->msgBoxCalls[0].text, QStringLiteral("Add 'mnuViewWebBrowser_Click' code."));
+
+        main->show();
+        {
+            ModalCloser closer;
+            main->mnuHelpAbout->trigger();
+            QCOMPARE(closer.className, QStringLiteral("frmAbout"));
+            QCOMPARE(closer.parent, main.get());
+            QVERIFY(closer.modal);
+        }
+        {
+            ModalCloser closer;
+            main->mnuViewOptions->trigger();
+            QCOMPARE(closer.className, QStringLiteral("frmOptions"));
+            QCOMPARE(closer.parent, main.get());
+            QVERIFY(closer.modal);
+        }
+    }
+
+    void closingClosesEveryChildAndPressesNoQuizButton()
+    {
+        installRecordingHooks();
+        QuizFileConnection = QStringLiteral("DBQ=quiz.lxq;");
+        main->show();
+        QPointer<QMdiSubWindow> a = addChild(*main, new CreditingChild);
+        QPointer<QMdiSubWindow> b = addChild(*main, new QWidget);
+        frmSplashMessege::showAndPaint();
+        main->mnuFileExit->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!main->isVisible());
+        QVERIFY(!a && !b);
+        QCOMPARE(s->help->closed, 1);
+        QVERIFY(log.isEmpty());
+        QVERIFY(ShuttingDown);
+        QVERIFY(!lx::SingleInstance<frmSplashMessege>::exists());
+        // Nothing opens while the program shuts down.
+        main->mnuSimTri->trigger();
+        QVERIFY(log.isEmpty());
+    }
+
+    void offscreenScreenshotIsNotBlank()
+    {
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        QMdiSubWindow* child = addChild(*main, new QWidget, QStringLiteral("A child window"));
+        // A child given its size keeps it inside the frame.
+        QCOMPARE(child->widget()->size(), QSize(200, 150));
+        const QImage shot = main->grab().toImage();
+        shot.save(QCoreApplication::applicationDirPath() + QStringLiteral("/frmMDI-offscreen.png"));
+        QSet<QRgb> colours;
+        for (int y = 0; y < shot.height(); y += 2)
+            for (int x = 0; x < shot.width(); x += 2)
+                colours.insert(shot.pixel(x, y));
+        QVERIFY2(colours.size() >= 8, qPrintable(QString::number(colours.size())));
+        // Menu captions are drawn: the menu bar holds dark text pixels.
+        const QRect bar = main->menuBar()->geometry();
+        int dark = 0;
+        for (int y = bar.top(); y <= bar.bottom(); ++y)
+            for (int x = bar.left(); x <= bar.right(); ++x)
+                dark += qGray(shot.pixel(x, y)) < 80;
+        QVERIFY(dark > 50);
+
+        // The menus as they drop down (saved beside the test for a look).
+        for (QMenu* menu : {main->mnuFile, main->mnuResource, main->mnuTestType, main->mnuSimulation, main->mnuWindow}) {
+            menu->popup(main->mapToGlobal(QPoint(20, 20)));
+            const QImage image = menu->grab().toImage();
+            image.save(QCoreApplication::applicationDirPath() + QStringLiteral("/%1-offscreen.png").arg(menu->objectName()));
+            QVERIFY(image.width() > 60);
+            menu->hide();
+        }
+    }
+};
+
+QTEST_MAIN(tst_frmMDI)
+#include "tst_frmMDI.moc"

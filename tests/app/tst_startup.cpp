@@ -1,0 +1,169 @@
+// Start-up as a whole: its order, its texts, its failures, and Pause.
+#include "FrameFixture.h"
+#include "basGlobal.h"
+#include "frmMDI.h"
+#include "frmSplash.h"
+
+#include "platform/FormRegistry.h"
+#include "platform/testing/ScriptedServices.h"
+
+#include <QFileInfo>
+#include <QTest>
+#include <QTimer>
+
+using namespace basGlobal;
+
+namespace {
+
+// A clock that moves on by a fixed step each time it is read.
+class SteppingClock final : public lx::Clock {
+public:
+    explicit SteppingClock(qint64 startMs, qint64 stepMs) : ms(startMs), step(stepMs) {}
+    QDateTime now() const override { return QDateTime(QDate(2026, 3, 14), QTime(9, 0)); }
+    qint64 monotonicMs() const override
+    {
+        ++reads;
+        return ms += step;
+    }
+    mutable qint64 ms;
+    qint64 step;
+    mutable int reads = 0;
+};
+
+const QString guidance = QStringLiteral(
+    "You may proceed to Simulations by selecting the relevent module from Simulation Menu at the top.\r\r"
+    "Alternatively, you may use the Short Cuts for various Simulation Modules. (Icons below the Menu Bar)");
+
+} // namespace
+
+class tst_startup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { Hooks() = {}; }
+    void cleanup()
+    {
+        delete MainForm.data();
+        Hooks() = {};
+        QuizFileConnection.clear();
+    }
+
+    void withoutQuizFileTheQuizItemsAreOffAndOneGuidanceBoxIsShown()
+    {
+        fixture::InstallTree tree;
+        lx::testing::ScriptedServices s;
+        s.messages->msgsAnswers = {1};
+        QCOMPARE(StartUp(), 0);
+
+        QVERIFY(MainForm);
+        QVERIFY(MainForm->isVisible());
+        QVERIFY(!lx::SingleInstance<frmSplash>::exists());
+        QVERIFY(TempPath.startsWith(tree.tmp.path()));
+        QVERIFY(TempPath.endsWith(u'/'));
+        QCOMPARE(fixture::readAll(TempPath + "LXSandCIDC.lxr"), fixture::contentOf(QStringLiteral("LXSandCIDC.lxr")));
+        QCOMPARE(SandCIDCConnection,
+                 QStringLiteral("DBQ=") + TempPath + "LXSandCIDC.lxr;Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;");
+
+        QCOMPARE(s.messages->msgsCalls.size(), size_t(1));
+        const auto& box = s.messages->msgsCalls[0];
+        QCOMPARE(box.count, 1);
+        QCOMPARE(box.title, QStringLiteral("Loa-mix"));
+        QCOMPARE(box.message, guidance);
+        QCOMPARE(box.captions, (QStringList{QStringLiteral("OK"), QString(), QString(), QString()}));
+        QVERIFY(s.messages->msgBoxCalls.empty());
+
+        QVERIFY(MainForm->mnuQuizOpen->isEnabled());
+        QVERIFY(!MainForm->mnuQuizBrowser->isEnabled());
+        QVERIFY(!MainForm->mnuScore->isEnabled());
+        QVERIFY(!fixture::enabledFlag(MainForm->mnuQuizManager));
+        QVERIFY(!MainForm->mnuQuizManager->isVisible());
+        QVERIFY(!StartupQuizPending);
+        QVERIFY(QuizFileConnection.isEmpty());
+    }
+
+    void theQuizIsAskedLastAndAnOpenQuizFileOpensQuiz100()
+    {
+        fixture::InstallTree tree;
+        lx::testing::ScriptedServices s;
+        std::vector<int> pressed;
+        bool mainShown = false, splashGone = false, pending = false;
+        QString connection;
+        Hooks().quizOption = [&] {
+            mainShown = MainForm && MainForm->isVisible();
+            splashGone = !lx::SingleInstance<frmSplash>::exists();
+            pending = StartupQuizPending;
+            connection = QuizResourceConnection;
+            QuizFileConnection = QStringLiteral("DBQ=") + TempPath + "QuizTemplate.lxq;";
+            return true;
+        };
+        Hooks().pressQuizButton = [&](int n) { pressed.push_back(n); };
+        QCOMPARE(StartUp(), 0);
+
+        QVERIFY(mainShown);
+        QVERIFY(splashGone);
+        QVERIFY(pending);
+        QCOMPARE(connection, QStringLiteral("DBQ=") + TempPath + "QuizResource.lxr;Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;");
+        QCOMPARE(pressed, std::vector<int>{100});
+        QVERIFY(s.messages->msgsCalls.empty());
+        QVERIFY(!MainForm->mnuQuizOpen->isEnabled());
+        QVERIFY(MainForm->mnuQuizBrowser->isEnabled());
+        QVERIFY(MainForm->mnuScore->isEnabled());
+        QVERIFY(StartupQuizPending);
+    }
+
+    void aMissingDataFileIsNamedAndStartUpFails()
+    {
+        fixture::InstallTree tree;
+        tree.remove(QStringLiteral("LXDirectShear.lxr"));
+        lx::testing::ScriptedServices s;
+        QVERIFY(StartUp() != 0);
+        QVERIFY(!MainForm);
+        QVERIFY(!lx::SingleInstance<frmSplash>::exists());
+        QCOMPARE(s.messages->msgBoxCalls.size(), size_t(1));
+        const auto& box = s.messages->msgBoxCalls[0];
+        QVERIFY2(box.text.contains(tree.sourceOf(QStringLiteral("LXDirectShear.lxr"))), qPrintable(box.text));
+        QCOMPARE(box.style & 0xF0, int(lx::vbCritical));
+        QCOMPARE(box.title, QStringLiteral("Loa-mix"));
+        QVERIFY(s.messages->msgsCalls.empty());
+    }
+
+    void aTempFolderThatCannotBeMadePrivateStopsStartUp()
+    {
+        fixture::InstallTree tree;
+        // Someone planted a plain file where the private folder belongs.
+        QFile planted(lx::privateTempFolder().chopped(1));
+        QDir(planted.fileName()).removeRecursively();
+        QVERIFY(planted.open(QIODevice::WriteOnly));
+        planted.close();
+        lx::testing::ScriptedServices s;
+        QVERIFY(StartUp() != 0);
+        QVERIFY(!MainForm);
+        QCOMPARE(s.messages->msgBoxCalls.size(), size_t(1));
+        QVERIFY(s.messages->msgBoxCalls[0].text.contains(planted.fileName()));
+    }
+
+    void pauseLetsEventsRunAndEndsAtTheFirstCheckPastTheTarget()
+    {
+        auto& services = lx::services();
+        // First read 0.4 s: the target 0.4 + 0 rounds to 0, so one pass ends the wait.
+        services.clock = std::make_unique<SteppingClock>(300, 100);
+        bool ran = false;
+        QTimer::singleShot(0, [&] { ran = true; });
+        Pause(0);
+        QVERIFY(ran);
+        // First read 1.3 s: 1.3 + 2 rounds to 3; the wait goes on while the clock reads 3.0 s or less.
+        auto* stepping = new SteppingClock(1200, 100);
+        services.clock.reset(stepping);
+        Pause(2);
+        QCOMPARE(stepping->ms, qint64(3100));
+        // First read 2.5 s: halves go to the even neighbour, so the target is 2 and one pass ends it.
+        stepping = new SteppingClock(2400, 100);
+        services.clock.reset(stepping);
+        Pause(0);
+        QCOMPARE(stepping->ms, qint64(2600));
+        lx::resetServices();
+    }
+};
+
+QTEST_MAIN(tst_startup)
+#include "tst_startup.moc"
