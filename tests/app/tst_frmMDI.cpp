@@ -100,7 +100,7 @@ class tst_frmMDI : public QObject {
         Hooks().pressQuizButton = [this](int n) { log << QStringLiteral("press%1").arg(n); };
         Hooks().showQuizBrowser = [this] { log << "browser"; };
         Hooks().showScoreSummary = [this] {
-            log << (lx::SingleInstance<frmSplashMessege>::exists() ? "score with wait box" : "score");
+            log << ((frmSplashMessege::instance() != nullptr) ? "score with wait box" : "score");
         };
     }
 
@@ -328,7 +328,7 @@ private slots:
         else
             main->tbToolBar_ButtonClick(key);
         QCOMPARE(log, commands);
-        QCOMPARE(lx::SingleInstance<frmSplashMessege>::exists(), waitBoxLeft);
+        QCOMPARE((frmSplashMessege::instance() != nullptr), waitBoxLeft);
         QCOMPARE(s->printers->calls, printerDialogs);
         QVERIFY(s->messages->msgBoxCalls.empty());
     }
@@ -529,7 +529,7 @@ private slots:
 
         main->mnuScore->trigger();
         QCOMPARE(log.last(), QStringLiteral("score with wait box"));
-        QVERIFY(!lx::SingleInstance<frmSplashMessege>::exists());
+        QVERIFY(!(frmSplashMessege::instance() != nullptr));
     }
 
     void helpAndSmallCommands()
@@ -574,7 +574,7 @@ private slots:
         QCOMPARE(s->help->closed, 1);
         QVERIFY(log.isEmpty());
         QVERIFY(ShuttingDown);
-        QVERIFY(!lx::SingleInstance<frmSplashMessege>::exists());
+        QVERIFY(!(frmSplashMessege::instance() != nullptr));
         // Nothing opens while the program shuts down.
         main->mnuSimTri->trigger();
         QVERIFY(log.isEmpty());
