@@ -1,0 +1,4 @@
+#include "Registry.h"
+namespace genpictures {
+void addTrueTriaxial(Pictures&) {}
+}
