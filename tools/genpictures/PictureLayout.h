@@ -123,18 +123,18 @@ inline constexpr int axis = 2855;
 } // namespace directShearAssembly
 
 // frmScreenDAS_DS.PicILSetup (placement free, 4800 x 3000). imgDSTop and
-// imgTopWeight move right by 10 twips a point; there is room for 1500 twips.
+// imgTopWeight move right by 10 twips a point; there is room for 1250 twips.
 namespace directShearScreen {
 inline constexpr TwipRect PicILSetup{0, 0, 4800, 3000};
-inline constexpr TwipRect imgDSBottom{0, 0, 4800, 3000};    // DSBottomFull.gif: frame, lower box, LVDTs
-inline constexpr TwipRect imgDSTop{750, 1185, 1950, 645};   // DSTopFull.gif: upper box with sand, plate
-inline constexpr TwipRect imgTopWeight{1200, 150, 1050, 1080};  // normal load hanger and vertical LVDT
-inline constexpr TwipRect imgBeadHose{600, 2325, 2400, 180};    // BeadHose.gif: the carriage's ball race
-inline constexpr TwipRect imgBeads1{660, 2355, 2280, 120};
-inline constexpr TwipRect imgBeads2{660, 2355, 2280, 120};
-inline constexpr TwipRect lblNormalLoad{2340, 210, 1500, 240};
-inline constexpr TwipRect lblVerticalLVDT{2340, 630, 2400, 420};
-inline constexpr TwipRect lblHorizontalLVDT{2850, 1920, 1900, 420};
+inline constexpr TwipRect imgDSBottom{0, 0, 4800, 3000};       // DSBottomFull.gif: bed, lower half, horizontal LVDT
+inline constexpr TwipRect imgDSTop{300, 1185, 2800, 645};      // DSTopFull.gif: upper half with sand, plate, ball
+inline constexpr TwipRect imgTopWeight{1275, 150, 1050, 1200};  // normal load hanger and vertical LVDT
+inline constexpr TwipRect imgBeadHose{450, 2325, 2700, 180};    // BeadHose.gif: the carriage's ball race
+inline constexpr TwipRect imgBeads1{510, 2355, 2580, 120};
+inline constexpr TwipRect imgBeads2{510, 2355, 2580, 120};
+inline constexpr TwipRect lblNormalLoad{60, 300, 1150, 240};
+inline constexpr TwipRect lblVerticalLVDT{60, 700, 1200, 480};
+inline constexpr TwipRect lblHorizontalLVDT{3180, 1920, 1300, 600};
 } // namespace directShearScreen
 
 // frmTTT.picAssembly (5800 x 5985) and the other true triaxial pictures.

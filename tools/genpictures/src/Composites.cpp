@@ -269,12 +269,76 @@ QString consolidationScreen(const Loader& load, const QString& dir)
                       {il, il14, crs}, 2);
 }
 
+
+// ---- the direct shear assembly, tick by tick ----------------------------------------
+
+QString directShear(const Loader& load, const QString& dir)
+{
+    namespace D = L::directShearAssembly;
+    const QString d = QStringLiteral("pictures/DS/"), f = QStringLiteral("forms/frmDirectShear/");
+    enum { Base, Bottom, Screw1, Screw2, Part1, Part2, Top1, Top2, DSTop, Half, Full, Plunger, Ball };
+    std::vector<Sprite> s = {{d + "Base.gif", D::imgBase, true},          {d + "DSBottom.gif", D::imgDSBottom, true},
+                             {f + "imgScrew.png", D::imgScrew1, false},     {f + "imgScrew.png", D::imgScrew2, false},
+                             {f + "imgScrewPart.png", D::imgScrewPart1, false}, {f + "imgScrewPart.png", D::imgScrewPart2, false},
+                             {f + "imgScrewTop.png", D::imgScrewTop1, false}, {f + "imgScrewTop.png", D::imgScrewTop2, false},
+                             {d + "DSTop.gif", D::imgDSTop, true},          {d + "SandHalf.gif", D::imgHalfSand, false},
+                             {d + "SandFull.gif", D::imgFullSand, false},   {d + "Plunger.gif", D::imgPlunger, true},
+                             {d + "TopBall.gif", D::imgTopBall, true}};
+    auto tick = [&s]() {
+        if (s[Bottom].r.left < 830) s[Bottom].r.left += 1000;
+        else if (s[Screw1].r.top < 3920 && !s[Screw1].visible) s[Screw1].visible = s[Screw2].visible = s[Part1].visible = s[Part2].visible = true;
+        else if (s[Screw1].r.top < 3920) { s[Screw1].r.top += 100; s[Screw2].r.top += 100; }
+        else if (!s[Top1].visible) { s[Screw1].visible = s[Screw2].visible = s[Part1].visible = s[Part2].visible = false; s[Top1].visible = s[Top2].visible = true; }
+        else if (s[DSTop].r.top < 3030) s[DSTop].r.top += 1000;
+        else if (!s[Half].visible) s[Half].visible = true;
+        else if (!s[Full].visible) s[Full].visible = true;
+        else if (s[Plunger].r.top < 2850) s[Plunger].r.top += 1000;
+        else if (s[Ball].r.top < 2760) s[Ball].r.top += 1000;
+        else return false;
+        return true;
+    };
+    auto snap = [&s](const QString& caption) {
+        Stage st{caption, {}};
+        for (const Sprite& sp : s)
+            if (sp.visible) st.layers.push_back(at(sp.path, sp.r));
+        return st;
+    };
+    std::vector<Stage> stages{snap(QStringLiteral("start"))};
+    int n = 0;
+    while (tick()) {
+        ++n;
+        if (n == 5 || n == 9 || n == 10 || n == 15 || n == 17) stages.push_back(snap(QStringLiteral("tick %1").arg(n)));
+    }
+    stages.push_back(snap(QStringLiteral("end, %1 ticks").arg(n + 1)));
+    const QString error = writeStrip(load, dir + QStringLiteral("/anim_direct_shear.png"), {0, 0, 5900, 5350}, QColor(255, 255, 192), stages);
+    if (!error.isEmpty()) return error;
+
+    namespace S = L::directShearScreen;
+    auto screen = [&](const QString& caption, int shift, bool beads1) {
+        Stage st{caption,
+                 {at(d + "DSBottomFull.gif", S::imgDSBottom), at(d + "BeadHose.gif", S::imgBeadHose),
+                  moved(d + "DSTopFull.gif", S::imgDSTop, S::imgDSTop.left + shift, S::imgDSTop.top),
+                  moved(QStringLiteral("forms/frmScreenDAS_DS/imgTopWeight.png"), S::imgTopWeight, S::imgTopWeight.left + shift,
+                        S::imgTopWeight.top),
+                  at(beads1 ? QStringLiteral("forms/frmScreenDAS_DS/imgBeads1.png") : QStringLiteral("forms/frmScreenDAS_DS/imgBeads2.png"),
+                     beads1 ? S::imgBeads1 : S::imgBeads2)},
+                 {{S::lblNormalLoad, QStringLiteral("Normal Load")},
+                  {S::lblVerticalLVDT, QStringLiteral("LVDT measuring Vertical Displacement")},
+                  {S::lblHorizontalLVDT, QStringLiteral("LVDT measuring Horizontal Displacement")}}};
+        return st;
+    };
+    return writeStrip(load, dir + QStringLiteral("/anim_direct_shear_screen.png"), S::PicILSetup, QColor(212, 208, 200),
+                      {screen(QStringLiteral("point 0"), 0, true), screen(QStringLiteral("point 60"), 600, false),
+                       screen(QStringLiteral("point 150"), 1500, true)},
+                      2);
+}
+
 } // namespace
 
 QString writeComposites(const Pictures& all, const QString& installRoot, const QString& formsRoot, const QString& dir)
 {
     const Loader load(all, installRoot, formsRoot);
-    for (auto fn : {triaxialScreen, measurement, consolidation, consolidationScreen}) {
+    for (auto fn : {triaxialScreen, measurement, consolidation, consolidationScreen, directShear}) {
         const QString error = fn(load, dir);
         if (!error.isEmpty()) return error;
     }
