@@ -333,12 +333,80 @@ QString directShear(const Loader& load, const QString& dir)
                       2);
 }
 
+
+// ---- the hollow-cylinder sketches, tick by tick ---------------------------------------
+
+QString hollowCylinder(const Loader& load, const QString& dir)
+{
+    namespace T = L::trueTriaxial;
+    auto name = [](int i) { return QStringLiteral("forms/frmTTT/imgHCT_%1.png").arg(i); };
+    // Sprites 0..14 are imgHCT_1..15 except imgHCT_9, which is four (indices 8..11); 10..15 follow.
+    std::vector<Sprite> s;
+    const L::TwipRect rects[] = {T::imgHCT_1, T::imgHCT_2, T::imgHCT_3, T::imgHCT_4, T::imgHCT_5, T::imgHCT_6, T::imgHCT_7, T::imgHCT_8};
+    for (int i = 0; i < 8; ++i) s.push_back({name(i + 1), rects[i], false});
+    for (int i = 0; i < 4; ++i) s.push_back({name(9), T::imgHCT_9[i], false});
+    L::TwipRect ten = T::imgHCT_10;
+    ten.left = T::imgHCT_10LoadedLeft;
+    s.push_back({name(10), ten, false});
+    s.push_back({name(11), T::imgHCT_11, false});
+    s.push_back({name(12), T::imgHCT_12, false});
+    s.push_back({name(13), T::imgHCT_13, false});
+    s.push_back({name(14), T::imgHCT_14, false});
+    s.push_back({name(15), T::imgHCT_15, false});
+    auto hct = [&s](int n) -> Sprite& { return n <= 8 ? s[size_t(n - 1)] : s[size_t(n + 2)]; };  // n = 1..15, not 9
+    auto out = [](Sprite& sp) { sp.r.left = 10000; };
+    auto tick = [&]() {
+        for (int n = 1; n <= 3; ++n)
+            if (!hct(n).visible) { hct(n).visible = true; return true; }
+        if (!hct(4).visible) { out(hct(3)); hct(4).visible = true; return true; }
+        if (!hct(5).visible) { hct(5).visible = true; return true; }
+        if (!hct(6).visible) { out(hct(5)); hct(6).visible = true; return true; }
+        if (!hct(7).visible) { hct(7).visible = true; return true; }
+        if (!hct(8).visible) {
+            for (int n : {1, 2, 4, 6, 7}) out(hct(n));
+            hct(8).visible = true;
+            return true;
+        }
+        for (int i = 0; i < 4; ++i)
+            if (!s[size_t(8 + i)].visible) { s[size_t(8 + i)].visible = true; return true; }
+        if (!hct(10).visible) {
+            out(hct(8));
+            for (int i = 0; i < 4; ++i) out(s[size_t(8 + i)]);
+            hct(10).visible = true;
+            return true;
+        }
+        if (!hct(11).visible) { hct(11).visible = true; return true; }
+        if (hct(10).r.left == 3800) { hct(10).r.left = 1965; return true; }
+        for (int n = 12; n <= 15; ++n)
+            if (!hct(n).visible) {
+                if (n == 13) { out(hct(10)); out(hct(11)); out(hct(12)); }
+                hct(n).visible = true;
+                return true;
+            }
+        return false;
+    };
+    auto snap = [&s](const QString& caption) {
+        Stage st{caption, {}};
+        for (const Sprite& sp : s)
+            if (sp.visible && sp.r.left < 10000) st.layers.push_back(at(sp.path, sp.r));
+        return st;
+    };
+    std::vector<Stage> stages;
+    int n = 0;
+    while (tick()) {
+        ++n;
+        if (n == 2 || n == 4 || n == 6 || n == 7 || n == 8 || n == 12 || n == 13 || n == 15 || n == 16) stages.push_back(snap(QStringLiteral("tick %1").arg(n)));
+    }
+    stages.push_back(snap(QStringLiteral("end, %1 ticks").arg(n + 1)));
+    return writeStrip(load, dir + QStringLiteral("/anim_hollow_cylinder.png"), {0, 0, 5800, 5985}, QColor(255, 255, 192), stages);
+}
+
 } // namespace
 
 QString writeComposites(const Pictures& all, const QString& installRoot, const QString& formsRoot, const QString& dir)
 {
     const Loader load(all, installRoot, formsRoot);
-    for (auto fn : {triaxialScreen, measurement, consolidation, consolidationScreen, directShear}) {
+    for (auto fn : {triaxialScreen, measurement, consolidation, consolidationScreen, directShear, hollowCylinder}) {
         const QString error = fn(load, dir);
         if (!error.isEmpty()) return error;
     }
