@@ -16,7 +16,8 @@ struct TwipRect {
 // frmScreenDASTriaxial: the apparatus in PicTesting. Stack them back to front in
 // this order: the cell behind, then the specimen, the top cap with its ram in front
 // of the specimen (it covers the specimen's top as it moves down), then the top
-// plate's bushing (in front of the ram) and the radial strain belt.
+// plate's bushing (in front of the ram) and the radial strain belt. The specimen is
+// shown stretched to its width, which the replay widens.
 namespace triaxialScreen {
 inline constexpr TwipRect PicTesting{0, 0, 2610, 4410};  // size the pictures fill
 inline constexpr TwipRect imgTestBack{210, -1470, 2190, 5880};
@@ -47,7 +48,9 @@ inline constexpr double twipsPerMm = 88.5;
 inline constexpr TwipRect PicIC1{4650, 700, 3375, 3690};  // isotropicstress.gif, unscaled
 } // namespace measurement
 
-// frm1DConsolidation.Picture1 (5900 x 5350): the assembly, design positions.
+// frm1DConsolidation.Picture1 (5900 x 5350): the assembly, design positions. The
+// pictures are transparent GIFs drawn for the stacking of this list, back to front
+// (the cell over the plunger and ball, the assembled pictures over everything).
 namespace consolidationAssembly {
 inline constexpr TwipRect Picture1{120, 120, 5900, 5350};
 inline constexpr TwipRect imgTopBottom{-100, 4000, 5985, 1005};
@@ -82,6 +85,7 @@ inline constexpr int axis = 2930;  // the oedometer's axis
 } // namespace consolidationAssembly
 
 // frmScreenDAS1D: the apparatus pictures (placement free, 4500 x 3300 each box).
+// Stack back to front: imgOedometer, imgAssembly, imgArm, then the weights.
 namespace consolidationScreen {
 inline constexpr TwipRect PicILSetup{0, 0, 4500, 3300};
 inline constexpr TwipRect imgOedometer{0, 0, 4500, 3300};   // Base.gif: frame, dial gauge
@@ -99,7 +103,8 @@ inline constexpr TwipRect lblTransducer{60, 2060, 1150, 240};
 inline constexpr TwipRect lblBackPressure{3300, 2580, 1150, 240};
 } // namespace consolidationScreen
 
-// frmDirectShear.Picture1 (5900 x 5350): the assembly, design positions.
+// frmDirectShear.Picture1 (5900 x 5350): the assembly, design positions, stacked
+// back to front in this order.
 namespace directShearAssembly {
 inline constexpr TwipRect imgBase{0, 3960, 5940, 1470};
 inline constexpr TwipRect imgDSBottom{-4170, 3600, 4125, 1095};
@@ -123,7 +128,8 @@ inline constexpr int axis = 2855;
 } // namespace directShearAssembly
 
 // frmScreenDAS_DS.PicILSetup (placement free, 4800 x 3000). imgDSTop and
-// imgTopWeight move right by 10 twips a point; there is room for 1250 twips.
+// imgTopWeight move right by 10 twips a point; there is room for 1250 twips. Stack
+// back to front: imgDSBottom, imgBeadHose, imgBeads1/2, imgDSTop, imgTopWeight.
 namespace directShearScreen {
 inline constexpr TwipRect PicILSetup{0, 0, 4800, 3000};
 inline constexpr TwipRect imgDSBottom{0, 0, 4800, 3000};       // DSBottomFull.gif: bed, lower half, horizontal LVDT
@@ -137,7 +143,8 @@ inline constexpr TwipRect lblVerticalLVDT{60, 700, 1200, 480};
 inline constexpr TwipRect lblHorizontalLVDT{3180, 1920, 1300, 600};
 } // namespace directShearScreen
 
-// frmTTT.picAssembly (5800 x 5985) and the other true triaxial pictures.
+// frmTTT.picAssembly (5800 x 5985) and the other true triaxial pictures. The
+// hollow-cylinder sketches stack in their numbering order, back to front.
 namespace trueTriaxial {
 inline constexpr TwipRect imgTTT{20, 1635, 5760, 4320};        // TTT_0.jpg ... TTT_10.jpg, stretched
 inline constexpr TwipRect dlgImgAssembly{0, 0, 2565, 2160};     // Assmbly.jpg, Sketch_1.jpg, stretched

@@ -363,26 +363,23 @@ QImage tbTTT()
 {
     Icon16 i;
     i.p.setRenderHint(QPainter::Antialiasing, true);
-    // An isometric cube with one arrow on each principal axis.
-    const QPointF c(8, 8.5);
-    const double a = 4.2;
+    // An isometric cube with a stress arrow on each of its three visible faces.
+    const QPointF c(8, 10);
+    const double a = 5.4, cx = a * 0.87, cy = a * 0.5;
     QPolygonF top, left, right;
-    const QPointF up(0, -a), dl(-a * 0.87, a * 0.5), dr(a * 0.87, a * 0.5);
-    top << c << c + dl + up << c + up + up * 0 + QPointF(0, -a) << c + dr + up;
-    top.clear();
-    top << c << c + QPointF(-a * 0.87, -a * 0.5) << c + QPointF(0, -a) << c + QPointF(a * 0.87, -a * 0.5);
-    left << c << c + QPointF(-a * 0.87, -a * 0.5) << c + QPointF(-a * 0.87, a * 0.5) << c + QPointF(0, a);
-    right << c << c + QPointF(a * 0.87, -a * 0.5) << c + QPointF(a * 0.87, a * 0.5) << c + QPointF(0, a);
+    top << c << c + QPointF(-cx, -cy) << c + QPointF(0, -a) << c + QPointF(cx, -cy);
+    left << c << c + QPointF(-cx, -cy) << c + QPointF(-cx, cy) << c + QPointF(0, a);
+    right << c << c + QPointF(cx, -cy) << c + QPointF(cx, cy) << c + QPointF(0, a);
     i.p.setPen(QPen(kSoilDark, 0.7));
-    i.p.setBrush(QColor(196, 150, 100));
+    i.p.setBrush(QColor(200, 156, 106));
     i.p.drawPolygon(top);
-    i.p.setBrush(QColor(150, 108, 66));
+    i.p.setBrush(QColor(156, 112, 70));
     i.p.drawPolygon(left);
-    i.p.setBrush(QColor(120, 84, 50));
+    i.p.setBrush(QColor(116, 80, 48));
     i.p.drawPolygon(right);
-    draw::arrow(i.p, QPointF(8, 0.2), QPointF(8, 3.8), 1.2, kRed, 2.6);
-    draw::arrow(i.p, QPointF(0.2, 14.5), QPointF(3.6, 12.3), 1.2, kRed, 2.6);
-    draw::arrow(i.p, QPointF(15.8, 14.5), QPointF(12.4, 12.3), 1.2, kRed, 2.6);
+    draw::arrow(i.p, QPointF(8, -0.5), QPointF(8, 6.2), 1.3, kRed, 3);
+    draw::arrow(i.p, QPointF(0.2, 15.2), QPointF(4.2, 12.9), 1.3, kRed, 3);
+    draw::arrow(i.p, QPointF(15.8, 15.2), QPointF(11.8, 12.9), 1.3, kRed, 3);
     return i.done();
 }
 

@@ -1,4 +1,4 @@
-// genpictures --manifest FILE --install DIR --forms DIR [--contact-sheets DIR]
+// genpictures --manifest FILE --install DIR --forms DIR [--contact-sheets DIR]   (or --list)
 // Draws every picture the program installs (under DIR/pictures) and the pictures its
 // windows keep as resources (under the forms folder). The manifest lists the files
 // the build expects; a drawing missing from it, or a listed file nobody draws, is an
@@ -24,11 +24,19 @@ int main(int argc, char** argv)
         else if (args[i] == u"--forms") forms = args[i + 1];
         else if (args[i] == u"--contact-sheets") sheets = args[i + 1];
     }
+    const genpictures::Pictures all = genpictures::allPictures();
+    if (args.contains(QStringLiteral("--list"))) {
+        // path, size, format, window: the table of the README.
+        const char* formats[] = {"GIF", "JPEG", "ICO", "PNG"};
+        for (const auto& p : all)
+            std::printf("| `%s` | %d x %d | %s | %s |\n", qPrintable(p.path), p.size.width(), p.size.height(),
+                        formats[int(p.format)], qPrintable(p.usedBy));
+        return 0;
+    }
     if (install.isEmpty() || forms.isEmpty()) {
-        std::fprintf(stderr, "usage: genpictures --manifest FILE --install DIR --forms DIR [--contact-sheets DIR]\n");
+        std::fprintf(stderr, "usage: genpictures --manifest FILE --install DIR --forms DIR [--contact-sheets DIR] | --list\n");
         return 2;
     }
-    const genpictures::Pictures all = genpictures::allPictures();
 
     if (!manifest.isEmpty()) {
         QFile f(manifest);
