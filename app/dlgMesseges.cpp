@@ -1,5 +1,7 @@
 #include "dlgMesseges.h"
 
+#include "platform/Fonts.h"
+
 #include "platform/Colors.h"
 #include "platform/Geometry.h"
 #include "platform/Paths.h"
@@ -21,13 +23,7 @@ constexpr double FrameHeightTw = 3165;
 constexpr double TitleWidthTw = 4995;
 constexpr double OffFrameLeftTw = 10000;
 
-QFont sansSerif(double points, bool bold)
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
+QFont sansSerif(double points, bool bold) { return lx::formFont(QStringLiteral("MS Sans Serif"), points, bold); }
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "frmLogin.h"
 
+#include "platform/Fonts.h"
+
 #include "basGlobal.h"
 #include "basHTMLHelp.h"
 
@@ -24,9 +26,7 @@ void placeWithTip(QWidget* w, double left, double top, double width, double heig
 frmLogin::frmLogin(QWidget* owner) : QDialog(owner)
 {
     setWindowTitle(QStringLiteral("Login"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 8.25));
     setFixedSize(lx::tw(4455), lx::tw(1605));
 
     lblLabels[0] = new QLabel(QStringLiteral("&User Name:"), this);

@@ -1,5 +1,7 @@
 #include "frmOptions.h"
 
+#include "platform/Fonts.h"
+
 #include "platform/Geometry.h"
 #include "platform/Paths.h"
 #include "platform/Services.h"
@@ -21,9 +23,7 @@ constexpr double PageTopTw = 480;
 frmOptions::frmOptions(QWidget* owner) : QDialog(owner)
 {
     setWindowTitle(QStringLiteral("Options"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 8.25));
     setFixedSize(lx::tw(6150), lx::tw(5040));
 
     tbsOptions = new QTabWidget(this);

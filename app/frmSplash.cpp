@@ -1,5 +1,7 @@
 #include "frmSplash.h"
 
+#include "platform/Fonts.h"
+
 #include "FrameAssets.h"
 #include "basGlobal.h"
 
@@ -20,9 +22,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect rect
     auto* l = new QLabel(text, parent);
     l->setObjectName(QString::fromLatin1(name));
     l->setGeometry(rect);
-    QFont f(QStringLiteral("MS Sans Serif"), points);
-    f.setBold(bold);
-    l->setFont(f);
+    l->setFont(lx::formFont(QStringLiteral("MS Sans Serif"), points, bold));
     l->setAlignment(align);
     return l;
 }

@@ -1,5 +1,7 @@
 #include "frmSplashMessege.h"
 
+#include "platform/Fonts.h"
+
 #include "platform/Colors.h"
 #include "platform/Geometry.h"
 #include "platform/Paths.h"
@@ -48,9 +50,7 @@ frmSplashMessege::frmSplashMessege() : QWidget(nullptr, Qt::SplashScreen | Qt::W
     Picture1->setGeometry(lx::twRect(210, 315, 540, 540));
     Picture1->setAlignment(Qt::AlignCenter);
 
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(12);
-    font.setBold(true);
+    QFont font = lx::formFont(QStringLiteral("Tahoma"), 12, true);
     QPalette grey = palette();
     grey.setColor(QPalette::WindowText, lx::BgrColor(0x404040));
 
