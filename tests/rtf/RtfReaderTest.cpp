@@ -9,17 +9,6 @@
 using namespace lx;
 using namespace rtftest;
 
-namespace {
-
-QString readText(const QByteArray& rtf)
-{
-    QTextDocument doc;
-    readRtf(doc, rtf);
-    return text(doc);
-}
-
-} // namespace
-
 TEST(RtfReader, ReadsWhatARichTextControlWrites)
 {
     QTextDocument doc;

@@ -15,13 +15,6 @@ using namespace rtftest;
 
 namespace {
 
-QString readText(const QByteArray& rtf)
-{
-    QTextDocument doc;
-    readRtf(doc, rtf);
-    return text(doc);
-}
-
 QByteArray nested(int levels, const QByteArray& inner)
 {
     return "{\\rtf1 a" + QByteArray(levels, '{') + inner + QByteArray(levels, '}') + "b}";

@@ -9,6 +9,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "platform/rtf/Rtf.h"
+
 #include <ostream>
 
 // Readable QStrings in failure messages.
@@ -75,6 +77,14 @@ inline QString text(const QTextDocument& doc)
     QString s = doc.toRawText();
     s.replace(QChar::ParagraphSeparator, u'\n');
     return s;
+}
+
+// The text of an RTF input as the reader leaves it.
+inline QString readText(const QByteArray& rtf)
+{
+    QTextDocument doc;
+    lx::readRtf(doc, rtf);
+    return text(doc);
 }
 
 // Same text, same look of every character, same paragraph formats.
