@@ -72,8 +72,7 @@ protected:
 frmDocument::frmDocument(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmDocument"));
-    // Released when the student closes it; nothing asks to save.
-    setAttribute(Qt::WA_DeleteOnClose);
+    // Its child-window frame deletes it when the student closes it; nothing asks to save.
     resize(tw(4680), tw(3195));
 
     rtfText = new DocumentTextBox(this);

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QImageWriter>
 #include <QMimeData>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -166,7 +167,9 @@ private slots:
         main->mnuFileNew->trigger();
         main->mnuWindowNewWindow->trigger();
         QCOMPARE(captions(), (QStringList{"Document 1", "Document 2"}));
-        closeChild(active());
+        QPointer<frmDocument> closed = active();
+        closeChild(closed);
+        QVERIFY(closed.isNull());
         QCOMPARE(windows(), 1);
         main->ToolbarButton(QStringLiteral("New"))->trigger();
         QCOMPARE(captions(), (QStringList{"Document 1", "Document 3"}));
@@ -596,6 +599,8 @@ private slots:
         QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(doc->parentWidget());
         const QImage shot = sub->grab().toImage();
         shot.save(QCoreApplication::applicationDirPath() + QStringLiteral("/frmDocument-offscreen.png"));
+        // The same text as a file, for opening in a word processor by hand.
+        QVERIFY(doc->SaveFile(QCoreApplication::applicationDirPath() + QStringLiteral("/frmDocument-offscreen.rtf")));
         QVERIFY(!shot.isNull());
         // The text wraps into several lines inside the wrap width.
         QVERIFY(doc->rtfText->document()->documentLayout()->documentSize().height() > 3 * doc->rtfText->fontMetrics().height());
