@@ -5,6 +5,7 @@
 #include "basGlobal.h"
 #include "basHTMLHelp.h"
 #include "frmAbout.h"
+#include "frmDocument.h"
 #include "frmMessege.h"
 #include "frmOptions.h"
 #include "frmSplashMessege.h"
@@ -19,6 +20,8 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
+
+#include <memory>
 
 using lx::tw;
 
@@ -475,16 +478,142 @@ void frmMDI::mnuFile_Click()
     mnuFilePrintWin->setEnabled(active != nullptr);
 }
 
-// The document windows' commands (see frmMDI.h); empty until those windows exist.
-void frmMDI::LoadNewDoc() {}
+// ---- Document commands
+
+frmDocument* frmMDI::ActiveDocument() const { return qobject_cast<frmDocument*>(ActiveChild()); }
+
+void frmMDI::ShowDocument(frmDocument* document)
+{
+    QMdiSubWindow* sub = AddChild(document);
+    document->show();
+    mdiArea->setActiveSubWindow(sub);
+}
+
+bool frmMDI::SaveDocument(frmDocument* document, const QString& path, const QString& title)
+{
+    QString why;
+    if (document->SaveFile(path, &why))
+        return true;
+    lx::messages().msgBox(QStringLiteral("The document could not be saved to %1.\r%2").arg(path, why),
+                          lx::vbOKOnly | lx::vbExclamation, title);
+    return false;
+}
+
+namespace {
+
+// Every option is set for every dialog: nothing is left over from an earlier one.
+lx::FileDialogRequest documentDialog(const QString& title)
+{
+    lx::FileDialogRequest request;
+    request.title = title;
+    request.filter = QStringLiteral("All Files (*.*)|*.*");
+    return request;
+}
+
+} // namespace
+
+void frmMDI::LoadNewDoc()
+{
+    ++lDocumentCount;
+    auto* document = new frmDocument;
+    document->setWindowTitle(QStringLiteral("Document ") + QString::number(lDocumentCount));
+    ShowDocument(document);
+}
+
 void frmMDI::mnuFileNew_Click() { LoadNewDoc(); }
-void frmMDI::mnuFileOpen_Click() {}
-void frmMDI::mnuFileSave_Click() {}
-void frmMDI::mnuFileSaveAs_Click() {}
-void frmMDI::mnuFilePrintDoc_Click() {}
-void frmMDI::mnuEditCut_Click() {}
-void frmMDI::mnuEditCopy_Click() {}
-void frmMDI::mnuEditPaste_Click() {}
+
+void frmMDI::mnuFileOpen_Click()
+{
+    const QString title = QStringLiteral("Open");
+    const QString path = lx::fileDialogs().openFile(documentDialog(title));
+    if (path.isEmpty())
+        return;
+    // Read before the window joins the frame: a file that cannot be read leaves no window.
+    auto document = std::make_unique<frmDocument>();
+    QString why;
+    if (!document->LoadFile(path, &why)) {
+        lx::messages().msgBox(QStringLiteral("The file %1 could not be opened.\r%2").arg(path, why),
+                              lx::vbOKOnly | lx::vbExclamation, title);
+        return;
+    }
+    document->setWindowTitle(path);
+    ShowDocument(document.release());
+}
+
+void frmMDI::mnuFileSave_Click()
+{
+    frmDocument* document = ActiveDocument();
+    if (!document)
+        return;
+    const QString caption = document->windowTitle();
+    if (caption.left(8) != u"Document") {
+        SaveDocument(document, caption, QStringLiteral("Save"));
+        return;
+    }
+    // Never saved under a name: ask each time, and keep the caption.
+    const QString path = lx::fileDialogs().saveFile(documentDialog(QStringLiteral("Save")));
+    if (!path.isEmpty())
+        SaveDocument(document, path, QStringLiteral("Save"));
+}
+
+void frmMDI::mnuFileSaveAs_Click()
+{
+    frmDocument* document = ActiveDocument();
+    if (!document)
+        return;
+    const QString title = QStringLiteral("Save As");
+    const QString path = lx::fileDialogs().saveFile(documentDialog(title));
+    // The caption names the file only once the file holds the text.
+    if (!path.isEmpty() && SaveDocument(document, path, title))
+        document->setWindowTitle(path);
+}
+
+void frmMDI::mnuFilePrintDoc_Click()
+{
+    QWidget* active = ActiveChild();
+    if (!active)
+        return;
+    auto* document = qobject_cast<frmDocument*>(active);
+    if (!document) {
+        lx::messages().msgBox(QStringLiteral("No document can be printed in this window."), lx::vbOKOnly,
+                              basGlobal::AppTitle);
+        return;
+    }
+    QTextEdit* box = document->rtfText;
+    const bool hasSelection = box->textCursor().hasSelection();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(document->windowTitle());
+    // With a selection the dialog offers it, chosen already; the student may still pick all.
+    printer.setPrintRange(hasSelection ? QPrinter::Selection : QPrinter::AllPages);
+    if (!lx::printers().choosePrinter(printer, hasSelection))
+        return;
+    if (printer.printRange() == QPrinter::Selection && !hasSelection)
+        printer.setPrintRange(QPrinter::AllPages);
+    // The box prints its selection when the printer asks for one, else the whole text.
+    box->print(&printer);
+    if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
+        lx::messages().msgBox(QStringLiteral("The document could not be printed."), lx::vbOKOnly | lx::vbExclamation,
+                              QStringLiteral("Print Document"));
+}
+
+void frmMDI::mnuEditCut_Click()
+{
+    if (frmDocument* document = ActiveDocument())
+        document->rtfText->cut();
+}
+
+void frmMDI::mnuEditCopy_Click()
+{
+    if (frmDocument* document = ActiveDocument())
+        document->rtfText->copy();
+}
+
+void frmMDI::mnuEditPaste_Click()
+{
+    if (frmDocument* document = ActiveDocument())
+        document->rtfText->paste();
+}
+
 void frmMDI::mnuWindowNewWindow_Click() { LoadNewDoc(); }
 
 void frmMDI::mnuFilePrintWin_Click()

@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+class frmDocument;
 class frmMessege;
 
 class frmMDI : public QMainWindow {
@@ -177,9 +178,8 @@ public slots:
     // opens and whenever another child window becomes active.
     void mnuFile_Click();
 
-    // Document commands, left empty for the document windows to fill in. Each acts on the
-    // active child window when it is a document window (IsDocumentWindow, DocumentChild.h);
-    // the enabled states of Save, Save As and Print Document already follow that rule.
+    // Document commands. Each acts on the active child window when it is a document window
+    // (frmDocument) and does nothing otherwise; Print Document says why it does nothing.
     void LoadNewDoc();
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
@@ -271,9 +271,17 @@ private:
     void RunSimulation(const std::function<void()>& showEntryDialog, int quizButton);
     void SelectSpecimen(const QString& strSpec);
     void FlashWaitBox();
+    // The active child window when it is a document window, else null.
+    frmDocument* ActiveDocument() const;
+    // Places a made document window in the child area, shows it and makes it active.
+    void ShowDocument(frmDocument* document);
+    // Writes the document to path; on failure says so, naming the path, and gives false.
+    bool SaveDocument(frmDocument* document, const QString& path, const QString& title);
 
     QWidget* clientArea;
     frmMessege* logoStrip = nullptr;
     QTimer* sbClock;
     std::vector<QAction*> tbButtons;
+    // Numbers "Document N"; only ever counts up, so no number comes twice.
+    qint32 lDocumentCount = 0;
 };

@@ -70,9 +70,15 @@ public:
     QString pdfPath;
     QPrinter::PrintRange range = QPrinter::AllPages;
     int calls = 0;
-    bool choosePrinter(QPrinter& printer, bool) override
+    // What the last dialog was shown with: whether it offered "Selection", and the range
+    // the printer held when it opened.
+    bool offeredSelection = false;
+    QPrinter::PrintRange rangeShown = QPrinter::AllPages;
+    bool choosePrinter(QPrinter& printer, bool allowSelection) override
     {
         ++calls;
+        offeredSelection = allowSelection;
+        rangeShown = printer.printRange();
         if (!accept)
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);

@@ -301,16 +301,22 @@ private slots:
         QTest::addColumn<QStringList>("commands");
         QTest::addColumn<bool>("waitBoxLeft");
         QTest::addColumn<int>("printerDialogs");
+        QTest::addColumn<int>("fileDialogs");
+        QTest::addColumn<QString>("message");
         const QStringList none;
-        for (const char* key : {"New", "Open", "Save", "Cut", "Copy", "Paste", "PrintDoc", "CIDC", "CIUC", "DBSand", "AT", "new", "triaxial"})
-            QTest::newRow(key) << QString::fromLatin1(key) << none << true << 0;
-        QTest::newRow("PrintWin") << "PrintWin" << none << true << 1;
-        QTest::newRow("Triaxial") << "Triaxial" << QStringList{"tri", "press200"} << true << 0;
-        QTest::newRow("1DConsol") << "1DConsol" << QStringList{"consol", "press300"} << true << 0;
-        QTest::newRow("DS") << "DS" << QStringList{"ds", "press400"} << true << 0;
-        QTest::newRow("TTT") << "TTT" << QStringList{"ttt", "press500"} << true << 0;
-        QTest::newRow("DBGravel") << "DBGravel" << none << false << 0;
-        QTest::newRow("DBQuery") << "DBQuery" << none << false << 0;
+        for (const char* key : {"New", "Save", "Cut", "Copy", "Paste", "CIDC", "CIUC", "DBSand", "AT", "new", "triaxial"})
+            QTest::newRow(key) << QString::fromLatin1(key) << none << true << 0 << 0 << QString();
+        QTest::newRow("Open") << "Open" << none << true << 0 << 1 << QString();
+        // The active child is no document: Print Document says so.
+        QTest::newRow("PrintDoc") << "PrintDoc" << none << true << 0 << 0
+                                  << QStringLiteral("No document can be printed in this window.");
+        QTest::newRow("PrintWin") << "PrintWin" << none << true << 1 << 0 << QString();
+        QTest::newRow("Triaxial") << "Triaxial" << QStringList{"tri", "press200"} << true << 0 << 0 << QString();
+        QTest::newRow("1DConsol") << "1DConsol" << QStringList{"consol", "press300"} << true << 0 << 0 << QString();
+        QTest::newRow("DS") << "DS" << QStringList{"ds", "press400"} << true << 0 << 0 << QString();
+        QTest::newRow("TTT") << "TTT" << QStringList{"ttt", "press500"} << true << 0 << 0 << QString();
+        QTest::newRow("DBGravel") << "DBGravel" << none << false << 0 << 0 << QString();
+        QTest::newRow("DBQuery") << "DBQuery" << none << false << 0 << 0 << QString();
     }
     void toolbarDispatchesByKey()
     {
@@ -318,10 +324,13 @@ private slots:
         QFETCH(QStringList, commands);
         QFETCH(bool, waitBoxLeft);
         QFETCH(int, printerDialogs);
+        QFETCH(int, fileDialogs);
+        QFETCH(QString, message);
         installRecordingHooks();
         QuizFileConnection = QStringLiteral("DBQ=quiz.lxq;");
         addChild(*main, new QWidget);
         s->printers->accept = false;
+        s->files->answers = {QString()};   // a file dialog is cancelled
         frmSplashMessege::showAndPaint();
         if (QAction* button = main->ToolbarButton(key))
             button->trigger();
@@ -330,7 +339,13 @@ private slots:
         QCOMPARE(log, commands);
         QCOMPARE((frmSplashMessege::instance() != nullptr), waitBoxLeft);
         QCOMPARE(s->printers->calls, printerDialogs);
-        QVERIFY(s->messages->msgBoxCalls.empty());
+        QCOMPARE(int(s->files->openCalls.size() + s->files->saveCalls.size()), fileDialogs);
+        if (message.isEmpty()) {
+            QVERIFY(s->messages->msgBoxCalls.empty());
+        } else {
+            QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));
+            QCOMPARE(s->messages->msgBoxCalls[0].text, message);
+        }
     }
 
     void simulationCommandsNeedTheirSubsystemAndPressQuizOnlyWithAQuizFile()

@@ -1,0 +1,45 @@
+#pragma once
+// A document window: one rich-text box holding the student's notes. The commands that act
+// on it (New, Open, Save, Save As, Print Document, Cut, Copy, Paste) live on the main
+// window; the caption is "Document N" for a new document or the path of its file.
+#include "DocumentChild.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTextEdit>
+#include <QWidget>
+
+class frmDocument : public QWidget, public DocumentChild {
+    Q_OBJECT
+public:
+    explicit frmDocument(QWidget* parent = nullptr);
+
+    // Clipboard and drags carry the selection as RTF ("text/rtf" and "application/rtf")
+    // and as its plain text; pasting takes RTF when offered, else plain text, which is
+    // read as RTF when it is RTF markup. Anything else pastes nothing.
+    QTextEdit* rtfText;
+
+    // Reads a file into the box: RTF when it starts with "{\rtf", otherwise plain text.
+    // A file that is missing, unreadable or not a regular file changes nothing and gives
+    // false with the reason.
+    bool LoadFile(const QString& path, QString* error = nullptr);
+    // Writes the whole text as RTF; the old file survives any failure (false, with the reason).
+    bool SaveFile(const QString& path, QString* error = nullptr) const;
+    // The whole text as RTF, as SaveFile writes it.
+    QByteArray TextRTF() const;
+
+    // The box's place in twips and its wrap width (the original box's right margin, the
+    // distance from the text's left edge at which lines wrap), as the last good layout set them.
+    double BoxWidthTw() const { return boxWidthTw; }
+    double RightMarginTw() const { return rightMarginTw; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Resize();
+
+    double boxWidthTw = 0;
+    double rightMarginTw = 0;
+};
