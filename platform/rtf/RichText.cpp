@@ -1,8 +1,8 @@
 #include "platform/rtf/RichText.h"
 #include "platform/rtf/Rtf.h"
+#include "platform/SafeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -227,13 +227,7 @@ bool RichText::saveFile(const QString& path, QString* error) const
     const QTextDocument* doc = document();
     if (!doc)
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(writeRtf(*doc)) < 0 || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeFileSafely(path, writeRtf(*doc), error);
 }
 
 } // namespace lx
