@@ -71,7 +71,11 @@ void frmAbout::Form_Load()
 {
     const QIcon icon = frame::LoamixIcon();
     setWindowIcon(icon);
-    if (!icon.isNull())
+    // The box's own picture travels with the program; the window icon is the installed one.
+    const QPixmap own(QStringLiteral(":/forms/frmAbout/picIcon.png"));
+    if (!own.isNull())
+        picIcon->setPixmap(own);
+    else if (!icon.isNull())
         picIcon->setPixmap(icon.pixmap(32, 32));
     lblVersion->setText(frame::VersionText());
     lblTitle->setText(basGlobal::AppTitle);
