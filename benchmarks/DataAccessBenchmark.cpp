@@ -1,6 +1,5 @@
-// Opening a reference-style database with its password, reading the 301 points of one
+// Opening an installed reference database with its password, reading the 301 points of one
 // test with the replay screen's statement, and building and writing a 301-point export.
-#include "DataPacker.h"
 #include "ExportText.h"
 #include "platform/Database.h"
 #include "platform/SafeFile.h"
@@ -8,18 +7,20 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 
 namespace {
 
+// The installed clay database, copied as start-up copies it; its test JPD-100 has 301 points.
 struct Fixture {
     QTemporaryDir dir;
     QString path;
     QString connection;
     Fixture()
     {
-        path = dir.filePath(QStringLiteral("Sample.lxr"));
-        lx::pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/sample"), QStringLiteral("mobkel"), path);
+        path = dir.filePath(QStringLiteral("LXClayCIUCnCIDCnUUC.lxr"));
+        QFile::copy(QStringLiteral(LOAMIX_INSTALL_DIR "/Database/LXClayCIUCnCIDCnUUC.lxr"), path);
         connection = QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;");
     }
 };
@@ -30,7 +31,7 @@ Fixture& fixture()
     return f;
 }
 
-const QString replaySql = QStringLiteral("SELECT * from TestResults WHERE TestID = ") + u'\'' + QStringLiteral("BK-100") + u'\''
+const QString replaySql = QStringLiteral("SELECT * from TestResults WHERE TestID = ") + u'\'' + QStringLiteral("JPD-100") + u'\''
                           + QStringLiteral("order by [Point Number]");
 
 void BM_OpenWithPassword(benchmark::State& state)
