@@ -85,6 +85,16 @@ TEST_F(ExportDataTest, AnExistingFileIsOverwrittenOrAnotherChosen)
     EXPECT_TRUE(services.files->saveCalls[1].fileName.isEmpty());
 }
 
+TEST_F(ExportDataTest, ABlankNameAsksAgain)
+{
+    services.files->answers = {QStringLiteral("   "), path("after.txt")};
+    EXPECT_TRUE(ExportData(QStringLiteral("x")));
+    EXPECT_EQ(services.files->saveCalls.size(), 2u);
+    EXPECT_TRUE(services.messages->msgsCalls.empty());
+    EXPECT_EQ(readAll(path("after.txt")), QByteArray("x\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
 TEST_F(ExportDataTest, CancellingAtAnyTimeWritesNothingAndSaysNothing)
 {
     writeFile(path("keep.txt"), "keep");
