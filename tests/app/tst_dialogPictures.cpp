@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -208,6 +209,41 @@ private slots:
         }
         saveShot(&main, QStringLiteral("pictures-frmMDI"));
         saveShot(strip, QStringLiteral("pictures-frmMessege"));
+    }
+
+    // An install folder without pictures: every window still comes up, its boxes empty.
+    void withoutInstalledPictures()
+    {
+        QTemporaryDir empty;
+        lx::setInstallDir(empty.path());
+        const auto restore = qScopeGuard([] { lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR)); });
+
+        bool checked = false;
+        QTimer::singleShot(0, qApp, [&] {
+            dlgMesseges* box = dlgMesseges::shown();
+            QVERIFY(box);
+            const auto finish = qScopeGuard([box] { box->cmdResponse_Click(0); });
+            QVERIFY(box->Picture1->pixmap().isNull());
+            checked = true;
+        });
+        QCOMPARE(dlgMesseges::msgs(1, QStringLiteral("Loa-mix"), QStringLiteral("Go on."), QStringLiteral("OK"), QString(),
+                                   QString(), QString()),
+                 int16_t(1));
+        QVERIFY(checked);
+
+        frmSplashMessege::showAndPaint();
+        QVERIFY(frmSplashMessege::instance()->Picture1->pixmap().isNull());
+        QCOMPARE(frmSplashMessege::instance()->lblMessege->text(), QStringLiteral("Please Wait"));
+        frmSplashMessege::unloadBox();
+
+        frmAbout a;
+        QVERIFY(a.windowIcon().isNull());
+        frmOptions d;
+        QVERIFY(d.windowIcon().isNull());
+        frmMDI main;
+        main.show();
+        frmMessege* strip = main.findChild<frmMessege*>();
+        QVERIFY(strip && strip->imgLogo->pixmap().isNull());
     }
 };
 
