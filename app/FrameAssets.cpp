@@ -20,6 +20,13 @@ QIcon LoamixIcon()
 
 QPixmap InstallPicture(const QString& relative) { return QPixmap(lx::installPath(relative)); }
 
+QPixmap FitPicture(const QPixmap& picture, QSize room)
+{
+    if (picture.isNull() || (picture.width() <= room.width() && picture.height() <= room.height()))
+        return picture;
+    return picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
 QPixmap MaskedResourcePicture(const QString& path)
 {
     QImage image(path);

@@ -14,6 +14,9 @@ QString VersionText();
 QIcon LoamixIcon();
 // A picture of the install folder by its install-relative path ("\pictures\icons\LXicon.gif").
 QPixmap InstallPicture(const QString& relative);
+// A picture for a picture box of the given size: at its own size when it fits, else
+// scaled down to fit, keeping its proportions (never cropped, never blown up).
+QPixmap FitPicture(const QPixmap& picture, QSize room);
 // A picture of the program's resources (":/forms/..."), made transparent where it is
 // light grey (192, 192, 192), the image lists' mask colour.
 QPixmap MaskedResourcePicture(const QString& path);

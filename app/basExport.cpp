@@ -22,7 +22,8 @@ bool ExportData(const QString& text)
             return false;   // cancelled
         if (path.trimmed().isEmpty())
             continue;
-        if (QFileInfo::exists(path)) {
+        // Only a file is "already there"; a folder of that name fails at the write and says so.
+        if (QFileInfo(path).isFile()) {
             const int answer = lx::messages().msgs(
                 2, QStringLiteral("Export Data"),
                 QStringLiteral("\r    Selected file already exits.\r    Do you wish to overwrire the file or open a new file?"),

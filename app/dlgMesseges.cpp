@@ -1,10 +1,11 @@
 #include "dlgMesseges.h"
 
+#include "FrameAssets.h"
+
 #include "platform/Fonts.h"
 
 #include "platform/Colors.h"
 #include "platform/Geometry.h"
-#include "platform/Paths.h"
 #include "platform/Services.h"
 
 #include <QCloseEvent>
@@ -85,10 +86,9 @@ dlgMesseges::dlgMesseges() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHi
 
 void dlgMesseges::Form_Load()
 {
-    // A missing picture leaves the box empty.
-    const QPixmap logo(lx::installPath(QStringLiteral("\\pictures\\icons\\LXicon.gif")));
-    if (!logo.isNull())
-        Picture1->setPixmap(logo.scaled(Picture1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // A missing picture leaves the box empty; the logo is wider than the box, so it shrinks.
+    Picture1->setPixmap(frame::FitPicture(frame::InstallPicture(QStringLiteral("\\pictures\\icons\\LXicon.gif")),
+                                          Picture1->size()));
 }
 
 void dlgMesseges::layOut(int n)

@@ -37,6 +37,8 @@ frmLogin::frmLogin(QWidget* owner) : QDialog(owner)
     placeWithTip(lblLabels[1], 345, 540, 1080, 255, QStringLiteral("Password: Leave Empty"));
     txtPassword = new QLineEdit(this);
     txtPassword->setEchoMode(QLineEdit::Password);
+    // One "*" per character typed, whatever the style would draw.
+    txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
     placeWithTip(txtPassword, 1545, 525, 2325, 285, QStringLiteral("Enter Loa-mix Password"));
     lblLabels[0]->setBuddy(txtUserName);
     lblLabels[1]->setBuddy(txtPassword);
@@ -117,7 +119,7 @@ void frmLogin::cmdOK_Click()
         return;
     }
     if (n < 1) {
-        lx::messages().msgBox(QStringLiteral("Invalid user name/password."), lx::vbOKOnly, QString());
+        lx::messages().msgBox(QStringLiteral("Invalid user name/password."), lx::vbOKOnly, basGlobal::AppTitle);
         return;
     }
     basGlobal::CurrentUserName = txtUserName->text();

@@ -4,21 +4,45 @@
 
 #include "platform/Geometry.h"
 
+#include <QPainter>
 #include <QPalette>
 
 using lx::tw;
+
+namespace {
+
+// The banner across a wider strip: its last column carries on to the strip's end, so
+// that its bands do not stop short.
+QPixmap widened(const QPixmap& banner, int width)
+{
+    if (banner.isNull() || banner.width() >= width)
+        return banner;
+    QPixmap out(width, banner.height());
+    out.fill(Qt::transparent);
+    QPainter p(&out);
+    p.drawPixmap(0, 0, banner);
+    p.drawPixmap(QRect(banner.width(), 0, width - banner.width(), banner.height()), banner,
+                 QRect(banner.width() - 1, 0, 1, banner.height()));
+    return out;
+}
+
+} // namespace
 
 frmMessege::frmMessege(QWidget* clientArea) : QWidget(clientArea)
 {
     setObjectName(QStringLiteral("frmMessege"));
     resize(clientArea->width(), tw(HeightTw));
 
-    Picture1 = new QWidget(this);
+    // The strip's banner starts at the left edge, at its own height.
+    Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setAutoFillBackground(true);
     QPalette pal = Picture1->palette();
-    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::Window, QColor(212, 208, 200));
     Picture1->setPalette(pal);
+    banner = QPixmap(QStringLiteral(":/forms/frmMessege/Picture1.png"));
+    Picture1->setPixmap(banner);
 
     imgLogo = new QLabel(Picture1);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
@@ -30,14 +54,8 @@ frmMessege::frmMessege(QWidget* clientArea) : QWidget(clientArea)
 
 void frmMessege::Form_Load()
 {
-    const QPixmap logo = frame::InstallPicture(QStringLiteral("\\pictures\\icons\\LXicon.gif"));
-    if (!logo.isNull()) {
-        // At its own size when it fits the strip, else scaled down to it.
-        const QSize room = imgLogo->size();
-        imgLogo->setPixmap(logo.width() <= room.width() && logo.height() <= room.height()
-                               ? logo
-                               : logo.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    }
+    imgLogo->setPixmap(frame::FitPicture(frame::InstallPicture(QStringLiteral("\\pictures\\icons\\LXicon.gif")),
+                                         imgLogo->size()));
     raise();
 }
 
@@ -47,4 +65,5 @@ void frmMessege::Form_Resize()
     const int h = tw(HeightTw);
     setGeometry(0, client->height() - h, client->width(), h);
     Picture1->setGeometry(0, 0, width(), h);
+    Picture1->setPixmap(widened(banner, width()));
 }

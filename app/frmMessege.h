@@ -15,9 +15,10 @@ public:
     // Docks the strip at the bottom of the client area across its full width.
     void Form_Resize();
 
-    QWidget* Picture1;
+    QLabel* Picture1;
     QLabel* imgLogo;
 
 private:
     void Form_Load();
+    QPixmap banner;
 };

@@ -1,5 +1,7 @@
 #include "frmOptions.h"
 
+#include "basGlobal.h"
+
 #include "platform/Fonts.h"
 
 #include "platform/Geometry.h"
@@ -130,7 +132,8 @@ bool frmOptions::eventFilter(QObject* watched, QEvent* event)
 
 void frmOptions::cmdOK_Click()
 {
-    lx::messages().msgBox(QStringLiteral("Code goes here to set options and close dialog!"), lx::vbOKOnly, QString());
+    lx::messages().msgBox(QStringLiteral("Code goes here to set options and close dialog!"), lx::vbOKOnly,
+                          basGlobal::AppTitle);
     done(QDialog::Accepted);
 }
 
@@ -141,5 +144,5 @@ void frmOptions::reject() { cmdCancel_Click(); }
 void frmOptions::cmdApply_Click()
 {
     lx::messages().msgBox(QStringLiteral("Apply Code goes here to set options w/o closing dialog!"), lx::vbOKOnly,
-                          QString());
+                          basGlobal::AppTitle);
 }

@@ -80,8 +80,7 @@ void frmSplash::Form_Load()
     QPixmap logo(QStringLiteral(":/forms/frmSplash/picLogo.png"));
     if (logo.isNull())
         logo = frame::InstallPicture(QStringLiteral("\\pictures\\icons\\LXicon.gif"));
-    if (!logo.isNull())
-        picLogo->setPixmap(logo.scaled(picLogo->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    picLogo->setPixmap(frame::FitPicture(logo, picLogo->size()));
 }
 
 void frmSplash::ShowSplash()

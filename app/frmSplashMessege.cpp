@@ -1,10 +1,11 @@
 #include "frmSplashMessege.h"
 
+#include "FrameAssets.h"
+
 #include "platform/Fonts.h"
 
 #include "platform/Colors.h"
 #include "platform/Geometry.h"
-#include "platform/Paths.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -74,9 +75,8 @@ frmSplashMessege::frmSplashMessege() : QWidget(nullptr, Qt::SplashScreen | Qt::W
 
 void frmSplashMessege::Form_Load()
 {
-    const QPixmap logo(lx::installPath(QStringLiteral("\\pictures\\icons\\LXicon.gif")));
-    if (!logo.isNull())
-        Picture1->setPixmap(logo.scaled(Picture1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    Picture1->setPixmap(frame::FitPicture(frame::InstallPicture(QStringLiteral("\\pictures\\icons\\LXicon.gif")),
+                                          Picture1->size()));
     lblMessege->setText(QStringLiteral("Please Wait"));
     lblDots->setText(QStringLiteral("."));
     fitText(lblMessege, lblMessege->text());

@@ -28,8 +28,9 @@ public:
     // The platform's message box: style is buttons + icon; returns an MsgBoxResult.
     // A lone CR in the text is a line break.
     virtual int msgBox(const QString& text, int style, const QString& title) = 0;
-    // The system's own box with 1 to 4 captioned buttons (empty captions are not shown);
-    // returns the 1-based number of the button pressed, never more than the buttons shown.
+    // The system's own box with count captioned buttons (a count outside 1..4 shows three;
+    // the buttons past it are not shown, whatever their captions); returns the 1-based
+    // number of the button pressed, never more than the buttons shown.
     virtual int msgs(int count, const QString& title, const QString& message, const QStringList& captions) = 0;
 };
 

@@ -85,6 +85,16 @@ TEST_F(ExportDataTest, AnExistingFileIsOverwrittenOrAnotherChosen)
     EXPECT_TRUE(services.files->saveCalls[1].fileName.isEmpty());
 }
 
+TEST_F(ExportDataTest, ABlankNameAsksAgain)
+{
+    services.files->answers = {QStringLiteral("   "), path("after.txt")};
+    EXPECT_TRUE(ExportData(QStringLiteral("x")));
+    EXPECT_EQ(services.files->saveCalls.size(), 2u);
+    EXPECT_TRUE(services.messages->msgsCalls.empty());
+    EXPECT_EQ(readAll(path("after.txt")), QByteArray("x\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
 TEST_F(ExportDataTest, CancellingAtAnyTimeWritesNothingAndSaysNothing)
 {
     writeFile(path("keep.txt"), "keep");
@@ -121,13 +131,19 @@ TEST_F(ExportDataTest, AFailedWriteKeepsTheOldFileAndSaysSo)
 
 TEST_F(ExportDataTest, AnUnwritablePathIsReportedWithItsName)
 {
-    // A folder in place of the file: no user can write there, root included.
+    // A missing folder, and a folder in place of the file (which is no file "already
+    // there" to overwrite): no user can write either, root included.
     QDir(dir.path()).mkdir(QStringLiteral("adir"));
-    services.files->answers = {path("missing-folder/x.txt")};
-    EXPECT_FALSE(ExportData(QStringLiteral("new")));
-    ASSERT_EQ(services.messages->msgBoxCalls.size(), 1u);
-    EXPECT_TRUE(services.messages->msgBoxCalls[0].text.contains(path("missing-folder/x.txt")));
+    for (const QString& target : {path("missing-folder/x.txt"), path("adir")}) {
+        services.messages->msgBoxCalls.clear();
+        services.files->answers = {target};
+        EXPECT_FALSE(ExportData(QStringLiteral("new")));
+        EXPECT_TRUE(services.messages->msgsCalls.empty()) << target.toStdString();
+        ASSERT_EQ(services.messages->msgBoxCalls.size(), 1u);
+        EXPECT_TRUE(services.messages->msgBoxCalls[0].text.contains(target));
+    }
     EXPECT_FALSE(QFile::exists(path("missing-folder/x.txt")));
+    EXPECT_TRUE(QFileInfo(path("adir")).isDir());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "basHTMLHelp.h"
 #include "frmSplashMessege.h"
 
+#include "platform/Colors.h"
 #include "platform/Geometry.h"
 #include "platform/Paths.h"
 #include "platform/Services.h"
@@ -244,6 +245,16 @@ private slots:
         QVERIFY(box->Timer1->isActive());
         QCOMPARE(box->Timer1->interval(), 500);
         QCOMPARE(box->size(), QSize(lx::tw(3615), lx::tw(1305)));
+        QCOMPARE(box->Frame1->geometry(), lx::twRect(150, 60, 3300, 1110));
+        QCOMPARE(box->Picture1->geometry(), lx::twRect(210, 315, 540, 540));
+        QCOMPARE(box->lblMessege->geometry(), lx::twRect(945, 420, 1485, 330));
+        QCOMPARE(box->lblDots->geometry(), lx::twRect(2475, 420, 615, 330));
+        QVERIFY(box->lblMessege->alignment() & Qt::AlignRight);
+        for (QLabel* l : {box->lblMessege, box->lblDots}) {
+            QCOMPARE(l->font().family(), QStringLiteral("Tahoma"));
+            QVERIFY(l->font().bold());
+            QCOMPARE(lx::toBgr(l->palette().color(QPalette::WindowText)), 0x404040u);
+        }
         // The message and the dots read as one line and fit their labels.
         for (QLabel* l : {box->lblMessege, box->lblDots}) {
             l->setText(l == box->lblDots ? QStringLiteral("....") : l->text());

@@ -2,6 +2,7 @@
 // the closes it refuses.
 #include "dlgMesseges.h"
 
+#include "platform/Colors.h"
 #include "platform/Geometry.h"
 #include "platform/Paths.h"
 #include "platform/Services.h"
@@ -125,6 +126,18 @@ private slots:
                         }
                     }
                     QVERIFY2(!box->Picture1->pixmap().isNull(), "no logo");
+                    QCOMPARE(box->Picture1->geometry(), lx::twRect(315, 210, 350, 400));
+                    // Faces, sizes and the title's dark blue.
+                    struct FontRule { QWidget* w; qreal points; bool bold; };
+                    for (const FontRule& r : {FontRule{box->lblTitle, 12, true}, FontRule{box->lblMessege, 9.75, false},
+                                              FontRule{box->cmdResponse[0], 9.75, true}}) {
+                        QCOMPARE(r.w->font().family(), QStringLiteral("MS Sans Serif"));
+                        QCOMPARE(r.w->font().pointSizeF(), r.points);
+                        QCOMPARE(r.w->font().bold(), r.bold);
+                    }
+                    QCOMPARE(lx::toBgr(box->lblTitle->palette().color(QPalette::WindowText)), 0x800000u);
+                    QCOMPARE(box->lblMessege->geometry(),
+                             count == 4 ? lx::twRect(500, 1000, 7400, 1250) : lx::twRect(300, 1000, 5805, 1250));
                     QVERIFY2(fits(box->lblTitle), "title clipped");
                     QVERIFY2(fits(box->lblMessege), "message clipped");
                     saveShot(box, QStringLiteral("dlgMesseges-%1").arg(QTest::currentDataTag()).replace(u' ', u'_'));

@@ -123,6 +123,8 @@ private slots:
         }
         QTest::keyClicks(w.txtUserName, QStringLiteral("student"));
         QTest::keyClicks(w.txtPassword, QStringLiteral("soil123"));
+        // The password box shows one "*" per character.
+        QCOMPARE(w.txtPassword->displayText(), QStringLiteral("*******"));
         saveShot(&w, QStringLiteral("frmLogin"));
     }
 
@@ -162,6 +164,7 @@ private slots:
             QCOMPARE(scripted->messages->msgBoxCalls.size(), size_t(1));
             QCOMPARE(scripted->messages->msgBoxCalls[0].text, QStringLiteral("Invalid user name/password."));
             QCOMPARE(scripted->messages->msgBoxCalls[0].style, int(lx::vbOKOnly));
+            QCOMPARE(scripted->messages->msgBoxCalls[0].title, QStringLiteral("Loa-mix"));
             QVERIFY(basGlobal::CurrentUserName.isEmpty());
             // Both boxes keep what was typed.
             QCOMPARE(w.txtUserName->text(), user);

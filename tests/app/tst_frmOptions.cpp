@@ -139,6 +139,9 @@ private slots:
         auto& calls = scripted->messages->msgBoxCalls;
         QCOMPARE(calls.size(), size_t(1));
         QCOMPARE(calls[0].text, QStringLiteral("Apply Code goes here to set options w/o closing dialog!"));
+        QCOMPARE(calls[0].style, int(lx::vbOKOnly));
+        // The platform box's default title is the program's title.
+        QCOMPARE(calls[0].title, QStringLiteral("Loa-mix"));
 
         QTimer::singleShot(0, &d, [&] { QTest::mouseClick(d.cmdOK, Qt::LeftButton); });
         QCOMPARE(d.exec(), int(QDialog::Accepted));
@@ -146,6 +149,7 @@ private slots:
         QCOMPARE(calls.size(), size_t(2));
         QCOMPARE(calls[1].text, QStringLiteral("Code goes here to set options and close dialog!"));
         QCOMPARE(calls[1].style, int(lx::vbOKOnly));
+        QCOMPARE(calls[1].title, QStringLiteral("Loa-mix"));
 
         for (bool escape : {false, true}) {
             frmOptions c;
