@@ -9,6 +9,7 @@
 #include "frmSplashMessege.h"
 
 #include "platform/FormRegistry.h"
+#include "platform/Geometry.h"
 #include "platform/testing/ScriptedServices.h"
 
 #include <QApplication>
@@ -271,7 +272,7 @@ private slots:
             {"1DConsol", "1-D Consolidation", true}, {nullptr, nullptr, true},
             {"CIDC", "Drained Triaxial test", false}, {"DS", "Direct Shear", true}, {nullptr, nullptr, true},
             {"TTT", "True Triaxial Test", true}, {nullptr, nullptr, false},
-            {"AT", nullptr, false}, {"CIUC", "Undrained Triaxial Test", false}, {nullptr, nullptr, false},
+            {"AT", "", false}, {"CIUC", "Undrained Triaxial Test", false}, {nullptr, nullptr, false},
             {"DBSand", "Search Tests for Sand", false}, {"DBGravel", "Search Tests for Gravel", false},
             {"DBQuery", "Search Tests by Query", false},
         };
@@ -288,8 +289,9 @@ private slots:
             }
             QCOMPARE(a->data().toString(), QString::fromLatin1(e.key));
             QCOMPARE(a->isVisible(), e.shown);
-            if (e.tip)
-                QCOMPARE(a->toolTip(), QString::fromLatin1(e.tip));
+            // Exactly its own tip on the button itself; a button without one shows none.
+            QCOMPARE(a->toolTip(), QString::fromLatin1(e.tip));
+            QCOMPARE(main->tbToolBar->widgetForAction(a)->toolTip(), QString::fromLatin1(e.tip));
             // Not a menu item's action: disabling the item never touches the button.
             QVERIFY(!main->mnuFile->actions().contains(a));
         }
@@ -396,6 +398,17 @@ private slots:
         }
     }
 
+    void clientAreaBelowTheMenuBarHasItsDesignSize()
+    {
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        // Toolbar, child windows' area with the logo strip, and status bar: 9885 x 7305 twips.
+        QCOMPARE(main->width(), lx::tw(9885));
+        QCOMPARE(main->height() - main->menuBar()->geometry().bottom() - 1, lx::tw(7305));
+        QCOMPARE(main->sbStatusBar->geometry().bottom(), main->height() - 1);
+        QVERIFY(main->mdiArea->height() > 0);
+    }
+
     void logoStripDocksBelowTheChildArea()
     {
         main->show();
@@ -490,6 +503,10 @@ private slots:
         s->printers->accept = false;
         main->mnuFilePrintWin->trigger();
         QCOMPARE(s->printers->calls, 1);
+        // Its own caption; one window on one page, so neither pages nor a selection to choose.
+        QCOMPARE(s->printers->lastRequest.title, QStringLiteral("Print Window"));
+        QVERIFY(!s->printers->lastRequest.allowPageRange);
+        QVERIFY(!s->printers->lastRequest.allowSelection);
         QVERIFY(!QFileInfo::exists(s->printers->pdfPath));
         QVERIFY(s->messages->msgBoxCalls.empty());
 
