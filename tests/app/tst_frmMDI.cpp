@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -398,6 +399,21 @@ private slots:
         }
     }
 
+    void loadTakesTheInstalledIconAndTheStripItsLogo()
+    {
+        lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));
+        const auto reset = qScopeGuard([] { lx::setInstallDir(QString()); });
+        frmMDI installed;
+        installed.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&installed));
+        const QList<QSize> sizes = installed.windowIcon().availableSizes();
+        for (int side : {16, 32, 48})
+            QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
+        auto* strip = installed.findChild<frmMessege*>();
+        QVERIFY(strip);
+        QVERIFY(!strip->imgLogo->pixmap().isNull());
+    }
+
     void clientAreaBelowTheMenuBarHasItsDesignSize()
     {
         main->show();
@@ -496,7 +512,9 @@ private slots:
     {
         QTemporaryDir dir;
         s->printers->pdfPath = dir.filePath(QStringLiteral("window.pdf"));
-        main->mnuFilePrintWin_Click();   // no child: no dialog
+        // No child: no dialog, from the menu item or from the button, which stays enabled.
+        main->mnuFilePrintWin_Click();
+        main->ToolbarButton(QStringLiteral("PrintWin"))->trigger();
         QCOMPARE(s->printers->calls, 0);
 
         addChild(*main, new QWidget, QStringLiteral("Triaxial Cell"));
@@ -635,7 +653,8 @@ private slots:
         QVERIFY(dark > 50);
 
         // The menus as they drop down (saved beside the test for a look).
-        for (QMenu* menu : {main->mnuFile, main->mnuResource, main->mnuTestType, main->mnuSimulation, main->mnuWindow}) {
+        for (QMenu* menu : {main->mnuFile, main->mnuEdit, main->mnuView, main->mnuResource, main->mnuTestType,
+                             main->mnuSimulation, main->mnuQuiz, main->mnuWindow, main->mnuHelp}) {
             menu->popup(main->mapToGlobal(QPoint(20, 20)));
             const QImage image = menu->grab().toImage();
             image.save(QCoreApplication::applicationDirPath() + QStringLiteral("/%1-offscreen.png").arg(menu->objectName()));
