@@ -83,9 +83,9 @@ frmMDI::frmMDI()
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::mnuFile_Click);
     mnuFile_Click();
 
-    // The child windows' area at its design size, with the logo strip below it.
-    const int chrome = menuBar()->sizeHint().height() + tbToolBar->sizeHint().height() + sbStatusBar->sizeHint().height();
-    resize(tw(9885), tw(7305) + tw(frmMessege::HeightTw) + chrome);
+    // The client area below the menu bar (toolbar, child windows' area with the logo strip,
+    // status bar) at its design size.
+    resize(tw(9885), tw(7305) + menuBar()->sizeHint().height());
 
     MDIForm_Load();
 }
@@ -345,8 +345,8 @@ void frmMDI::CreateToolbar()
         }
         const QString key = QString::fromLatin1(b.key);
         const QString tip = QString::fromLatin1(b.tip);
-        QAction* a = tbToolBar->addAction(frame::MaskedResourcePicture(QStringLiteral(":/forms/toolbar/%1.png").arg(key)),
-                                          tip.isEmpty() ? key : tip);
+        // A button without a tip gets no text either: Qt would show the text as its tip.
+        QAction* a = tbToolBar->addAction(frame::MaskedResourcePicture(QStringLiteral(":/forms/toolbar/%1.png").arg(key)), tip);
         a->setObjectName(QStringLiteral("tbToolBar_") + key);
         a->setData(key);
         a->setToolTip(tip);
@@ -585,7 +585,10 @@ void frmMDI::mnuFilePrintDoc_Click()
     printer.setDocName(document->windowTitle());
     // With a selection the dialog offers it, chosen already; the student may still pick all.
     printer.setPrintRange(hasSelection ? QPrinter::Selection : QPrinter::AllPages);
-    if (!lx::printers().choosePrinter(printer, hasSelection))
+    lx::PrintDialogRequest request;
+    request.title = QStringLiteral("Print Document");
+    request.allowSelection = hasSelection;
+    if (!lx::printers().choosePrinter(printer, request))
         return;
     if (printer.printRange() == QPrinter::Selection && !hasSelection)
         printer.setPrintRange(QPrinter::AllPages);
@@ -623,7 +626,11 @@ void frmMDI::mnuFilePrintWin_Click()
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(active->windowTitle());
-    if (!lx::printers().choosePrinter(printer, false))
+    // The whole window goes on one page: there are no page numbers to choose.
+    lx::PrintDialogRequest request;
+    request.title = QStringLiteral("Print Window");
+    request.allowPageRange = false;
+    if (!lx::printers().choosePrinter(printer, request))
         return;
     // The whole child window, frame and caption included, scaled to the page.
     const QPixmap image = active->grab();

@@ -134,10 +134,14 @@ private:
 
 class QtPrinters final : public PrinterService {
 public:
-    bool choosePrinter(QPrinter& printer, bool allowSelection) override
+    using PrinterService::choosePrinter;
+    bool choosePrinter(QPrinter& printer, const PrintDialogRequest& request) override
     {
         QPrintDialog dialog(&printer, QApplication::activeWindow());
-        dialog.setOption(QAbstractPrintDialog::PrintSelection, allowSelection);
+        if (!request.title.isEmpty())
+            dialog.setWindowTitle(request.title);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, request.allowSelection);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.allowPageRange);
         return dialog.exec() == QDialog::Accepted;
     }
 };

@@ -52,12 +52,25 @@ public:
 // "Desc|*.x|Desc2|*.y" in the form Qt's file dialog takes ("Desc (*.x);;Desc2 (*.y)").
 QString toQtFilter(const QString& pipeFilter);
 
+// What the printer dialog shows, set in full for every dialog.
+struct PrintDialogRequest {
+    QString title;                // the dialog's caption; empty: the dialog's own
+    bool allowSelection = false;  // offers "Selection"; printRange() then tells the choice
+    bool allowPageRange = true;   // offers a range of pages
+};
+
 class PrinterService {
 public:
     virtual ~PrinterService() = default;
     // Lets the student choose and configure a printer; false when cancelled.
-    // With allowSelection, the dialog offers "Selection" and printRange() tells the choice.
-    virtual bool choosePrinter(QPrinter& printer, bool allowSelection) = 0;
+    virtual bool choosePrinter(QPrinter& printer, const PrintDialogRequest& request) = 0;
+    // The dialog with its own caption and a page range.
+    bool choosePrinter(QPrinter& printer, bool allowSelection)
+    {
+        PrintDialogRequest request;
+        request.allowSelection = allowSelection;
+        return choosePrinter(printer, request);
+    }
 };
 
 class HelpViewer {

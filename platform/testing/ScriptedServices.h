@@ -70,14 +70,17 @@ public:
     QString pdfPath;
     QPrinter::PrintRange range = QPrinter::AllPages;
     int calls = 0;
-    // What the last dialog was shown with: whether it offered "Selection", and the range
-    // the printer held when it opened.
+    // What the last dialog was shown with: its request (offeredSelection repeats whether
+    // it offered "Selection"), and the range the printer held when it opened.
+    PrintDialogRequest lastRequest;
     bool offeredSelection = false;
     QPrinter::PrintRange rangeShown = QPrinter::AllPages;
-    bool choosePrinter(QPrinter& printer, bool allowSelection) override
+    using PrinterService::choosePrinter;
+    bool choosePrinter(QPrinter& printer, const PrintDialogRequest& request) override
     {
         ++calls;
-        offeredSelection = allowSelection;
+        lastRequest = request;
+        offeredSelection = request.allowSelection;
         rangeShown = printer.printRange();
         if (!accept)
             return false;

@@ -538,6 +538,8 @@ private slots:
         main->ToolbarButton(QStringLiteral("PrintDoc"))->trigger();
         QCOMPARE(s->printers->calls, 1);
         QCOMPARE(s->printers->offeredSelection, offered);
+        QCOMPARE(s->printers->lastRequest.title, QStringLiteral("Print Document"));
+        QVERIFY(s->printers->lastRequest.allowPageRange);
         // With a selection the dialog opens with "Selection" chosen.
         QCOMPARE(s->printers->rangeShown, select ? QPrinter::Selection : QPrinter::AllPages);
         QVERIFY(messages().empty());

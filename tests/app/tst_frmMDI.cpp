@@ -9,12 +9,14 @@
 #include "frmSplashMessege.h"
 
 #include "platform/FormRegistry.h"
+#include "platform/Geometry.h"
 #include "platform/testing/ScriptedServices.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -271,7 +273,7 @@ private slots:
             {"1DConsol", "1-D Consolidation", true}, {nullptr, nullptr, true},
             {"CIDC", "Drained Triaxial test", false}, {"DS", "Direct Shear", true}, {nullptr, nullptr, true},
             {"TTT", "True Triaxial Test", true}, {nullptr, nullptr, false},
-            {"AT", nullptr, false}, {"CIUC", "Undrained Triaxial Test", false}, {nullptr, nullptr, false},
+            {"AT", "", false}, {"CIUC", "Undrained Triaxial Test", false}, {nullptr, nullptr, false},
             {"DBSand", "Search Tests for Sand", false}, {"DBGravel", "Search Tests for Gravel", false},
             {"DBQuery", "Search Tests by Query", false},
         };
@@ -288,8 +290,9 @@ private slots:
             }
             QCOMPARE(a->data().toString(), QString::fromLatin1(e.key));
             QCOMPARE(a->isVisible(), e.shown);
-            if (e.tip)
-                QCOMPARE(a->toolTip(), QString::fromLatin1(e.tip));
+            // Exactly its own tip on the button itself; a button without one shows none.
+            QCOMPARE(a->toolTip(), QString::fromLatin1(e.tip));
+            QCOMPARE(main->tbToolBar->widgetForAction(a)->toolTip(), QString::fromLatin1(e.tip));
             // Not a menu item's action: disabling the item never touches the button.
             QVERIFY(!main->mnuFile->actions().contains(a));
         }
@@ -396,6 +399,32 @@ private slots:
         }
     }
 
+    void loadTakesTheInstalledIconAndTheStripItsLogo()
+    {
+        lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));
+        const auto reset = qScopeGuard([] { lx::setInstallDir(QString()); });
+        frmMDI installed;
+        installed.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&installed));
+        const QList<QSize> sizes = installed.windowIcon().availableSizes();
+        for (int side : {16, 32, 48})
+            QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
+        auto* strip = installed.findChild<frmMessege*>();
+        QVERIFY(strip);
+        QVERIFY(!strip->imgLogo->pixmap().isNull());
+    }
+
+    void clientAreaBelowTheMenuBarHasItsDesignSize()
+    {
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        // Toolbar, child windows' area with the logo strip, and status bar: 9885 x 7305 twips.
+        QCOMPARE(main->width(), lx::tw(9885));
+        QCOMPARE(main->height() - main->menuBar()->geometry().bottom() - 1, lx::tw(7305));
+        QCOMPARE(main->sbStatusBar->geometry().bottom(), main->height() - 1);
+        QVERIFY(main->mdiArea->height() > 0);
+    }
+
     void logoStripDocksBelowTheChildArea()
     {
         main->show();
@@ -483,13 +512,19 @@ private slots:
     {
         QTemporaryDir dir;
         s->printers->pdfPath = dir.filePath(QStringLiteral("window.pdf"));
-        main->mnuFilePrintWin_Click();   // no child: no dialog
+        // No child: no dialog, from the menu item or from the button, which stays enabled.
+        main->mnuFilePrintWin_Click();
+        main->ToolbarButton(QStringLiteral("PrintWin"))->trigger();
         QCOMPARE(s->printers->calls, 0);
 
         addChild(*main, new QWidget, QStringLiteral("Triaxial Cell"));
         s->printers->accept = false;
         main->mnuFilePrintWin->trigger();
         QCOMPARE(s->printers->calls, 1);
+        // Its own caption; one window on one page, so neither pages nor a selection to choose.
+        QCOMPARE(s->printers->lastRequest.title, QStringLiteral("Print Window"));
+        QVERIFY(!s->printers->lastRequest.allowPageRange);
+        QVERIFY(!s->printers->lastRequest.allowSelection);
         QVERIFY(!QFileInfo::exists(s->printers->pdfPath));
         QVERIFY(s->messages->msgBoxCalls.empty());
 
@@ -618,7 +653,8 @@ private slots:
         QVERIFY(dark > 50);
 
         // The menus as they drop down (saved beside the test for a look).
-        for (QMenu* menu : {main->mnuFile, main->mnuResource, main->mnuTestType, main->mnuSimulation, main->mnuWindow}) {
+        for (QMenu* menu : {main->mnuFile, main->mnuEdit, main->mnuView, main->mnuResource, main->mnuTestType,
+                             main->mnuSimulation, main->mnuQuiz, main->mnuWindow, main->mnuHelp}) {
             menu->popup(main->mapToGlobal(QPoint(20, 20)));
             const QImage image = menu->grab().toImage();
             image.save(QCoreApplication::applicationDirPath() + QStringLiteral("/%1-offscreen.png").arg(menu->objectName()));
