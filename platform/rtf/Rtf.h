@@ -26,6 +26,11 @@ namespace lx {
 
 // Groups nested deeper than this are skipped with everything in them.
 inline constexpr int MaxRtfDepth = 1000;
+// Bounds on what the reader gives Qt, whose work grows with the square of each: font
+// families in a document (text in further fonts takes the default font) and format
+// changes in one paragraph (the rest of the paragraph keeps the last format).
+inline constexpr int MaxRtfFonts = 256;
+inline constexpr int MaxRtfRunsPerParagraph = 2000;
 
 // True when the data starts with "{\rtf": the test the original box made before reading a
 // text as rich text. Callers show any other text as plain text.

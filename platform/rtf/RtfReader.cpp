@@ -4,6 +4,7 @@
 #include "platform/rtf/Rtf.h"
 #include "platform/rtf/RtfCodepages.h"
 
+#include <QSet>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -457,9 +458,12 @@ private:
         if (g.dest != Dest::Text || g.chr.hidden)
             return false;
         commitParagraph();
-        if (!(g.chr == run_)) {
+        // Past the limit a paragraph keeps its last format: Qt lays out a paragraph in time
+        // that grows with the square of its format changes.
+        if (!(g.chr == run_) && runsInParagraph_ < MaxRtfRunsPerParagraph) {
             flushRun();
             run_ = g.chr;
+            ++runsInParagraph_;
         }
         return true;
     }
@@ -586,6 +590,7 @@ private:
         if (pendingBlock_ != host)
             cursor_.setBlockFormat(pendingBlock_);
         cursor_.insertBlock(host, pendingBlockChar_);
+        runsInParagraph_ = 0;
     }
 
     void finish()
@@ -644,7 +649,7 @@ private:
 
     // ---- formats
 
-    QTextCharFormat charFormat(const CharState& s) const
+    QTextCharFormat charFormat(const CharState& s)
     {
         QTextCharFormat f;
         if (s.bold)
@@ -664,7 +669,7 @@ private:
         else if (s.script == 2)
             f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
         const auto font = fonts_.find(s.font < 0 ? defaultFont_ : s.font);
-        if (font != fonts_.end() && !font->second.name.isEmpty())
+        if (font != fonts_.end() && !font->second.name.isEmpty() && useFamily(font->second.name))
             f.setFontFamilies(QStringList{font->second.name});
         if (s.halfPoints > 0)
             f.setFontPointSize(s.halfPoints / 2.0);
@@ -673,6 +678,19 @@ private:
         if (s.bg > 0 && size_t(s.bg) < colors_.size() && colors_[size_t(s.bg)].isValid())
             f.setBackground(colors_[size_t(s.bg)]);
         return f;
+    }
+
+    // Qt finds a character format among those that differ only in their font family one
+    // by one, so a document takes at most MaxRtfFonts families; text in any further font
+    // shows in the default one.
+    bool useFamily(const QString& family)
+    {
+        if (families_.contains(family))
+            return true;
+        if (families_.size() >= MaxRtfFonts)
+            return false;
+        families_.insert(family);
+        return true;
     }
 
     static QTextBlockFormat blockFormat(const ParaState& p)
@@ -716,6 +734,8 @@ private:
     QByteArray fontBytes_;
     QString fontName_;
 
+    QSet<QString> families_;  // the font families given to text so far
+
     std::vector<QColor> colors_;
     int red_ = 0, green_ = 0, blue_ = 0;
     bool colorStated_ = false;
@@ -725,6 +745,7 @@ private:
     QTextCharFormat pendingBlockChar_;
 
     CharState run_;
+    int runsInParagraph_ = 0;  // format changes in the paragraph being read
     QByteArray pendingBytes_;
     QString pendingText_;
 };

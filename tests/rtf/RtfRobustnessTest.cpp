@@ -181,3 +181,52 @@ TEST(RtfRobustness, RandomInputNeverBreaksTheReader)
         expectStableThroughWriter(doc, input.toUtf8());
     }
 }
+
+TEST(RtfRobustness, FontsBeyondTheLimitTakeTheDefaultFont)
+{
+    // Qt would look for each new format among all those that differ only in their family.
+    const int fonts = MaxRtfFonts + 50;
+    QByteArray rtf = "{\\rtf1{\\fonttbl";
+    for (int k = 0; k < fonts; ++k)
+        rtf += "{\\f" + QByteArray::number(k) + " Face" + QByteArray::number(k) + ";}";
+    rtf += "}";
+    for (int k = 0; k < fonts; ++k)
+        rtf += "\\f" + QByteArray::number(k) + " x";
+    rtf += "\\f0 y\\f" + QByteArray::number(MaxRtfFonts - 1) + " z}";
+    QTextDocument doc;
+    readRtf(doc, rtf);
+    ASSERT_EQ(text(doc), QString(fonts, u'x') + QStringLiteral("yz"));
+    EXPECT_EQ(lookAt(doc, 0).family, QStringLiteral("Face0"));
+    EXPECT_EQ(lookAt(doc, MaxRtfFonts - 1).family, QStringLiteral("Face%1").arg(MaxRtfFonts - 1));
+    EXPECT_EQ(lookAt(doc, MaxRtfFonts).family, doc.defaultFont().family());
+    EXPECT_EQ(lookAt(doc, fonts - 1).family, doc.defaultFont().family());
+    // Fonts already in use keep working.
+    EXPECT_EQ(lookAt(doc, fonts).family, QStringLiteral("Face0"));
+    EXPECT_EQ(lookAt(doc, fonts + 1).family, QStringLiteral("Face%1").arg(MaxRtfFonts - 1));
+}
+
+TEST(RtfRobustness, AParagraphKeepsItsLastFormatPastTheLimitOfFormatChanges)
+{
+    // Qt's layout of a paragraph grows with the square of its format changes.
+    QByteArray rtf = "{\\rtf1 ";
+    for (int k = 0; k < 2 * MaxRtfRunsPerParagraph; ++k)
+        rtf += k % 2 ? "\\b0 y" : "\\b x";
+    rtf += "\\par\\b0 a\\b b\\b0 c}";
+    QTextDocument doc;
+    readRtf(doc, rtf);
+    QString expected;
+    for (int k = 0; k < 2 * MaxRtfRunsPerParagraph; ++k)
+        expected += k % 2 ? u'y' : u'x';
+    ASSERT_EQ(text(doc), expected + QStringLiteral("\nabc"));  // no text is lost
+    int fragments = 0;
+    for (auto it = doc.begin().begin(); !it.atEnd(); ++it)
+        ++fragments;
+    EXPECT_LE(fragments, MaxRtfRunsPerParagraph + 1);
+    EXPECT_TRUE(lookAt(doc, 0).bold);
+    EXPECT_FALSE(lookAt(doc, 1).bold);
+    // The next paragraph starts afresh.
+    const int next = int(expected.size()) + 1;
+    EXPECT_FALSE(lookAt(doc, next).bold);
+    EXPECT_TRUE(lookAt(doc, next + 1).bold);
+    EXPECT_FALSE(lookAt(doc, next + 2).bold);
+}
