@@ -1,6 +1,7 @@
 #include "ExportText.h"
 #include "basExport.h"
 
+#include "platform/testing/FileLimit.h"
 #include "platform/testing/ScriptedServices.h"
 
 #include <gtest/gtest.h>
@@ -9,8 +10,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -110,18 +109,10 @@ TEST_F(ExportDataTest, AFailedWriteKeepsTheOldFileAndSaysSo)
 {
     const QString target = path("data.txt");
     writeFile(target, "precious");
-    // A file-size limit makes the write fail part-way, for any user, root included.
-    struct rlimit old {};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = old;
-    small.rlim_cur = 64;
-    ::setrlimit(RLIMIT_FSIZE, &small);
     services.files->answers = {target};
     services.messages->msgsAnswers = {1};
-    const bool written = ExportData(QString(4096, u'x'));
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previous);
+    bool written = true;
+    lx::testing::withSmallFileLimit([&] { written = ExportData(QString(4096, u'x')); });
     EXPECT_FALSE(written);
     EXPECT_EQ(readAll(target), QByteArray("precious"));
     ASSERT_EQ(services.messages->msgBoxCalls.size(), 1u);

@@ -7,6 +7,7 @@
 #include "platform/Geometry.h"
 #include "platform/Paths.h"
 #include "platform/rtf/Rtf.h"
+#include "platform/testing/FileLimit.h"
 #include "platform/testing/ScriptedServices.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -25,9 +26,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 using namespace basGlobal;
 
@@ -83,21 +82,6 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-// Runs a file write under a file-size limit, so it fails part-way for any user, root included.
-template <class F>
-void withSmallFileLimit(F&& f)
-{
-    struct rlimit old {};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = old;
-    small.rlim_cur = 64;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    f();
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previous);
 }
 
 QString pdfText(const QString& pdf)
@@ -312,7 +296,7 @@ private slots:
         const QString bad = path(target);
         s->files->answers = {bad};
         if (sizeLimit)
-            withSmallFileLimit([&] { main->mnuFileSaveAs->trigger(); });
+            lx::testing::withSmallFileLimit([&] { main->mnuFileSaveAs->trigger(); });
         else
             main->mnuFileSaveAs->trigger();
         QCOMPARE(doc->windowTitle(), old);
