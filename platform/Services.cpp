@@ -282,7 +282,8 @@ private:
 
 class MersenneRandom final : public RandomSource {
 public:
-    MersenneRandom() : engine(std::random_device{}()) {}
+    // Seeded from the clock, as Randomize without an argument did.
+    MersenneRandom() : engine(std::uint32_t(QDateTime::currentMSecsSinceEpoch())) {}
     float Rnd() override
     {
         // 24 random bits: every value a single can hold in [0, 1), never 1 itself.
