@@ -2,6 +2,7 @@
 // assembly, drawn as one scene so that they stack where the animation puts them,
 // and the loading frames of the data-acquisition screen.
 #include "Draw.h"
+#include "ScenePictures.h"
 #include "PictureLayout.h"
 #include "Registry.h"
 
@@ -15,28 +16,6 @@ namespace {
 using namespace draw;
 namespace L = lx::pictures;
 namespace C = L::consolidationAssembly;
-
-TwipRectF tr(const L::TwipRect& r)
-{
-    return {double(r.left), double(r.top), double(r.width), double(r.height)};
-}
-
-L::TwipRect withTop(L::TwipRect r, int top)
-{
-    r.top = top;
-    return r;
-}
-
-L::TwipRect withLeft(L::TwipRect r, int left)
-{
-    r.left = left;
-    return r;
-}
-
-QSize px(const L::TwipRect& r)
-{
-    return QSize(int(std::lround(r.width / 15.0)), int(std::lround(r.height / 15.0)));
-}
 
 constexpr double A = C::axis;
 // The CRS cell is seen from a little above: a depth dz in plan shows k * dz lower.
@@ -574,28 +553,6 @@ void crsFrame(QPainter& p)
     lead(QPointF(S::lblLoadCell.left - 45, S::lblLoadCell.top + 120), QPointF(loadCell.right(), 560));
     lead(QPointF(375, S::lblTransducer.bottom() + 15), QPointF(375, ppt.top()));
     lead(QPointF(3600, S::lblBackPressure.top - 15), QPointF(3600, 2500));
-}
-
-Picture gif(const QString& path, const L::TwipRect& r, std::function<void(QPainter&)> fn, const QString& usedBy,
-            QColor matte = colour::formYellow)
-{
-    Picture p;
-    p.path = path;
-    p.size = px(r);
-    p.format = Format::Gif;
-    p.draw = [r, fn](QSize s) { return scenePart(tr(r), s, fn); };
-    p.transparent = true;
-    p.matte = matte;
-    p.usedBy = usedBy;
-    return p;
-}
-
-Picture png(const QString& path, const L::TwipRect& r, std::function<void(QPainter&)> fn, const QString& usedBy)
-{
-    Picture p = gif(path, r, std::move(fn), usedBy);
-    p.format = Format::Png;
-    p.transparent = false;
-    return p;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The direct shear test: the shear box assembly (seen from the front and a little
 // above), and the box on the data-acquisition screen, cut open to show the sand.
 #include "Draw.h"
+#include "ScenePictures.h"
 #include "PictureLayout.h"
 #include "Registry.h"
 
@@ -15,28 +16,6 @@ using namespace draw;
 namespace L = lx::pictures;
 namespace D = L::directShearAssembly;
 namespace S = L::directShearScreen;
-
-TwipRectF tr(const L::TwipRect& r)
-{
-    return {double(r.left), double(r.top), double(r.width), double(r.height)};
-}
-
-QSize px(const L::TwipRect& r)
-{
-    return QSize(int(std::lround(r.width / 15.0)), int(std::lround(r.height / 15.0)));
-}
-
-L::TwipRect withTop(L::TwipRect r, int top)
-{
-    r.top = top;
-    return r;
-}
-
-L::TwipRect withLeft(L::TwipRect r, int left)
-{
-    r.left = left;
-    return r;
-}
 
 constexpr double A = D::axis;
 const QColor kBox(150, 160, 172);
@@ -320,28 +299,6 @@ void beads(QPainter& p, double phase)
 {
     const L::TwipRect& r = S::imgBeads1;
     for (double x = r.left + 60 + phase; x < r.left + r.width - 50; x += 240) ballAt(p, QPointF(x, r.top + 60), 55);
-}
-
-Picture gif(const QString& path, const L::TwipRect& r, std::function<void(QPainter&)> fn, const QString& usedBy,
-            QColor matte = colour::formYellow)
-{
-    Picture p;
-    p.path = path;
-    p.size = px(r);
-    p.format = Format::Gif;
-    p.draw = [r, fn](QSize s) { return scenePart(tr(r), s, fn); };
-    p.transparent = true;
-    p.matte = matte;
-    p.usedBy = usedBy;
-    return p;
-}
-
-Picture png(const QString& path, const L::TwipRect& r, std::function<void(QPainter&)> fn, const QString& usedBy)
-{
-    Picture p = gif(path, r, std::move(fn), usedBy);
-    p.format = Format::Png;
-    p.transparent = false;
-    return p;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // the apparatus on the set-up form, drawn as one scene so that they stack, and the
 // two sketches of the test.
 #include "Draw.h"
+#include "ScenePictures.h"
 #include "PictureLayout.h"
 #include "Registry.h"
 
@@ -15,16 +16,6 @@ namespace {
 using namespace draw;
 namespace L = lx::pictures;
 namespace T = L::trueTriaxial;
-
-TwipRectF tr(const L::TwipRect& r)
-{
-    return {double(r.left), double(r.top), double(r.width), double(r.height)};
-}
-
-QSize px(const L::TwipRect& r)
-{
-    return QSize(int(std::lround(r.width / 15.0)), int(std::lround(r.height / 15.0)));
-}
 
 constexpr double A = T::axis;
 constexpr double k = 0.12;  // seen from a little above: depth d shows k * d lower

@@ -1,6 +1,7 @@
 // The triaxial test: the cell with its hot-spots, the apparatus of the shear
 // screen, and the pictures of the steps before shearing.
 #include "Draw.h"
+#include "ScenePictures.h"
 #include "PictureLayout.h"
 #include "Registry.h"
 
@@ -13,16 +14,6 @@ namespace {
 
 using namespace draw;
 namespace L = lx::pictures;
-
-TwipRectF tr(const L::TwipRect& r)
-{
-    return {double(r.left), double(r.top), double(r.width), double(r.height)};
-}
-
-QSize px(const L::TwipRect& r)
-{
-    return QSize(int(std::lround(r.width / 15.0)), int(std::lround(r.height / 15.0)));
-}
 
 // ---- the cell of frmTriaxialCell (376 x 448, drawn in pixels) ------------------------
 
