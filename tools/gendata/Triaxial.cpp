@@ -162,22 +162,10 @@ std::vector<GranularSoil> undrainedSoils()
     return s;
 }
 
-void writeGranular(const QString& dir, const std::vector<GranularSoil>& soils, bool drained)
+// The Reference and TestResults tables, alike in the three triaxial files.
+QString referenceAndResultsSchema()
 {
-    gendata::writeText(dir + QStringLiteral("/schema.sql"), QStringLiteral(
-        "-- %1 triaxial compression tests of %2. Synthetic tests computed by tools/gendata from the\n"
-        "-- soil models described in data/README.md; every Reference row says so.\n"
-        "CREATE TABLE TestInfo (\n"
-        "  ReferenceNumber REAL,\n"
-        "  TestID TEXT COLLATE NOCASE,\n"
-        "  \"Average Diameter (mm)\" REAL,\n"
-        "  \"Coefficient of Uniformity\" REAL,\n"
-        "  \"Coefficient of Concavity\" REAL,\n"
-        "  Hardness REAL,\n"
-        "  \"Shape Factor\" REAL,\n"
-        "  e REAL,\n"
-        "  \"Sigma3 (kPa)\" REAL\n"
-        ");\n"
+    return QStringLiteral(
         "CREATE TABLE Reference (\n"
         "  \"Reference Number\" REAL,\n"
         "  Reference TEXT,\n"
@@ -194,10 +182,29 @@ void writeGranular(const QString& dir, const std::vector<GranularSoil>& soils, b
         "  \"Deviator Stress (kPa)\" REAL,\n"
         "  \"Volumetric Strain\" REAL,\n"
         "  \"Pore Pressure (kPa)\" REAL\n"
+        ");\n");
+}
+
+void writeGranular(const QString& dir, const std::vector<GranularSoil>& soils, bool drained)
+{
+    gendata::writeText(dir + QStringLiteral("/schema.sql"), QStringLiteral(
+        "-- %1 triaxial compression tests of %2. Synthetic tests computed by tools/gendata from the\n"
+        "-- soil models described in data/README.md; every Reference row says so.\n"
+        "CREATE TABLE TestInfo (\n"
+        "  ReferenceNumber REAL,\n"
+        "  TestID TEXT COLLATE NOCASE,\n"
+        "  \"Average Diameter (mm)\" REAL,\n"
+        "  \"Coefficient of Uniformity\" REAL,\n"
+        "  \"Coefficient of Concavity\" REAL,\n"
+        "  Hardness REAL,\n"
+        "  \"Shape Factor\" REAL,\n"
+        "  e REAL,\n"
+        "  \"Sigma3 (kPa)\" REAL\n"
         ");\n")
         .arg(drained ? QStringLiteral("Isotropically consolidated drained (CIDC)")
                      : QStringLiteral("Isotropically consolidated undrained (CIUC)"),
-             drained ? QStringLiteral("sands and gravels") : QStringLiteral("sands")));
+             drained ? QStringLiteral("sands and gravels") : QStringLiteral("sands"))
+        + referenceAndResultsSchema());
 
     CsvWriter info(dir + QStringLiteral("/TestInfo.csv"),
                    {QStringLiteral("ReferenceNumber"), QStringLiteral("TestID"), QStringLiteral("Average Diameter (mm)"),
@@ -346,24 +353,7 @@ void writeClays(const QString& dir)
         "  \"Strain Rate (%/min)\" REAL,\n"
         "  \"WaterContent(%)\" REAL,\n"
         "  \"Sigma3 (kPa)\" REAL\n"
-        ");\n"
-        "CREATE TABLE Reference (\n"
-        "  \"Reference Number\" REAL,\n"
-        "  Reference TEXT,\n"
-        "  Date TEXT,\n"
-        "  \"Soil Description\" TEXT\n"
-        ");\n"
-        "-- Strains are fractions (0.01 = 1 %). A drained test has no excess pore pressure (0);\n"
-        "-- an undrained test keeps its volume (volumetric strain 0).\n"
-        "CREATE TABLE TestResults (\n"
-        "  ReferenceNumber REAL,\n"
-        "  TestID TEXT COLLATE NOCASE,\n"
-        "  \"Point Number\" INTEGER,\n"
-        "  \"Axial Strain\" REAL,\n"
-        "  \"Deviator Stress (kPa)\" REAL,\n"
-        "  \"Volumetric Strain\" REAL,\n"
-        "  \"Pore Pressure (kPa)\" REAL\n"
-        ");\n"));
+        ");\n") + referenceAndResultsSchema());
     CsvWriter info(dir + QStringLiteral("/TestInfo.csv"),
                    {QStringLiteral("ReferenceNumber"), QStringLiteral("TestID"), QStringLiteral("Liquid Limit (%)"),
                     QStringLiteral("Plasticity Index (%)"), QStringLiteral("Strain Rate (%/min)"),
