@@ -1,4 +1,5 @@
 #include "frmMDI.h"
+#include "SpecimenTarget.h"
 
 #include "DocumentChild.h"
 #include "FrameAssets.h"
@@ -688,9 +689,8 @@ void frmMDI::mnuSimTTT_Click() { RunSimulation(basGlobal::Hooks().showTTT_HCT, 5
 
 void frmMDI::SelectSpecimen(const QString& strSpec)
 {
-    QWidget* active = ActiveChild();
-    if (active && qstrcmp(active->metaObject()->className(), "frmTriaxialCell") == 0)
-        QMetaObject::invokeMethod(active, "SelectSpecimen", Q_ARG(QString, strSpec));
+    if (SpecimenTarget* target = AsSpecimenTarget(ActiveChild()))
+        target->SelectSpecimen(strSpec);
 }
 
 void frmMDI::mnuSpecimenClay_Click() { SelectSpecimen(QStringLiteral("Clay")); }

@@ -4,6 +4,7 @@
 #include "basGlobal.h"
 #include "frmAbout.h"
 #include "frmMDI.h"
+#include "SpecimenTarget.h"
 #include "frmMessege.h"
 #include "frmOptions.h"
 #include "frmSplashMessege.h"
@@ -26,11 +27,10 @@
 
 using namespace basGlobal;
 
-// Stands in for the triaxial-cell window, which the Specimen pop-up calls by name.
-class frmTriaxialCell : public QWidget {
-    Q_OBJECT
+// Stands in for the triaxial-cell window, the one window the Specimen pop-up reaches.
+class frmTriaxialCell : public QWidget, public SpecimenTarget {
 public:
-    Q_INVOKABLE void SelectSpecimen(const QString& strSpec) { chosen << strSpec; }
+    void SelectSpecimen(const QString& strSpec) override { chosen << strSpec; }
     QStringList chosen;
 };
 
@@ -539,7 +539,7 @@ private slots:
         QCOMPARE(s->messages->msgBoxCalls[0].text, QStringLiteral("The window could not be printed."));
     }
 
-    void specimenItemsCallTheCellWindowByName()
+    void specimenItemsReachTheCellWindow()
     {
         auto* cell = new frmTriaxialCell;
         addChild(*main, cell, QStringLiteral("Triaxial Cell"));
