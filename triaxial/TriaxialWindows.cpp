@@ -1,0 +1,86 @@
+#include "triaxial/TriaxialWindows.h"
+
+#include "app/basGlobal.h"
+#include "app/frmMDI.h"
+#include "platform/Geometry.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace triaxial {
+
+QMdiSubWindow* ChildFrame(QWidget* form) { return form ? qobject_cast<QMdiSubWindow*>(form->parentWidget()) : nullptr; }
+
+void MakeChild(QWidget* form, double outerWidthTw, double outerHeightTw, bool dialog)
+{
+    form->setFixedSize(lx::clientSizeForOuter(outerWidthTw, outerHeightTw));
+    if (!basGlobal::MainForm)
+        return;
+    QMdiSubWindow* sub = basGlobal::MainForm->AddChild(form);
+    Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (!dialog)
+        flags |= Qt::WindowMinimizeButtonHint;
+    sub->setWindowFlags(flags);
+}
+
+void SetOuterSize(QWidget* form, double outerWidthTw, double outerHeightTw)
+{
+    form->setFixedSize(lx::clientSizeForOuter(outerWidthTw, outerHeightTw));
+    if (QMdiSubWindow* sub = ChildFrame(form)) {
+        const QMargins m = sub->contentsMargins();
+        sub->setFixedSize(form->size().grownBy(m));
+    }
+}
+
+void ShowInFront(QWidget* form)
+{
+    form->show();
+    if (QMdiSubWindow* sub = ChildFrame(form)) {
+        const QMargins m = sub->contentsMargins();
+        sub->setFixedSize(form->size().grownBy(m));
+        sub->show();
+        sub->raise();
+        if (sub->mdiArea())
+            sub->mdiArea()->setActiveSubWindow(sub);
+    } else {
+        form->raise();
+        form->activateWindow();
+    }
+}
+
+void MoveChild(QWidget* form, double leftTw, double topTw)
+{
+    QWidget* w = ChildFrame(form) ? static_cast<QWidget*>(ChildFrame(form)) : form;
+    w->move(lx::tw(leftTw), lx::tw(topTw));
+}
+
+QPointF ActiveChildPosTw()
+{
+    if (!basGlobal::MainForm)
+        return {};
+    QMdiSubWindow* active = basGlobal::MainForm->mdiArea->currentSubWindow();
+    if (!active)
+        return {};
+    return {lx::toTwips(active->x()), lx::toTwips(active->y())};
+}
+
+void UnloadNow(QWidget* form)
+{
+    if (!form)
+        return;
+    if (QMdiSubWindow* sub = ChildFrame(form))
+        delete sub;
+    else
+        delete form;
+}
+
+void UnloadLater(QWidget* form)
+{
+    if (!form)
+        return;
+    QWidget* w = ChildFrame(form) ? static_cast<QWidget*>(ChildFrame(form)) : form;
+    w->hide();
+    w->deleteLater();
+}
+
+} // namespace triaxial

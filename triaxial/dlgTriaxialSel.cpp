@@ -1,0 +1,172 @@
+#include "triaxial/dlgTriaxialSel.h"
+
+#include "triaxial/TriaxialRun.h"
+#include "triaxial/TriaxialWindows.h"
+#include "triaxial/frmTriaxialCell.h"
+
+#include "app/FrameAssets.h"
+#include "app/basGlobal.h"
+#include "app/basHTMLHelp.h"
+#include "app/frmMDI.h"
+#include "platform/Fonts.h"
+#include "platform/Geometry.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace triaxial;
+
+dlgTriaxialSel::dlgTriaxialSel()
+{
+    setWindowTitle(QStringLiteral("Triaxial Test Selection"));
+    setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 8.25));
+
+    fraDrainage = new QGroupBox(QStringLiteral("Drainage Conditions"), this);
+    fraDrainage->setGeometry(lx::twRect(120, 120, 3000, 1335));
+    Label1 = new QLabel(QStringLiteral(" (during shearing)"), fraDrainage);
+    Label1->setGeometry(lx::twRect(120, 270, 2700, 255));
+    optUndrained = new QRadioButton(QStringLiteral("Undrained"), fraDrainage);
+    optUndrained->setGeometry(lx::twRect(240, 570, 2600, 300));
+    optDrained = new QRadioButton(QStringLiteral("Drained"), fraDrainage);
+    optDrained->setGeometry(lx::twRect(240, 930, 2600, 300));
+
+    fraConsolidation = new QGroupBox(QStringLiteral("Consolidation Type"), this);
+    fraConsolidation->setGeometry(lx::twRect(120, 1575, 3000, 1095));
+    optIsotropic = new QRadioButton(QStringLiteral("Isotropic Consolidation"), fraConsolidation);
+    optIsotropic->setGeometry(lx::twRect(240, 330, 2600, 300));
+    optUnconsolidated = new QRadioButton(QStringLiteral("Unconsolidated"), fraConsolidation);
+    optUnconsolidated->setGeometry(lx::twRect(240, 690, 2600, 300));
+
+    lblTestSelected = new QLabel(QStringLiteral("CIUC Test"), this);
+    lblTestSelected->setGeometry(lx::twRect(120, 2790, 3000, 330));
+    lblTestSelected->setAlignment(Qt::AlignCenter);
+    lblTestSelected->setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+    lblTestSelected->setForegroundRole(QPalette::Highlight);
+
+    auto button = [this](const QString& caption, const QString& tip, double left, double top, double width) {
+        auto* b = new QPushButton(caption, this);
+        b->setGeometry(lx::twRect(left, top, width, 495));
+        b->setToolTip(tip);
+        return b;
+    };
+    const QString accept = QStringLiteral("Accept Selection");
+    cmdShearDataAnalysis = button(QStringLiteral("Triaxial Compression"), accept, 3360, 210, 3240);
+    cmdSaturationConsolidation = button(QStringLiteral("Assembly, Saturation and Consolidation"), accept, 3360, 825, 3240);
+    cmdParametricStudy = button(QStringLiteral("Parametric Study"), accept, 3360, 1440, 3240);
+    CancelButton = button(QStringLiteral("Cancel"), QStringLiteral("Exit & Go Back, Press F1 for Help"), 3360, 2625, 1560);
+    cmdHelp = button(QStringLiteral("Help"), QString(), 5040, 2625, 1560);
+    cmdHelp->setToolTip(QString());
+
+    optUndrained->setChecked(true);
+    optIsotropic->setChecked(true);
+
+    // A click runs its handler once the option's own group has changed.
+    connect(optDrained, &QRadioButton::clicked, this, &dlgTriaxialSel::optDrained_Click);
+    connect(optUndrained, &QRadioButton::clicked, this, &dlgTriaxialSel::optUndrained_Click);
+    connect(optIsotropic, &QRadioButton::clicked, this, &dlgTriaxialSel::optIsotropic_Click);
+    connect(optUnconsolidated, &QRadioButton::clicked, this, &dlgTriaxialSel::optUnconsolidated_Click);
+    connect(cmdShearDataAnalysis, &QPushButton::clicked, this, &dlgTriaxialSel::cmdShearDataAnalysis_Click);
+    connect(cmdSaturationConsolidation, &QPushButton::clicked, this, &dlgTriaxialSel::cmdSaturationConsolidation_Click);
+    connect(cmdParametricStudy, &QPushButton::clicked, this, &dlgTriaxialSel::cmdParametricStudy_Click);
+    connect(CancelButton, &QPushButton::clicked, this, &dlgTriaxialSel::CancelButton_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &dlgTriaxialSel::cmdHelp_Click);
+
+    setMouseTracking(true);
+    MakeChild(this, 6840, 3660, true);
+    Form_Load();
+}
+
+void dlgTriaxialSel::Form_Load() { setWindowIcon(frame::LoamixIcon()); }
+
+void dlgTriaxialSel::optDrained_Click()
+{
+    optUnconsolidated->setChecked(false);
+    optUnconsolidated->setEnabled(false);
+    if (optIsotropic->isChecked())
+        lblTestSelected->setText(TestLabel(TestKind::CIDC));
+}
+
+void dlgTriaxialSel::optUndrained_Click()
+{
+    optUnconsolidated->setEnabled(true);
+    if (optIsotropic->isChecked())
+        lblTestSelected->setText(TestLabel(TestKind::CIUC));
+    if (optUnconsolidated->isChecked())
+        lblTestSelected->setText(TestLabel(TestKind::UUC));
+}
+
+void dlgTriaxialSel::optIsotropic_Click()
+{
+    optDrained->setEnabled(true);
+    if (optDrained->isChecked())
+        lblTestSelected->setText(TestLabel(TestKind::CIDC));
+    if (optUndrained->isChecked())
+        lblTestSelected->setText(TestLabel(TestKind::CIUC));
+}
+
+void dlgTriaxialSel::optUnconsolidated_Click()
+{
+    optDrained->setEnabled(false);
+    optUndrained->setChecked(true);
+    optUndrained_Click();
+    lblTestSelected->setText(TestLabel(TestKind::UUC));
+}
+
+namespace {
+
+// Opens the cell picture on a road and offers the specimen kinds the road's test has.
+void OpenCellPicture(const Road& road)
+{
+    frmTriaxialCell& cell = lx::SingleInstance<frmTriaxialCell>::get();
+    cell.SetSimType(road.simType);
+    cell.setWindowTitle(road.caption);
+    ShowInFront(&cell);
+    if (basGlobal::MainForm) {
+        basGlobal::MainForm->mnuSpecimenSand->setVisible(road.sand);
+        basGlobal::MainForm->mnuSpecimenGravel->setVisible(road.gravel);
+    }
+}
+
+} // namespace
+
+void dlgTriaxialSel::cmdShearDataAnalysis_Click()
+{
+    if (const auto test = SelectedTest(optDrained->isChecked(), optUndrained->isChecked(), optIsotropic->isChecked(),
+                                       optUnconsolidated->isChecked()))
+        OpenCellPicture(ShearRoad(*test));
+    State().cell.nSpecimen = 0;
+    basGlobal::ConfiningStressKPa = 0;
+    basGlobal::BackPressureKPa = 0;
+}
+
+void dlgTriaxialSel::cmdParametricStudy_Click()
+{
+    if (const auto test = SelectedTest(optDrained->isChecked(), optUndrained->isChecked(), optIsotropic->isChecked(),
+                                       optUnconsolidated->isChecked()))
+        OpenCellPicture(StudyRoad(*test));
+}
+
+void dlgTriaxialSel::cmdSaturationConsolidation_Click()
+{
+    // The steps before shearing have no window yet: the button opens nothing.
+}
+
+void dlgTriaxialSel::CancelButton_Click() { UnloadLater(this); }
+
+void dlgTriaxialSel::cmdHelp_Click() { ShowHelpTopic(1, QStringLiteral("html/Simulations/SimTriaxial.htm")); }
+
+void dlgTriaxialSel::Form_MouseMove()
+{
+    if (!basGlobal::StartupQuizPending)
+        return;
+    basGlobal::PressQuizButton(200);
+    basGlobal::StartupQuizPending = false;
+}
+
+void dlgTriaxialSel::mouseMoveEvent(QMouseEvent* event)
+{
+    Form_MouseMove();
+    QWidget::mouseMoveEvent(event);
+}

@@ -1,0 +1,221 @@
+#include "triaxial/frmTriaxialCell.h"
+
+#include "triaxial/TriaxialRun.h"
+#include "triaxial/TriaxialWindows.h"
+#include "triaxial/dlgAnnCIDCInit.h"
+#include "triaxial/dlgBackPressure.h"
+#include "triaxial/dlgCellPressure.h"
+#include "triaxial/dlgSpecimenCIDC.h"
+
+#include "app/FrameAssets.h"
+#include "app/basGlobal.h"
+#include "app/basHTMLHelp.h"
+#include "app/frmMDI.h"
+#include "platform/Fonts.h"
+#include "platform/Geometry.h"
+#include "platform/Paths.h"
+#include "platform/PictureBox.h"
+#include "platform/Services.h"
+
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+using namespace triaxial;
+
+OutlineShape::OutlineShape(Kind k, QWidget* parent) : QWidget(parent), kind(k)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void OutlineShape::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, kind == Circle);
+    constexpr int width = 3;
+    p.setPen(QPen(Qt::red, width));
+    p.setBrush(Qt::NoBrush);
+    // The outline lies inside the shape's bounds, as a classic shape's border does.
+    const QRectF inner = QRectF(rect()).adjusted(width / 2.0, width / 2.0, -width / 2.0, -width / 2.0);
+    if (kind == Circle)
+        p.drawEllipse(inner);
+    else
+        p.drawRect(inner);
+}
+
+namespace triaxial {
+
+void CloseCellDialogs()
+{
+    Unload<dlgCellPressure>();
+    Unload<dlgBackPressure>();
+    Unload<dlgSpecimenCIDC>();
+}
+
+} // namespace triaxial
+
+frmTriaxialCell::frmTriaxialCell()
+{
+    setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 8.25));
+
+    picTriaxialCell = new lx::PictureBox(this);
+    picTriaxialCell->setGeometry(lx::twRect(330, 60, 5685, 6765));
+    picTriaxialCell->setMouseTracking(true);
+    picTriaxialCell->installEventFilter(this);
+
+    // A circle's box is as wide as high (the design's boxes differ by a pixel or two).
+    ShapeSpecimen = new OutlineShape(OutlineShape::Rectangle, picTriaxialCell);
+    ShapeSpecimen->setGeometry(lx::twRect(2120, 3200, 1265, 1970));
+    ShapeCellPressure = new OutlineShape(OutlineShape::Circle, picTriaxialCell);
+    ShapeCellPressure->setGeometry(lx::twRect(450, 5460, 315, 285));
+    ShapeBackPressure = new OutlineShape(OutlineShape::Circle, picTriaxialCell);
+    ShapeBackPressure->setGeometry(lx::twRect(4700, 5355, 315, 285));
+
+    auto button = [this](const QString& caption, const QString& tip, double left) {
+        auto* b = new QPushButton(caption, this);
+        b->setGeometry(lx::twRect(left, 6960, 1095, 375));
+        b->setToolTip(tip);
+        return b;
+    };
+    cmdOK = button(QStringLiteral("OK"), QStringLiteral("Do Simulation"), 2760);
+    cmdCancel = button(QStringLiteral("Cancel"), QStringLiteral("Go Back"), 3960);
+    cmdHelp = button(QStringLiteral("Help"), QString(), 5160);
+    connect(cmdOK, &QPushButton::clicked, this, &frmTriaxialCell::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmTriaxialCell::cmdCancel_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmTriaxialCell::cmdHelp_Click);
+
+    MakeChild(this, 6500, 8000, false);
+    Form_Load();
+}
+
+frmTriaxialCell::~frmTriaxialCell()
+{
+    CellState& cell = State().cell;
+    cell.nSpecimen = 0;
+    cell.dlgCellPStatus = false;
+    cell.dlgBackPStatus = false;
+    // Dialogs opened from the picture write into it: they go with it.
+    CloseCellDialogs();
+}
+
+void frmTriaxialCell::Form_Load()
+{
+    setWindowIcon(frame::LoamixIcon());
+    const QImage picture(lx::installPath(QStringLiteral("\\Pictures\\Triaxial.gif")));
+    if (!picture.isNull())
+        picTriaxialCell->PaintPicture(picture, 0, 0, 5640, 6720);
+    ShapeSpecimen->setVisible(true);
+    ShapeCellPressure->setVisible(false);
+    ShapeBackPressure->setVisible(false);
+    ApplyLayout();
+    MoveChild(this, 0, 0);
+}
+
+void frmTriaxialCell::ApplyLayout()
+{
+    const bool study = IsStudy(State().cell.strSimType);
+    cmdOK->setVisible(!study);
+    cmdCancel->setText(study ? QStringLiteral("Go Back") : QStringLiteral("Cancel"));
+}
+
+QString frmTriaxialCell::Specimen() const { return State().cell.mSpecimen; }
+
+void frmTriaxialCell::SetSimType(const QString& vNewValue)
+{
+    CellState& cell = State().cell;
+    if (cell.strSimType != vNewValue) {
+        // Another test: what was set for the old one no longer applies.
+        CloseCellDialogs();
+        cell.dlgCellPStatus = false;
+        cell.dlgBackPStatus = false;
+        ShapeSpecimen->setVisible(true);
+        ShapeCellPressure->setVisible(false);
+        ShapeBackPressure->setVisible(false);
+    }
+    cell.strSimType = vNewValue;
+    ApplyLayout();
+}
+
+void frmTriaxialCell::SelectSpecimen(const QString& strSpec)
+{
+    CellState& cell = State().cell;
+    cell.mSpecimen = strSpec;
+    if (IsStudy(cell.strSimType))
+        return;   // the study dialog has no window yet
+    // A dialog still open for another kind or type is opened afresh: its lists, connection
+    // and stress position are those of its load.
+    Unload<dlgSpecimenCIDC>();
+    SpecimenState& specimen = State().specimen;
+    specimen.strSpecimen = strSpec;
+    specimen.strSimType = cell.strSimType;
+    ShowInFront(&lx::SingleInstance<dlgSpecimenCIDC>::get());
+}
+
+void frmTriaxialCell::picTriaxialCell_MouseMove(double x, double y)
+{
+    picTriaxialCell->setToolTip(CellHint(x, y, ShapeSpecimen->isVisible(), ShapeCellPressure->isVisible(),
+                                         ShapeBackPressure->isVisible()));
+}
+
+void frmTriaxialCell::picTriaxialCell_MouseUp(double x, double y, const QPoint& globalPos)
+{
+    switch (ClickTarget(x, y, State().cell.nSpecimen)) {
+    case CellSpot::CellPressure:
+        ShowInFront(&lx::SingleInstance<dlgCellPressure>::get());
+        break;
+    case CellSpot::BackPressure:
+        ShowInFront(&lx::SingleInstance<dlgBackPressure>::get());
+        break;
+    case CellSpot::Specimen:
+        if (basGlobal::MainForm)
+            basGlobal::MainForm->mnuSpecimen->popup(globalPos);
+        break;
+    case CellSpot::None:
+        break;
+    }
+}
+
+bool frmTriaxialCell::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == picTriaxialCell) {
+        if (event->type() == QEvent::MouseMove) {
+            const auto* e = static_cast<QMouseEvent*>(event);
+            picTriaxialCell_MouseMove(lx::toTwips(e->position().x()), lx::toTwips(e->position().y()));
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* e = static_cast<QMouseEvent*>(event);
+            picTriaxialCell_MouseUp(lx::toTwips(e->position().x()), lx::toTwips(e->position().y()),
+                                    e->globalPosition().toPoint());
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmTriaxialCell::cmdOK_Click()
+{
+    CellState& cell = State().cell;
+    auto refuse = [](const char* text) {
+        lx::messages().msgBox(QString::fromLatin1(text), lx::vbOKOnly, basGlobal::AppTitle);
+    };
+    if (cell.nSpecimen == 0)
+        return refuse("Please set specimen parameters.");
+    if (!cell.dlgCellPStatus)
+        return refuse("Please set cell pressure.");
+    if (!cell.dlgBackPStatus)
+        return refuse("Please set back pressure.");
+    cell.InitData[6] = basGlobal::ConfiningStressKPa;
+    cell.InitData[7] = 30.0;
+    auto* summary = new dlgAnnCIDCInit();
+    ShowInFront(summary);
+    summary->setFocus();
+    UnloadLater(this);
+}
+
+void frmTriaxialCell::cmdCancel_Click() { UnloadLater(this); }
+
+void frmTriaxialCell::cmdHelp_Click()
+{
+    ShowHelpTopic(1, IsStudy(State().cell.strSimType) ? QStringLiteral("html/Simulations/SimTriaxialParam.htm")
+                                                      : QStringLiteral("html/Simulations/SimTriaxialShear.htm"));
+}
