@@ -1,0 +1,500 @@
+// The triaxial road through the real windows, offscreen, on the installed databases:
+// Simulation, Triaxial Test; the chooser; the cell picture and its Specimen pop-up; the
+// specimen dialog; the two pressures; the initialization summary.
+#include "triaxial/PressureDialog.h"
+#include "triaxial/TriaxialRun.h"
+#include "triaxial/dlgAnnCIDCInit.h"
+#include "triaxial/dlgBackPressure.h"
+#include "triaxial/dlgCellPressure.h"
+#include "triaxial/dlgSpecimenCIDC.h"
+#include "triaxial/dlgTriaxialSel.h"
+#include "triaxial/frmTriaxialCell.h"
+
+#include "app/basGlobal.h"
+#include "app/frmMDI.h"
+#include "platform/FormRegistry.h"
+#include "platform/Geometry.h"
+#include "platform/Numbers.h"
+#include "platform/Paths.h"
+#include "platform/PictureBox.h"
+#include "platform/testing/ScriptedServices.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace basGlobal;
+using lx::SingleInstance;
+
+namespace {
+
+QString connectionTo(const char* file)
+{
+    return QStringLiteral("DBQ=" LOAMIX_INSTALL_DIR "/Database/") + QString::fromLatin1(file) +
+           QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;");
+}
+
+// Lets closed windows go (they unload once their handler has returned).
+void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+QPoint px(double xTw, double yTw) { return {lx::tw(xTw), lx::tw(yTw)}; }
+
+// An option takes a click on its circle or its caption.
+void clickOption(QRadioButton* option) { QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2)); }
+
+// The mouse moving over the picture (sent straight to it: offscreen, QTest's moves only
+// reach a window under the last cursor position).
+void hover(QWidget* picture, QPoint at)
+{
+    QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(picture, &move);
+}
+
+template <typename Form>
+Form* form() { return SingleInstance<Form>::peek(); }
+
+QStringList boxTexts(const std::array<QLineEdit*, 7>& boxes)
+{
+    QStringList t;
+    for (QLineEdit* b : boxes)
+        t << b->text();
+    return t;
+}
+
+} // namespace
+
+class tst_triaxialRoad : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<lx::testing::ScriptedServices> s;
+    std::unique_ptr<frmMDI> main;
+
+    // Chooses a test on the chooser and presses Triaxial Compression.
+    dlgTriaxialSel& chooser()
+    {
+        main->mnuSimTri->trigger();
+        dlgTriaxialSel* sel = form<dlgTriaxialSel>();
+        Q_ASSERT(sel);
+        return *sel;
+    }
+
+    // A click on the specimen spot, then the pop-up's item.
+    bool chooseSpecimen(const QString& caption)
+    {
+        frmTriaxialCell* cell = form<frmTriaxialCell>();
+        QTest::mouseClick(cell->picTriaxialCell, Qt::LeftButton, {}, px(2700, 4200));
+        QMenu* menu = main->mnuSpecimen;
+        if (!menu->isVisible())
+            return false;
+        QAction* item = nullptr;
+        for (QAction* a : menu->actions())
+            if (a->text().remove(u'&') == caption)
+                item = a;
+        if (!item || !item->isVisible())
+            return false;
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+        return !menu->isVisible() && form<dlgSpecimenCIDC>() != nullptr;
+    }
+
+    // Picks list entries by keyboard, as a student can.
+    static void pick(QComboBox* list, int index)
+    {
+        list->setFocus();
+        while (list->currentIndex() < index)
+            QTest::keyClick(list, Qt::Key_Down);
+    }
+    static int indexOf(QComboBox* list, const QString& text) { return list->findText(text); }
+
+    void setPressures()
+    {
+        frmTriaxialCell* cell = form<frmTriaxialCell>();
+        QTest::mouseClick(cell->picTriaxialCell, Qt::LeftButton, {}, px(620, 5550));
+        QVERIFY(form<dlgCellPressure>());
+        QTest::mouseClick(form<dlgCellPressure>()->cmdOK, Qt::LeftButton);
+        settle();
+        QTest::mouseClick(cell->picTriaxialCell, Qt::LeftButton, {}, px(4870, 5480));
+        QVERIFY(form<dlgBackPressure>());
+        QTest::mouseClick(form<dlgBackPressure>()->cmdOK, Qt::LeftButton);
+        settle();
+    }
+
+    dlgAnnCIDCInit* summary() const
+    {
+        for (QMdiSubWindow* sub : main->mdiArea->subWindowList())
+            if (auto* d = qobject_cast<dlgAnnCIDCInit*>(sub->widget()))
+                return d;
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        InstallFontSubstitutions();
+        lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));
+    }
+
+    void init()
+    {
+        s = std::make_unique<lx::testing::ScriptedServices>();
+        Hooks() = {};
+        InstallTriaxialHooks();
+        triaxial::ResetState();
+        ClayTriaxialConnection = connectionTo("LXClayCIUCnCIDCnUUC.lxr");
+        SandCIDCConnection = connectionTo("LXSandCIDC.lxr");
+        SandCIUCConnection = connectionTo("LXSandCIUC.lxr");
+        ConfiningStressKPa = BackPressureKPa = 0;
+        main = std::make_unique<frmMDI>();
+        MainForm = main.get();
+        main->resize(1100, 850);
+        main->show();
+    }
+    void cleanup()
+    {
+        main.reset();
+        Hooks() = {};
+        s.reset();
+    }
+
+    void chooserOptionsNameTheTest()
+    {
+        main->ToolbarButton(QStringLiteral("Triaxial"))->trigger();
+        dlgTriaxialSel* sel = form<dlgTriaxialSel>();
+        QVERIFY(sel && sel->isVisible());
+        QCOMPARE(sel->windowTitle(), u"Triaxial Test Selection");
+        QCOMPARE(sel->lblTestSelected->text(), u"CIUC Test");
+        QVERIFY(sel->optUndrained->isChecked() && sel->optIsotropic->isChecked());
+
+        clickOption(sel->optUnconsolidated);
+        QCOMPARE(sel->lblTestSelected->text(), u"UUC Test");
+        QVERIFY(sel->optUndrained->isChecked());
+        QVERIFY(!sel->optDrained->isEnabled());
+        clickOption(sel->optIsotropic);
+        QCOMPARE(sel->lblTestSelected->text(), u"CIUC Test");
+        QVERIFY(sel->optDrained->isEnabled());
+        clickOption(sel->optDrained);
+        QCOMPARE(sel->lblTestSelected->text(), u"CIDC Test");
+        QVERIFY(!sel->optUnconsolidated->isEnabled());
+        clickOption(sel->optUndrained);
+        QVERIFY(sel->optUnconsolidated->isEnabled());
+        QCOMPARE(sel->lblTestSelected->text(), u"CIUC Test");
+
+        // The shear button at once: a CIUC run, sand and clay offered.
+        QTest::mouseClick(sel->cmdShearDataAnalysis, Qt::LeftButton);
+        frmTriaxialCell* cell = form<frmTriaxialCell>();
+        QVERIFY(cell && cell->isVisible());
+        QCOMPARE(cell->windowTitle(), u"Triaxial Compression (CIUC)");
+        QCOMPARE(triaxial::State().cell.strSimType, u"CIUC");
+        QVERIFY(main->mnuSpecimenSand->isVisible());
+        QVERIFY(!main->mnuSpecimenGravel->isVisible());
+        QVERIFY(main->mnuSpecimenClay->isVisible());
+        QCOMPARE(main->ActiveChild(), cell);
+
+        QTest::mouseClick(sel->cmdHelp, Qt::LeftButton);
+        QCOMPARE(s->help->shown.back().topic, u"html/Simulations/SimTriaxial.htm");
+        QTest::mouseClick(sel->CancelButton, Qt::LeftButton);
+        settle();
+        QVERIFY(!form<dlgTriaxialSel>());
+    }
+
+    void drainedSandRunReachesTheSummary()
+    {
+        dlgTriaxialSel& sel = chooser();
+        clickOption(sel.optDrained);
+        QTest::mouseClick(sel.cmdShearDataAnalysis, Qt::LeftButton);
+        frmTriaxialCell* cell = form<frmTriaxialCell>();
+        QCOMPARE(cell->windowTitle(), u"Triaxial Compression (CIDC)");
+        QVERIFY(cell->ShapeSpecimen->isVisible() && !cell->ShapeCellPressure->isVisible());
+        QVERIFY(!cell->picTriaxialCell->displayList().empty());   // the installed picture
+
+        // Hints and a pressure spot that waits for the specimen.
+        hover(cell->picTriaxialCell, px(2700, 4200));
+        QCOMPARE(cell->picTriaxialCell->toolTip(), u"Click Here To Select Specimen Type");
+        QTest::mouseClick(cell->picTriaxialCell, Qt::LeftButton, {}, px(620, 5550));
+        QVERIFY(!form<dlgCellPressure>());
+        QTest::mouseClick(cell->cmdOK, Qt::LeftButton);
+        QCOMPARE(s->messages->msgBoxCalls.back().text, u"Please set specimen parameters.");
+
+        QVERIFY(chooseSpecimen(QStringLiteral("Sand")));
+        dlgSpecimenCIDC* dlg = form<dlgSpecimenCIDC>();
+        QVERIFY(dlg && dlg->isVisible());
+        QVERIFY(!dlg->CboParOption->isEditable() && !dlg->cboConfStress->isEditable());
+        QCOMPARE(dlg->CboParOption->count(), 4);
+        QCOMPARE(dlg->CboParOption->currentIndex(), -1);
+        QVERIFY(!dlg->cboConfStress->isEnabled());
+        QTest::mouseClick(dlg->cmdOK, Qt::LeftButton);
+        QCOMPARE(s->messages->msgBoxCalls.back().text, u"Please Select a Soil Option for Parameter Set");
+        QCOMPARE(s->messages->msgBoxCalls.back().title, u"Warning");
+
+        pick(dlg->CboParOption, indexOf(dlg->CboParOption, QStringLiteral("Ottawa sand")));
+        QCOMPARE(triaxial::State().specimen.strSoilType, u"Ottawa sand");
+        QCOMPARE(triaxial::State().specimen.RefNumber, 7.0);
+        QVERIFY(dlg->cboConfStress->isEnabled());
+        QVERIFY(dlg->cboConfStress->count() > 0);
+        QTest::mouseClick(dlg->cmdOK, Qt::LeftButton);
+        QCOMPARE(s->messages->msgBoxCalls.back().text, u"Please Select Effective Confining Stress");
+
+        pick(dlg->cboConfStress, 0);
+        const QString stress = dlg->cboConfStress->currentText();
+        QVERIFY(!triaxial::State().specimen.SimTestID.isEmpty());
+        const QStringList shown = boxTexts(dlg->txtSpecimenParameters);
+        QCOMPARE(shown[6], u"N/A");
+        for (int i = 0; i < 6; ++i)
+            QVERIFY2(shown[i] != u"N/A" && !shown[i].startsWith(u' '), qPrintable(shown[i]));
+
+        // Advanced and back.
+        const int basic = dlg->height();
+        QTest::mouseClick(dlg->cmdAdvanced, Qt::LeftButton);
+        QVERIFY(dlg->fraAdvanced->isVisible() && dlg->lblAdvanced2->isVisible());
+        QCOMPARE(dlg->cmdAdvanced->text(), u"Basic");
+        QCOMPARE(dlg->height(), lx::clientSizeForOuter(6000, 5175).height());
+        QTest::mouseClick(dlg->cmdAdvanced, Qt::LeftButton);
+        QCOMPARE(dlg->height(), basic);
+
+        QTest::mouseClick(dlg->cmdOK, Qt::LeftButton);
+        settle();
+        QVERIFY(!form<dlgSpecimenCIDC>());
+        QCOMPARE(triaxial::State().cell.nSpecimen, stress.toDouble());
+        QCOMPARE(ConfiningStressKPa, stress.toDouble());
+        QCOMPARE(BackPressureKPa, 70.0);
+        QVERIFY(!cell->ShapeSpecimen->isVisible() && cell->ShapeCellPressure->isVisible());
+
+        // The cell pressure follows every keystroke; Enter confirms.
+        const double sigma3 = ConfiningStressKPa;
+        QTest::mouseClick(cell->picTriaxialCell, Qt::LeftButton, {}, px(620, 5550));
+        dlgCellPressure* cp = form<dlgCellPressure>();
+        QVERIFY(cp);
+        QCOMPARE(cp->txtCellPressure->text(), lx::DoubleText(sigma3 + 70));
+        QCOMPARE(cp->lblBackPressure->text(), u"Current Back Pressure = 70 kPa");
+        cp->txtCellPressure->selectAll();
+        QTest::keyClicks(cp->txtCellPressure, lx::DoubleText(sigma3 + 150));
+        QCOMPARE(BackPressureKPa, 150.0);
+        QCOMPARE(cp->lblBackPressure->text(), u"Current Back Pressure = 150 kPa");
+        QTest::keyClick(cp->txtCellPressure, Qt::Key_Return);
+        settle();
+        QVERIFY(!form<dlgCellPressure>());
+        QVERIFY(triaxial::State().cell.dlgCellPStatus);
+        QVERIFY(!cell->ShapeCellPressure->isVisible() && cell->ShapeBackPressure->isVisible());
+        QTest::mouseClick(cell->cmdOK, Qt::LeftButton);
+        QCOMPARE(s->messages->msgBoxCalls.back().text, u"Please set back pressure.");
+
+        QTest::mouseClick(cell->picTriaxialCell, Qt::LeftButton, {}, px(4870, 5480));
+        dlgBackPressure* bp = form<dlgBackPressure>();
+        QVERIFY(bp);
+        QCOMPARE(bp->txtBackPressure->text(), u"150");
+        QCOMPARE(bp->lblCellPressure->text(), QStringLiteral("Current Cell Pressure = %1 kPa").arg(lx::DoubleText(sigma3 + 150)));
+        QTest::mouseClick(bp->cmdOK, Qt::LeftButton);
+        settle();
+        QVERIFY(cell->ShapeSpecimen->isVisible() && cell->ShapeCellPressure->isVisible());
+        hover(cell->picTriaxialCell, px(100, 100));
+        QCOMPARE(cell->picTriaxialCell->toolTip(), u"Click on Highlighted area to change selection or Click OK to go ahead");
+
+        QTest::mouseClick(cell->cmdOK, Qt::LeftButton);
+        settle();
+        QVERIFY(!form<frmTriaxialCell>());
+        QCOMPARE(triaxial::State().cell.nSpecimen, 0.0);   // the picture's unload
+        dlgAnnCIDCInit* sum = summary();
+        QVERIFY(sum && sum->isVisible());
+        QCOMPARE(main->ActiveChild(), sum);
+        QCOMPARE(sum->windowTitle(), u"Initialization Summary (Drained)");
+        QCOMPARE(sum->lblSoil->text(), u"Parameters for Ottawa sand");
+        QCOMPARE(sum->mConnectionString, SandCIDCConnection);
+        QCOMPARE(sum->InitData[6], sigma3);
+        QCOMPARE(sum->InitData[7], 30.0);
+        QCOMPARE(sum->txtInit[6]->text(), lx::Str(sigma3));
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(sum->txtInit[size_t(i)]->text(), shown[i] == u"0" ? QStringLiteral("N/A") : lx::Str(shown[i].toDouble()));
+        QVERIFY(sum->txtInit[0]->text().startsWith(u" ."));   // Ottawa's grains are below 1 mm
+        QVERIFY(!sum->fraAdvancedInit->isVisible());
+        QTest::mouseClick(sum->cmdAdvanced, Qt::LeftButton);
+        QVERIFY(sum->fraAdvancedInit->isVisible());
+        QCOMPARE(sum->height(), lx::clientSizeForOuter(5760, 6000).height());
+
+        // Start Test takes the run's own copy; it opens nothing yet.
+        QTest::mouseClick(sum->cmdStartTest, Qt::LeftButton);
+        QCOMPARE(sum->mRunTitle, u"CIDC Sand");
+        QCOMPARE(sum->mTestID, triaxial::State().specimen.SimTestID);
+    }
+
+    void undrainedClayRunReachesTheSummary()
+    {
+        dlgTriaxialSel& sel = chooser();
+        clickOption(sel.optUnconsolidated);
+        QTest::mouseClick(sel.cmdShearDataAnalysis, Qt::LeftButton);
+        QVERIFY(!main->mnuSpecimenSand->isVisible() && !main->mnuSpecimenGravel->isVisible());
+        QCOMPARE(triaxial::State().cell.strSimType, u"UUC ");
+        QVERIFY(chooseSpecimen(QStringLiteral("Clay")));
+        dlgSpecimenCIDC* dlg = form<dlgSpecimenCIDC>();
+        QVERIFY(!dlg->cmdAdvanced->isVisible());
+        QCOMPARE(dlg->fraBasic->title(), u"Parameters");
+        QCOMPARE(dlg->lblSpecimen[5]->text(), u"Strain Rate (%/min)");
+        QCOMPARE(dlg->height(), lx::clientSizeForOuter(6000, 3750).height());
+        pick(dlg->CboParOption, indexOf(dlg->CboParOption, QStringLiteral("Black Clay")));
+        QCOMPARE(triaxial::State().specimen.RefNumber, 117.0);
+        pick(dlg->cboConfStress, 0);
+        const QStringList shown = boxTexts(dlg->txtSpecimenParameters);
+        QCOMPARE(shown.mid(2, 3), QStringList({"N/A", "N/A", "N/A"}));
+        QTest::mouseClick(dlg->cmdOK, Qt::LeftButton);
+        settle();
+        const double sigma3 = ConfiningStressKPa;
+        QCOMPARE(triaxial::State().cell.InitData[4], 0.0);
+        QCOMPARE(triaxial::State().cell.InitData[5], 0.0);
+        setPressures();
+        QTest::mouseClick(form<frmTriaxialCell>()->cmdOK, Qt::LeftButton);
+        settle();
+
+        dlgAnnCIDCInit* sum = summary();
+        QVERIFY(sum);
+        QCOMPARE(sum->windowTitle(), u"Initialization Summary (Undrained)");
+        QVERIFY(!sum->cmdAdvanced->isVisible());
+        QCOMPARE(sum->mConnectionString, ClayTriaxialConnection);
+        QCOMPARE(sum->lblInit[6]->text(), u"Water Content (%)");
+        QCOMPARE(sum->lblInit[2]->text(), u"Confining Pressure (kPa):");
+        QCOMPARE(sum->txtInit[7]->text(), lx::Str(sigma3));
+        QCOMPARE(sum->txtInit[0]->text(), shown[0] == u"N/A" ? shown[0] : lx::Str(shown[0].toDouble()));
+        for (int i : {2, 3, 4})
+            QCOMPARE(sum->txtInit[size_t(i)]->text(), u"N/A");
+        QTest::mouseClick(sum->cmdStartTest, Qt::LeftButton);
+        QCOMPARE(sum->mRunTitle, u"UUC  Clay");
+        sum->txtTestID->setText(QStringLiteral("  mine "));
+        QTest::mouseClick(sum->cmdReport, Qt::LeftButton);
+        QCOMPARE(sum->mRunTitle, u"UUC  Clay:mine");
+        QTest::mouseClick(sum->cmdCancel, Qt::LeftButton);
+        settle();
+        QVERIFY(!summary());
+    }
+
+    void aNewSpecimenKindReopensTheDialog()
+    {
+        dlgTriaxialSel& sel = chooser();
+        clickOption(sel.optDrained);
+        QTest::mouseClick(sel.cmdShearDataAnalysis, Qt::LeftButton);
+        QVERIFY(chooseSpecimen(QStringLiteral("Sand")));
+        dlgSpecimenCIDC* first = form<dlgSpecimenCIDC>();
+        pick(first->CboParOption, 0);
+        QVERIFY(first->cboConfStress->isEnabled());
+        // Back to the picture, and clay from the pop-up while the sand dialog is open.
+        main->mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(form<frmTriaxialCell>()->parentWidget()));
+        QVERIFY(chooseSpecimen(QStringLiteral("Clay")));
+        dlgSpecimenCIDC* second = form<dlgSpecimenCIDC>();
+        QVERIFY(second);
+        QCOMPARE(second->CboParOption->itemText(0), u"Clayey soil from Japan");
+        QCOMPARE(second->CboParOption->currentIndex(), -1);
+        QVERIFY(!second->cboConfStress->isEnabled());
+        QCOMPARE(triaxial::State().specimen.strSpecimen, u"Clay");
+        pick(second->CboParOption, 0);
+        QCOMPARE(second->cboConfStress->count() > 0, true);
+        QCOMPARE(triaxial::State().specimen.RefNumber, 4.0);
+    }
+
+    void closingThePictureClosesItsDialogsAndATypeChangeRelaysIt()
+    {
+        dlgTriaxialSel& sel = chooser();
+        clickOption(sel.optDrained);
+        QTest::mouseClick(sel.cmdShearDataAnalysis, Qt::LeftButton);
+        frmTriaxialCell* cell = form<frmTriaxialCell>();
+        QVERIFY(chooseSpecimen(QStringLiteral("Gravel")));
+        dlgSpecimenCIDC* dlg = form<dlgSpecimenCIDC>();
+        pick(dlg->CboParOption, 0);
+        pick(dlg->cboConfStress, 0);
+        QTest::mouseClick(dlg->cmdOK, Qt::LeftButton);
+        settle();
+        QCOMPARE(BackPressureKPa, 700.0);
+        QTest::mouseClick(cell->picTriaxialCell, Qt::LeftButton, {}, px(4870, 5480));   // back first is allowed
+        QVERIFY(form<dlgBackPressure>());
+        form<dlgBackPressure>()->txtBackPressure->setText(QStringLiteral("650"));
+        QTest::mouseClick(form<dlgBackPressure>()->cmdCancel, Qt::LeftButton);
+        settle();
+        QCOMPARE(BackPressureKPa, 650.0);   // kept, but not confirmed
+        QVERIFY(!triaxial::State().cell.dlgBackPStatus);
+        QTest::mouseClick(cell->picTriaxialCell, Qt::LeftButton, {}, px(620, 5550));
+        QVERIFY(form<dlgCellPressure>());
+
+        // The study road on the open picture: OK hidden, pressures' dialog closed; and back.
+        QTest::mouseClick(sel.cmdParametricStudy, Qt::LeftButton);
+        settle();
+        QCOMPARE(form<frmTriaxialCell>(), cell);
+        QVERIFY(!form<dlgCellPressure>());
+        QVERIFY(cell->cmdOK->isHidden());
+        QCOMPARE(cell->cmdCancel->text(), u"Go Back");
+        QCOMPARE(cell->windowTitle(), u"Triaxial Compression (CIDC Parametric Study)");
+        QTest::mouseClick(cell->cmdHelp, Qt::LeftButton);
+        QCOMPARE(s->help->shown.back().topic, u"html/Simulations/SimTriaxialParam.htm");
+        QTest::mouseClick(sel.cmdShearDataAnalysis, Qt::LeftButton);
+        QVERIFY(!cell->cmdOK->isHidden());
+        QCOMPARE(cell->cmdCancel->text(), u"Cancel");
+        QCOMPARE(triaxial::State().cell.nSpecimen, 0.0);
+        QVERIFY(cell->ShapeSpecimen->isVisible() && !cell->ShapeCellPressure->isVisible());
+
+        // Dialogs open from the picture go when it closes.
+        QVERIFY(chooseSpecimen(QStringLiteral("Sand")));
+        QVERIFY(form<dlgSpecimenCIDC>());
+        QTest::mouseClick(cell->cmdCancel, Qt::LeftButton);
+        settle();
+        QVERIFY(!form<frmTriaxialCell>());
+        QVERIFY(!form<dlgSpecimenCIDC>());
+        QVERIFY(form<dlgTriaxialSel>());
+    }
+
+    void summaryChecksOnlyChangedBoxesAndNeverBlocksCancel()
+    {
+        // A sand test stored at 3805 kPa, beyond the box's range, and a stored zero.
+        triaxial::RunState& run = triaxial::State();
+        run.cell.strSimType = QStringLiteral("CIDC");
+        run.cell.mSpecimen = QStringLiteral("Sand");
+        run.cell.InitData = {0.2, 1.8, 1.1, 0, 0, 0.7, 3805, 30};
+        run.specimen.strSoilType = QStringLiteral("Sacramento river sand");
+        auto* sum = new dlgAnnCIDCInit();
+        sum->show();
+        QCOMPARE(sum->txtInit[3]->text(), u"N/A");
+        QCOMPARE(sum->txtInit[6]->text(), u" 3805");
+        QTest::mouseClick(sum->cmdStartTest, Qt::LeftButton);
+        QVERIFY(s->messages->msgBoxCalls.empty());
+        QCOMPARE(sum->mRunTitle, u"CIDC Sand");
+
+        sum->txtInit[0]->selectAll();
+        QTest::keyClicks(sum->txtInit[0], QStringLiteral("1.51"));
+        sum->mRunTitle.clear();
+        QTest::mouseClick(sum->cmdStartTest, Qt::LeftButton);
+        QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));
+        QCOMPARE(s->messages->msgBoxCalls.back().text, u"Average Diameter must be 0.075 to 1.5 mm!");
+        QCOMPARE(s->messages->msgBoxCalls.back().title, u"Warning");
+        QVERIFY(sum->mRunTitle.isEmpty());
+        bool cancel = false;
+        sum->txtInit[0]->setText(QStringLiteral("1.5"));
+        sum->txtInit_Validate(0, cancel);
+        QVERIFY(!cancel);
+        // The edit never reaches the run.
+        QCOMPARE(sum->InitData[0], 0.2);
+
+        QTest::keyClicks(sum->txtInit[0], QStringLiteral("9"));
+        QTest::mouseClick(sum->cmdCancel, Qt::LeftButton);
+        settle();
+        QVERIFY(!summary());
+    }
+
+    void summaryRefusesATestNoDatabaseHolds()
+    {
+        triaxial::RunState& run = triaxial::State();
+        run.cell.strSimType = QStringLiteral("UUC ");
+        run.cell.mSpecimen = QStringLiteral("Sand");
+        run.cell.InitData = {0.2, 1.8, 1.1, 4, 12, 0.7, 100, 30};
+        auto* sum = new dlgAnnCIDCInit();
+        sum->show();
+        QTest::mouseClick(sum->cmdStartTest, Qt::LeftButton);
+        QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));
+        QVERIFY(s->messages->msgBoxCalls.back().text.startsWith(u"No reference database holds Sand tests"));
+        QVERIFY(sum->mRunTitle.isEmpty());
+    }
+};
+
+QTEST_MAIN(tst_triaxialRoad)
+#include "tst_triaxialRoad.moc"
