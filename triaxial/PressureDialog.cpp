@@ -51,6 +51,8 @@ PressureDialog::PressureDialog(Edits e) : edits(e)
     Form_Load();
 }
 
+PressureDialog::~PressureDialog() { BackToCellPicture(); }
+
 void PressureDialog::Form_Load()
 {
     setWindowIcon(frame::LoamixIcon());

@@ -29,6 +29,7 @@ public:
 
 protected:
     explicit PressureDialog(Edits edits);
+    ~PressureDialog() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -50,9 +50,9 @@ dlgSpecimenCIDC::dlgSpecimenCIDC()
     CboParOption->setPlaceholderText(SoilPrompt);
     CboParOption->setToolTip(QStringLiteral("Select Parameter Option"));
     lblConfStress = new QLabel(QStringLiteral("Effective Confining Stress (kPa):"), this);
-    lblConfStress->setGeometry(lx::twRect(120, 570, 2640, 255));
+    lblConfStress->setGeometry(lx::twRect(120, 570, 2430, 255));
     cboConfStress = new QComboBox(this);
-    cboConfStress->setGeometry(lx::twRect(2760, 525, 1680, 315));
+    cboConfStress->setGeometry(lx::twRect(2550, 525, 1890, 315));
     cboConfStress->setPlaceholderText(StressPrompt);
 
     fraBasic = new QGroupBox(QStringLiteral("Basic"), this);
@@ -103,6 +103,7 @@ dlgSpecimenCIDC::~dlgSpecimenCIDC()
     // However the dialog closes, its connection closes with it.
     CloseRecordset();
     connection.Close();
+    BackToCellPicture();
 }
 
 void dlgSpecimenCIDC::Form_Load()

@@ -20,7 +20,9 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QApplication>
 #include <QPushButton>
+#include <QTimer>
 
 using namespace triaxial;
 
@@ -52,6 +54,14 @@ void CloseCellDialogs()
     Unload<dlgCellPressure>();
     Unload<dlgBackPressure>();
     Unload<dlgSpecimenCIDC>();
+}
+
+void BackToCellPicture()
+{
+    QTimer::singleShot(0, qApp, [] {
+        if (frmTriaxialCell* cell = lx::SingleInstance<frmTriaxialCell>::peek(); cell && cell->isVisible() && !basGlobal::ShuttingDown)
+            ShowInFront(cell);
+    });
 }
 
 } // namespace triaxial

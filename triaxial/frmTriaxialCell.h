@@ -67,4 +67,7 @@ private:
 namespace triaxial {
 // Closes the pressure and specimen dialogs of the cell picture.
 void CloseCellDialogs();
+// Makes the cell picture the active window again once a dialog of it has closed (the child
+// area would otherwise bring up whichever window lies next).
+void BackToCellPicture();
 } // namespace triaxial

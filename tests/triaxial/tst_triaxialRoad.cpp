@@ -262,6 +262,8 @@ private slots:
         QTest::mouseClick(dlg->cmdOK, Qt::LeftButton);
         settle();
         QVERIFY(!form<dlgSpecimenCIDC>());
+        QCoreApplication::processEvents();
+        QCOMPARE(main->ActiveChild(), cell);   // the picture comes back to the front
         QCOMPARE(triaxial::State().cell.nSpecimen, stress.toDouble());
         QCOMPARE(ConfiningStressKPa, stress.toDouble());
         QCOMPARE(BackPressureKPa, 70.0);
