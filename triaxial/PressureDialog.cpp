@@ -35,12 +35,8 @@ PressureDialog::PressureDialog(Edits e) : edits(e)
     entry->setGeometry(lx::twRect(2160, 180, 1335, 315));
     info->setGeometry(lx::twRect(240, 660, 3375, 285));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setToolTip(QStringLiteral("Accept"));
-    cmdOK->setGeometry(lx::twRect(840, 1110, 1095, 375));
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setToolTip(QStringLiteral("Go Back"));
-    cmdCancel->setGeometry(lx::twRect(2040, 1110, 1095, 375));
+    cmdOK = Button(this, QStringLiteral("OK"), QStringLiteral("Accept"), 840, 1110, 1095, 375);
+    cmdCancel = Button(this, QStringLiteral("Cancel"), QStringLiteral("Go Back"), 2040, 1110, 1095, 375);
 
     connect(entry, &QLineEdit::textChanged, this, &PressureDialog::entry_Change);
     connect(cmdOK, &QPushButton::clicked, this, &PressureDialog::cmdOK_Click);

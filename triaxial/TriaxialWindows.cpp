@@ -6,8 +6,18 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 
 namespace triaxial {
+
+QPushButton* Button(QWidget* parent, const QString& caption, const QString& tip, double left, double top, double width,
+                    double height)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setGeometry(lx::twRect(left, top, width, height));
+    b->setToolTip(tip);
+    return b;
+}
 
 QMdiSubWindow* ChildFrame(QWidget* form) { return form ? qobject_cast<QMdiSubWindow*>(form->parentWidget()) : nullptr; }
 

@@ -7,9 +7,15 @@
 #include <QPoint>
 
 class QMdiSubWindow;
+class QPushButton;
+class QString;
 class QWidget;
 
 namespace triaxial {
+
+// A command button placed in twips, with its tool tip (none when empty).
+QPushButton* Button(QWidget* parent, const QString& caption, const QString& tip, double left, double top, double width,
+                    double height);
 
 // Makes the form a child window of the main window (when there is one), with a fixed
 // border and the outer size given; dialogs have no minimise button.

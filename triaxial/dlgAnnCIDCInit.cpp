@@ -76,17 +76,11 @@ dlgAnnCIDCInit::dlgAnnCIDCInit()
     lblInit[7] = new QLabel(this);
     lblInit[7]->setVisible(false);
 
-    auto button = [this](const QString& caption, const QString& tip, double top, double width) {
-        auto* b = new QPushButton(caption, this);
-        b->setGeometry(lx::twRect(3960, top, width, 500));
-        b->setToolTip(tip);
-        return b;
-    };
-    cmdStartTest = button(QStringLiteral("Start Test"), QString(), 1200, 1400);
+    cmdStartTest = Button(this, QStringLiteral("Start Test"), QString(), 3960, 1200, 1400, 500);
     cmdStartTest->setFont(bold);
-    cmdReport = button(QStringLiteral("Create Report"), QStringLiteral("All the information at one place"), 1750, 1395);
-    cmdCancel = button(QStringLiteral("Cancel"), QStringLiteral("Exit and Go Back, Press F1 for Help"), 2300, 1395);
-    cmdAdvanced = button(QStringLiteral("Advanced"), QStringLiteral("Advanced parameters for particles"), 2850, 1395);
+    cmdReport = Button(this, QStringLiteral("Create Report"), QStringLiteral("All the information at one place"), 3960, 1750, 1395, 500);
+    cmdCancel = Button(this, QStringLiteral("Cancel"), QStringLiteral("Exit and Go Back, Press F1 for Help"), 3960, 2300, 1395, 500);
+    cmdAdvanced = Button(this, QStringLiteral("Advanced"), QStringLiteral("Advanced parameters for particles"), 3960, 2850, 1395, 500);
     connect(cmdStartTest, &QPushButton::clicked, this, &dlgAnnCIDCInit::cmdStartTest_Click);
     connect(cmdReport, &QPushButton::clicked, this, &dlgAnnCIDCInit::cmdReport_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &dlgAnnCIDCInit::cmdCancel_Click);

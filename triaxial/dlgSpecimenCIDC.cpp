@@ -76,16 +76,10 @@ dlgSpecimenCIDC::dlgSpecimenCIDC()
     lblAdvanced2->setWordWrap(true);
     lblAdvanced2->setVisible(false);
 
-    auto button = [this](const QString& caption, const QString& tip, double top) {
-        auto* b = new QPushButton(caption, this);
-        b->setGeometry(lx::twRect(4560, top, 1200, 375));
-        b->setToolTip(tip);
-        return b;
-    };
-    cmdOK = button(QStringLiteral("OK"), QStringLiteral("Accept the Selected Parameters"), 1050);
-    cmdCancel = button(QStringLiteral("Cancel"), QStringLiteral("Exit and Go Back, Press F1 for Help"), 1500);
-    cmdHelp = button(QStringLiteral("Help"), QString(), 1950);
-    cmdAdvanced = button(QStringLiteral("Advanced"), QStringLiteral("To define advanced parameters for particles"), 2400);
+    cmdOK = Button(this, QStringLiteral("OK"), QStringLiteral("Accept the Selected Parameters"), 4560, 1050, 1200, 375);
+    cmdCancel = Button(this, QStringLiteral("Cancel"), QStringLiteral("Exit and Go Back, Press F1 for Help"), 4560, 1500, 1200, 375);
+    cmdHelp = Button(this, QStringLiteral("Help"), QString(), 4560, 1950, 1200, 375);
+    cmdAdvanced = Button(this, QStringLiteral("Advanced"), QStringLiteral("To define advanced parameters for particles"), 4560, 2400, 1200, 375);
 
     connect(CboParOption, &QComboBox::activated, this, &dlgSpecimenCIDC::CboParOption_Click);
     connect(cboConfStress, &QComboBox::activated, this, &dlgSpecimenCIDC::cboConfStress_Click);

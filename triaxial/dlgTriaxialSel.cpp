@@ -45,19 +45,12 @@ dlgTriaxialSel::dlgTriaxialSel()
     lblTestSelected->setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
     lblTestSelected->setForegroundRole(QPalette::Highlight);
 
-    auto button = [this](const QString& caption, const QString& tip, double left, double top, double width) {
-        auto* b = new QPushButton(caption, this);
-        b->setGeometry(lx::twRect(left, top, width, 495));
-        b->setToolTip(tip);
-        return b;
-    };
     const QString accept = QStringLiteral("Accept Selection");
-    cmdShearDataAnalysis = button(QStringLiteral("Triaxial Compression"), accept, 3360, 210, 3240);
-    cmdSaturationConsolidation = button(QStringLiteral("Assembly, Saturation and Consolidation"), accept, 3360, 825, 3240);
-    cmdParametricStudy = button(QStringLiteral("Parametric Study"), accept, 3360, 1440, 3240);
-    CancelButton = button(QStringLiteral("Cancel"), QStringLiteral("Exit & Go Back, Press F1 for Help"), 3360, 2625, 1560);
-    cmdHelp = button(QStringLiteral("Help"), QString(), 5040, 2625, 1560);
-    cmdHelp->setToolTip(QString());
+    cmdShearDataAnalysis = Button(this, QStringLiteral("Triaxial Compression"), accept, 3360, 210, 3240, 495);
+    cmdSaturationConsolidation = Button(this, QStringLiteral("Assembly, Saturation and Consolidation"), accept, 3360, 825, 3240, 495);
+    cmdParametricStudy = Button(this, QStringLiteral("Parametric Study"), accept, 3360, 1440, 3240, 495);
+    CancelButton = Button(this, QStringLiteral("Cancel"), QStringLiteral("Exit & Go Back, Press F1 for Help"), 3360, 2625, 1560, 495);
+    cmdHelp = Button(this, QStringLiteral("Help"), QString(), 5040, 2625, 1560, 495);
 
     optUndrained->setChecked(true);
     optIsotropic->setChecked(true);

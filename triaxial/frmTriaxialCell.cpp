@@ -83,15 +83,9 @@ frmTriaxialCell::frmTriaxialCell()
     ShapeBackPressure = new OutlineShape(OutlineShape::Circle, picTriaxialCell);
     ShapeBackPressure->setGeometry(lx::twRect(4700, 5355, 315, 285));
 
-    auto button = [this](const QString& caption, const QString& tip, double left) {
-        auto* b = new QPushButton(caption, this);
-        b->setGeometry(lx::twRect(left, 6960, 1095, 375));
-        b->setToolTip(tip);
-        return b;
-    };
-    cmdOK = button(QStringLiteral("OK"), QStringLiteral("Do Simulation"), 2760);
-    cmdCancel = button(QStringLiteral("Cancel"), QStringLiteral("Go Back"), 3960);
-    cmdHelp = button(QStringLiteral("Help"), QString(), 5160);
+    cmdOK = Button(this, QStringLiteral("OK"), QStringLiteral("Do Simulation"), 2760, 6960, 1095, 375);
+    cmdCancel = Button(this, QStringLiteral("Cancel"), QStringLiteral("Go Back"), 3960, 6960, 1095, 375);
+    cmdHelp = Button(this, QStringLiteral("Help"), QString(), 5160, 6960, 1095, 375);
     connect(cmdOK, &QPushButton::clicked, this, &frmTriaxialCell::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmTriaxialCell::cmdCancel_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &frmTriaxialCell::cmdHelp_Click);
