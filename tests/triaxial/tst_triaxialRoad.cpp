@@ -3,6 +3,7 @@
 // specimen dialog; the two pressures; the initialization summary.
 #include "triaxial/PressureDialog.h"
 #include "triaxial/TriaxialRun.h"
+#include "triaxial/TriaxialWindows.h"
 #include "triaxial/dlgAnnCIDCInit.h"
 #include "triaxial/dlgBackPressure.h"
 #include "triaxial/dlgCellPressure.h"
@@ -19,6 +20,7 @@
 #include "platform/PictureBox.h"
 #include "platform/testing/ScriptedServices.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -152,6 +154,7 @@ private slots:
         SandCIDCConnection = connectionTo("LXSandCIDC.lxr");
         SandCIUCConnection = connectionTo("LXSandCIUC.lxr");
         ConfiningStressKPa = BackPressureKPa = 0;
+        StartupQuizPending = false;
         main = std::make_unique<frmMDI>();
         MainForm = main.get();
         main->resize(1100, 850);
@@ -481,6 +484,48 @@ private slots:
         QTest::mouseClick(sum->cmdCancel, Qt::LeftButton);
         settle();
         QVERIFY(!summary());
+    }
+
+    void leavingAChangedBoxChecksItButNotForCancel()
+    {
+        triaxial::RunState& run = triaxial::State();
+        run.cell.strSimType = QStringLiteral("CIDC");
+        run.cell.mSpecimen = QStringLiteral("Gravel");
+        run.cell.InitData = {6.5, 5.8, 1.3, 6, 23, 0.66, 700, 30};
+        auto* sum = new dlgAnnCIDCInit();
+        triaxial::ShowInFront(sum);
+        main->activateWindow();
+        if (!QTest::qWaitForWindowActive(main.get()))
+            QSKIP("no active window on this platform");
+        QLineEdit* diameter = sum->txtInit[0];
+        diameter->setFocus();
+        QTest::keyClick(diameter, Qt::Key_Tab);   // unchanged: no check
+        QVERIFY(s->messages->msgBoxCalls.empty());
+        diameter->setFocus();
+        diameter->selectAll();
+        QTest::keyClicks(diameter, QStringLiteral("50"));
+        QTest::keyClick(diameter, Qt::Key_Tab);
+        QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));
+        QCOMPARE(s->messages->msgBoxCalls.back().text, u"Average Diameter must be 1.5 to 45 mm!");
+        QTRY_COMPARE(QApplication::focusWidget(), diameter);
+        // Cancel takes the focus without a check and closes the summary.
+        QTest::mouseClick(sum->cmdCancel, Qt::LeftButton);
+        settle();
+        QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));
+        QVERIFY(!summary());
+    }
+
+    void startupQuizOpensOnceFromTheChooser()
+    {
+        QStringList pressed;
+        Hooks().pressQuizButton = [&](int n) { pressed << QString::number(n); };
+        StartupQuizPending = true;
+        dlgTriaxialSel& sel = chooser();
+        QTest::mouseMove(&sel, QPoint(sel.width() - 5, sel.height() - 5));
+        hover(&sel, QPoint(sel.width() - 6, sel.height() - 6));
+        hover(&sel, QPoint(sel.width() - 7, sel.height() - 7));
+        QCOMPARE(pressed, QStringList({"200"}));
+        QVERIFY(!StartupQuizPending);
     }
 
     void summaryRefusesATestNoDatabaseHolds()
