@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <type_traits>
 
 namespace lx {
 
@@ -108,6 +109,19 @@ std::vector<T> BasicStoredCurve<T>::row(int point, int n) const
     for (size_t c = 0; c < width; ++c)
         values[c] = data[c][size_t(point)];
     return values;
+}
+
+template <typename T>
+QStringList BasicStoredCurve<T>::rowTexts(int point, int n) const
+{
+    QStringList texts;
+    for (T v : row(point, n)) {
+        if constexpr (std::is_same_v<T, float>)
+            texts << SingleText(v);
+        else
+            texts << DoubleText(v);
+    }
+    return texts;
 }
 
 template <typename T>

@@ -16,7 +16,8 @@
 // precision. A single is not the decimal it came from: 1.2f is 1.20000004768371582,
 // 1.235f is 1.23500001430511475, so compare stored values with float literals (or their
 // SingleText), never with doubles.
-#include <QString>
+#include <QStringList>
+#include <initializer_list>
 #include <span>
 #include <vector>
 
@@ -105,12 +106,16 @@ public:
     int points() const { return count; }
     bool empty() const { return count == 0; }
 
+    // point < points(), column < columns().
     T value(int point, int column) const { return data[size_t(column)][size_t(point)]; }
     T operator()(int point, int column) const { return value(point, column); }
     // The points of one column, contiguous (for MinValue, MaxValue and the charts).
     std::span<const T> column(int c) const { return data[size_t(c)]; }
     // The first n values of a point (all columns when n < 0): a list line, an export line.
     std::vector<T> row(int point, int n = -1) const;
+    // The same values as the list and the export show them (SingleText of a single,
+    // DoubleText of a double): a list line's sub-items.
+    QStringList rowTexts(int point, int n = -1) const;
 
     // Tests in the order they were appended; test t holds points testStart(t) to
     // testStart(t) + testPoints(t) - 1.

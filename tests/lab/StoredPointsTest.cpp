@@ -134,6 +134,7 @@ TEST(StoredPoints, ARowWithAMissingValueInAColumnReadIsSkipped)
     EXPECT_EQ(strain, (std::vector<float>{0.0f, 3.0f, 4.0f}));
     EXPECT_EQ(curve.row(1), (std::vector<float>{3.0f, 120.1f, -0.2f}));
     EXPECT_EQ(curve.row(2, 2), (std::vector<float>{4.0f, 150.0f}));
+    EXPECT_EQ(curve.rowTexts(1), (QStringList{"3", "120.1", "-0.2"}));
     EXPECT_EQ(curve(2, 2), -0.3f);
 }
 
