@@ -242,6 +242,9 @@ void writeGranular(const QString& dir, const std::vector<GranularSoil>& soils, b
                          num(drained ? c.ev[i] : 0.0, 5), num(drained ? 0.0 : c.u[i], 2)});
         }
     }
+    info.save();
+    ref.save();
+    res.save();
 }
 
 // ---------------------------------------------------------------- clays
@@ -391,6 +394,9 @@ void writeClays(const QString& dir)
                          num(drained ? c.ev[i] : 0.0, 5), num(drained ? 0.0 : c.u[i], 2)});
         }
     }
+    info.save();
+    ref.save();
+    res.save();
 }
 
 void generate(const QString& dataDir)

@@ -176,6 +176,9 @@ void writeCube(const QString& dataDir)
                          num(s1, 1), num(s2, 1), num(s3, 1), num(u, 1)});
         }
     }
+    info.save();
+    reference.save();
+    results.save();
 }
 
 void writeHollowCylinder(const QString& dataDir)
@@ -212,6 +215,9 @@ void writeHollowCylinder(const QString& dataDir)
             }
         }
     }
+    info.save();
+    reference.save();
+    results.save();
 }
 
 void generate(const QString& dataDir)
