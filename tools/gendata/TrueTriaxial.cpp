@@ -40,7 +40,7 @@ struct Clay {
     const char* description;
 };
 
-const Clay cubeClay = {"San Francisco Bay Mud", 1000, "SF", 88, 46, 62, 0.03, 122, 33, 0.75, 1.5, 0.15, 76.2, 76.2, 76.2,
+const Clay cubeClay = {"San Francisco Bay Mud", 1000, "SF", 88, 46, 62, 0.03, 122, 31, 0.9, 1.5, 0.15, 100, 100, 100,
                        "Cube trimmed from a block K0-consolidated from slurry",
                        "Soft marine clay of high plasticity (CH), normally consolidated"};
 
