@@ -545,6 +545,42 @@ TEST_F(TrueTriaxialData, StrengthFollowsTheBValueAndPrincipalStressAngleTrends)
     }
 }
 
+// Undrained strength in compression (b = 0, the major stress vertical or horizontal) over the
+// consolidation pressure: su / sigma'c of a normally consolidated clay, about 0.25 to 0.35.
+TEST_F(TrueTriaxialData, CompressionStrengthsAreThoseOfNormallyConsolidatedClays)
+{
+    for (const TrueTriaxialSoil& s : trueTriaxialSoils) {
+        SCOPED_TRACE(s.ref);
+        Connection db;
+        ASSERT_NO_THROW(db.Open(connectionString(installed(s.file), QStringLiteral("mobkel"))));
+        int checked = 0;
+        for (const auto& r : query(db, QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber =") + refText(s.ref))) {
+            if (r[6].toDouble() != 0)
+                continue;
+            double su = 0;
+            for (const auto& p : query(db, pointsQuery(r[1].toText(), false))) {
+                const double halfDifference = s.cube ? (p[6].toDouble() - p[8].toDouble()) / 2
+                                                     : std::hypot(p[5].toDouble() / 2, p[6].toDouble());
+                su = std::max(su, halfDifference);
+            }
+            EXPECT_GE(su / r[8].toDouble(), 0.25) << r[1].toText().toStdString();
+            EXPECT_LE(su / r[8].toDouble(), 0.35) << r[1].toText().toStdString();
+            ++checked;
+        }
+        EXPECT_GE(checked, 1);
+    }
+}
+
+TEST_F(TrueTriaxialData, TheCubeIsTheTenCentimetreCubeTheSetUpShows)
+{
+    Connection db;
+    ASSERT_NO_THROW(db.Open(connectionString(installed("Database/LXClayTTT.lxr"), QStringLiteral("mobkel"))));
+    const Rows rows = query(db, QStringLiteral("SELECT * FROM Reference"));
+    ASSERT_EQ(rows.size(), 1u);
+    for (int c : {4, 5, 6})
+        EXPECT_EQ(rows[0][c].toDouble(), 100.0) << "length, width and height: about 10 x 10 x 10 cm";
+}
+
 // ---------------------------------------------------------------- quiz and login files
 
 const int quizIds[] = {100, 200, 201, 202, 203, 211, 212, 213, 300, 301, 302, 311, 312,

@@ -88,6 +88,7 @@ void quizTemplate(const QString& dataDir)
         CsvWriter users(dir + QStringLiteral("/UserInfo.csv"),
                         {"UserLastName", "UserFirstName", "UserPassword", "TotalScore", "TotalMaxScore"});
         users.row({txt({}), txt({}), txt({}), num(0), num(0)});
+        users.save();
     }
     CsvWriter info(dir + QStringLiteral("/QuizInfo.csv"),
                    {"QuizID", "Description", "AttemptsUsed", "MaxAttempts", "BankSize", "QuestionsAsked", "LastAttempted",
@@ -104,6 +105,8 @@ void quizTemplate(const QString& dataDir)
         for (int slot = 0; slot < questionsAsked; ++slot)
             seq.row({num(r.quizId), num(slot), num(slot), num(0), num(0)});
     }
+    info.save();
+    seq.save();
 }
 
 void quizResource(const QString& dataDir)
@@ -124,6 +127,7 @@ void quizResource(const QString& dataDir)
         for (int q = 1; q <= bankSize; ++q)
             keys.row({num(r.quizId), num(q), num(placeholderKey(r.quizId, q))});
     }
+    keys.save();
 }
 
 void users(const QString& dataDir)
@@ -138,6 +142,7 @@ void users(const QString& dataDir)
         ");\n"));
     CsvWriter members(dir + QStringLiteral("/MemberInfo.csv"), {"UserName", "Password"});
     members.row({txt(QStringLiteral("guest")), txt({})});
+    members.save();
 }
 
 void generate(const QString& dataDir)
