@@ -5,6 +5,7 @@
 #include "platform/Fonts.h"
 
 #include "platform/Colors.h"
+#include "platform/FormRegistry.h"
 #include "platform/Geometry.h"
 #include "platform/Services.h"
 
@@ -28,13 +29,9 @@ QFont sansSerif(double points, bool bold) { return lx::formFont(QStringLiteral("
 
 } // namespace
 
-QPointer<dlgMesseges>& dlgMesseges::current()
-{
-    static QPointer<dlgMesseges> box;
-    return box;
-}
+using Registry = lx::SingleInstance<dlgMesseges>;
 
-dlgMesseges* dlgMesseges::shown() { return current().data(); }
+dlgMesseges* dlgMesseges::shown() { return Registry::peek(); }
 
 dlgMesseges::dlgMesseges() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
@@ -87,8 +84,7 @@ dlgMesseges::dlgMesseges() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHi
 void dlgMesseges::Form_Load()
 {
     // A missing picture leaves the box empty; the logo is wider than the box, so it shrinks.
-    Picture1->setPixmap(frame::FitPicture(frame::InstallPicture(QStringLiteral("\\pictures\\icons\\LXicon.gif")),
-                                          Picture1->size()));
+    lx::showLogo(Picture1);
 }
 
 void dlgMesseges::layOut(int n)
@@ -143,11 +139,9 @@ int16_t dlgMesseges::msgs(int16_t count, const QString& msgTitle, const QString&
     }
     box.cmdResponse[0]->setFocus();
 
-    QPointer<dlgMesseges> outer = current();
-    current() = &box;
+    const Registry::Scope waiting(box);
     box.setModal(true);
     box.exec();
-    current() = outer;
     return box.msgClickOpts;
 }
 

@@ -69,15 +69,15 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
 
 void frmAbout::Form_Load()
 {
-    const QIcon icon = frame::LoamixIcon();
-    setWindowIcon(icon);
+    lx::setLoamixIcon(this);
+    const QIcon icon = lx::LoamixIcon();
     // The box's own picture travels with the program; the window icon is the installed one.
     const QPixmap own(QStringLiteral(":/forms/frmAbout/picIcon.png"));
     if (!own.isNull())
         picIcon->setPixmap(own);
     else if (!icon.isNull())
         picIcon->setPixmap(icon.pixmap(32, 32));
-    lblVersion->setText(frame::VersionText());
+    lblVersion->setText(lx::VersionText());
     lblTitle->setText(basGlobal::AppTitle);
     lblDescription->setText(QStringLiteral(
         "A virtual geotechnical laboratory that can be used to simulate all aspects of the physical experiments in "

@@ -54,8 +54,7 @@ frmMessege::frmMessege(QWidget* clientArea) : QWidget(clientArea)
 
 void frmMessege::Form_Load()
 {
-    imgLogo->setPixmap(frame::FitPicture(frame::InstallPicture(QStringLiteral("\\pictures\\icons\\LXicon.gif")),
-                                         imgLogo->size()));
+    lx::showLogo(imgLogo);
     raise();
 }
 

@@ -1,5 +1,6 @@
 #include "frmOptions.h"
 
+#include "FrameAssets.h"
 #include "basGlobal.h"
 
 #include "platform/Fonts.h"
@@ -66,10 +67,7 @@ frmOptions::frmOptions(QWidget* owner) : QDialog(owner)
 
 void frmOptions::Form_Load()
 {
-    // A missing icon leaves the window's default.
-    const QIcon icon(lx::installPath(QStringLiteral("\\pictures\\icons\\Loamix.ico")));
-    if (!icon.availableSizes().isEmpty())
-        setWindowIcon(icon);
+    lx::setLoamixIcon(this);
 }
 
 int frmOptions::selectedTab() const { return tbsOptions->currentIndex() + 1; }

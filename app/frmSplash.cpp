@@ -2,6 +2,7 @@
 
 #include "platform/Fonts.h"
 
+#include "ChildWindows.h"
 #include "FrameAssets.h"
 #include "basGlobal.h"
 
@@ -72,23 +73,21 @@ frmSplash::frmSplash()
 
 void frmSplash::Form_Load()
 {
-    setWindowIcon(frame::LoamixIcon());
-    lblVersion->setText(frame::VersionText());
+    lx::setLoamixIcon(this);
+    lblVersion->setText(lx::VersionText());
     lblProductName->setText(basGlobal::AppTitle);
 
     // The logo of the program's resources; the installed logo when it is not built in.
     QPixmap logo(QStringLiteral(":/forms/frmSplash/picLogo.png"));
     if (logo.isNull())
-        logo = frame::InstallPicture(QStringLiteral("\\pictures\\icons\\LXicon.gif"));
-    picLogo->setPixmap(frame::FitPicture(logo, picLogo->size()));
+        logo = lx::InstallPicture(QStringLiteral("\\pictures\\icons\\LXicon.gif"));
+    picLogo->setPixmap(lx::FitPicture(logo, picLogo->size()));
 }
 
 void frmSplash::ShowSplash()
 {
     frmSplash& splash = lx::SingleInstance<frmSplash>::get();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        splash.move(screen->availableGeometry().center() - splash.rect().center());
-    splash.show();
+    lx::centreWindow(&splash, nullptr);
     // Painted now: the event loop does not run again before the main window is up.
-    splash.repaint();
+    lx::showAndPaint(&splash);
 }

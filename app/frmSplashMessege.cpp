@@ -1,10 +1,12 @@
 #include "frmSplashMessege.h"
 
+#include "ChildWindows.h"
 #include "FrameAssets.h"
 
 #include "platform/Fonts.h"
 
 #include "platform/Colors.h"
+#include "platform/FormRegistry.h"
 #include "platform/Geometry.h"
 
 #include <QGroupBox>
@@ -30,13 +32,9 @@ void fitText(QLabel* label, const QString& widest)
 
 } // namespace
 
-QPointer<frmSplashMessege>& frmSplashMessege::current()
-{
-    static QPointer<frmSplashMessege> box;
-    return box;
-}
+using Registry = lx::SingleInstance<frmSplashMessege>;
 
-frmSplashMessege* frmSplashMessege::instance() { return current().data(); }
+frmSplashMessege* frmSplashMessege::instance() { return Registry::peek(); }
 
 frmSplashMessege::frmSplashMessege() : QWidget(nullptr, Qt::SplashScreen | Qt::WindowStaysOnTopHint)
 {
@@ -75,8 +73,7 @@ frmSplashMessege::frmSplashMessege() : QWidget(nullptr, Qt::SplashScreen | Qt::W
 
 void frmSplashMessege::Form_Load()
 {
-    Picture1->setPixmap(frame::FitPicture(frame::InstallPicture(QStringLiteral("\\pictures\\icons\\LXicon.gif")),
-                                          Picture1->size()));
+    lx::showLogo(Picture1);
     lblMessege->setText(QStringLiteral("Please Wait"));
     lblDots->setText(QStringLiteral("."));
     fitText(lblMessege, lblMessege->text());
@@ -125,23 +122,18 @@ bool frmSplashMessege::eventFilter(QObject* watched, QEvent* event)
 
 void frmSplashMessege::unloadSelf()
 {
-    // Forgotten at once, so a later unloadBox does nothing and showAndPaint makes a new box;
-    // deleted once the handler that called this has returned.
-    if (current() == this)
-        current() = nullptr;
+    // A later unloadBox does nothing and showAndPaint makes a new box.
     Timer1->stop();
-    hide();
-    deleteLater();
+    Registry::unloadLater(this);
 }
 
 void frmSplashMessege::showAndPaint()
 {
-    if (!current())
-        current() = new frmSplashMessege;
-    frmSplashMessege* box = current();
-    box->show();
-    box->raise();
-    box->repaint();
+    const bool fresh = !Registry::exists();
+    frmSplashMessege& box = Registry::get();
+    if (fresh)
+        lx::centreWindow(&box, lx::mainWindow());
+    lx::showAndPaint(&box);
 }
 
-void frmSplashMessege::unloadBox() { delete current().data(); }
+void frmSplashMessege::unloadBox() { Registry::unload(); }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QWidget>
 
 using namespace lx;
@@ -64,5 +65,39 @@ TEST(ServicesTest, SingleInstanceIsMadeOnFirstUseAndForgottenWhenUnloaded)
     EXPECT_FALSE(SingleInstance<OnceForm>::exists());
     OnceForm* b = &SingleInstance<OnceForm>::get();
     delete b;   // a window that closes itself with WA_DeleteOnClose
+    EXPECT_FALSE(SingleInstance<OnceForm>::exists());
+}
+
+TEST(ServicesTest, SingleInstanceUnloadsFromItsOwnHandlerAndScopesAModalBox)
+{
+    // From a handler of its own: gone for the registry at once, deleted afterwards.
+    QPointer<OnceForm> a = &SingleInstance<OnceForm>::get();
+    SingleInstance<OnceForm>::unloadLater(a);
+    EXPECT_FALSE(SingleInstance<OnceForm>::exists());
+    EXPECT_TRUE(a);
+    OnceForm& fresh = SingleInstance<OnceForm>::get();
+    EXPECT_NE(&fresh, a.data());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(a);
+    EXPECT_TRUE(SingleInstance<OnceForm>::exists());
+    // Forgetting another form leaves the instance alone.
+    OnceForm other;
+    SingleInstance<OnceForm>::forget(&other);
+    EXPECT_EQ(SingleInstance<OnceForm>::peek(), &fresh);
+    SingleInstance<OnceForm>::forget(&fresh);
+    EXPECT_FALSE(SingleInstance<OnceForm>::exists());
+    delete &fresh;
+
+    // A box shown inside another's wait is the instance for its own scope only.
+    OnceForm outer, inner;
+    {
+        SingleInstance<OnceForm>::Scope first(outer);
+        EXPECT_EQ(SingleInstance<OnceForm>::peek(), &outer);
+        {
+            SingleInstance<OnceForm>::Scope second(inner);
+            EXPECT_EQ(SingleInstance<OnceForm>::peek(), &inner);
+        }
+        EXPECT_EQ(SingleInstance<OnceForm>::peek(), &outer);
+    }
     EXPECT_FALSE(SingleInstance<OnceForm>::exists());
 }
