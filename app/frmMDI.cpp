@@ -22,7 +22,12 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
+#include <QAbstractTextDocumentLayout>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStyle>
+#include <QTextDocument>
+#include <QTextFrame>
 
 #include <memory>
 
@@ -540,19 +545,50 @@ void frmMDI::mnuFilePrintDoc_Click()
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(document->windowTitle());
     // With a selection the dialog offers it, chosen already; the student may still pick all.
-    printer.setPrintRange(hasSelection ? QPrinter::Selection : QPrinter::AllPages);
+    // Without one it opens on the range of pages, every page of the text proposed.
+    const int pages = hasSelection ? 0 : PrintedPages(*box->document(), printer);
+    if (hasSelection) {
+        printer.setPrintRange(QPrinter::Selection);
+    } else {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(1, pages);
+    }
     lx::PrintDialogRequest request;
     request.title = QStringLiteral("Print Document");
     request.allowSelection = hasSelection;
+    request.outputFile = lx::printFileProposal(document->windowTitle());
     if (!lx::printers().choosePrinter(printer, request))
         return;
     if (printer.printRange() == QPrinter::Selection && !hasSelection)
+        printer.setPrintRange(QPrinter::AllPages);
+    // The proposed range left as it was: every page, however the chosen printer lays them out.
+    if (printer.printRange() == QPrinter::PageRange && !hasSelection && printer.fromPage() <= 1
+        && printer.toPage() >= pages)
         printer.setPrintRange(QPrinter::AllPages);
     // The box prints its selection when the printer asks for one, else the whole text.
     box->print(&printer);
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
         lx::messages().msgBox(QStringLiteral("The document could not be printed."), lx::vbOKOnly | lx::vbExclamation,
                               QStringLiteral("Print Document"));
+}
+
+int frmMDI::PrintedPages(const QTextDocument& text, QPrinter& printer)
+{
+    // Laid out as QTextDocument::print lays out a text without pages of its own: the
+    // printer's page with margins of 2 cm.
+    const std::unique_ptr<QTextDocument> copy(text.clone());
+    copy->documentLayout()->setPaintDevice(&printer);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal dpiX = screen ? screen->logicalDotsPerInchX() : 96.0;
+    const qreal dpiY = screen ? screen->logicalDotsPerInchY() : 96.0;
+    QTextFrameFormat frame = copy->rootFrame()->frameFormat();
+    frame.setLeftMargin(int(2 / 2.54 * dpiX));
+    frame.setRightMargin(int(2 / 2.54 * dpiX));
+    frame.setTopMargin(int(2 / 2.54 * dpiY));
+    frame.setBottomMargin(int(2 / 2.54 * dpiY));
+    copy->rootFrame()->setFrameFormat(frame);
+    copy->setPageSize(QSizeF(printer.width(), printer.height()));
+    return qMax(1, copy->pageCount());
 }
 
 void frmMDI::mnuEditCut_Click()
@@ -586,6 +622,7 @@ void frmMDI::mnuFilePrintWin_Click()
     lx::PrintDialogRequest request;
     request.title = QStringLiteral("Print Window");
     request.allowPageRange = false;
+    request.outputFile = lx::printFileProposal(active->windowTitle());
     if (!lx::printers().choosePrinter(printer, request))
         return;
     // The whole child window, frame and caption included, scaled to the page.

@@ -12,6 +12,8 @@
 #include <functional>
 #include <vector>
 
+class QPrinter;
+class QTextDocument;
 class frmDocument;
 class frmMessege;
 
@@ -246,6 +248,8 @@ private:
     void FlashWaitBox();
     // The active child window when it is a document window, else null.
     frmDocument* ActiveDocument() const;
+    // How many pages the text takes on the printer's pages (at least one).
+    static int PrintedPages(const QTextDocument& text, QPrinter& printer);
     // Writes the document to path; on failure says so, naming the path, and gives false.
     bool SaveDocument(frmDocument* document, const QString& path, const QString& title);
 

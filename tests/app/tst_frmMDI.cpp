@@ -5,6 +5,8 @@
 #include "frmAbout.h"
 #include "frmMDI.h"
 #include "SpecimenTarget.h"
+#include "ChildWindows.h"
+#include "frmDocument.h"
 #include "frmMessege.h"
 #include "frmOptions.h"
 #include "frmSplashMessege.h"
@@ -17,6 +19,9 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QWindow>
 #include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
@@ -506,6 +511,86 @@ private slots:
         QCOMPARE(subs[1]->x(), 0);
         QCOMPARE(subs[2]->x(), subs[1]->width());
         QCOMPARE(subs[0]->geometry(), first);
+    }
+
+    void cascadeKeepsUsableSizes()
+    {
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        // One document alone keeps its size and shows its text box.
+        main->mnuFileNew->trigger();
+        QMdiSubWindow* first = main->mdiArea->currentSubWindow();
+        const QSize own = first->size();
+        main->mnuWindowCascade->trigger();
+        QCOMPARE(first->geometry(), QRect(QPoint(0, 0), own));
+        QVERIFY(qobject_cast<frmDocument*>(first->widget())->rtfText->height() > 100);
+
+        // Several: each one caption further, its own size where there is room, never more
+        // than the area and never a bare caption (one too large starts at the corner).
+        main->mnuFileNew->trigger();
+        main->mnuFileNew->trigger();
+        QMdiSubWindow* big = addChild(*main, new QWidget, QStringLiteral("Large"));
+        big->resize(main->mdiArea->viewport()->size() * 2);
+        main->mnuWindowCascade->trigger();
+        const QRect area = main->mdiArea->viewport()->rect();
+        const QList<QMdiSubWindow*> subs = main->mdiArea->subWindowList(QMdiArea::CreationOrder);
+        for (qsizetype i = 0; i < subs.size(); ++i) {
+            QMdiSubWindow* sub = subs[i];
+            QVERIFY2(area.contains(sub->geometry()), qPrintable(sub->windowTitle()));
+            if (i > 0 && sub != big)
+                QVERIFY(sub->pos().x() > subs[i - 1]->pos().x() && sub->pos().y() > subs[i - 1]->pos().y());
+            if (sub != big)
+                QCOMPARE(sub->size(), own);
+        }
+        QVERIFY(big->height() > area.height() / 2 && big->width() > area.width() / 2);
+    }
+
+    void childWindowsOpenInsideTheAreaAboveTheLogoStrip()
+    {
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        auto* strip = main->findChild<frmMessege*>();
+        const int stripTop = strip->mapTo(main.get(), QPoint(0, 0)).y();
+        for (int i = 0; i < 5; ++i)
+            main->mnuFileNew->trigger();
+        const QRect room = main->mdiArea->viewport()->rect();
+        for (QMdiSubWindow* sub : main->mdiArea->subWindowList()) {
+            QVERIFY2(room.contains(sub->geometry()), qPrintable(sub->windowTitle()));
+            const int bottom = main->mdiArea->viewport()->mapTo(main.get(), sub->geometry().bottomLeft()).y();
+            QVERIFY2(bottom < stripTop, qPrintable(sub->windowTitle()));
+        }
+        // A window larger than the area is reached by scrolling.
+        auto* large = new QWidget;
+        large->resize(room.width(), room.height() * 2);
+        lx::showChildWindow(main->mdiArea, large);
+        QVERIFY(main->mdiArea->verticalScrollBar()->maximum() > 0);
+    }
+
+    void waitBoxIsCentredOnTheMainWindowAndPaintedBeforeTheWork()
+    {
+        MainForm = main.get();
+        const auto forget = qScopeGuard([] { MainForm = nullptr; });
+        main->move(180, 120);
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        struct PaintCounter : QObject {
+            int paints = 0;
+            bool eventFilter(QObject* watched, QEvent* event) override
+            {
+                if (event->type() == QEvent::Paint && qobject_cast<frmSplashMessege*>(watched))
+                    ++paints;
+                return false;
+            }
+        } counter;
+        qApp->installEventFilter(&counter);
+        frmSplashMessege::showAndPaint();
+        qApp->removeEventFilter(&counter);
+        frmSplashMessege* box = frmSplashMessege::instance();
+        QVERIFY(box);
+        QVERIFY(box->windowHandle()->isExposed());
+        QVERIFY(counter.paints > 0);
+        const QPoint offset = box->frameGeometry().center() - main->frameGeometry().center();
+        QVERIFY2(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2, qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
     }
 
     void printWindowPrintsTheActiveChildOnTheChosenPrinter()

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QWidget>
 
 using namespace lx;
@@ -100,4 +103,34 @@ TEST(ServicesTest, SingleInstanceUnloadsFromItsOwnHandlerAndScopesAModalBox)
         EXPECT_EQ(SingleInstance<OnceForm>::peek(), &outer);
     }
     EXPECT_FALSE(SingleInstance<OnceForm>::exists());
+}
+
+TEST(ServicesTest, PrintingProposesAWritableFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString home = QDir::homePath();
+    const QString readOnly = dir.filePath(QStringLiteral("locked"));
+    ASSERT_TRUE(QDir().mkdir(readOnly));
+    ASSERT_TRUE(QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const bool locked = !QFileInfo(readOnly).isWritable();   // root writes anywhere
+    const struct {
+        QString docName;
+        QString proposal;
+    } cases[] = {
+        {dir.filePath(QStringLiteral("notes.rtf")), dir.filePath(QStringLiteral("notes.pdf"))},
+        {dir.filePath(QStringLiteral("week 3.notes.txt")), dir.filePath(QStringLiteral("week 3.notes.pdf"))},
+        {readOnly + QStringLiteral("/notes.rtf"),
+         locked ? QDir(home).filePath(QStringLiteral("notes.pdf")) : readOnly + QStringLiteral("/notes.pdf")},
+        {QStringLiteral("Document 1"), QDir(home).filePath(QStringLiteral("Document 1.pdf"))},
+        {QStringLiteral("Load/Stress"), QDir(home).filePath(QStringLiteral("Load-Stress.pdf"))},
+        {QString(), QDir(home).filePath(QStringLiteral("print.pdf"))},
+    };
+    for (const auto& c : cases) {
+        const QString proposal = lx::printFileProposal(c.docName);
+        EXPECT_EQ(proposal, c.proposal) << qPrintable(c.docName);
+        // Never the home folder glued to an absolute path.
+        EXPECT_FALSE(proposal.contains(QStringLiteral("//"))) << qPrintable(proposal);
+    }
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
