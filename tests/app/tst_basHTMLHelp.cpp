@@ -106,7 +106,7 @@ private slots:
     void cleanup()
     {
         CloseHelp();
-        frmSplashMessege::unloadBox();
+        basGlobal::ResetFrameState();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         lx::resetServices();
     }

@@ -78,10 +78,14 @@ private slots:
     void init()
     {
         scripted = std::make_unique<lx::testing::ScriptedServices>();
+        basGlobal::ResetFrameState();
         basGlobal::TempPath = temp.path() + u'/';
-        basGlobal::CurrentUserName.clear();
     }
-    void cleanup() { scripted.reset(); }
+    void cleanup()
+    {
+        basGlobal::ResetFrameState();
+        scripted.reset();
+    }
 
     void connectionStringAndLayout()
     {

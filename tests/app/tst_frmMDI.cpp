@@ -119,19 +119,14 @@ private slots:
         s = std::make_unique<lx::testing::ScriptedServices>();
         // Past a whole second's half: the closing pause ends after one pass.
         s->clock->ms = 400;
-        Hooks() = {};
-        QuizFileConnection.clear();
-        ShuttingDown = false;
+        ResetFrameState();
         log.clear();
         main = std::make_unique<frmMDI>();
     }
     void cleanup()
     {
         main.reset();
-        frmSplashMessege::unloadBox();
-        Hooks() = {};
-        QuizFileConnection.clear();
-        ShuttingDown = false;
+        ResetFrameState();
         s.reset();
     }
 
