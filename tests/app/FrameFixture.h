@@ -4,6 +4,7 @@
 #include "basGlobal.h"
 
 #include "platform/Paths.h"
+#include "tests/common/TestHelpers.h"
 
 #include <QAction>
 #include <QDir>
@@ -71,10 +72,6 @@ inline bool enabledFlag(QAction* a)
     return enabled;
 }
 
-inline QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using lx::testing::readAll;
 
 } // namespace fixture

@@ -9,6 +9,7 @@
 #include "platform/rtf/Rtf.h"
 #include "platform/testing/FileLimit.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/TestHelpers.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -28,6 +29,9 @@
 #include <QTextDocument>
 
 #include <memory>
+
+using lx::testing::readAll;
+using lx::testing::writeFile;
 
 using namespace basGlobal;
 
@@ -71,18 +75,6 @@ void checkFormatted(const QTextDocument& doc, int at = 0)
     QVERIFY(formatAt(doc, at + 20).fontItalic());
     QCOMPARE(formatAt(doc, at + 11).foreground().color(), Red);
     QVERIFY(formatAt(doc, at + 11).fontWeight() < QFont::Bold);
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 // The pages of a PDF that Qt wrote (its page objects are not compressed).

@@ -718,7 +718,7 @@ private slots:
         // A child given its size keeps it inside the frame.
         QCOMPARE(child->widget()->size(), QSize(200, 150));
         const QImage shot = main->grab().toImage();
-        shot.save(QCoreApplication::applicationDirPath() + QStringLiteral("/frmMDI-offscreen.png"));
+        lx::testing::saveShot(shot, QStringLiteral("frmMDI-offscreen"));
         QSet<QRgb> colours;
         for (int y = 0; y < shot.height(); y += 2)
             for (int x = 0; x < shot.width(); x += 2)
@@ -737,7 +737,7 @@ private slots:
                              main->mnuSimulation, main->mnuQuiz, main->mnuWindow, main->mnuHelp}) {
             menu->popup(main->mapToGlobal(QPoint(20, 20)));
             const QImage image = menu->grab().toImage();
-            image.save(QCoreApplication::applicationDirPath() + QStringLiteral("/%1-offscreen.png").arg(menu->objectName()));
+            lx::testing::saveShot(image, menu->objectName() + QStringLiteral("-offscreen"));
             QVERIFY(image.width() > 60);
             menu->hide();
         }
