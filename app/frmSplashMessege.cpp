@@ -7,6 +7,7 @@
 
 #include "platform/Colors.h"
 #include "platform/FormRegistry.h"
+#include "platform/Controls.h"
 #include "platform/Geometry.h"
 
 #include <QGroupBox>
@@ -41,23 +42,19 @@ frmSplashMessege::frmSplashMessege() : QWidget(nullptr, Qt::SplashScreen | Qt::W
     setWindowTitle(QStringLiteral("Please Wait"));
     setFixedSize(lx::tw(3615), lx::tw(1305));
 
-    Frame1 = new QGroupBox(this);
-    Frame1->setGeometry(lx::twRect(150, 60, 3300, 1110));
+    Frame1 = lx::twControl<QGroupBox>(this, nullptr, 150, 60, 3300, 1110);
     Frame1->installEventFilter(this);
 
-    Picture1 = new QLabel(Frame1);
-    Picture1->setGeometry(lx::twRect(210, 315, 540, 540));
+    Picture1 = lx::twControl<QLabel>(Frame1, nullptr, 210, 315, 540, 540);
     Picture1->setAlignment(Qt::AlignCenter);
 
     QFont font = lx::formFont(QStringLiteral("Tahoma"), 12, true);
     QPalette grey = palette();
     grey.setColor(QPalette::WindowText, lx::BgrColor(0x404040));
 
-    lblMessege = new QLabel(Frame1);
-    lblMessege->setGeometry(lx::twRect(945, 420, 1485, 330));
+    lblMessege = lx::twControl<QLabel>(Frame1, nullptr, 945, 420, 1485, 330);
     lblMessege->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblDots = new QLabel(Frame1);
-    lblDots->setGeometry(lx::twRect(2475, 420, 615, 330));
+    lblDots = lx::twControl<QLabel>(Frame1, nullptr, 2475, 420, 615, 330);
     lblDots->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (QLabel* l : {lblMessege, lblDots}) {
         l->setFont(font);
