@@ -97,6 +97,8 @@ void showAndPaint(QWidget* window)
     while (window->windowHandle() && !window->windowHandle()->isExposed() && waited.elapsed() < 500)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
     window->repaint();
+    // The picture reaches the display now, not at the next pass of the event loop.
+    QGuiApplication::sync();
 }
 
 } // namespace lx
