@@ -1,9 +1,9 @@
 #include "frmMDI.h"
-#include "SpecimenTarget.h"
 
 #include "ChildWindows.h"
 #include "DocumentChild.h"
 #include "FrameAssets.h"
+#include "SpecimenTarget.h"
 #include "basGlobal.h"
 #include "basHTMLHelp.h"
 #include "frmAbout.h"
@@ -16,14 +16,14 @@
 #include "platform/Numbers.h"
 #include "platform/Services.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
-#include <QAbstractTextDocumentLayout>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
 #include <QTextDocument>

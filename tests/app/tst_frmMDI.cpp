@@ -57,10 +57,7 @@ QMdiSubWindow* addChild(frmMDI& main, QWidget* w, const QString& title = QString
 {
     w->setWindowTitle(title);
     w->resize(200, 150);
-    QMdiSubWindow* sub = main.AddChild(w);
-    sub->show();
-    main.mdiArea->setActiveSubWindow(sub);
-    return sub;
+    return lx::showChildWindow(main.mdiArea, w);
 }
 
 // Closes the modal dialog the next command opens and tells what it was.
@@ -559,6 +556,27 @@ private slots:
         large->resize(room.width(), room.height() * 2);
         lx::showChildWindow(main->mdiArea, large);
         QVERIFY(main->mdiArea->verticalScrollBar()->maximum() > 0);
+    }
+
+    void subsystemsShowTheirWindowsInTheMainWindow()
+    {
+        MainForm = main.get();
+        const auto forget = qScopeGuard([] { MainForm = nullptr; });
+        QCOMPARE(lx::mainWindow(), main.get());
+        QCOMPARE(lx::childArea(), main->mdiArea);
+        auto* w = new QWidget;
+        w->resize(200, 150);
+        QMdiSubWindow* sub = lx::showChildWindow(w);
+        QVERIFY(sub);
+        QCOMPARE(main->ActiveChild(), w);
+        QVERIFY(w->isVisibleTo(main.get()));
+        QCOMPARE(w->size(), QSize(200, 150));
+
+        // A window tried without a main window is a window of its own.
+        MainForm = nullptr;
+        QWidget alone;
+        QVERIFY(!lx::showChildWindow(&alone));
+        QVERIFY(alone.isWindow() && alone.isVisible());
     }
 
     void waitBoxIsCentredOnTheMainWindowAndPaintedBeforeTheWork()
