@@ -61,6 +61,15 @@ struct InstallTree {
     void remove(const QString& name) const { QFile::remove(sourceOf(name)); }
 };
 
+// The frame state as start-up finds it, for the life of a test: reset when made and again
+// when it goes (Qt Test programs call basGlobal::ResetFrameState in init and cleanup).
+struct FreshFrame {
+    FreshFrame() { basGlobal::ResetFrameState(); }
+    ~FreshFrame() { basGlobal::ResetFrameState(); }
+    FreshFrame(const FreshFrame&) = delete;
+    FreshFrame& operator=(const FreshFrame&) = delete;
+};
+
 // Qt reports a hidden action as disabled; its own enabled flag shows once it is visible.
 inline bool enabledFlag(QAction* a)
 {
