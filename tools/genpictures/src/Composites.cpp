@@ -4,7 +4,7 @@
 #include "Composites.h"
 
 #include "Draw.h"
-#include "PictureLayout.h"
+#include "lab/PictureLayout.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
 #pragma once
 // Pictures cut from a scene drawn in twips: the rectangle a control covers on its window,
-// its size in pixels, and the GIF or PNG entry that draws it.
+// its size in pixels, and the GIF, PNG or JPEG entry that draws it.
 #include "Draw.h"
-#include "PictureLayout.h"
+#include "lab/PictureLayout.h"
 #include "Registry.h"
 
 #include <cmath>
@@ -54,6 +54,20 @@ inline Picture png(const QString& path, const lx::pictures::TwipRect& r, std::fu
     Picture p = gif(path, r, std::move(fn), usedBy);
     p.format = Format::Png;
     p.transparent = false;
+    return p;
+}
+
+// A JPEG of the given pixel size, laid over its background (a JPEG has no transparency).
+inline Picture jpg(const QString& path, QSize size, std::function<QImage(QSize)> fn, const QString& usedBy,
+                   QColor background = draw::colour::paper)
+{
+    Picture p;
+    p.path = path;
+    p.size = size;
+    p.format = Format::Jpeg;
+    p.draw = std::move(fn);
+    p.matte = background;
+    p.usedBy = usedBy;
     return p;
 }
 
