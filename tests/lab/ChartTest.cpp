@@ -1,10 +1,13 @@
 // The chart drawer, read back from the surface's display list.
 #include "lab/Chart.h"
+#include "lab/ChartFrame.h"
 
 #include "platform/Colors.h"
 #include "platform/PictureBox.h"
 
 #include <gtest/gtest.h>
+
+#include <QLabel>
 
 #include <vector>
 
@@ -177,6 +180,29 @@ TEST_F(ChartSurface, LegendLinesAndCaptions)
     EXPECT_EQ(list[1].from, QPointF(2700, 20));
     EXPECT_EQ(list[2].width, 2);
     EXPECT_EQ(list[3].text, QStringLiteral("Simulation"));
+}
+
+} // namespace
+
+namespace {
+
+// The frame around a chart: the surface and the captions in their places.
+TEST(ChartFrame, SurfaceAndCaptionsOfTheReplayScreen)
+{
+    lx::ChartFrame frame(lx::ChartFrameLayout::replayScreen());
+    EXPECT_EQ(frame.picDraw->geometry(), QRect(40, 37, 185, 167));
+    EXPECT_DOUBLE_EQ(frame.picDraw->ScaleWidth(), 2775);
+    const lx::Axis strain = lx::niceAxis(0, 7.3f);
+    const lx::Axis stress = lx::niceAxis(0, 330);
+    frame.setCaptions(lx::tickCaptions(strain), lx::tickCaptions(stress));
+    EXPECT_EQ(frame.lblX[0]->text(), QStringLiteral("0"));
+    EXPECT_EQ(frame.lblX[3]->text(), QStringLiteral("7.5"));
+    EXPECT_EQ(frame.lblY[4]->text(), QStringLiteral("400"));
+    EXPECT_EQ(frame.lblY[0]->pos(), QPoint(0, 193));   // index 0 lowest
+    EXPECT_EQ(frame.lblY[4]->pos(), QPoint(0, 33));
+    frame.setCaptions({QStringLiteral("0")}, {});
+    EXPECT_TRUE(frame.lblX[1]->text().isEmpty());
+    EXPECT_TRUE(frame.lblY[0]->text().isEmpty());
 }
 
 } // namespace
