@@ -65,32 +65,34 @@ Axis checkedAxis(float min, float max)
     return {min, max};
 }
 
-float dataMin(std::initializer_list<std::span<const float>> columns)
+namespace {
+
+// One extreme over several columns: each column's by the frame's routine, then theirs.
+template <class Pick>
+float extreme(std::initializer_list<std::span<const float>> columns, float (*of)(const float*, int16_t), Pick pick)
 {
     bool any = false;
     float held = 0;
     for (std::span<const float> c : columns) {
         if (c.empty())
             continue;
-        const float m = basDataAnalysis::MinValue(c.data(), count16(c));
-        held = any ? std::min(held, m) : m;
+        const float m = of(c.data(), count16(c));
+        held = any ? pick(held, m) : m;
         any = true;
     }
     return held;
 }
 
+} // namespace
+
+float dataMin(std::initializer_list<std::span<const float>> columns)
+{
+    return extreme(columns, basDataAnalysis::MinValue, [](float a, float b) { return std::min(a, b); });
+}
+
 float dataMax(std::initializer_list<std::span<const float>> columns)
 {
-    bool any = false;
-    float held = 0;
-    for (std::span<const float> c : columns) {
-        if (c.empty())
-            continue;
-        const float m = basDataAnalysis::MaxValue(c.data(), count16(c));
-        held = any ? std::max(held, m) : m;
-        any = true;
-    }
-    return held;
+    return extreme(columns, basDataAnalysis::MaxValue, [](float a, float b) { return std::max(a, b); });
 }
 
 Axis niceAxis(float min, float max, Ladder ladder)

@@ -57,18 +57,25 @@ inline Picture png(const QString& path, const lx::pictures::TwipRect& r, std::fu
     return p;
 }
 
-// A JPEG of the given pixel size, laid over its background (a JPEG has no transparency).
-inline Picture jpg(const QString& path, QSize size, std::function<QImage(QSize)> fn, const QString& usedBy,
-                   QColor background = draw::colour::paper)
+// A picture of the given pixel size drawn whole (not cut from a scene).
+inline Picture drawn(Format format, const QString& path, QSize size, std::function<QImage(QSize)> fn,
+                     const QString& usedBy, QColor matte = draw::colour::paper)
 {
     Picture p;
     p.path = path;
     p.size = size;
-    p.format = Format::Jpeg;
+    p.format = format;
     p.draw = std::move(fn);
-    p.matte = background;
+    p.matte = matte;
     p.usedBy = usedBy;
     return p;
+}
+
+// A JPEG, laid over its background (a JPEG has no transparency).
+inline Picture jpg(const QString& path, QSize size, std::function<QImage(QSize)> fn, const QString& usedBy,
+                   QColor background = draw::colour::paper)
+{
+    return drawn(Format::Jpeg, path, size, std::move(fn), usedBy, background);
 }
 
 } // namespace genpictures
