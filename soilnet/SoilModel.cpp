@@ -40,8 +40,8 @@ struct Constants {
 Constants constantsOf(Calibration c)
 {
     switch (c) {
-    case Calibration::Gravel: return {0.040, 1100, 0.3, 2.5, 1.0};
-    case Calibration::SandHigh: return {0.025, 1300, 0.7, 0.0, 0.0};
+    case Calibration::Gravel: return {0.040, 900, 0.3, 2.5, 1.5};
+    case Calibration::SandHigh: return {0.025, 800, 0.7, 0.0, 0.0};
     case Calibration::SandLow: return {0.020, 1200, 0.0, 0.0, 0.0};
     }
     return {0.02, 1200, 0, 0, 0};
@@ -167,7 +167,7 @@ Curve drained(const GranularSpecimen& s, Calibration calibration)
     for (int pass = 0; pass < 4; ++pass) {
         const double meanAtPeak = s3 * (stressRatio(phiP) + 2.0) / 3.0;
         index = dilatancyIndex(dr, q, meanAtPeak);
-        phiP = phiCv + 3.0 * clamp(index, 0, 4) + k.interlocking * a * clamp(index + 1.0, 0, 1);
+        phiP = phiCv + 3.0 * clamp(index, 0, 4) + k.interlocking * a * clamp(index, 0, 1);
     }
     const double iR = clamp(index, 0, 4);
     const double kCv = stressRatio(phiCv), rP = stressRatio(phiP);
@@ -176,7 +176,7 @@ Curve drained(const GranularSpecimen& s, Calibration calibration)
     const double modulus = k.modulus * (0.35 + 0.65 * dr) * std::sqrt(s.hardness / 7.0) * kPa * std::sqrt(s3 / kPa);
     const double epsPeak = peakStrain(k.strainAtPeak, dr, index, s3, endFraction);
     const double shape = std::max(2.2, modulus * epsPeak / qPeak);
-    const double softening = 1.2 + 0.4 * iR;
+    const double softening = 1.0 + 0.25 * iR;
 
     // Dilatancy: the initial contraction rate grows with looseness, with the distance to the
     // contractive side and, in the high-stress and gravel routines, with particle breakage.
