@@ -259,7 +259,7 @@ Curve undrained(const UndrainedSpecimen& s)
     return c;
 }
 
-std::string drainedFile(const GranularSpecimen& s, Calibration, const Curve& curve, const char* procedure)
+std::string drainedFile(const GranularSpecimen& s, const Curve& curve, const char* procedure)
 {
     std::string out;
     out += "soilnet 1.0 result file\n";

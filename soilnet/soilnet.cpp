@@ -47,23 +47,29 @@ int writeFile(const std::string& path, const std::string& text)
     return Written;
 }
 
+// Checks the arguments, lets `text` build the file's text from the values (false: the
+// specimen cannot be simulated) and writes it.
+template <class Text>
+int routine(const double* values, int count, int needed, const char* path, int length, Text text)
+{
+    std::string file, out;
+    if (!values || count < needed || !pathOf(path, length, file))
+        return BadArguments;
+    if (!text(out))
+        return BadSpecimen;
+    return writeFile(file, out);
+}
+
 int drainedRoutine(soilnet::Calibration c, const char* name, const double* values, int count, const char* path, int length)
 {
-    std::string file;
-    if (!values || count < 7 || !pathOf(path, length, file))
-        return BadArguments;
-    soilnet::GranularSpecimen s;
-    s.averageDiameterMm = values[0];
-    s.uniformity = values[1];
-    s.concavity = values[2];
-    s.hardness = values[3];
-    s.shapeFactor = values[4];
-    s.voidRatio = values[5];
-    s.confiningKPa = values[6];
-    s.endStrainPercent = count > 7 ? values[7] : 0.0;
-    if (!soilnet::check(s).empty())
-        return BadSpecimen;
-    return writeFile(file, soilnet::drainedFile(s, c, soilnet::drained(s, c), name));
+    return routine(values, count, 7, path, length, [&](std::string& out) {
+        const soilnet::GranularSpecimen s{values[0], values[1], values[2], values[3], values[4], values[5], values[6],
+                                          count > 7 ? values[7] : 0.0};
+        if (!soilnet::check(s).empty())
+            return false;
+        out = soilnet::drainedFile(s, soilnet::drained(s, c), name);
+        return true;
+    });
 }
 
 } // namespace
@@ -87,15 +93,11 @@ SOILNET_EXPORT int cidcSandLow_testing(const double* values, int count, const ch
 
 SOILNET_EXPORT int ciucSand_testing(const double* values, int count, const char* path, int length)
 {
-    std::string file;
-    if (!values || count < 4 || !pathOf(path, length, file))
-        return BadArguments;
-    soilnet::UndrainedSpecimen s;
-    s.relativeDensityPercent = values[0];
-    s.uniformity = values[1];
-    s.overConsolidation = values[2];
-    s.confiningKPa = values[3];
-    if (!soilnet::check(s).empty())
-        return BadSpecimen;
-    return writeFile(file, soilnet::undrainedFile(s, soilnet::undrained(s)));
+    return routine(values, count, 4, path, length, [&](std::string& out) {
+        const soilnet::UndrainedSpecimen s{values[0], values[1], values[2], values[3]};
+        if (!soilnet::check(s).empty())
+            return false;
+        out = soilnet::undrainedFile(s, soilnet::undrained(s));
+        return true;
+    });
 }
