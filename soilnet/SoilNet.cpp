@@ -98,6 +98,10 @@ SoilNetResult readSoilNetResultFile(const QString& path, int headerLines, std::s
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failure(SoilNetError::ResultFileMissing, path);
+    // Lines are read whole: a file far beyond any result (a few hundred kB) is refused first.
+    constexpr qint64 kMaxBytes = 64 << 20;
+    if (file.size() > kMaxBytes)
+        return failure(SoilNetError::ResultFileTooLong, path);
     int line = 0;
     for (; line < headerLines; ++line)
         if (file.readLine().isEmpty() && file.atEnd())
