@@ -57,8 +57,10 @@ TEST_P(InstalledBank, ParsesIntoItsQuestionsWithTheirKeysAndTopics)
     ASSERT_TRUE(buffer.loadFile(installed("Resources/Quiz") + number + QStringLiteral(".rtf")));
     std::vector<quizbank::CutQuestion> cut;
     QString error;
-    ASSERT_TRUE(quizbank::cutBank(buffer, bankSize, &cut, &error)) << error.toStdString();
+    int end = 0;
+    ASSERT_TRUE(quizbank::cutBank(buffer, bankSize, &cut, &error, &end)) << error.toStdString();
     ASSERT_EQ(int(cut.size()), bankSize);
+    EXPECT_GE(end, buffer.length()) << "nothing after the last question's separator";
 
     // The same questions as the readable source, character for character.
     QStringList problems;

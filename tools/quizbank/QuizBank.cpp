@@ -220,7 +220,7 @@ QByteArray bankRtf(const Bank& bank)
     return lx::writeRtf(doc);
 }
 
-bool cutBank(lx::RichText& buffer, int bankSize, std::vector<CutQuestion>* questions, QString* error)
+bool cutBank(lx::RichText& buffer, int bankSize, std::vector<CutQuestion>* questions, QString* error, int* end)
 {
     questions->clear();
     // Copies [from, to) of the buffer into a box of its own, as rich text, and reads it back.
@@ -264,6 +264,8 @@ bool cutBank(lx::RichText& buffer, int bankSize, std::vector<CutQuestion>* quest
         pos = p + 4 + Separator;
         questions->push_back(cut);
     }
+    if (end)
+        *end = pos;
     return true;
 }
 
@@ -275,7 +277,8 @@ QStringList checkRtf(const Bank& bank, const QByteArray& rtf, const QString& nam
     buffer.setTextRTF(rtf);
     std::vector<CutQuestion> cut;
     QString error;
-    if (!cutBank(buffer, int(bank.questions.size()), &cut, &error))
+    int end = 0;
+    if (!cutBank(buffer, int(bank.questions.size()), &cut, &error, &end))
         return {at(name, 0, error)};
     for (size_t i = 0; i < cut.size(); ++i) {
         const Question& q = bank.questions[i];
@@ -291,9 +294,7 @@ QStringList checkRtf(const Bank& bank, const QByteArray& rtf, const QString& nam
             errors << at(name, q.line, QStringLiteral("the file gives the topic as \"%1\"").arg(c.topic));
     }
     // Past the last question's separator the text has ended.
-    const QString all = buffer.text();
-    const int end = int(all.lastIndexOf(Htm, -1, Qt::CaseInsensitive)) + 4;
-    if (all.mid(end).trimmed().size() != 0)
+    if (end < buffer.length())
         errors << at(name, 0, QStringLiteral("text after the last question"));
     return errors;
 }

@@ -78,8 +78,10 @@ struct CutQuestion {
 
 // Cuts all bankSize questions out of the buffer, each stretch copied as rich text into a box
 // of its own and read back as that box's text. Fails (false, the reason in error) when a
-// marker is missing or a ".htm" comes before a question's topic.
-bool cutBank(lx::RichText& buffer, int bankSize, std::vector<CutQuestion>* questions, QString* error);
+// marker is missing or a ".htm" comes before a question's topic. end, when given, receives the
+// position after the last question's separator, where the parser would stop.
+bool cutBank(lx::RichText& buffer, int bankSize, std::vector<CutQuestion>* questions, QString* error,
+             int* end = nullptr);
 
 // Reads the question file back as the quiz window does and compares every question with the
 // bank: no character lost or added at a marker or a separator, and nothing after the last.
