@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTextBlockFormat>
@@ -173,8 +174,7 @@ QStringList checkBank(const Bank& bank, const QString& name)
         if (q.key < 1 || q.key > 4)
             errors << at(name, q.line, QStringLiteral("the key must be one of A, B, C, D"));
         // The topic is read up to the first ".htm", so it holds that once, at its end.
-        if (!q.topic.endsWith(Htm, Qt::CaseInsensitive) || q.topic.indexOf(Htm, 0, Qt::CaseInsensitive) != q.topic.size() - 4
-            || q.topic.size() <= 4)
+        if (q.topic.size() <= Htm.size() || q.topic.indexOf(Htm, 0, Qt::CaseInsensitive) != q.topic.size() - Htm.size())
             errors << at(name, q.line, QStringLiteral("the topic must be a page name ending in \".htm\", once"));
         const QString key = comparable(q.text);
         if (texts.contains(key))
