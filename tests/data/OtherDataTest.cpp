@@ -1,6 +1,7 @@
 // Checks over the installed consolidation, direct shear, true triaxial, quiz and login databases,
 // as built: every soil and option the windows offer finds its tests through the windows' own
 // queries, the points keep the limits the readers rely on, and the curves behave as the soils do.
+#include "DataTestSupport.h"
 #include "platform/Database.h"
 #include "platform/Numbers.h"
 
@@ -19,30 +20,7 @@ using namespace lx;
 
 namespace {
 
-QString installed(const char* relative) { return QStringLiteral(LOAMIX_INSTALL_DIR "/") + QString::fromLatin1(relative); }
-
-QString connectionString(const QString& path, const QString& password)
-{
-    return QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=") + password
-           + QStringLiteral(";READONLY=True;");
-}
-
-// All rows of a query, each row its fields by position.
-using Rows = std::vector<std::vector<Field>>;
-
-Rows query(Connection& c, const QString& sql)
-{
-    Recordset rs;
-    rs.Open(sql, c, adOpenDynamic);
-    Rows rows;
-    for (; !rs.eof(); rs.MoveNext()) {
-        std::vector<Field> row;
-        for (int i = 0; i < rs.fieldCount(); ++i)
-            row.push_back(rs.Fields(i));
-        rows.push_back(row);
-    }
-    return rows;
-}
+using namespace datatest;
 
 // The reference number as the windows write it into their SQL (default text of a single).
 QString refText(double ref) { return SingleText(float(ref)); }
