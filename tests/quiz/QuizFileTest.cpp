@@ -126,7 +126,7 @@ TEST_F(QuizFileTest, ScoreSheetTextsAndTotals)
 {
     world.openStudentFile();
     const ScoreSheet sheet = ReadScoreSheet(basGlobal::QuizFileConnection);
-    ASSERT_EQ(sheet.lines.size(), 9u);
+    ASSERT_EQ(sheet.lines.size(), 8u);
     EXPECT_EQ(sheet.lines[0].quizId, 100);
     const ScoreLine& graded = sheet.lines[4];   // 211
     EXPECT_EQ(graded.quizId, 211);
@@ -138,10 +138,10 @@ TEST_F(QuizFileTest, ScoreSheetTextsAndTotals)
     EXPECT_EQ(fresh.score, QStringLiteral(" 0 / 6"));
     EXPECT_EQ(sheet.lines[7].score, QStringLiteral(" 2 / 6"));   // 302: 1 correct, 2 marks
     EXPECT_TRUE(sheet.userName.isEmpty());
-    // 0.8 + 2 + 2; maxima 1+3+0+3+1+1+6+6+3.
-    EXPECT_EQ(sheet.finalScore, QStringLiteral("Final Score =  4.8 / 24"));
-    EXPECT_DOUBLE_EQ(valueOf(QStringLiteral("SELECT TotalScore FROM UserInfo")).toDouble(), 4.8);
-    EXPECT_EQ(valueOf(QStringLiteral("SELECT TotalMaxScore FROM UserInfo")).toInt(), 24);
+    // 0.8 + 2; maxima 1+3+0+3+1+1+6+6.
+    EXPECT_EQ(sheet.finalScore, QStringLiteral("Final Score =  2.8 / 21"));
+    EXPECT_DOUBLE_EQ(valueOf(QStringLiteral("SELECT TotalScore FROM UserInfo")).toDouble(), 2.8);
+    EXPECT_EQ(valueOf(QStringLiteral("SELECT TotalMaxScore FROM UserInfo")).toInt(), 21);
 }
 
 TEST_F(QuizFileTest, CreditFor212AddsOneAttemptAndPressesQuiz202)

@@ -28,7 +28,7 @@ struct QuizWorld {
         QDir(install.path()).mkpath(QStringLiteral("Resources"));
         lx::pack::packDatabase(fixtures() + QStringLiteral("/QuizResource"), QStringLiteral("mobkel"),
                                install.filePath(QStringLiteral("Resources/QuizResource.lxr")));
-        for (int id : {100, 201, 202, 203, 301, 302, 303})
+        for (int id : {100, 201, 202, 203, 301, 302})
             QFile::copy(fixtures() + QStringLiteral("/Bank4.rtf"), install.filePath(QStringLiteral("Resources/Quiz%1.rtf").arg(id)));
         QFile::copy(install.filePath(QStringLiteral("QuizTemplate.lxq")), temp.filePath(QStringLiteral("QuizTemplate.lxq")));
         QFile::copy(install.filePath(QStringLiteral("Resources/QuizResource.lxr")), temp.filePath(QStringLiteral("QuizResource.lxr")));
