@@ -1,6 +1,7 @@
 // The quiz windows clicked offscreen: the quiz-file choice and the user dialog, the browser's
 // presses, a quiz taken, saved and reviewed, the load prompts, quizzes that cannot be taken,
 // and the score sheet.
+#include "DialogDriver.h"
 #include "QuizFixture.h"
 #include "platform/FormRegistry.h"
 #include "platform/Geometry.h"
@@ -22,19 +23,10 @@
 #include <functional>
 #include <memory>
 
+using quizfixture::onDialog;
 using quizfixture::valueOf;
 
 namespace {
-
-// Runs f on the user dialog once it is up (modal).
-void onDialog(std::function<void(dlgAddQuizInfo&)> f)
-{
-    QTimer::singleShot(0, [f] {
-        auto* d = qobject_cast<dlgAddQuizInfo*>(QApplication::activeModalWidget());
-        QVERIFY(d);
-        f(*d);
-    });
-}
 
 const QString SlotsSql = QStringLiteral("SELECT group_concat(DisplayOrder || CorrectOption || ChosenOption, ' ') FROM "
                                         "(SELECT * FROM QuestionSeq WHERE QuizID = 301 ORDER BY Slot)");
