@@ -48,6 +48,7 @@ QTextEdit* richBox(QWidget* parent, const QRect& r)
     e->setGeometry(r);
     e->setReadOnly(true);
     e->setFrameShape(QFrame::NoFrame);
+    e->document()->setDocumentMargin(2);
     e->setText(QStringLiteral("No Question Available"));
     return e;
 }
@@ -90,7 +91,7 @@ frmQuiz::frmQuiz(QWidget* parent) : QWidget(parent)
             auto* b = new QRadioButton(f);
             b->setGeometry(twRect(600, OptionTops[o], 330, 330));
             OptAns[size_t(o)][size_t(i)] = b;
-            auto* t = richBox(f, twRect(960, OptionTops[o] - 60, 6495, 560));
+            auto* t = richBox(f, twRect(960, OptionTops[o] - 60, 6495, 600));
             t->viewport()->installEventFilter(this);
             rtfAnsOption[size_t(o)][size_t(i)] = t;
         }
@@ -405,6 +406,8 @@ void frmQuiz::EnterReviewMode()
     imgCalc->hide();
     lblReviewMode->show();
     lblClearSelection->setEnabled(false);
+    // After a save the button no longer saves anything.
+    lblDone->setText(QStringLiteral("Close Review"));
     setWindowTitle(windowTitle() + QStringLiteral(": Review"));
     lblQuestion_Click(0);
     showModeless();
