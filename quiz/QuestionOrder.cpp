@@ -43,7 +43,7 @@ std::vector<int> BuildTakeOrder(int n, lx::RandomSource& random, double seed)
 }
 
 bool CutBlock(lx::RichText& buffer, int bankSize, int start, int last, const std::vector<int>& order,
-              const std::vector<int>& keys, std::vector<SlotText>& slotRows, QString* error)
+              const std::vector<int>& keys, std::vector<SlotText>& texts, QString* error)
 {
     static const QString markers[] = {QStringLiteral("A:"), QStringLiteral("B:"), QStringLiteral("C:"),
                                       QStringLiteral("D:"), QStringLiteral("Help File:")};
@@ -56,7 +56,7 @@ bool CutBlock(lx::RichText& buffer, int bankSize, int start, int last, const std
     };
     if (int(keys.size()) < bankSize)
         return fail(QStringLiteral("The answer key holds %1 of the %2 questions.").arg(keys.size()).arg(bankSize));
-    slotRows.assign(order.size(), SlotText{});
+    texts.assign(order.size(), SlotText{});
     int pos = 0;
     size_t c = 0;
     for (int q = 1; q <= bankSize; ++q) {
@@ -69,7 +69,7 @@ bool CutBlock(lx::RichText& buffer, int bankSize, int start, int last, const std
         } else {
             if (c >= order.size())
                 return fail(QStringLiteral("The block holds more questions than the attempt asks."));
-            SlotText& slot = slotRows[size_t(order[c])];
+            SlotText& slot = texts[size_t(order[c])];
             for (int m = 0; m < 5; ++m) {
                 p = buffer.find(markers[m], pos, -1, find);
                 if (p < 0)

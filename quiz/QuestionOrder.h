@@ -38,8 +38,8 @@ struct SlotText {
 
 // Cuts the block [start, last] out of the bank in buffer: block question i (in bank order)
 // goes to slot order[i], with the key of its bank number from keys (bank order). False with
-// the reason when a marker or a key is missing; slotRows is then unusable.
+// the reason when a marker or a key is missing; texts is then unusable.
 bool CutBlock(lx::RichText& buffer, int bankSize, int start, int last, const std::vector<int>& order,
-              const std::vector<int>& keys, std::vector<SlotText>& slotRows, QString* error);
+              const std::vector<int>& keys, std::vector<SlotText>& texts, QString* error);
 
 } // namespace quiz

@@ -47,8 +47,8 @@ bool IsQuizFile(const QString& connection)
         auto quizzes = c.Execute(QStringLiteral("SELECT * FROM QuizInfo order by QuizID"));
         if (quizzes->RecordCount() == 0 || quizzes->fieldCount() <= info::MarksPerQuestion)
             return false;
-        auto slotRows = c.Execute(QStringLiteral("SELECT * FROM QuestionSeq WHERE QuizID = 0 ORDER BY Slot"));
-        return slotRows->fieldCount() > seq::ChosenOption;
+        auto seqRows = c.Execute(QStringLiteral("SELECT * FROM QuestionSeq WHERE QuizID = 0 ORDER BY Slot"));
+        return seqRows->fieldCount() > seq::ChosenOption;
     } catch (...) {
         return false;
     }
@@ -122,12 +122,12 @@ bool ReadQuizRow(lx::Connection& score, int quizId, QuizRow& row)
 
 std::vector<SavedSlot> ReadQuestionSeq(lx::Connection& score, int quizId)
 {
-    std::vector<SavedSlot> slotRows;
+    std::vector<SavedSlot> seqRows;
     lx::Recordset rs;
     rs.Open(QuestionSeqSql(quizId), score, lx::adOpenDynamic, lx::adLockOptimistic);
     for (; !rs.eof(); rs.MoveNext())
-        slotRows.push_back({intOf(rs.Fields(seq::DisplayOrder)), intOf(rs.Fields(seq::ChosenOption))});
-    return slotRows;
+        seqRows.push_back({intOf(rs.Fields(seq::DisplayOrder)), intOf(rs.Fields(seq::ChosenOption))});
+    return seqRows;
 }
 
 std::vector<int> ReadAnswerKeys(lx::Connection& resource, int quizId)
@@ -159,16 +159,16 @@ AttemptScore SaveAttempt(lx::Connection& score, int quizId, const Attempt& attem
     const size_t n = attempt.chosen.size();
     score.ExecuteNonQuery(QStringLiteral("BEGIN IMMEDIATE"));
     try {
-        lx::Recordset slotRows;
-        slotRows.Open(QuestionSeqSql(quizId), score, lx::adOpenDynamic, lx::adLockOptimistic);
+        lx::Recordset seqRows;
+        seqRows.Open(QuestionSeqSql(quizId), score, lx::adOpenDynamic, lx::adLockOptimistic);
         for (size_t i = 0; i < n; ++i) {
-            if (slotRows.eof())
-                throw lx::DatabaseError(QStringLiteral("The quiz file has too few question slotRows for quiz %1.").arg(quizId));
-            slotRows.Fields(seq::DisplayOrder).Value = qlonglong(attempt.order[i]);
-            slotRows.Fields(seq::CorrectOption).Value = qlonglong(attempt.keys[i]);
-            slotRows.Fields(seq::ChosenOption).Value = qlonglong(attempt.chosen[i]);
-            slotRows.Update();
-            slotRows.MoveNext();
+            if (seqRows.eof())
+                throw lx::DatabaseError(QStringLiteral("The quiz file has too few question seqRows for quiz %1.").arg(quizId));
+            seqRows.Fields(seq::DisplayOrder).Value = qlonglong(attempt.order[i]);
+            seqRows.Fields(seq::CorrectOption).Value = qlonglong(attempt.keys[i]);
+            seqRows.Fields(seq::ChosenOption).Value = qlonglong(attempt.chosen[i]);
+            seqRows.Update();
+            seqRows.MoveNext();
         }
         lx::Recordset row;
         row.Open(QuizInfoSql(quizId), score, lx::adOpenDynamic, lx::adLockOptimistic);

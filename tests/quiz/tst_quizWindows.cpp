@@ -103,6 +103,8 @@ private slots:
         onDialog([](dlgAddQuizInfo& d) {
             QVERIFY(!d.loginMode());
             QVERIFY(d.txtPasswordConfirm->isVisibleTo(&d));
+            QTest::keyClick(d.txtLastName, Qt::Key_Return);   // Enter in a name box does nothing
+            QVERIFY(d.isVisible());
             d.txtLastName->setText(QStringLiteral("Smith"));
             d.txtFirstName->setText(QStringLiteral("Ann"));
             d.txtPassword->setText(QStringLiteral("pw1"));
@@ -115,6 +117,7 @@ private slots:
             QTest::keyClick(d.txtPasswordConfirm, Qt::Key_Return);   // Enter is OK
         });
         QVERIFY(quiz::QuizOption());
+        QCOMPARE(scripted->messages->msgBoxCalls.size(), size_t(1));
         QCOMPARE(scripted->messages->msgBoxCalls.at(0).text, QStringLiteral("Password is not confirmed. Please re-enter"));
         QCOMPARE(scripted->messages->msgsCalls.at(1).message, QStringLiteral("User Name : Ann Smith\r\rRemember your Password?"));
         QCOMPARE(scripted->files->saveCalls.at(0).fileName, QStringLiteral("Quiz_SmithAnn.lxq"));
