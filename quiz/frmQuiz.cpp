@@ -194,7 +194,6 @@ void frmQuiz::Form_Load()
     }
     BankSize = row.bankSize;
     N = row.questionsAsked;
-    attemptsUsed = row.attemptsUsed;
     mode_ = Take;
     const double scoreNow = row.lastCorrect * row.marksPerQuestion;
     const double maximum = row.questionsAsked * row.marksPerQuestion;

@@ -111,7 +111,6 @@ private:
     int start_ = 1;
     int last = 1;
     int current_ = 1;
-    int attemptsUsed = 0;
     std::vector<int> order;
     std::vector<int> keys;
     std::vector<quiz::SlotText> slotText = std::vector<quiz::SlotText>(Slots);
