@@ -4,8 +4,9 @@
 
 #include <QFileInfo>
 #include <QImage>
+#include <QLabel>
 
-namespace frame {
+namespace lx {
 
 QString VersionText()
 {
@@ -18,6 +19,13 @@ QIcon LoamixIcon()
     return QFileInfo(file).isFile() ? QIcon(file) : QIcon();
 }
 
+void setLoamixIcon(QWidget* window)
+{
+    const QIcon icon = LoamixIcon();
+    if (!icon.availableSizes().isEmpty())
+        window->setWindowIcon(icon);
+}
+
 QPixmap InstallPicture(const QString& relative) { return QPixmap(lx::installPath(relative)); }
 
 QPixmap FitPicture(const QPixmap& picture, QSize room)
@@ -25,6 +33,11 @@ QPixmap FitPicture(const QPixmap& picture, QSize room)
     if (picture.isNull() || (picture.width() <= room.width() && picture.height() <= room.height()))
         return picture;
     return picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+void showLogo(QLabel* box)
+{
+    box->setPixmap(FitPicture(InstallPicture(QStringLiteral("\\pictures\\icons\\LXicon.gif")), box->size()));
 }
 
 QPixmap MaskedResourcePicture(const QString& path)
@@ -45,4 +58,4 @@ QPixmap MaskedResourcePicture(const QString& path)
     return QPixmap::fromImage(image);
 }
 
-} // namespace frame
+} // namespace lx

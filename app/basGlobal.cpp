@@ -4,6 +4,7 @@
 #include "dlgMesseges.h"
 #include "frmMDI.h"
 #include "frmSplash.h"
+#include "frmSplashMessege.h"
 
 #include "platform/FormRegistry.h"
 #include "platform/Numbers.h"
@@ -22,10 +23,21 @@
 
 namespace basGlobal {
 
-SubsystemHooks& Hooks()
+FrameState& State()
 {
-    static SubsystemHooks hooks;
-    return hooks;
+    static FrameState state;
+    return state;
+}
+
+SubsystemHooks& Hooks() { return State().hooks; }
+
+void ResetFrameState()
+{
+    // The windows go first, while what they read as they close is still there.
+    delete MainForm.data();
+    lx::SingleInstance<frmSplashMessege>::unload();
+    lx::SingleInstance<frmSplash>::unload();
+    State() = FrameState{};
 }
 
 void InstallFontSubstitutions()
@@ -158,6 +170,8 @@ int StartUp()
         return failStartUp(why);
 
     frmSplash::ShowSplash();
+    // Owned by the frame state; a main window of an earlier start goes first.
+    delete MainForm.data();
     MainForm = new frmMDI;
     lx::SingleInstance<frmSplash>::unload();
     InitHelp();

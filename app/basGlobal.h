@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -13,33 +14,6 @@ namespace basGlobal {
 
 // The application title of captions and message boxes.
 inline const QString AppTitle = QStringLiteral("Loa-mix");
-
-// Null before start-up has made the main window and again once it is destroyed.
-inline QPointer<frmMDI> MainForm;
-// The application's help file (the topics live in the Help folder beside it).
-inline QString HelpFile;
-// The private folder of the working copies, ending with '/'.
-inline QString TempPath;
-
-inline QString ClayTriaxialConnection;
-inline QString SandCIDCConnection;
-inline QString SandCIUCConnection;
-inline QString Consolidation1DConnection;
-inline QString DirectShearConnection;
-inline QString ClayTTTConnection;
-inline QString HCTConnection;
-inline QString QuizResourceConnection;
-// Empty while no quiz file is open.
-inline QString QuizFileConnection;
-inline bool StartupQuizPending = false;
-
-inline double ConfiningStressKPa = 0.0;
-inline double BackPressureKPa = 0.0;
-inline QString CurrentUserName;
-
-// True from the moment the main window starts closing: windows that close with it still
-// write their quiz credits, but press no quiz button and open no window.
-inline bool ShuttingDown = false;
 
 // What the frame calls in the subsystems that are built apart from it (they link the
 // frame, so the frame cannot call them directly). Each subsystem fills its entries before
@@ -60,6 +34,66 @@ struct SubsystemHooks {
     std::function<void()> showDirectShear;     // dlgDirectShear
     std::function<void()> showTTT_HCT;         // dlgTTT_HCT
 };
+
+// The frame's shared state, with one owner: start-up fills it and makes the main window in
+// it; ResetFrameState (the program's end, and the test fixtures between tests) deletes the
+// main window and gives everything else its start value again. The names below are the
+// globals every subsystem reads and writes; they are references into this one state.
+struct FrameState {
+    // The main window: made by StartUp, deleted by ResetFrameState.
+    QPointer<frmMDI> MainForm;
+    QString HelpFile;
+    QString TempPath;
+    QString ClayTriaxialConnection;
+    QString SandCIDCConnection;
+    QString SandCIUCConnection;
+    QString Consolidation1DConnection;
+    QString DirectShearConnection;
+    QString ClayTTTConnection;
+    QString HCTConnection;
+    QString QuizResourceConnection;
+    QString QuizFileConnection;
+    bool StartupQuizPending = false;
+    double ConfiningStressKPa = 0.0;
+    double BackPressureKPa = 0.0;
+    QString CurrentUserName;
+    bool ShuttingDown = false;
+    SubsystemHooks hooks;
+    // Non-zero between InitHelp and CloseHelp (basHTMLHelp).
+    int32_t HelpCookie = 0;
+};
+FrameState& State();
+// Deletes the main window (and the wait box and splash, when up), then sets every part of
+// the state, the hooks included, back to its start value.
+void ResetFrameState();
+
+// Null before start-up has made the main window and again once it is destroyed.
+inline QPointer<frmMDI>& MainForm = State().MainForm;
+// The application's help file (the topics live in the Help folder beside it).
+inline QString& HelpFile = State().HelpFile;
+// The private folder of the working copies, ending with '/'.
+inline QString& TempPath = State().TempPath;
+
+inline QString& ClayTriaxialConnection = State().ClayTriaxialConnection;
+inline QString& SandCIDCConnection = State().SandCIDCConnection;
+inline QString& SandCIUCConnection = State().SandCIUCConnection;
+inline QString& Consolidation1DConnection = State().Consolidation1DConnection;
+inline QString& DirectShearConnection = State().DirectShearConnection;
+inline QString& ClayTTTConnection = State().ClayTTTConnection;
+inline QString& HCTConnection = State().HCTConnection;
+inline QString& QuizResourceConnection = State().QuizResourceConnection;
+// Empty while no quiz file is open.
+inline QString& QuizFileConnection = State().QuizFileConnection;
+inline bool& StartupQuizPending = State().StartupQuizPending;
+
+inline double& ConfiningStressKPa = State().ConfiningStressKPa;
+inline double& BackPressureKPa = State().BackPressureKPa;
+inline QString& CurrentUserName = State().CurrentUserName;
+
+// True from the moment the main window starts closing: windows that close with it still
+// write their quiz credits, but press no quiz button and open no window.
+inline bool& ShuttingDown = State().ShuttingDown;
+
 SubsystemHooks& Hooks();
 
 // Defined by each subsystem library (not by the frame); program/main.cpp calls the ones

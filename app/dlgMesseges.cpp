@@ -5,6 +5,8 @@
 #include "platform/Fonts.h"
 
 #include "platform/Colors.h"
+#include "platform/FormRegistry.h"
+#include "platform/Controls.h"
 #include "platform/Geometry.h"
 #include "platform/Services.h"
 
@@ -28,13 +30,9 @@ QFont sansSerif(double points, bool bold) { return lx::formFont(QStringLiteral("
 
 } // namespace
 
-QPointer<dlgMesseges>& dlgMesseges::current()
-{
-    static QPointer<dlgMesseges> box;
-    return box;
-}
+using Registry = lx::SingleInstance<dlgMesseges>;
 
-dlgMesseges* dlgMesseges::shown() { return current().data(); }
+dlgMesseges* dlgMesseges::shown() { return Registry::peek(); }
 
 dlgMesseges::dlgMesseges() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
@@ -42,15 +40,12 @@ dlgMesseges::dlgMesseges() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHi
     setWindowTitle(QString());
     setFixedSize(lx::tw(6705), lx::tw(ClientHeightTw));
 
-    FraBorder = new QGroupBox(this);
-    FraBorder->setGeometry(lx::twRect(150, 80, 6400, FrameHeightTw));
+    FraBorder = lx::twControl<QGroupBox>(this, nullptr, 150, 80, 6400, FrameHeightTw);
 
-    Picture1 = new QLabel(FraBorder);
-    Picture1->setGeometry(lx::twRect(315, 210, 350, 400));
+    Picture1 = lx::twControl<QLabel>(FraBorder, nullptr, 315, 210, 350, 400);
     Picture1->setAlignment(Qt::AlignCenter);
 
-    lblTitle = new QLabel(FraBorder);
-    lblTitle->setGeometry(lx::twRect(945, 315, TitleWidthTw, 330));
+    lblTitle = lx::twControl<QLabel>(FraBorder, nullptr, 945, 315, TitleWidthTw, 330);
     lblTitle->setAlignment(Qt::AlignCenter);
     lblTitle->setFont(sansSerif(12, true));
     {
@@ -64,16 +59,14 @@ dlgMesseges::dlgMesseges() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHi
     Line1->setFrameShadow(QFrame::Sunken);
     Line1->setGeometry(0, lx::tw(735) - 1, lx::tw(6360), 2);
 
-    lblMessege = new QLabel(FraBorder);
-    lblMessege->setGeometry(lx::twRect(300, 1000, 5805, 1250));
+    lblMessege = lx::twControl<QLabel>(FraBorder, nullptr, 300, 1000, 5805, 1250);
     lblMessege->setFont(sansSerif(9.75, false));
     lblMessege->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblMessege->setWordWrap(true);
 
     const double lefts[4] = {400, 2400, 4400, 6450};
     for (int i = 0; i < 4; ++i) {
-        auto* b = new QPushButton(FraBorder);
-        b->setGeometry(lx::twRect(lefts[i], 2500, 1500, 480));
+        auto* b = lx::twControl<QPushButton>(FraBorder, nullptr, lefts[i], 2500, 1500, 480);
         b->setFont(sansSerif(9.75, true));
         connect(b, &QPushButton::clicked, this, [this, i] { cmdResponse_Click(i); });
         cmdResponse[size_t(i)] = b;
@@ -87,8 +80,7 @@ dlgMesseges::dlgMesseges() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHi
 void dlgMesseges::Form_Load()
 {
     // A missing picture leaves the box empty; the logo is wider than the box, so it shrinks.
-    Picture1->setPixmap(frame::FitPicture(frame::InstallPicture(QStringLiteral("\\pictures\\icons\\LXicon.gif")),
-                                          Picture1->size()));
+    lx::showLogo(Picture1);
 }
 
 void dlgMesseges::layOut(int n)
@@ -143,11 +135,9 @@ int16_t dlgMesseges::msgs(int16_t count, const QString& msgTitle, const QString&
     }
     box.cmdResponse[0]->setFocus();
 
-    QPointer<dlgMesseges> outer = current();
-    current() = &box;
+    const Registry::Scope waiting(box);
     box.setModal(true);
     box.exec();
-    current() = outer;
     return box.msgClickOpts;
 }
 

@@ -2,7 +2,6 @@
 // The system's own message box: a title line, a message and one to four captioned
 // buttons; it waits for a button and returns its 1-based number.
 #include <QDialog>
-#include <QPointer>
 #include <array>
 #include <cstdint>
 
@@ -50,7 +49,6 @@ public:
 private:
     void layOut(int n);
     bool answered = false;
-    static QPointer<dlgMesseges>& current();
 };
 
 // Makes lx::messages().msgs show this box (start-up calls it once). The platform's own

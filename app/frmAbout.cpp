@@ -3,14 +3,13 @@
 #include "FrameAssets.h"
 #include "basGlobal.h"
 
+#include "platform/Controls.h"
 #include "platform/Geometry.h"
 #include "platform/Paths.h"
 #include "platform/Services.h"
 
 #include <QFileInfo>
 
-using lx::tw;
-using lx::twRect;
 
 frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
 {
@@ -18,48 +17,32 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
     setWindowTitle(QStringLiteral("About Loamix"));
     setFixedSize(lx::clientSizeForOuter(5850, 3960));
 
-    picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setGeometry(twRect(240, 240, 540, 540));
+    picIcon = lx::twControl<QLabel>(this, "picIcon", 240, 240, 540, 540);
     picIcon->setAlignment(Qt::AlignCenter);
 
-    lblTitle = new QLabel(this);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    lblTitle->setGeometry(twRect(1050, 240, 3885, 480));
+    lblTitle = lx::twControl<QLabel>(this, "lblTitle", 1050, 240, 3885, 480);
     QFont titleFont(QStringLiteral("MS Sans Serif"), 14);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
 
-    lblVersion = new QLabel(this);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblVersion->setGeometry(twRect(1050, 780, 3885, 225));
+    lblVersion = lx::twControl<QLabel>(this, "lblVersion", 1050, 780, 3885, 225);
 
-    lblDescription = new QLabel(this);
-    lblDescription->setObjectName(QStringLiteral("lblDescription"));
-    lblDescription->setGeometry(twRect(1050, 1125, 3885, 1170));
+    lblDescription = lx::twControl<QLabel>(this, "lblDescription", 1050, 1125, 3885, 1170);
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Line1 = new QFrame(this);
-    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1 = lx::twControl<QFrame>(this, "Line1", 105, 2400, 5520, 30);
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
-    Line1->setGeometry(twRect(105, 2400, 5520, 30));
 
-    lblDisclaimer = new QLabel(this);
-    lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
-    lblDisclaimer->setGeometry(twRect(255, 2625, 3870, 825));
+    lblDisclaimer = lx::twControl<QLabel>(this, "lblDisclaimer", 255, 2625, 3870, 825);
     lblDisclaimer->setWordWrap(true);
     lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(twRect(4245, 2625, 1260, 345));
+    cmdOK = lx::twControl<QPushButton>(this, "cmdOK", 4245, 2625, 1260, 345, QStringLiteral("OK"));
     cmdOK->setDefault(true);
 
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setGeometry(twRect(4245, 3075, 1260, 345));
+    cmdSysInfo = lx::twControl<QPushButton>(this, "cmdSysInfo", 4245, 3075, 1260, 345, QStringLiteral("&System Info..."));
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
@@ -69,15 +52,15 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
 
 void frmAbout::Form_Load()
 {
-    const QIcon icon = frame::LoamixIcon();
-    setWindowIcon(icon);
+    lx::setLoamixIcon(this);
+    const QIcon icon = lx::LoamixIcon();
     // The box's own picture travels with the program; the window icon is the installed one.
     const QPixmap own(QStringLiteral(":/forms/frmAbout/picIcon.png"));
     if (!own.isNull())
         picIcon->setPixmap(own);
     else if (!icon.isNull())
         picIcon->setPixmap(icon.pixmap(32, 32));
-    lblVersion->setText(frame::VersionText());
+    lblVersion->setText(lx::VersionText());
     lblTitle->setText(basGlobal::AppTitle);
     lblDescription->setText(QStringLiteral(
         "A virtual geotechnical laboratory that can be used to simulate all aspects of the physical experiments in "

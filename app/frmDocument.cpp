@@ -84,7 +84,7 @@ frmDocument::frmDocument(QWidget* parent) : QWidget(parent)
 
 void frmDocument::Form_Load()
 {
-    setWindowIcon(frame::LoamixIcon());
+    lx::setLoamixIcon(this);
     Form_Resize();
 }
 

@@ -6,6 +6,7 @@
 #include "basHTMLHelp.h"
 
 #include "platform/Database.h"
+#include "platform/Controls.h"
 #include "platform/Geometry.h"
 #include "platform/Services.h"
 
@@ -13,42 +14,37 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-void placeWithTip(QWidget* w, double left, double top, double width, double height, const QString& tip)
-{
-    w->setGeometry(lx::twRect(left, top, width, height));
-    w->setToolTip(tip);
-}
-
-} // namespace
-
 frmLogin::frmLogin(QWidget* owner) : QDialog(owner)
 {
     setWindowTitle(QStringLiteral("Login"));
     setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 8.25));
     setFixedSize(lx::tw(4455), lx::tw(1605));
 
-    lblLabels[0] = new QLabel(QStringLiteral("&User Name:"), this);
-    placeWithTip(lblLabels[0], 345, 150, 1080, 255, QStringLiteral("User: Put Your NetID"));
-    txtUserName = new QLineEdit(this);
-    placeWithTip(txtUserName, 1545, 135, 2325, 285, QStringLiteral("User: Enter Loa-mix user ID"));
-    lblLabels[1] = new QLabel(QStringLiteral("&Password:"), this);
-    placeWithTip(lblLabels[1], 345, 540, 1080, 255, QStringLiteral("Password: Leave Empty"));
-    txtPassword = new QLineEdit(this);
+    lblLabels[0] = lx::twControl<QLabel>(this, nullptr, 345, 150, 1080, 255, QStringLiteral("&User Name:"));
+    lblLabels[0]->setToolTip(QStringLiteral("User: Put Your NetID"));
+
+    txtUserName = lx::twControl<QLineEdit>(this, nullptr, 1545, 135, 2325, 285);
+    txtUserName->setToolTip(QStringLiteral("User: Enter Loa-mix user ID"));
+
+    lblLabels[1] = lx::twControl<QLabel>(this, nullptr, 345, 540, 1080, 255, QStringLiteral("&Password:"));
+    lblLabels[1]->setToolTip(QStringLiteral("Password: Leave Empty"));
+
+    txtPassword = lx::twControl<QLineEdit>(this, nullptr, 1545, 525, 2325, 285);
+    txtPassword->setToolTip(QStringLiteral("Enter Loa-mix Password"));
     txtPassword->setEchoMode(QLineEdit::Password);
     // One "*" per character typed, whatever the style would draw.
     txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
-    placeWithTip(txtPassword, 1545, 525, 2325, 285, QStringLiteral("Enter Loa-mix Password"));
+
     lblLabels[0]->setBuddy(txtUserName);
     lblLabels[1]->setBuddy(txtPassword);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    placeWithTip(cmdOK, 240, 1080, 1215, 375, QStringLiteral("Validate and Login"));
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    placeWithTip(cmdCancel, 1680, 1080, 1215, 375, QStringLiteral("Exit, Press F1 for Help"));
-    cmdHelp = new QPushButton(QStringLiteral("Help"), this);
-    placeWithTip(cmdHelp, 3120, 1080, 1095, 375, QString());
+    cmdOK = lx::twControl<QPushButton>(this, nullptr, 240, 1080, 1215, 375, QStringLiteral("OK"));
+    cmdOK->setToolTip(QStringLiteral("Validate and Login"));
+
+    cmdCancel = lx::twControl<QPushButton>(this, nullptr, 1680, 1080, 1215, 375, QStringLiteral("Cancel"));
+    cmdCancel->setToolTip(QStringLiteral("Exit, Press F1 for Help"));
+
+    cmdHelp = lx::twControl<QPushButton>(this, nullptr, 3120, 1080, 1095, 375, QStringLiteral("Help"));
 
     setTabOrder(txtUserName, txtPassword);
     setTabOrder(txtPassword, cmdOK);

@@ -1,8 +1,9 @@
 #include "frmMDI.h"
-#include "SpecimenTarget.h"
 
+#include "ChildWindows.h"
 #include "DocumentChild.h"
 #include "FrameAssets.h"
+#include "SpecimenTarget.h"
 #include "basGlobal.h"
 #include "basHTMLHelp.h"
 #include "frmAbout.h"
@@ -15,12 +16,18 @@
 #include "platform/Numbers.h"
 #include "platform/Services.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
+#include <QScreen>
+#include <QStyle>
+#include <QTextDocument>
+#include <QTextFrame>
 
 #include <memory>
 
@@ -28,36 +35,191 @@ using lx::tw;
 
 namespace {
 
-QAction* addItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {})
-{
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(QString::fromLatin1(name));
-    if (!shortcut.isEmpty())
-        a->setShortcut(shortcut);
-    return a;
-}
+// One command of the main window: an entry of the menu bar (a menu, an item or a bar),
+// with the handler or the reference topic behind it and the toolbar button that runs it.
+struct Command {
+    enum Kind { Menu, Item, Separator };
+    int depth;                    // 0: on the menu bar; n: in the last menu of depth n - 1
+    Kind kind;
+    const char* name;             // object name, as other windows reach it through MainForm
+    const char* caption;
+    int shortcut;                 // a key combination, or 0
+    bool enabled;
+    bool visible;
+    QMenu* frmMDI::*menu;         // the member a menu is kept in
+    QAction* frmMDI::*action;     // the member an item or a bar is kept in
+    void (frmMDI::*handler)();    // what the item does, or
+    const char* topic;            // the reference topic it shows (Resource menu)
+    const char* button;           // the key of the toolbar button that runs the same command
+};
 
-QAction* addBar(QMenu* menu, const char* name)
-{
-    QAction* a = menu->addSeparator();
-    a->setObjectName(QString::fromLatin1(name));
-    return a;
-}
+constexpr int Ctrl(Qt::Key key) { return (Qt::CTRL | key).toCombined(); }
 
-QMenu* addSubmenu(QMenu* parent, const char* name, const QString& caption)
-{
-    QMenu* m = parent->addMenu(caption);
-    m->setObjectName(QString::fromLatin1(name));
-    m->menuAction()->setObjectName(QString::fromLatin1(name));
-    return m;
-}
+using M = frmMDI;
+constexpr auto Menu = Command::Menu;
+constexpr auto Item = Command::Item;
+constexpr auto Bar = Command::Separator;
 
-QMenu* addTopMenu(QMenuBar* bar, const char* name, const QString& caption)
+// The menu bar in display order. Items without a handler or topic do nothing.
+const Command Commands[] = {
+    {0, Menu, "mnuFile", "&File", 0, true, true, &M::mnuFile, nullptr, nullptr, nullptr, nullptr},
+    {1, Item, "mnuFileNew", "&New", Ctrl(Qt::Key_N), true, true, nullptr, &M::mnuFileNew, &M::mnuFileNew_Click, nullptr, "New"},
+    {1, Item, "mnuFileOpen", "&Open...", Ctrl(Qt::Key_O), true, true, nullptr, &M::mnuFileOpen, &M::mnuFileOpen_Click, nullptr, "Open"},
+    {1, Bar, "mnuFileBar0", "", 0, true, true, nullptr, &M::mnuFileBar0, nullptr, nullptr, nullptr},
+    {1, Item, "mnuFileSave", "&Save", 0, true, true, nullptr, &M::mnuFileSave, &M::mnuFileSave_Click, nullptr, "Save"},
+    {1, Item, "mnuFileSaveAs", "Save &As...", 0, true, true, nullptr, &M::mnuFileSaveAs, &M::mnuFileSaveAs_Click, nullptr, nullptr},
+    {1, Bar, "mnuFileBar1", "", 0, true, true, nullptr, &M::mnuFileBar1, nullptr, nullptr, nullptr},
+    {1, Item, "mnuFileExport", "Export to Excel", 0, true, true, nullptr, &M::mnuFileExport, nullptr, nullptr, nullptr},
+    {1, Bar, "mnuFileBar2", "", 0, true, true, nullptr, &M::mnuFileBar2, nullptr, nullptr, nullptr},
+    {1, Item, "mnuFilePrintWin", "Print &Window", 0, true, true, nullptr, &M::mnuFilePrintWin, &M::mnuFilePrintWin_Click, nullptr, "PrintWin"},
+    {1, Item, "mnuFilePrintDoc", "Print &Document", 0, true, true, nullptr, &M::mnuFilePrintDoc, &M::mnuFilePrintDoc_Click, nullptr, "PrintDoc"},
+    {1, Bar, "mnuFileBar4", "", 0, true, true, nullptr, &M::mnuFileBar4, nullptr, nullptr, nullptr},
+    {1, Item, "mnuFileExit", "E&xit", 0, true, true, nullptr, &M::mnuFileExit, &M::mnuFileExit_Click, nullptr, nullptr},
+
+    {0, Menu, "mnuEdit", "&Edit", 0, true, true, &M::mnuEdit, nullptr, nullptr, nullptr, nullptr},
+    {1, Item, "mnuEditUndo", "&Undo", 0, true, true, nullptr, &M::mnuEditUndo, nullptr, nullptr, nullptr},
+    {1, Bar, "mnuEditBar0", "", 0, true, true, nullptr, &M::mnuEditBar0, nullptr, nullptr, nullptr},
+    {1, Item, "mnuEditCut", "Cu&t", Ctrl(Qt::Key_X), true, true, nullptr, &M::mnuEditCut, &M::mnuEditCut_Click, nullptr, "Cut"},
+    {1, Item, "mnuEditCopy", "&Copy", Ctrl(Qt::Key_C), true, true, nullptr, &M::mnuEditCopy, &M::mnuEditCopy_Click, nullptr, "Copy"},
+    {1, Item, "mnuEditPaste", "&Paste", Ctrl(Qt::Key_V), true, true, nullptr, &M::mnuEditPaste, &M::mnuEditPaste_Click, nullptr, "Paste"},
+    {1, Item, "mnuEditPasteSpecial", "Paste &Special...", 0, true, true, nullptr, &M::mnuEditPasteSpecial, nullptr, nullptr, nullptr},
+
+    {0, Menu, "mnuView", "&View", 0, true, true, &M::mnuView, nullptr, nullptr, nullptr, nullptr},
+    {1, Item, "mnuViewToolbar", "&Toolbar", 0, true, true, nullptr, &M::mnuViewToolbar, &M::mnuViewToolbar_Click, nullptr, nullptr},
+    {1, Item, "mnuViewStatusBar", "Status &Bar", 0, true, true, nullptr, &M::mnuViewStatusBar, &M::mnuViewStatusBar_Click, nullptr, nullptr},
+    {1, Bar, "mnuViewBar0", "", 0, true, true, nullptr, &M::mnuViewBar0, nullptr, nullptr, nullptr},
+    {1, Item, "mnuViewRefresh", "&Refresh", 0, true, true, nullptr, &M::mnuViewRefresh, nullptr, nullptr, nullptr},
+    {1, Item, "mnuViewOptions", "&Options...", 0, true, true, nullptr, &M::mnuViewOptions, &M::mnuViewOptions_Click, nullptr, nullptr},
+    {1, Item, "mnuViewWebBrowser", "&Web Browser", 0, true, true, nullptr, &M::mnuViewWebBrowser, &M::mnuViewWebBrowser_Click, nullptr, nullptr},
+
+    // The reference library: each enabled leaf shows its topic.
+    {0, Menu, "mnuResource", "&Resource", 0, true, true, &M::mnuResource, nullptr, nullptr, nullptr, nullptr},
+    {1, Menu, "mnuTestType", "&TestType", 0, true, true, &M::mnuTestType, nullptr, nullptr, nullptr, nullptr},
+    {2, Menu, "mnuHydraulicConductivity", "&Hydraulic Conductivity", 0, false, true, &M::mnuHydraulicConductivity, nullptr, nullptr, nullptr, nullptr},
+    {3, Item, "mnuConstantHead", "&Constant Head", 0, false, true, nullptr, &M::mnuConstantHead, nullptr, nullptr, nullptr},
+    {3, Item, "mnuFallingHead", "&Falling Head", 0, false, true, nullptr, &M::mnuFallingHead, nullptr, nullptr, nullptr},
+    {3, Item, "mnuFlowPump", "&Flow Pump", 0, false, true, nullptr, &M::mnuFlowPump, nullptr, nullptr, nullptr},
+    {2, Menu, "mnuTriaxialShear", "&Triaxial Shear", 0, true, true, &M::mnuTriaxialShear, nullptr, nullptr, nullptr, nullptr},
+    {3, Item, "mnuUnconfined", "&Uncofined", 0, true, true, nullptr, &M::mnuUnconfined, nullptr, "html\\LabTests_TestTypeTriaxial_UC.htm", nullptr},
+    {3, Item, "mnuDrained", "&Drained", 0, true, true, nullptr, &M::mnuDrained, nullptr, "html\\LabTests_TestTypeTriaxial_CD.htm", nullptr},
+    {3, Item, "mnuUndrained", "&Undrained", 0, true, true, nullptr, &M::mnuUndrained, nullptr, "html\\LabTests_TestTypeTriaxial_CUnUU.htm", nullptr},
+    {2, Menu, "manuSoilShear", "&SoilShear", 0, true, true, &M::manuSoilShear, nullptr, nullptr, nullptr, nullptr},
+    {3, Item, "mnuSoilDirectShear", "&Direct Shear", 0, true, true, nullptr, &M::mnuSoilDirectShear, nullptr, "html\\LabTests_TestTypeDS.htm", nullptr},
+    {3, Item, "mnuSoilRingShear", "&Ring Shear", 0, false, true, nullptr, &M::mnuSoilRingShear, nullptr, nullptr, nullptr},
+    {3, Item, "mnuSimpleShear", "&Simple Shear", 0, false, true, nullptr, &M::mnuSimpleShear, nullptr, nullptr, nullptr},
+    {2, Item, "mnuBiaxialShear", "&Biaxial Shear", 0, false, true, nullptr, &M::mnuBiaxialShear, nullptr, nullptr, nullptr},
+    {2, Menu, "mnuConsolidation", "&Consolidation", 0, true, true, &M::mnuConsolidation, nullptr, nullptr, nullptr, nullptr},
+    {3, Item, "mnuIncremental", "&Incremental", 0, true, true, nullptr, &M::mnuIncremental, nullptr, "html\\LabTests_TestTypeConsol_IL.htm", nullptr},
+    {3, Item, "mnuConstantRate", "&Constant Rate", 0, true, true, nullptr, &M::mnuConstantRate, nullptr, "html\\LabTests_TestTypeConsol_CRS.htm", nullptr},
+    {2, Menu, "mnuInterferenceShear", "&Interference Shear", 0, false, true, &M::mnuInterferenceShear, nullptr, nullptr, nullptr, nullptr},
+    {3, Item, "mnuDirectShear", "&Direct Shear", 0, false, true, nullptr, &M::mnuDirectShear, nullptr, nullptr, nullptr},
+    {3, Item, "mnuRingShear", "&Ring Shear", 0, false, true, nullptr, &M::mnuRingShear, nullptr, nullptr, nullptr},
+    {2, Item, "mnuCBR", "CB&R", 0, false, true, nullptr, &M::mnuCBR, nullptr, nullptr, nullptr},
+    {1, Menu, "mnuApparatus", "&Apparatus", 0, true, true, &M::mnuApparatus, nullptr, nullptr, nullptr, nullptr},
+    {2, Item, "mnuFlexWallPermeameter", "&Flex Wall Permeameter", 0, false, true, nullptr, &M::mnuFlexWallPermeameter, nullptr, nullptr, nullptr},
+    {2, Item, "mnuTriaxialCell", "&Triaxial Cell", 0, true, true, nullptr, &M::mnuTriaxialCell, nullptr, "html\\LabTests_Triaxial.htm", nullptr},
+    {2, Item, "mnuAppDirectShear", "&DirectShear", 0, true, true, nullptr, &M::mnuAppDirectShear, nullptr, "html\\DirectShearTest.htm", nullptr},
+    {2, Item, "mnuAppInterferenceShear", "&Interference Shear", 0, false, true, nullptr, &M::mnuAppInterferenceShear, nullptr, nullptr, nullptr},
+    {2, Item, "mnuAppConsolidation", "&Consolidation", 0, true, true, nullptr, &M::mnuAppConsolidation, nullptr, "html\\1DConsolidationTest.htm", nullptr},
+    {1, Menu, "mnuSamples", "&Samples", 0, true, true, &M::mnuSamples, nullptr, nullptr, nullptr, nullptr},
+    {2, Menu, "mnuSamplesUndisturbed", "&Undisturbed", 0, true, true, &M::mnuSamplesUndisturbed, nullptr, nullptr, nullptr, nullptr},
+    {3, Item, "mnuBlock", "&Block", 0, true, true, nullptr, &M::mnuBlock, nullptr, "html\\SamplesUndisturbedBlock.htm", nullptr},
+    {3, Item, "mnuShelbyTube", "&Shelby Tube", 0, true, true, nullptr, &M::mnuShelbyTube, nullptr, "html\\SamplesUndisturbedShelby.htm", nullptr},
+    {2, Menu, "mnuSamplesDisturbed", "&Disturbed", 0, true, true, &M::mnuSamplesDisturbed, nullptr, nullptr, nullptr, nullptr},
+    {3, Item, "mnuSPT", "&SPT", 0, false, true, nullptr, &M::mnuSPT, nullptr, nullptr, nullptr},
+    {3, Item, "mnuWashings", "&Washings", 0, false, true, nullptr, &M::mnuWashings, nullptr, nullptr, nullptr},
+    {3, Item, "mnuBagBucket", "&Bag/Bucket", 0, false, true, nullptr, &M::mnuBagBucket, nullptr, nullptr, nullptr},
+    {1, Menu, "mnuSamplePreparation", "&Sample Preparation", 0, true, true, &M::mnuSamplePreparation, nullptr, nullptr, nullptr, nullptr},
+    {2, Item, "mnuAirPluviation", "&Air Pluviation", 0, true, true, nullptr, &M::mnuAirPluviation, nullptr, "html\\SpecimenPreparationAir.htm", nullptr},
+    {2, Item, "mnuMoistTamped", "&Moist Tamped", 0, true, true, nullptr, &M::mnuMoistTamped, nullptr, "html\\SpecimenPreparationMoist.htm", nullptr},
+    {2, Item, "mnuWetPluviation", "&Wet Pluviation", 0, true, true, nullptr, &M::mnuWetPluviation, nullptr, "html\\SpecimenPreparationWet.htm", nullptr},
+    {1, Menu, "mnuSensors", "&Sensors", 0, true, true, &M::mnuSensors, nullptr, nullptr, nullptr, nullptr},
+    {2, Item, "mnuLoadStress", "&Load/Stress Sensor", 0, true, true, nullptr, &M::mnuLoadStress, nullptr, "html\\SensorsLoadStress.htm", nullptr},
+    {2, Item, "mnuPorePressure", "&Pressure Sensor", 0, true, true, nullptr, &M::mnuPorePressure, nullptr, "html\\SensorsPressure.htm", nullptr},
+    {2, Item, "mnuDisplacement", "&Displacement Sensor (LVDT)", 0, true, true, nullptr, &M::mnuDisplacement, nullptr, "html\\SensorsDisplacement.htm", nullptr},
+    {2, Item, "mnuDynamic", "&Dynamic Sensor", 0, true, true, nullptr, &M::mnuDynamic, nullptr, "html\\SensorsDynamic.htm", nullptr},
+    {1, Menu, "mnuErrorSources", "&Error Sources", 0, true, true, &M::mnuErrorSources, nullptr, nullptr, nullptr, nullptr},
+    {2, Item, "mnuSeating", "&Seating", 0, true, true, nullptr, &M::mnuSeating, nullptr, "html\\ErrorsSeating.htm", nullptr},
+    {2, Item, "mnuCalibration", "&Calibration", 0, true, true, nullptr, &M::mnuCalibration, nullptr, "html\\ErrorsCalibration.htm", nullptr},
+    {2, Menu, "mnuMembraneEffects", "&Membrane Effects", 0, true, true, &M::mnuMembraneEffects, nullptr, nullptr, nullptr, nullptr},
+    {3, Item, "mnuConfinement", "&Confinement", 0, true, true, nullptr, &M::mnuConfinement, nullptr, "html\\ErrorsMembraneConf.htm", nullptr},
+    {3, Item, "mnuPenetration", "&Penetration", 0, true, true, nullptr, &M::mnuPenetration, nullptr, "html\\ErrorsMembranePenetration.htm", nullptr},
+    {3, Item, "mnuCompliance", "&Compliance", 0, true, true, nullptr, &M::mnuCompliance, nullptr, "html\\ErrorsMembraneCompliance.htm", nullptr},
+    {2, Menu, "mnuEndPlatens", "&End Platens", 0, true, true, &M::mnuEndPlatens, nullptr, nullptr, nullptr, nullptr},
+    {3, Item, "mnuLubricated", "&Lubricated", 0, true, true, nullptr, &M::mnuLubricated, nullptr, "html\\ErrorsPlattensLubrication.htm", nullptr},
+    {3, Item, "mnuNonlubricated", "&Non-lubricated", 0, true, true, nullptr, &M::mnuNonlubricated, nullptr, "html\\ErrorsPlattensNonLubrication.htm", nullptr},
+
+    {0, Menu, "mnuSimulation", "&Simulation", 0, true, true, &M::mnuSimulation, nullptr, nullptr, nullptr, nullptr},
+    {1, Item, "mnuSimTri", "&1 Triaxial Test", 0, true, true, nullptr, &M::mnuSimTri, &M::mnuSimTri_Click, nullptr, "Triaxial"},
+    {1, Item, "mnuSimConsol", "&2 Consolidation", 0, true, true, nullptr, &M::mnuSimConsol, &M::mnuSimConsol_Click, nullptr, "1DConsol"},
+    {1, Item, "mnuSimDS", "&3 Direct Shear", 0, true, true, nullptr, &M::mnuSimDS, &M::mnuSimDS_Click, nullptr, "DS"},
+    {1, Item, "mnuSimTTT", "&4 True Triaxial", 0, true, true, nullptr, &M::mnuSimTTT, &M::mnuSimTTT_Click, nullptr, "TTT"},
+
+    // Hidden and greyed in the menu bar only: the cell window pops it up, its items usable.
+    {0, Menu, "mnuSpecimen", "S&pecimen", 0, false, false, &M::mnuSpecimen, nullptr, nullptr, nullptr, nullptr},
+    {1, Item, "mnuSpecimenClay", "&Clay", 0, true, true, nullptr, &M::mnuSpecimenClay, &M::mnuSpecimenClay_Click, nullptr, nullptr},
+    {1, Item, "mnuSpecimenGravel", "&Gravel", 0, true, true, nullptr, &M::mnuSpecimenGravel, &M::mnuSpecimenGravel_Click, nullptr, nullptr},
+    {1, Item, "mnuSpecimenSand", "&Sand", 0, true, true, nullptr, &M::mnuSpecimenSand, &M::mnuSpecimenSand_Click, nullptr, nullptr},
+
+    {0, Menu, "mnuDatabase", "&Database", 0, true, false, &M::mnuDatabase, nullptr, nullptr, nullptr, nullptr},
+    {1, Menu, "mnuDBCIDC", "&CIDC", 0, true, true, &M::mnuDBCIDC, nullptr, nullptr, nullptr, nullptr},
+    {2, Item, "mnuDBCIDCSand", "&Sand", 0, true, true, nullptr, &M::mnuDBCIDCSand, nullptr, nullptr, nullptr},
+    {2, Item, "mnuDBCIDCGravel", "&Gravel", 0, true, true, nullptr, &M::mnuDBCIDCGravel, &M::mnuDBCIDCGravel_Click, nullptr, "DBGravel"},
+    {2, Bar, "mnuDatabaseBar0", "", 0, true, true, nullptr, &M::mnuDatabaseBar0, nullptr, nullptr, nullptr},
+    {2, Item, "mnuDBCIDCQuery", "&Query", 0, true, true, nullptr, &M::mnuDBCIDCQuery, &M::mnuDBCIDCQuery_Click, nullptr, "DBQuery"},
+    {1, Item, "mnuDBCIUC", "C&IUC", 0, false, true, nullptr, &M::mnuDBCIUC, nullptr, nullptr, nullptr},
+
+    {0, Item, "mnuChart", "&Chart", 0, true, false, nullptr, &M::mnuChart, &M::mnuChart_Click, nullptr, nullptr},
+
+    {0, Menu, "mnuQuiz", "&Quiz", 0, true, true, &M::mnuQuiz, nullptr, nullptr, nullptr, nullptr},
+    {1, Item, "mnuQuizOpen", "&Open Quiz", 0, true, true, nullptr, &M::mnuQuizOpen, &M::mnuQuizOpen_Click, nullptr, nullptr},
+    {1, Bar, "mnuQuizBar0", "", 0, true, true, nullptr, &M::mnuQuizBar0, nullptr, nullptr, nullptr},
+    {1, Item, "mnuQuizBrowser", "&Browse", 0, true, true, nullptr, &M::mnuQuizBrowser, &M::mnuQuizBrowser_Click, nullptr, nullptr},
+    {1, Item, "mnuScore", "&Score", 0, true, true, nullptr, &M::mnuScore, &M::mnuScore_Click, nullptr, nullptr},
+    {1, Item, "mnuQuizManager", "&Manage Quiz", 0, true, false, nullptr, &M::mnuQuizManager, &M::mnuQuizManager_Click, nullptr, nullptr},
+
+    {0, Menu, "mnuWindow", "&Window", 0, true, true, &M::mnuWindow, nullptr, nullptr, nullptr, nullptr},
+    {1, Item, "mnuWindowNewWindow", "&New Window", 0, true, true, nullptr, &M::mnuWindowNewWindow, &M::mnuWindowNewWindow_Click, nullptr, nullptr},
+    {1, Bar, "mnuWindowBar0", "", 0, true, true, nullptr, &M::mnuWindowBar0, nullptr, nullptr, nullptr},
+    {1, Item, "mnuWindowCascade", "&Cascade", 0, true, true, nullptr, &M::mnuWindowCascade, &M::mnuWindowCascade_Click, nullptr, nullptr},
+    {1, Item, "mnuWindowTileHorizontal", "Tile &Horizontal", 0, true, true, nullptr, &M::mnuWindowTileHorizontal, &M::mnuWindowTileHorizontal_Click, nullptr, nullptr},
+    {1, Item, "mnuWindowTileVertical", "Tile &Vertical", 0, true, true, nullptr, &M::mnuWindowTileVertical, &M::mnuWindowTileVertical_Click, nullptr, nullptr},
+    {1, Item, "mnuWindowArrangeIcons", "&Arrange Icons", 0, true, true, nullptr, &M::mnuWindowArrangeIcons, &M::mnuWindowArrangeIcons_Click, nullptr, nullptr},
+
+    {0, Menu, "mnuHelp", "&Help", 0, true, true, &M::mnuHelp, nullptr, nullptr, nullptr, nullptr},
+    {1, Item, "mnuHelpTopics", "&Help Topics", Qt::Key_F1, true, true, nullptr, &M::mnuHelpTopics, &M::mnuHelpTopics_Click, nullptr, nullptr},
+    {1, Bar, "mnuHelpBar0", "", 0, true, true, nullptr, &M::mnuHelpBar0, nullptr, nullptr, nullptr},
+    {1, Item, "mnuHelpAbout", "&About ", 0, true, true, nullptr, &M::mnuHelpAbout, &M::mnuHelpAbout_Click, nullptr, nullptr},
+};
+
+// The toolbar from left to right: a button's key and tip, or a separator (no key). Its
+// command is the one whose entry names the key ("CIDC", "AT", "CIUC" and "DBSand" have none).
+// Buttons of hidden menus stay hidden like them.
+struct Button {
+    const char* key;
+    const char* tip;
+    bool shown;
+};
+const Button Buttons[] = {
+    {"New", "New", true}, {"Open", "Open", true}, {"Save", "Save", true}, {nullptr, nullptr, true},
+    {"Cut", "Cut", true}, {"Copy", "Copy", true}, {"Paste", "Paste", true}, {nullptr, nullptr, true},
+    {"PrintWin", "Print Window", true}, {"PrintDoc", "Print Document", true}, {nullptr, nullptr, true},
+    {"Triaxial", "Triaxial Testing", true}, {nullptr, nullptr, true},
+    {"1DConsol", "1-D Consolidation", true}, {nullptr, nullptr, true},
+    {"CIDC", "Drained Triaxial test", false}, {"DS", "Direct Shear", true}, {nullptr, nullptr, true},
+    {"TTT", "True Triaxial Test", true}, {nullptr, nullptr, true},
+    {"AT", "", false}, {"CIUC", "Undrained Triaxial Test", false}, {nullptr, nullptr, true},
+    {"DBSand", "Search Tests for Sand", false}, {"DBGravel", "Search Tests for Gravel", false},
+    {"DBQuery", "Search Tests by Query", false},
+};
+
+// The command a toolbar key runs (exact and case-sensitive), or null.
+const Command* commandOfButton(const QString& key)
 {
-    QMenu* m = bar->addMenu(caption);
-    m->setObjectName(QString::fromLatin1(name));
-    m->menuAction()->setObjectName(QString::fromLatin1(name));
-    return m;
+    for (const Command& c : Commands)
+        if (c.button && key == QLatin1String(c.button))
+            return &c;
+    return nullptr;
 }
 
 } // namespace
@@ -73,6 +235,9 @@ frmMDI::frmMDI()
     clientArea->setObjectName(QStringLiteral("clientArea"));
     mdiArea = new QMdiArea(clientArea);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    // A child window larger than the area is reached by scrolling.
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(clientArea);
     clientArea->installEventFilter(this);
 
@@ -100,246 +265,57 @@ frmMDI::~frmMDI()
     tbToolBar->disconnect(this);
 }
 
-void frmMDI::MDIForm_Load() { setWindowIcon(frame::LoamixIcon()); }
+void frmMDI::MDIForm_Load() { lx::setLoamixIcon(this); }
 
 void frmMDI::CreateMenus()
 {
     QMenuBar* bar = menuBar();
-
-    mnuFile = addTopMenu(bar, "mnuFile", QStringLiteral("&File"));
-    mnuFileNew = addItem(mnuFile, "mnuFileNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuFileOpen = addItem(mnuFile, "mnuFileOpen", QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuFileBar0 = addBar(mnuFile, "mnuFileBar0");
-    mnuFileSave = addItem(mnuFile, "mnuFileSave", QStringLiteral("&Save"));
-    mnuFileSaveAs = addItem(mnuFile, "mnuFileSaveAs", QStringLiteral("Save &As..."));
-    mnuFileBar1 = addBar(mnuFile, "mnuFileBar1");
-    mnuFileExport = addItem(mnuFile, "mnuFileExport", QStringLiteral("Export to Excel"));
-    mnuFileBar2 = addBar(mnuFile, "mnuFileBar2");
-    mnuFilePrintWin = addItem(mnuFile, "mnuFilePrintWin", QStringLiteral("Print &Window"));
-    mnuFilePrintDoc = addItem(mnuFile, "mnuFilePrintDoc", QStringLiteral("Print &Document"));
-    mnuFileBar4 = addBar(mnuFile, "mnuFileBar4");
-    mnuFileExit = addItem(mnuFile, "mnuFileExit", QStringLiteral("E&xit"));
-    connect(mnuFileNew, &QAction::triggered, this, &frmMDI::mnuFileNew_Click);
-    connect(mnuFileOpen, &QAction::triggered, this, &frmMDI::mnuFileOpen_Click);
-    connect(mnuFileSave, &QAction::triggered, this, &frmMDI::mnuFileSave_Click);
-    connect(mnuFileSaveAs, &QAction::triggered, this, &frmMDI::mnuFileSaveAs_Click);
-    connect(mnuFilePrintWin, &QAction::triggered, this, &frmMDI::mnuFilePrintWin_Click);
-    connect(mnuFilePrintDoc, &QAction::triggered, this, &frmMDI::mnuFilePrintDoc_Click);
-    connect(mnuFileExit, &QAction::triggered, this, &frmMDI::mnuFileExit_Click);
-
-    mnuEdit = addTopMenu(bar, "mnuEdit", QStringLiteral("&Edit"));
-    mnuEditUndo = addItem(mnuEdit, "mnuEditUndo", QStringLiteral("&Undo"));
-    mnuEditBar0 = addBar(mnuEdit, "mnuEditBar0");
-    mnuEditCut = addItem(mnuEdit, "mnuEditCut", QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X));
-    mnuEditCopy = addItem(mnuEdit, "mnuEditCopy", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    mnuEditPaste = addItem(mnuEdit, "mnuEditPaste", QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
-    mnuEditPasteSpecial = addItem(mnuEdit, "mnuEditPasteSpecial", QStringLiteral("Paste &Special..."));
-    connect(mnuEditCut, &QAction::triggered, this, &frmMDI::mnuEditCut_Click);
-    connect(mnuEditCopy, &QAction::triggered, this, &frmMDI::mnuEditCopy_Click);
-    connect(mnuEditPaste, &QAction::triggered, this, &frmMDI::mnuEditPaste_Click);
-
-    mnuView = addTopMenu(bar, "mnuView", QStringLiteral("&View"));
-    mnuViewToolbar = addItem(mnuView, "mnuViewToolbar", QStringLiteral("&Toolbar"));
-    mnuViewStatusBar = addItem(mnuView, "mnuViewStatusBar", QStringLiteral("Status &Bar"));
-    mnuViewBar0 = addBar(mnuView, "mnuViewBar0");
-    mnuViewRefresh = addItem(mnuView, "mnuViewRefresh", QStringLiteral("&Refresh"));
-    mnuViewOptions = addItem(mnuView, "mnuViewOptions", QStringLiteral("&Options..."));
-    mnuViewWebBrowser = addItem(mnuView, "mnuViewWebBrowser", QStringLiteral("&Web Browser"));
+    QMenu* parents[4] = {};
+    for (const Command& c : Commands) {
+        QMenu* parent = c.depth > 0 ? parents[c.depth - 1] : nullptr;
+        const QString name = QString::fromLatin1(c.name);
+        const QString caption = QString::fromLatin1(c.caption);
+        if (c.kind == Command::Menu) {
+            QMenu* m = parent ? parent->addMenu(caption) : bar->addMenu(caption);
+            m->setObjectName(name);
+            // The menu's entry in its parent carries the state; the menu itself stays usable.
+            m->menuAction()->setObjectName(name);
+            m->menuAction()->setEnabled(c.enabled);
+            m->menuAction()->setVisible(c.visible);
+            this->*c.menu = m;
+            parents[c.depth] = m;
+            continue;
+        }
+        QAction* a = c.kind == Command::Separator ? parent->addSeparator()
+                     : parent                      ? parent->addAction(caption)
+                                                   : bar->addAction(caption);
+        a->setObjectName(name);
+        if (c.shortcut)
+            a->setShortcut(QKeySequence(c.shortcut));
+        a->setEnabled(c.enabled);
+        a->setVisible(c.visible);
+        this->*c.action = a;
+        if (c.handler) {
+            connect(a, &QAction::triggered, this, c.handler);
+        } else if (c.topic) {
+            const QString topic = QString::fromLatin1(c.topic);
+            connect(a, &QAction::triggered, this, [topic] { ShowHelpTopic(1, topic); });
+        }
+    }
     for (QAction* toggle : {mnuViewToolbar, mnuViewStatusBar}) {
         toggle->setCheckable(true);
         toggle->setChecked(true);
-    }
-    connect(mnuViewToolbar, &QAction::triggered, this, &frmMDI::mnuViewToolbar_Click);
-    connect(mnuViewStatusBar, &QAction::triggered, this, &frmMDI::mnuViewStatusBar_Click);
-    connect(mnuViewOptions, &QAction::triggered, this, &frmMDI::mnuViewOptions_Click);
-    connect(mnuViewWebBrowser, &QAction::triggered, this, &frmMDI::mnuViewWebBrowser_Click);
-
-    mnuResource = addTopMenu(bar, "mnuResource", QStringLiteral("&Resource"));
-    CreateResourceMenu();
-
-    mnuSimulation = addTopMenu(bar, "mnuSimulation", QStringLiteral("&Simulation"));
-    mnuSimTri = addItem(mnuSimulation, "mnuSimTri", QStringLiteral("&1 Triaxial Test"));
-    mnuSimConsol = addItem(mnuSimulation, "mnuSimConsol", QStringLiteral("&2 Consolidation"));
-    mnuSimDS = addItem(mnuSimulation, "mnuSimDS", QStringLiteral("&3 Direct Shear"));
-    mnuSimTTT = addItem(mnuSimulation, "mnuSimTTT", QStringLiteral("&4 True Triaxial"));
-    connect(mnuSimTri, &QAction::triggered, this, &frmMDI::mnuSimTri_Click);
-    connect(mnuSimConsol, &QAction::triggered, this, &frmMDI::mnuSimConsol_Click);
-    connect(mnuSimDS, &QAction::triggered, this, &frmMDI::mnuSimDS_Click);
-    connect(mnuSimTTT, &QAction::triggered, this, &frmMDI::mnuSimTTT_Click);
-
-    mnuSpecimen = addTopMenu(bar, "mnuSpecimen", QStringLiteral("S&pecimen"));
-    mnuSpecimenClay = addItem(mnuSpecimen, "mnuSpecimenClay", QStringLiteral("&Clay"));
-    mnuSpecimenGravel = addItem(mnuSpecimen, "mnuSpecimenGravel", QStringLiteral("&Gravel"));
-    mnuSpecimenSand = addItem(mnuSpecimen, "mnuSpecimenSand", QStringLiteral("&Sand"));
-    // Hidden and greyed in the menu bar only: the pop-up itself stays usable.
-    mnuSpecimen->menuAction()->setVisible(false);
-    mnuSpecimen->menuAction()->setEnabled(false);
-    connect(mnuSpecimenClay, &QAction::triggered, this, &frmMDI::mnuSpecimenClay_Click);
-    connect(mnuSpecimenGravel, &QAction::triggered, this, &frmMDI::mnuSpecimenGravel_Click);
-    connect(mnuSpecimenSand, &QAction::triggered, this, &frmMDI::mnuSpecimenSand_Click);
-
-    mnuDatabase = addTopMenu(bar, "mnuDatabase", QStringLiteral("&Database"));
-    mnuDBCIDC = addSubmenu(mnuDatabase, "mnuDBCIDC", QStringLiteral("&CIDC"));
-    mnuDBCIDCSand = addItem(mnuDBCIDC, "mnuDBCIDCSand", QStringLiteral("&Sand"));
-    mnuDBCIDCGravel = addItem(mnuDBCIDC, "mnuDBCIDCGravel", QStringLiteral("&Gravel"));
-    mnuDatabaseBar0 = addBar(mnuDBCIDC, "mnuDatabaseBar0");
-    mnuDBCIDCQuery = addItem(mnuDBCIDC, "mnuDBCIDCQuery", QStringLiteral("&Query"));
-    mnuDBCIUC = addItem(mnuDatabase, "mnuDBCIUC", QStringLiteral("C&IUC"));
-    mnuDBCIUC->setEnabled(false);
-    mnuDatabase->menuAction()->setVisible(false);
-    connect(mnuDBCIDCGravel, &QAction::triggered, this, &frmMDI::mnuDBCIDCGravel_Click);
-    connect(mnuDBCIDCQuery, &QAction::triggered, this, &frmMDI::mnuDBCIDCQuery_Click);
-
-    mnuChart = bar->addAction(QStringLiteral("&Chart"));
-    mnuChart->setObjectName(QStringLiteral("mnuChart"));
-    mnuChart->setVisible(false);
-    connect(mnuChart, &QAction::triggered, this, &frmMDI::mnuChart_Click);
-
-    mnuQuiz = addTopMenu(bar, "mnuQuiz", QStringLiteral("&Quiz"));
-    mnuQuizOpen = addItem(mnuQuiz, "mnuQuizOpen", QStringLiteral("&Open Quiz"));
-    mnuQuizBar0 = addBar(mnuQuiz, "mnuQuizBar0");
-    mnuQuizBrowser = addItem(mnuQuiz, "mnuQuizBrowser", QStringLiteral("&Browse"));
-    mnuScore = addItem(mnuQuiz, "mnuScore", QStringLiteral("&Score"));
-    mnuQuizManager = addItem(mnuQuiz, "mnuQuizManager", QStringLiteral("&Manage Quiz"));
-    mnuQuizManager->setVisible(false);
-    connect(mnuQuizOpen, &QAction::triggered, this, &frmMDI::mnuQuizOpen_Click);
-    connect(mnuQuizBrowser, &QAction::triggered, this, &frmMDI::mnuQuizBrowser_Click);
-    connect(mnuScore, &QAction::triggered, this, &frmMDI::mnuScore_Click);
-    connect(mnuQuizManager, &QAction::triggered, this, &frmMDI::mnuQuizManager_Click);
-
-    mnuWindow = addTopMenu(bar, "mnuWindow", QStringLiteral("&Window"));
-    mnuWindowNewWindow = addItem(mnuWindow, "mnuWindowNewWindow", QStringLiteral("&New Window"));
-    mnuWindowBar0 = addBar(mnuWindow, "mnuWindowBar0");
-    mnuWindowCascade = addItem(mnuWindow, "mnuWindowCascade", QStringLiteral("&Cascade"));
-    mnuWindowTileHorizontal = addItem(mnuWindow, "mnuWindowTileHorizontal", QStringLiteral("Tile &Horizontal"));
-    mnuWindowTileVertical = addItem(mnuWindow, "mnuWindowTileVertical", QStringLiteral("Tile &Vertical"));
-    mnuWindowArrangeIcons = addItem(mnuWindow, "mnuWindowArrangeIcons", QStringLiteral("&Arrange Icons"));
-    connect(mnuWindowNewWindow, &QAction::triggered, this, &frmMDI::mnuWindowNewWindow_Click);
-    connect(mnuWindowCascade, &QAction::triggered, this, &frmMDI::mnuWindowCascade_Click);
-    connect(mnuWindowTileHorizontal, &QAction::triggered, this, &frmMDI::mnuWindowTileHorizontal_Click);
-    connect(mnuWindowTileVertical, &QAction::triggered, this, &frmMDI::mnuWindowTileVertical_Click);
-    connect(mnuWindowArrangeIcons, &QAction::triggered, this, &frmMDI::mnuWindowArrangeIcons_Click);
-
-    mnuHelp = addTopMenu(bar, "mnuHelp", QStringLiteral("&Help"));
-    mnuHelpTopics = addItem(mnuHelp, "mnuHelpTopics", QStringLiteral("&Help Topics"), QKeySequence(Qt::Key_F1));
-    mnuHelpBar0 = addBar(mnuHelp, "mnuHelpBar0");
-    mnuHelpAbout = addItem(mnuHelp, "mnuHelpAbout", QStringLiteral("&About "));
-    connect(mnuHelpTopics, &QAction::triggered, this, &frmMDI::mnuHelpTopics_Click);
-    connect(mnuHelpAbout, &QAction::triggered, this, &frmMDI::mnuHelpAbout_Click);
-}
-
-void frmMDI::CreateResourceMenu()
-{
-    // The reference library in display order; depth 1 hangs directly under Resource.
-    struct Entry {
-        int depth;
-        const char* name;
-        const char* caption;
-        bool enabled;
-        QMenu* frmMDI::*menu;      // a submenu, or
-        QAction* frmMDI::*item;    // a leaf
-        void (frmMDI::*click)();   // the leaf's topic, or nothing
-    };
-    static const Entry entries[] = {
-        {1, "mnuTestType", "&TestType", true, &frmMDI::mnuTestType, nullptr, nullptr},
-        {2, "mnuHydraulicConductivity", "&Hydraulic Conductivity", false, &frmMDI::mnuHydraulicConductivity, nullptr, nullptr},
-        {3, "mnuConstantHead", "&Constant Head", false, nullptr, &frmMDI::mnuConstantHead, nullptr},
-        {3, "mnuFallingHead", "&Falling Head", false, nullptr, &frmMDI::mnuFallingHead, nullptr},
-        {3, "mnuFlowPump", "&Flow Pump", false, nullptr, &frmMDI::mnuFlowPump, nullptr},
-        {2, "mnuTriaxialShear", "&Triaxial Shear", true, &frmMDI::mnuTriaxialShear, nullptr, nullptr},
-        {3, "mnuUnconfined", "&Uncofined", true, nullptr, &frmMDI::mnuUnconfined, &frmMDI::mnuUnconfined_Click},
-        {3, "mnuDrained", "&Drained", true, nullptr, &frmMDI::mnuDrained, &frmMDI::mnuDrained_Click},
-        {3, "mnuUndrained", "&Undrained", true, nullptr, &frmMDI::mnuUndrained, &frmMDI::mnuUndrained_Click},
-        {2, "manuSoilShear", "&SoilShear", true, &frmMDI::manuSoilShear, nullptr, nullptr},
-        {3, "mnuSoilDirectShear", "&Direct Shear", true, nullptr, &frmMDI::mnuSoilDirectShear, &frmMDI::mnuSoilDirectShear_Click},
-        {3, "mnuSoilRingShear", "&Ring Shear", false, nullptr, &frmMDI::mnuSoilRingShear, nullptr},
-        {3, "mnuSimpleShear", "&Simple Shear", false, nullptr, &frmMDI::mnuSimpleShear, nullptr},
-        {2, "mnuBiaxialShear", "&Biaxial Shear", false, nullptr, &frmMDI::mnuBiaxialShear, nullptr},
-        {2, "mnuConsolidation", "&Consolidation", true, &frmMDI::mnuConsolidation, nullptr, nullptr},
-        {3, "mnuIncremental", "&Incremental", true, nullptr, &frmMDI::mnuIncremental, &frmMDI::mnuIncremental_Click},
-        {3, "mnuConstantRate", "&Constant Rate", true, nullptr, &frmMDI::mnuConstantRate, &frmMDI::mnuConstantRate_Click},
-        {2, "mnuInterferenceShear", "&Interference Shear", false, &frmMDI::mnuInterferenceShear, nullptr, nullptr},
-        {3, "mnuDirectShear", "&Direct Shear", false, nullptr, &frmMDI::mnuDirectShear, nullptr},
-        {3, "mnuRingShear", "&Ring Shear", false, nullptr, &frmMDI::mnuRingShear, nullptr},
-        {2, "mnuCBR", "CB&R", false, nullptr, &frmMDI::mnuCBR, nullptr},
-        {1, "mnuApparatus", "&Apparatus", true, &frmMDI::mnuApparatus, nullptr, nullptr},
-        {2, "mnuFlexWallPermeameter", "&Flex Wall Permeameter", false, nullptr, &frmMDI::mnuFlexWallPermeameter, nullptr},
-        {2, "mnuTriaxialCell", "&Triaxial Cell", true, nullptr, &frmMDI::mnuTriaxialCell, &frmMDI::mnuTriaxialCell_Click},
-        {2, "mnuAppDirectShear", "&DirectShear", true, nullptr, &frmMDI::mnuAppDirectShear, &frmMDI::mnuAppDirectShear_Click},
-        {2, "mnuAppInterferenceShear", "&Interference Shear", false, nullptr, &frmMDI::mnuAppInterferenceShear, nullptr},
-        {2, "mnuAppConsolidation", "&Consolidation", true, nullptr, &frmMDI::mnuAppConsolidation, &frmMDI::mnuAppConsolidation_Click},
-        {1, "mnuSamples", "&Samples", true, &frmMDI::mnuSamples, nullptr, nullptr},
-        {2, "mnuSamplesUndisturbed", "&Undisturbed", true, &frmMDI::mnuSamplesUndisturbed, nullptr, nullptr},
-        {3, "mnuBlock", "&Block", true, nullptr, &frmMDI::mnuBlock, &frmMDI::mnuBlock_Click},
-        {3, "mnuShelbyTube", "&Shelby Tube", true, nullptr, &frmMDI::mnuShelbyTube, &frmMDI::mnuShelbyTube_Click},
-        {2, "mnuSamplesDisturbed", "&Disturbed", true, &frmMDI::mnuSamplesDisturbed, nullptr, nullptr},
-        {3, "mnuSPT", "&SPT", false, nullptr, &frmMDI::mnuSPT, nullptr},
-        {3, "mnuWashings", "&Washings", false, nullptr, &frmMDI::mnuWashings, nullptr},
-        {3, "mnuBagBucket", "&Bag/Bucket", false, nullptr, &frmMDI::mnuBagBucket, nullptr},
-        {1, "mnuSamplePreparation", "&Sample Preparation", true, &frmMDI::mnuSamplePreparation, nullptr, nullptr},
-        {2, "mnuAirPluviation", "&Air Pluviation", true, nullptr, &frmMDI::mnuAirPluviation, &frmMDI::mnuAirPluviation_Click},
-        {2, "mnuMoistTamped", "&Moist Tamped", true, nullptr, &frmMDI::mnuMoistTamped, &frmMDI::mnuMoistTamped_Click},
-        {2, "mnuWetPluviation", "&Wet Pluviation", true, nullptr, &frmMDI::mnuWetPluviation, &frmMDI::mnuWetPluviation_Click},
-        {1, "mnuSensors", "&Sensors", true, &frmMDI::mnuSensors, nullptr, nullptr},
-        {2, "mnuLoadStress", "&Load/Stress Sensor", true, nullptr, &frmMDI::mnuLoadStress, &frmMDI::mnuLoadStress_Click},
-        {2, "mnuPorePressure", "&Pressure Sensor", true, nullptr, &frmMDI::mnuPorePressure, &frmMDI::mnuPorePressure_Click},
-        {2, "mnuDisplacement", "&Displacement Sensor (LVDT)", true, nullptr, &frmMDI::mnuDisplacement, &frmMDI::mnuDisplacement_Click},
-        {2, "mnuDynamic", "&Dynamic Sensor", true, nullptr, &frmMDI::mnuDynamic, &frmMDI::mnuDynamic_Click},
-        {1, "mnuErrorSources", "&Error Sources", true, &frmMDI::mnuErrorSources, nullptr, nullptr},
-        {2, "mnuSeating", "&Seating", true, nullptr, &frmMDI::mnuSeating, &frmMDI::mnuSeating_Click},
-        {2, "mnuCalibration", "&Calibration", true, nullptr, &frmMDI::mnuCalibration, &frmMDI::mnuCalibration_Click},
-        {2, "mnuMembraneEffects", "&Membrane Effects", true, &frmMDI::mnuMembraneEffects, nullptr, nullptr},
-        {3, "mnuConfinement", "&Confinement", true, nullptr, &frmMDI::mnuConfinement, &frmMDI::mnuConfinement_Click},
-        {3, "mnuPenetration", "&Penetration", true, nullptr, &frmMDI::mnuPenetration, &frmMDI::mnuPenetration_Click},
-        {3, "mnuCompliance", "&Compliance", true, nullptr, &frmMDI::mnuCompliance, &frmMDI::mnuCompliance_Click},
-        {2, "mnuEndPlatens", "&End Platens", true, &frmMDI::mnuEndPlatens, nullptr, nullptr},
-        {3, "mnuLubricated", "&Lubricated", true, nullptr, &frmMDI::mnuLubricated, &frmMDI::mnuLubricated_Click},
-        {3, "mnuNonlubricated", "&Non-lubricated", true, nullptr, &frmMDI::mnuNonlubricated, &frmMDI::mnuNonlubricated_Click},
-    };
-    QMenu* parents[4] = {mnuResource, nullptr, nullptr, nullptr};
-    for (const Entry& e : entries) {
-        QMenu* parent = parents[e.depth - 1];
-        if (e.menu) {
-            QMenu* m = addSubmenu(parent, e.name, QString::fromLatin1(e.caption));
-            m->menuAction()->setEnabled(e.enabled);
-            this->*e.menu = m;
-            parents[e.depth] = m;
-        } else {
-            QAction* a = addItem(parent, e.name, QString::fromLatin1(e.caption));
-            a->setEnabled(e.enabled);
-            this->*e.item = a;
-            if (e.click)
-                connect(a, &QAction::triggered, this, e.click);
-        }
     }
 }
 
 void frmMDI::CreateToolbar()
 {
-    struct Button {
-        const char* key;   // null: a separator
-        const char* tip;
-        bool shown;
-    };
-    // Buttons with no command of their own stay hidden, like the hidden menus they mirror.
-    static const Button buttons[] = {
-        {"New", "New", true}, {"Open", "Open", true}, {"Save", "Save", true}, {nullptr, nullptr, true},
-        {"Cut", "Cut", true}, {"Copy", "Copy", true}, {"Paste", "Paste", true}, {nullptr, nullptr, true},
-        {"PrintWin", "Print Window", true}, {"PrintDoc", "Print Document", true}, {nullptr, nullptr, true},
-        {"Triaxial", "Triaxial Testing", true}, {nullptr, nullptr, true},
-        {"1DConsol", "1-D Consolidation", true}, {nullptr, nullptr, true},
-        {"CIDC", "Drained Triaxial test", false}, {"DS", "Direct Shear", true}, {nullptr, nullptr, true},
-        {"TTT", "True Triaxial Test", true}, {nullptr, nullptr, true},
-        {"AT", "", false}, {"CIUC", "Undrained Triaxial Test", false}, {nullptr, nullptr, true},
-        {"DBSand", "Search Tests for Sand", false}, {"DBGravel", "Search Tests for Gravel", false},
-        {"DBQuery", "Search Tests by Query", false},
-    };
     tbToolBar = addToolBar(QStringLiteral("Toolbar"));
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
     tbToolBar->setMovable(false);
     tbToolBar->setFloatable(false);
     tbToolBar->setIconSize(QSize(16, 16));
-    for (const Button& b : buttons) {
+    for (const Button& b : Buttons) {
         if (!b.key) {
             tbButtons.push_back(tbToolBar->addSeparator());
             continue;
@@ -347,7 +323,7 @@ void frmMDI::CreateToolbar()
         const QString key = QString::fromLatin1(b.key);
         const QString tip = QString::fromLatin1(b.tip);
         // A button without a tip gets no text either: Qt would show the text as its tip.
-        QAction* a = tbToolBar->addAction(frame::MaskedResourcePicture(QStringLiteral(":/forms/toolbar/%1.png").arg(key)), tip);
+        QAction* a = tbToolBar->addAction(lx::MaskedResourcePicture(QStringLiteral(":/forms/toolbar/%1.png").arg(key)), tip);
         a->setObjectName(QStringLiteral("tbToolBar_") + key);
         a->setData(key);
         a->setToolTip(tip);
@@ -409,16 +385,7 @@ QAction* frmMDI::ToolbarButton(const QString& key) const
     return nullptr;
 }
 
-QMdiSubWindow* frmMDI::AddChild(QWidget* child)
-{
-    // A window that has its size keeps it; the frame and caption go around it.
-    const bool sized = child->testAttribute(Qt::WA_Resized);
-    const QSize size = child->size();
-    QMdiSubWindow* sub = mdiArea->addSubWindow(child);
-    if (sized)
-        sub->resize(size.grownBy(sub->contentsMargins()));
-    return sub;
-}
+QMdiSubWindow* frmMDI::AddChild(QWidget* child) { return lx::addChildWindow(mdiArea, child); }
 
 QWidget* frmMDI::ActiveChild() const
 {
@@ -483,13 +450,6 @@ void frmMDI::mnuFile_Click()
 
 frmDocument* frmMDI::ActiveDocument() const { return qobject_cast<frmDocument*>(ActiveChild()); }
 
-void frmMDI::ShowDocument(frmDocument* document)
-{
-    QMdiSubWindow* sub = AddChild(document);
-    document->show();
-    mdiArea->setActiveSubWindow(sub);
-}
-
 bool frmMDI::SaveDocument(frmDocument* document, const QString& path, const QString& title)
 {
     QString why;
@@ -518,7 +478,7 @@ void frmMDI::LoadNewDoc()
     ++lDocumentCount;
     auto* document = new frmDocument;
     document->setWindowTitle(QStringLiteral("Document ") + QString::number(lDocumentCount));
-    ShowDocument(document);
+    lx::showChildWindow(mdiArea, document);
 }
 
 void frmMDI::mnuFileNew_Click() { LoadNewDoc(); }
@@ -538,7 +498,7 @@ void frmMDI::mnuFileOpen_Click()
         return;
     }
     document->setWindowTitle(path);
-    ShowDocument(document.release());
+    lx::showChildWindow(mdiArea, document.release());
 }
 
 void frmMDI::mnuFileSave_Click()
@@ -585,19 +545,50 @@ void frmMDI::mnuFilePrintDoc_Click()
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(document->windowTitle());
     // With a selection the dialog offers it, chosen already; the student may still pick all.
-    printer.setPrintRange(hasSelection ? QPrinter::Selection : QPrinter::AllPages);
+    // Without one it opens on the range of pages, every page of the text proposed.
+    const int pages = hasSelection ? 0 : PrintedPages(*box->document(), printer);
+    if (hasSelection) {
+        printer.setPrintRange(QPrinter::Selection);
+    } else {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(1, pages);
+    }
     lx::PrintDialogRequest request;
     request.title = QStringLiteral("Print Document");
     request.allowSelection = hasSelection;
+    request.outputFile = lx::printFileProposal(document->windowTitle());
     if (!lx::printers().choosePrinter(printer, request))
         return;
     if (printer.printRange() == QPrinter::Selection && !hasSelection)
+        printer.setPrintRange(QPrinter::AllPages);
+    // The proposed range left as it was: every page, however the chosen printer lays them out.
+    if (printer.printRange() == QPrinter::PageRange && !hasSelection && printer.fromPage() <= 1
+        && printer.toPage() >= pages)
         printer.setPrintRange(QPrinter::AllPages);
     // The box prints its selection when the printer asks for one, else the whole text.
     box->print(&printer);
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
         lx::messages().msgBox(QStringLiteral("The document could not be printed."), lx::vbOKOnly | lx::vbExclamation,
                               QStringLiteral("Print Document"));
+}
+
+int frmMDI::PrintedPages(const QTextDocument& text, QPrinter& printer)
+{
+    // Laid out as QTextDocument::print lays out a text without pages of its own: the
+    // printer's page with margins of 2 cm.
+    const std::unique_ptr<QTextDocument> copy(text.clone());
+    copy->documentLayout()->setPaintDevice(&printer);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal dpiX = screen ? screen->logicalDotsPerInchX() : 96.0;
+    const qreal dpiY = screen ? screen->logicalDotsPerInchY() : 96.0;
+    QTextFrameFormat frame = copy->rootFrame()->frameFormat();
+    frame.setLeftMargin(int(2 / 2.54 * dpiX));
+    frame.setRightMargin(int(2 / 2.54 * dpiX));
+    frame.setTopMargin(int(2 / 2.54 * dpiY));
+    frame.setBottomMargin(int(2 / 2.54 * dpiY));
+    copy->rootFrame()->setFrameFormat(frame);
+    copy->setPageSize(QSizeF(printer.width(), printer.height()));
+    return qMax(1, copy->pageCount());
 }
 
 void frmMDI::mnuEditCut_Click()
@@ -631,6 +622,7 @@ void frmMDI::mnuFilePrintWin_Click()
     lx::PrintDialogRequest request;
     request.title = QStringLiteral("Print Window");
     request.allowPageRange = false;
+    request.outputFile = lx::printFileProposal(active->windowTitle());
     if (!lx::printers().choosePrinter(printer, request))
         return;
     // The whole child window, frame and caption included, scaled to the page.
@@ -752,10 +744,6 @@ void frmMDI::mnuWindowArrangeIcons_Click() { Arrange(3); }
 
 void frmMDI::Arrange(int arrangement)
 {
-    if (arrangement == 0) {
-        mdiArea->cascadeSubWindows();
-        return;
-    }
     const QRect area = mdiArea->viewport()->rect();
     std::vector<QMdiSubWindow*> normal, minimised;
     for (QMdiSubWindow* sub : mdiArea->subWindowList(QMdiArea::CreationOrder)) {
@@ -763,7 +751,24 @@ void frmMDI::Arrange(int arrangement)
             continue;
         (sub->isMinimized() ? minimised : normal).push_back(sub);
     }
-    if (arrangement == 1 || arrangement == 2) {
+    if (arrangement == 0) {
+        // Each window one caption lower and further right than the one before, at its own
+        // size where the area has room for it; the row starts again at the top-left corner
+        // when a window would no longer show half of itself.
+        int step = 0;
+        int at = 0;
+        for (QMdiSubWindow* sub : normal) {
+            if (sub->isMaximized())
+                sub->showNormal();
+            step = qMax(step, sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub));
+            const QSize own = sub->size();
+            if (at > 0 && (at + own.width() / 2 > area.width() || at + own.height() / 2 > area.height()))
+                at = 0;
+            const QSize room(area.width() - at, area.height() - at);
+            sub->setGeometry(QRect(QPoint(at, at), own.boundedTo(room).expandedTo(sub->minimumSizeHint())));
+            at += step;
+        }
+    } else if (arrangement == 1 || arrangement == 2) {
         const int n = int(normal.size());
         for (int i = 0; i < n; ++i) {
             QMdiSubWindow* sub = normal[size_t(i)];
@@ -810,61 +815,6 @@ void frmMDI::mnuHelpAbout_Click()
 
 void frmMDI::tbToolBar_ButtonClick(const QString& key)
 {
-    if (key == u"New")
-        LoadNewDoc();
-    else if (key == u"Open")
-        mnuFileOpen_Click();
-    else if (key == u"Save")
-        mnuFileSave_Click();
-    else if (key == u"Cut")
-        mnuEditCut_Click();
-    else if (key == u"Copy")
-        mnuEditCopy_Click();
-    else if (key == u"Paste")
-        mnuEditPaste_Click();
-    else if (key == u"PrintWin")
-        mnuFilePrintWin_Click();
-    else if (key == u"PrintDoc")
-        mnuFilePrintDoc_Click();
-    else if (key == u"Triaxial")
-        mnuSimTri_Click();
-    else if (key == u"1DConsol")
-        mnuSimConsol_Click();
-    else if (key == u"DS")
-        mnuSimDS_Click();
-    else if (key == u"TTT")
-        mnuSimTTT_Click();
-    else if (key == u"DBGravel")
-        FlashWaitBox();
-    else if (key == u"DBQuery")
-        frmSplashMessege::unloadBox();
-    // "CIDC", "CIUC", "DBSand", "AT" and any other key: nothing.
+    if (const Command* c = commandOfButton(key); c && c->handler)
+        (this->*c->handler)();
 }
-
-// ---- Resource menu: one reference topic each
-
-void frmMDI::mnuUnconfined_Click() { ShowHelpTopic(1, QStringLiteral("html\\LabTests_TestTypeTriaxial_UC.htm")); }
-void frmMDI::mnuDrained_Click() { ShowHelpTopic(1, QStringLiteral("html\\LabTests_TestTypeTriaxial_CD.htm")); }
-void frmMDI::mnuUndrained_Click() { ShowHelpTopic(1, QStringLiteral("html\\LabTests_TestTypeTriaxial_CUnUU.htm")); }
-void frmMDI::mnuSoilDirectShear_Click() { ShowHelpTopic(1, QStringLiteral("html\\LabTests_TestTypeDS.htm")); }
-void frmMDI::mnuIncremental_Click() { ShowHelpTopic(1, QStringLiteral("html\\LabTests_TestTypeConsol_IL.htm")); }
-void frmMDI::mnuConstantRate_Click() { ShowHelpTopic(1, QStringLiteral("html\\LabTests_TestTypeConsol_CRS.htm")); }
-void frmMDI::mnuTriaxialCell_Click() { ShowHelpTopic(1, QStringLiteral("html\\LabTests_Triaxial.htm")); }
-void frmMDI::mnuAppDirectShear_Click() { ShowHelpTopic(1, QStringLiteral("html\\DirectShearTest.htm")); }
-void frmMDI::mnuAppConsolidation_Click() { ShowHelpTopic(1, QStringLiteral("html\\1DConsolidationTest.htm")); }
-void frmMDI::mnuBlock_Click() { ShowHelpTopic(1, QStringLiteral("html\\SamplesUndisturbedBlock.htm")); }
-void frmMDI::mnuShelbyTube_Click() { ShowHelpTopic(1, QStringLiteral("html\\SamplesUndisturbedShelby.htm")); }
-void frmMDI::mnuAirPluviation_Click() { ShowHelpTopic(1, QStringLiteral("html\\SpecimenPreparationAir.htm")); }
-void frmMDI::mnuMoistTamped_Click() { ShowHelpTopic(1, QStringLiteral("html\\SpecimenPreparationMoist.htm")); }
-void frmMDI::mnuWetPluviation_Click() { ShowHelpTopic(1, QStringLiteral("html\\SpecimenPreparationWet.htm")); }
-void frmMDI::mnuLoadStress_Click() { ShowHelpTopic(1, QStringLiteral("html\\SensorsLoadStress.htm")); }
-void frmMDI::mnuPorePressure_Click() { ShowHelpTopic(1, QStringLiteral("html\\SensorsPressure.htm")); }
-void frmMDI::mnuDisplacement_Click() { ShowHelpTopic(1, QStringLiteral("html\\SensorsDisplacement.htm")); }
-void frmMDI::mnuDynamic_Click() { ShowHelpTopic(1, QStringLiteral("html\\SensorsDynamic.htm")); }
-void frmMDI::mnuSeating_Click() { ShowHelpTopic(1, QStringLiteral("html\\ErrorsSeating.htm")); }
-void frmMDI::mnuCalibration_Click() { ShowHelpTopic(1, QStringLiteral("html\\ErrorsCalibration.htm")); }
-void frmMDI::mnuConfinement_Click() { ShowHelpTopic(1, QStringLiteral("html\\ErrorsMembraneConf.htm")); }
-void frmMDI::mnuPenetration_Click() { ShowHelpTopic(1, QStringLiteral("html\\ErrorsMembranePenetration.htm")); }
-void frmMDI::mnuCompliance_Click() { ShowHelpTopic(1, QStringLiteral("html\\ErrorsMembraneCompliance.htm")); }
-void frmMDI::mnuLubricated_Click() { ShowHelpTopic(1, QStringLiteral("html\\ErrorsPlattensLubrication.htm")); }
-void frmMDI::mnuNonlubricated_Click() { ShowHelpTopic(1, QStringLiteral("html\\ErrorsPlattensNonLubrication.htm")); }

@@ -12,6 +12,8 @@
 #include <functional>
 #include <vector>
 
+class QPrinter;
+class QTextDocument;
 class frmDocument;
 class frmMessege;
 
@@ -23,8 +25,8 @@ public:
 
     // The area of the child windows; subsystems add their windows with AddChild.
     QMdiArea* mdiArea;
-    // Makes a widget a child window with its own title and, when it was given one, its own
-    // size inside the frame; returns the frame. Showing the widget shows the child window.
+    // lx::addChildWindow in this window's area (ChildWindows.h): a child window with its own
+    // title and size; showing the widget shows it.
     QMdiSubWindow* AddChild(QWidget* child);
     // The widget of the active child window (QMdiArea::currentSubWindow), or null.
     QWidget* ActiveChild() const;
@@ -225,33 +227,6 @@ public slots:
     void mnuHelpTopics_Click();
     void mnuHelpAbout_Click();
 
-    // Resource menu: each shows its reference topic.
-    void mnuUnconfined_Click();
-    void mnuDrained_Click();
-    void mnuUndrained_Click();
-    void mnuSoilDirectShear_Click();
-    void mnuIncremental_Click();
-    void mnuConstantRate_Click();
-    void mnuTriaxialCell_Click();
-    void mnuAppDirectShear_Click();
-    void mnuAppConsolidation_Click();
-    void mnuBlock_Click();
-    void mnuShelbyTube_Click();
-    void mnuAirPluviation_Click();
-    void mnuMoistTamped_Click();
-    void mnuWetPluviation_Click();
-    void mnuLoadStress_Click();
-    void mnuPorePressure_Click();
-    void mnuDisplacement_Click();
-    void mnuDynamic_Click();
-    void mnuSeating_Click();
-    void mnuCalibration_Click();
-    void mnuConfinement_Click();
-    void mnuPenetration_Click();
-    void mnuCompliance_Click();
-    void mnuLubricated_Click();
-    void mnuNonlubricated_Click();
-
     // Runs the command of the toolbar button with this key (exact, case-sensitive).
     void tbToolBar_ButtonClick(const QString& key);
 
@@ -260,8 +235,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The menu bar, from the one table of commands (frmMDI.cpp).
     void CreateMenus();
-    void CreateResourceMenu();
     void CreateToolbar();
     void CreateStatusBar();
     void MDIForm_Load();
@@ -273,8 +248,8 @@ private:
     void FlashWaitBox();
     // The active child window when it is a document window, else null.
     frmDocument* ActiveDocument() const;
-    // Places a made document window in the child area, shows it and makes it active.
-    void ShowDocument(frmDocument* document);
+    // How many pages the text takes on the printer's pages (at least one).
+    static int PrintedPages(const QTextDocument& text, QPrinter& printer);
     // Writes the document to path; on failure says so, naming the path, and gives false.
     bool SaveDocument(frmDocument* document, const QString& path, const QString& title);
 

@@ -2,6 +2,7 @@
 
 #include "FrameAssets.h"
 
+#include "platform/Controls.h"
 #include "platform/Geometry.h"
 
 #include <QPainter>
@@ -44,9 +45,7 @@ frmMessege::frmMessege(QWidget* clientArea) : QWidget(clientArea)
     banner = QPixmap(QStringLiteral(":/forms/frmMessege/Picture1.png"));
     Picture1->setPixmap(banner);
 
-    imgLogo = new QLabel(Picture1);
-    imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setGeometry(lx::twRect(60, 30, 540, 540));
+    imgLogo = lx::twControl<QLabel>(Picture1, "imgLogo", 60, 30, 540, 540);
     imgLogo->setAlignment(Qt::AlignCenter);
 
     Form_Load();
@@ -54,8 +53,7 @@ frmMessege::frmMessege(QWidget* clientArea) : QWidget(clientArea)
 
 void frmMessege::Form_Load()
 {
-    imgLogo->setPixmap(frame::FitPicture(frame::InstallPicture(QStringLiteral("\\pictures\\icons\\LXicon.gif")),
-                                         imgLogo->size()));
+    lx::showLogo(imgLogo);
     raise();
 }
 

@@ -1,9 +1,11 @@
 #include "frmOptions.h"
 
+#include "FrameAssets.h"
 #include "basGlobal.h"
 
 #include "platform/Fonts.h"
 
+#include "platform/Controls.h"
 #include "platform/Geometry.h"
 #include "platform/Paths.h"
 #include "platform/Services.h"
@@ -28,28 +30,22 @@ frmOptions::frmOptions(QWidget* owner) : QDialog(owner)
     setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 8.25));
     setFixedSize(lx::tw(6150), lx::tw(5040));
 
-    tbsOptions = new QTabWidget(this);
-    tbsOptions->setGeometry(lx::twRect(105, 120, 6037, 4245));
+    tbsOptions = lx::twControl<QTabWidget>(this, nullptr, 105, 120, 6037, 4245);
     for (int i = 1; i <= 4; ++i)
         tbsOptions->addTab(new QWidget, QStringLiteral("Group %1").arg(i));
 
     for (int i = 0; i < 4; ++i) {
-        auto* page = new QWidget(this);
-        page->setGeometry(lx::twRect(i == 0 ? PageShownLeftTw : PageHiddenLeftTw, PageTopTw, 5685, 3780));
-        auto* frame = new QGroupBox(QStringLiteral("Sample %1").arg(i + 1), page);
-        frame->setGeometry(lx::twRect(505, 502, 2033, 2022));
+        auto* page = lx::twControl<QWidget>(this, nullptr, i == 0 ? PageShownLeftTw : PageHiddenLeftTw, PageTopTw, 5685, 3780);
+        auto* frame = lx::twControl<QGroupBox>(page, nullptr, 505, 502, 2033, 2022, QStringLiteral("Sample %1").arg(i + 1));
         page->setVisible(i == 0);
         page->setEnabled(i == 0);
         picOptions[size_t(i)] = page;
         fraSample[size_t(i)] = frame;
     }
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setGeometry(lx::twRect(2490, 4455, 1095, 375));
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setGeometry(lx::twRect(3720, 4455, 1095, 375));
-    cmdApply = new QPushButton(QStringLiteral("&Apply"), this);
-    cmdApply->setGeometry(lx::twRect(4920, 4455, 1095, 375));
+    cmdOK = lx::twControl<QPushButton>(this, nullptr, 2490, 4455, 1095, 375, QStringLiteral("OK"));
+    cmdCancel = lx::twControl<QPushButton>(this, nullptr, 3720, 4455, 1095, 375, QStringLiteral("Cancel"));
+    cmdApply = lx::twControl<QPushButton>(this, nullptr, 4920, 4455, 1095, 375, QStringLiteral("&Apply"));
 
     connect(tbsOptions, &QTabWidget::currentChanged, this, &frmOptions::tbsOptions_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
@@ -66,10 +62,7 @@ frmOptions::frmOptions(QWidget* owner) : QDialog(owner)
 
 void frmOptions::Form_Load()
 {
-    // A missing icon leaves the window's default.
-    const QIcon icon(lx::installPath(QStringLiteral("\\pictures\\icons\\Loamix.ico")));
-    if (!icon.availableSizes().isEmpty())
-        setWindowIcon(icon);
+    lx::setLoamixIcon(this);
 }
 
 int frmOptions::selectedTab() const { return tbsOptions->currentIndex() + 1; }

@@ -1,10 +1,13 @@
 #include "frmSplashMessege.h"
 
+#include "ChildWindows.h"
 #include "FrameAssets.h"
 
 #include "platform/Fonts.h"
 
 #include "platform/Colors.h"
+#include "platform/FormRegistry.h"
+#include "platform/Controls.h"
 #include "platform/Geometry.h"
 
 #include <QGroupBox>
@@ -30,36 +33,28 @@ void fitText(QLabel* label, const QString& widest)
 
 } // namespace
 
-QPointer<frmSplashMessege>& frmSplashMessege::current()
-{
-    static QPointer<frmSplashMessege> box;
-    return box;
-}
+using Registry = lx::SingleInstance<frmSplashMessege>;
 
-frmSplashMessege* frmSplashMessege::instance() { return current().data(); }
+frmSplashMessege* frmSplashMessege::instance() { return Registry::peek(); }
 
 frmSplashMessege::frmSplashMessege() : QWidget(nullptr, Qt::SplashScreen | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QStringLiteral("Please Wait"));
     setFixedSize(lx::tw(3615), lx::tw(1305));
 
-    Frame1 = new QGroupBox(this);
-    Frame1->setGeometry(lx::twRect(150, 60, 3300, 1110));
+    Frame1 = lx::twControl<QGroupBox>(this, nullptr, 150, 60, 3300, 1110);
     Frame1->installEventFilter(this);
 
-    Picture1 = new QLabel(Frame1);
-    Picture1->setGeometry(lx::twRect(210, 315, 540, 540));
+    Picture1 = lx::twControl<QLabel>(Frame1, nullptr, 210, 315, 540, 540);
     Picture1->setAlignment(Qt::AlignCenter);
 
     QFont font = lx::formFont(QStringLiteral("Tahoma"), 12, true);
     QPalette grey = palette();
     grey.setColor(QPalette::WindowText, lx::BgrColor(0x404040));
 
-    lblMessege = new QLabel(Frame1);
-    lblMessege->setGeometry(lx::twRect(945, 420, 1485, 330));
+    lblMessege = lx::twControl<QLabel>(Frame1, nullptr, 945, 420, 1485, 330);
     lblMessege->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblDots = new QLabel(Frame1);
-    lblDots->setGeometry(lx::twRect(2475, 420, 615, 330));
+    lblDots = lx::twControl<QLabel>(Frame1, nullptr, 2475, 420, 615, 330);
     lblDots->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (QLabel* l : {lblMessege, lblDots}) {
         l->setFont(font);
@@ -75,8 +70,7 @@ frmSplashMessege::frmSplashMessege() : QWidget(nullptr, Qt::SplashScreen | Qt::W
 
 void frmSplashMessege::Form_Load()
 {
-    Picture1->setPixmap(frame::FitPicture(frame::InstallPicture(QStringLiteral("\\pictures\\icons\\LXicon.gif")),
-                                          Picture1->size()));
+    lx::showLogo(Picture1);
     lblMessege->setText(QStringLiteral("Please Wait"));
     lblDots->setText(QStringLiteral("."));
     fitText(lblMessege, lblMessege->text());
@@ -125,23 +119,18 @@ bool frmSplashMessege::eventFilter(QObject* watched, QEvent* event)
 
 void frmSplashMessege::unloadSelf()
 {
-    // Forgotten at once, so a later unloadBox does nothing and showAndPaint makes a new box;
-    // deleted once the handler that called this has returned.
-    if (current() == this)
-        current() = nullptr;
+    // A later unloadBox does nothing and showAndPaint makes a new box.
     Timer1->stop();
-    hide();
-    deleteLater();
+    Registry::unloadLater(this);
 }
 
 void frmSplashMessege::showAndPaint()
 {
-    if (!current())
-        current() = new frmSplashMessege;
-    frmSplashMessege* box = current();
-    box->show();
-    box->raise();
-    box->repaint();
+    const bool fresh = !Registry::exists();
+    frmSplashMessege& box = Registry::get();
+    if (fresh)
+        lx::centreWindow(&box, lx::mainWindow());
+    lx::showAndPaint(&box);
 }
 
-void frmSplashMessege::unloadBox() { delete current().data(); }
+void frmSplashMessege::unloadBox() { Registry::unload(); }

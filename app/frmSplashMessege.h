@@ -1,7 +1,6 @@
 #pragma once
 // The "Please Wait" box shown while a slow command runs: the logo, "Please Wait" and dots
 // that advance twice a second. A key or a click on it removes it early.
-#include <QPointer>
 #include <QWidget>
 
 class QGroupBox;
@@ -38,5 +37,4 @@ protected:
 private:
     // Unloads from inside one of the box's own handlers.
     void unloadSelf();
-    static QPointer<frmSplashMessege>& current();
 };

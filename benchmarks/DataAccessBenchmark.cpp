@@ -1,6 +1,8 @@
 // Opening an installed reference database with its password, reading the 301 points of one
-// test with the replay screen's statement, and building and writing a 301-point export.
+// test with the replay screen's statement (the bare query, by hand, and into a stored curve),
+// and building and writing a 301-point export.
 #include "ExportText.h"
+#include "lab/StoredPoints.h"
 #include "platform/Database.h"
 #include "platform/SafeFile.h"
 
@@ -64,6 +66,40 @@ void BM_Read301Points(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Read301Points)->Unit(benchmark::kMicrosecond);
+
+// The statement alone: what reading into a curve adds is the difference.
+void BM_Query301Points(benchmark::State& state)
+{
+    lx::Connection c;
+    c.Open(fixture().connection);
+    for (auto _ : state) {
+        lx::Recordset rs;
+        rs.Open(replaySql, c);
+        if (rs.RecordCount() != 301)
+            state.SkipWithError("expected 301 points");
+    }
+}
+BENCHMARK(BM_Query301Points)->Unit(benchmark::kMicrosecond);
+
+// The drained triaxial screen's curve: strain and volumetric strain rounded then x 100.
+void BM_Read301PointsIntoCurve(benchmark::State& state)
+{
+    using lx::ColumnRule;
+    lx::Connection c;
+    c.Open(fixture().connection);
+    lx::StoredCurve curve({ColumnRule::field(3).rounded(3).times(100), ColumnRule::field(4).rounded(1),
+                           ColumnRule::field(5).rounded(3).times(100)},
+                          301);
+    for (auto _ : state) {
+        lx::Recordset rs;
+        rs.Open(replaySql, c);
+        curve.clear();
+        if (curve.append(rs) != 301)
+            state.SkipWithError("expected 301 points");
+        benchmark::DoNotOptimize(curve.column(1).data());
+    }
+}
+BENCHMARK(BM_Read301PointsIntoCurve)->Unit(benchmark::kMicrosecond);
 
 void BM_BuildAndWrite301PointExport(benchmark::State& state)
 {

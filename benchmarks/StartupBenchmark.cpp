@@ -69,7 +69,7 @@ int runChild(const std::string& kind, const char* installDir, int argc, char** a
     QCoreApplication::processEvents();
     std::printf("shown\n");
     std::fflush(stdout);
-    delete basGlobal::MainForm.data();
+    basGlobal::ResetFrameState();
     return 0;
 }
 

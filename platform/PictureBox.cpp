@@ -89,57 +89,38 @@ void PictureBox::Cls()
     update();
 }
 
-void PictureBox::Line(double x1, double y1, double x2, double y2, const QColor& color)
+void PictureBox::addShape(DrawOp::Kind kind, QPointF from, QPointF to, double radius, const QColor& color)
 {
     DrawOp op;
-    op.kind = DrawOp::Line;
-    op.from = {x1, y1};
-    op.to = {x2, y2};
+    op.kind = kind;
+    op.from = from;
+    op.to = to;
+    op.radius = radius;
     op.color = colorOr(color);
     op.width = DrawWidth;
     add(op);
-    CurrentX = x2;
-    CurrentY = y2;
+    // The pen ends where the shape ends, as later relative drawing and Print expect.
+    CurrentX = to.x();
+    CurrentY = to.y();
+}
+
+void PictureBox::Line(double x1, double y1, double x2, double y2, const QColor& color)
+{
+    addShape(DrawOp::Line, {x1, y1}, {x2, y2}, 0, color);
 }
 
 void PictureBox::LineTo(double x2, double y2, const QColor& color) { Line(CurrentX, CurrentY, x2, y2, color); }
 
 void PictureBox::Box(double x1, double y1, double x2, double y2, const QColor& color, bool filled)
 {
-    DrawOp op;
-    op.kind = filled ? DrawOp::FilledBox : DrawOp::Box;
-    op.from = {x1, y1};
-    op.to = {x2, y2};
-    op.color = colorOr(color);
-    op.width = DrawWidth;
-    add(op);
-    CurrentX = x2;
-    CurrentY = y2;
+    addShape(filled ? DrawOp::FilledBox : DrawOp::Box, {x1, y1}, {x2, y2}, 0, color);
 }
 
-void PictureBox::PSet(double x, double y, const QColor& color)
-{
-    DrawOp op;
-    op.kind = DrawOp::Point;
-    op.from = op.to = {x, y};
-    op.color = colorOr(color);
-    op.width = DrawWidth;
-    add(op);
-    CurrentX = x;
-    CurrentY = y;
-}
+void PictureBox::PSet(double x, double y, const QColor& color) { addShape(DrawOp::Point, {x, y}, {x, y}, 0, color); }
 
 void PictureBox::Circle(double x, double y, double radius, const QColor& color)
 {
-    DrawOp op;
-    op.kind = DrawOp::Circle;
-    op.from = op.to = {x, y};
-    op.radius = radius;
-    op.color = colorOr(color);
-    op.width = DrawWidth;
-    add(op);
-    CurrentX = x;
-    CurrentY = y;
+    addShape(DrawOp::Circle, {x, y}, {x, y}, radius, color);
 }
 
 double PictureBox::TextWidth(const QString& text) const

@@ -87,6 +87,7 @@ private:
     QColor colorOr(const QColor& c) const { return c.isValid() ? c : ForeColor; }
     void drawOps(QPainter& p) const;
     void add(DrawOp op);
+    void addShape(DrawOp::Kind kind, QPointF from, QPointF to, double radius, const QColor& color);
 
     double scaleLeft = 0, scaleTop = 0, scaleWidth = 0, scaleHeight = 0;
     bool userScale = false;

@@ -137,6 +137,14 @@ public:
     using PrinterService::choosePrinter;
     bool choosePrinter(QPrinter& printer, const PrintDialogRequest& request) override
     {
+        if (!request.outputFile.isEmpty() && printer.outputFileName().isEmpty()) {
+            // The dialog takes the printer's file when it is made. Naming one must not turn a
+            // printer into a PDF writer; choosing a printer in the dialog clears it again.
+            const QPrinter::OutputFormat format = printer.outputFormat();
+            printer.setOutputFileName(request.outputFile);
+            if (format == QPrinter::NativeFormat)
+                printer.setOutputFormat(QPrinter::NativeFormat);
+        }
         QPrintDialog dialog(&printer, QApplication::activeWindow());
         if (!request.title.isEmpty())
             dialog.setWindowTitle(request.title);
@@ -341,5 +349,18 @@ Services& services()
 }
 
 void resetServices() { installReal(services()); }
+
+QString printFileProposal(const QString& docName)
+{
+    const QFileInfo file(docName);
+    const bool ofAFile = file.isAbsolute();
+    QString base = ofAFile ? file.completeBaseName() : docName;
+    // A caption is no path: a '/' in it would name a folder.
+    base.replace(u'/', u'-');
+    if (base.trimmed().isEmpty())
+        base = QStringLiteral("print");
+    const QString folder = ofAFile && QFileInfo(file.absolutePath()).isWritable() ? file.absolutePath() : QDir::homePath();
+    return QDir(folder).filePath(base + QStringLiteral(".pdf"));
+}
 
 } // namespace lx

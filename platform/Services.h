@@ -57,7 +57,14 @@ struct PrintDialogRequest {
     QString title;                // the dialog's caption; empty: the dialog's own
     bool allowSelection = false;  // offers "Selection"; printRange() then tells the choice
     bool allowPageRange = true;   // offers a range of pages
+    // The file the dialog proposes when the student prints to a file; empty: the dialog's own.
+    QString outputFile;
 };
+
+// A writable file for printing docName (a window's caption) to PDF: for a document of a
+// file, its own folder and base name with ".pdf", or the home folder and that name when the
+// folder cannot be written; for any other caption, the home folder and the caption.
+QString printFileProposal(const QString& docName);
 
 class PrinterService {
 public:

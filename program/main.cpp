@@ -31,6 +31,6 @@ int main(int argc, char** argv)
     if (const int status = basGlobal::Main(); status != 0)
         return status;
     const int status = app.exec();
-    delete basGlobal::MainForm.data();
+    basGlobal::ResetFrameState();
     return status;
 }

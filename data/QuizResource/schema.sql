@@ -1,7 +1,10 @@
--- Answer keys of the quiz question banks, one row per bank question in bank order:
--- written by tools/gendata (quiz). Placeholder keys until the question banks are written.
+-- Answer keys of the quiz question banks, one row per bank question: written by
+-- tools/gendata (quiz) from data/quiz. QuestionNumber (position 1, which the quiz window
+-- does not read) is the question's 1-based place in its bank, so the window reads the
+-- keys ORDER BY QuestionNumber, not in whatever order they are stored.
 CREATE TABLE AnswerKey (
-  QuizID INTEGER,
-  QuestionNumber INTEGER,
-  CorrectOption INTEGER
+  QuizID INTEGER NOT NULL,
+  QuestionNumber INTEGER NOT NULL,
+  CorrectOption INTEGER,
+  UNIQUE (QuizID, QuestionNumber)
 );

@@ -19,10 +19,13 @@ CREATE TABLE QuizInfo (
   LastStart INTEGER,
   MarksPerQuestion INTEGER
 );
+-- Slot (position 1, which the quiz window does not read) numbers the slots of a quiz
+-- from 0, so the window reads them ORDER BY Slot, not in whatever order they are stored.
 CREATE TABLE QuestionSeq (
-  QuizID INTEGER,
-  Slot INTEGER,
+  QuizID INTEGER NOT NULL,
+  Slot INTEGER NOT NULL,
   DisplayOrder INTEGER,
   CorrectOption INTEGER,
-  ChosenOption INTEGER
+  ChosenOption INTEGER,
+  UNIQUE (QuizID, Slot)
 );

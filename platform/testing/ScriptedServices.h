@@ -69,12 +69,17 @@ public:
     bool accept = true;
     QString pdfPath;
     QPrinter::PrintRange range = QPrinter::AllPages;
+    // Pages the student types in (0: the range the dialog opened with stays).
+    int fromPage = 0;
+    int toPage = 0;
     int calls = 0;
     // What the last dialog was shown with: its request (offeredSelection repeats whether
     // it offered "Selection"), and the range the printer held when it opened.
     PrintDialogRequest lastRequest;
     bool offeredSelection = false;
     QPrinter::PrintRange rangeShown = QPrinter::AllPages;
+    int fromShown = 0;
+    int toShown = 0;
     using PrinterService::choosePrinter;
     bool choosePrinter(QPrinter& printer, const PrintDialogRequest& request) override
     {
@@ -82,11 +87,15 @@ public:
         lastRequest = request;
         offeredSelection = request.allowSelection;
         rangeShown = printer.printRange();
+        fromShown = printer.fromPage();
+        toShown = printer.toPage();
         if (!accept)
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfPath);
         printer.setPrintRange(range);
+        if (fromPage > 0)
+            printer.setFromTo(fromPage, toPage);
         return true;
     }
 };

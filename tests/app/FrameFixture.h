@@ -4,6 +4,7 @@
 #include "basGlobal.h"
 
 #include "platform/Paths.h"
+#include "tests/common/TestHelpers.h"
 
 #include <QAction>
 #include <QDir>
@@ -60,6 +61,15 @@ struct InstallTree {
     void remove(const QString& name) const { QFile::remove(sourceOf(name)); }
 };
 
+// The frame state as start-up finds it, for the life of a test: reset when made and again
+// when it goes (Qt Test programs call basGlobal::ResetFrameState in init and cleanup).
+struct FreshFrame {
+    FreshFrame() { basGlobal::ResetFrameState(); }
+    ~FreshFrame() { basGlobal::ResetFrameState(); }
+    FreshFrame(const FreshFrame&) = delete;
+    FreshFrame& operator=(const FreshFrame&) = delete;
+};
+
 // Qt reports a hidden action as disabled; its own enabled flag shows once it is visible.
 inline bool enabledFlag(QAction* a)
 {
@@ -71,10 +81,6 @@ inline bool enabledFlag(QAction* a)
     return enabled;
 }
 
-inline QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using lx::testing::readAll;
 
 } // namespace fixture

@@ -11,6 +11,7 @@ using namespace basGlobal;
 namespace {
 
 struct WorkingCopies : ::testing::Test {
+    fixture::FreshFrame frame;
     fixture::InstallTree tree;
     void SetUp() override
     {
@@ -68,6 +69,7 @@ TEST_F(WorkingCopies, SourcesAreFoundWhateverTheLetterCaseOfTheirFolders)
 
 TEST(ConnectionStrings, EightStringsCharacterForCharacter)
 {
+    const fixture::FreshFrame frame;
     TempPath = QStringLiteral("/tmp/loamix-1000/");
     BuildConnectionStrings();
     const QString tail = QStringLiteral("Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;");
@@ -87,7 +89,7 @@ TEST(ConnectionStrings, EightStringsCharacterForCharacter)
 
 TEST(QuizHooks, WithoutTheQuizNoQuizFileIsOpenAndNoButtonIsPressed)
 {
-    Hooks() = {};
+    const fixture::FreshFrame frame;
     QuizFileConnection = QStringLiteral("DBQ=left over;");
     EXPECT_FALSE(QuizOption());
     EXPECT_TRUE(QuizFileConnection.isEmpty());
@@ -96,13 +98,11 @@ TEST(QuizHooks, WithoutTheQuizNoQuizFileIsOpenAndNoButtonIsPressed)
 
 TEST(QuizHooks, NoButtonIsPressedWhileShuttingDown)
 {
+    const fixture::FreshFrame frame;
     std::vector<int> pressed;
-    Hooks() = {};
     Hooks().pressQuizButton = [&](int n) { pressed.push_back(n); };
     PressQuizButton(300);
     ShuttingDown = true;
     PressQuizButton(400);
-    ShuttingDown = false;
-    Hooks() = {};
     EXPECT_EQ(pressed, std::vector<int>{300});
 }

@@ -7,6 +7,7 @@
 #include "platform/Paths.h"
 #include "platform/Services.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/TestHelpers.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,15 +23,10 @@
 
 #include <functional>
 
-namespace {
+using lx::testing::saveShot;
+using lx::testing::writeFile;
 
-void writeFile(const QString& path, const QByteArray& text)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
+namespace {
 
 QByteArray page(const QString& title, const QString& body)
 {
@@ -66,13 +62,6 @@ public:
     void closeAll() override {}
 };
 
-void saveShot(QWidget* w, const QString& name)
-{
-    const QString dir = qEnvironmentVariable("LOAMIX_SHOTS");
-    if (!dir.isEmpty())
-        w->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
-}
-
 } // namespace
 
 class tst_basHTMLHelp : public QObject {
@@ -93,20 +82,20 @@ private slots:
         QString filler;
         for (int i = 0; i < 200; ++i)
             filler += QStringLiteral("<p>Paragraph %1 of the overview.</p>").arg(i);
-        writeFile(help + QStringLiteral("/html/LoamixOverview.htm"),
-                  page(QStringLiteral("Overview"),
-                       filler + QStringLiteral("<a name=\"part\"></a><h2>Second part</h2><a href=\"Gone.htm\">gone</a>")));
-        writeFile(help + QStringLiteral("/html/Login.htm"), page(QStringLiteral("Login"), QStringLiteral("<p>Log in.</p>")));
-        writeFile(help + QStringLiteral("/html/SIMULATIONS/simTTT.htm"),
-                  page(QStringLiteral("True triaxial"), QStringLiteral("<p>Cube.</p>")));
+        QVERIFY(writeFile(help + QStringLiteral("/html/LoamixOverview.htm"),
+                          page(QStringLiteral("Overview"),
+                               filler + QStringLiteral("<a name=\"part\"></a><h2>Second part</h2><a href=\"Gone.htm\">gone</a>"))));
+        QVERIFY(writeFile(help + QStringLiteral("/html/Login.htm"), page(QStringLiteral("Login"), QStringLiteral("<p>Log in.</p>"))));
+        QVERIFY(writeFile(help + QStringLiteral("/html/SIMULATIONS/simTTT.htm"),
+                          page(QStringLiteral("True triaxial"), QStringLiteral("<p>Cube.</p>"))));
         // A decoy beside the current directory: a topic must never be read from there.
-        writeFile(elsewhere.filePath(QStringLiteral("html/Login.htm")), page(QStringLiteral("Decoy"), QString()));
+        QVERIFY(writeFile(elsewhere.filePath(QStringLiteral("html/Login.htm")), page(QStringLiteral("Decoy"), QString())));
     }
 
     void cleanup()
     {
         CloseHelp();
-        frmSplashMessege::unloadBox();
+        basGlobal::ResetFrameState();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         lx::resetServices();
     }

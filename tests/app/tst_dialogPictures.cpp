@@ -14,6 +14,7 @@
 #include "platform/Geometry.h"
 #include "platform/Paths.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/TestHelpers.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -26,18 +27,9 @@
 
 #include <functional>
 
+using lx::testing::saveShot;
+
 namespace {
-
-QString shotFolder()
-{
-    const QString dir = qEnvironmentVariable("LOAMIX_SHOTS");
-    return dir.isEmpty() ? QCoreApplication::applicationDirPath() : dir;
-}
-
-void saveShot(QWidget* w, const QString& name)
-{
-    w->grab().save(QDir(shotFolder()).filePath(name + QStringLiteral(".png")));
-}
 
 // The picture a label shows lies whole inside it: scaled to fit, never cut.
 void checkPictureFits(const QLabel* box, QSize expected)

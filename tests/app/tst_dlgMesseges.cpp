@@ -6,6 +6,7 @@
 #include "platform/Geometry.h"
 #include "platform/Paths.h"
 #include "platform/Services.h"
+#include "tests/common/TestHelpers.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,6 +20,8 @@
 #include <QtTest>
 
 #include <functional>
+
+using lx::testing::saveShot;
 
 namespace {
 
@@ -46,13 +49,6 @@ bool fits(const QLabel* l)
                                                      int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0),
                                                      l->text());
     return need.width() <= l->width() && need.height() <= l->height();
-}
-
-void saveShot(QWidget* w, const QString& name)
-{
-    const QString dir = qEnvironmentVariable("LOAMIX_SHOTS");
-    if (!dir.isEmpty())
-        w->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "platform/rtf/Rtf.h"
 #include "platform/testing/FileLimit.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/TestHelpers.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +29,9 @@
 #include <QTextDocument>
 
 #include <memory>
+
+using lx::testing::readAll;
+using lx::testing::writeFile;
 
 using namespace basGlobal;
 
@@ -72,16 +77,10 @@ void checkFormatted(const QTextDocument& doc, int at = 0)
     QVERIFY(formatAt(doc, at + 11).fontWeight() < QFont::Bold);
 }
 
-QByteArray readAll(const QString& path)
+// The pages of a PDF that Qt wrote (its page objects are not compressed).
+int pdfPages(const QString& pdf)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    return int(QString::fromLatin1(readAll(pdf)).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b(?!s)"))));
 }
 
 QString pdfText(const QString& pdf)
@@ -499,6 +498,7 @@ private slots:
         QTest::addColumn<QString>("printed");
         QTest::addColumn<QString>("notPrinted");
         QTest::newRow("no selection") << false << int(QPrinter::AllPages) << false << "Beta" << "";
+        QTest::newRow("no selection, the proposed pages kept") << false << int(QPrinter::PageRange) << false << "Beta" << "";
         QTest::newRow("selection chosen") << true << int(QPrinter::Selection) << true << "Beta" << "Alpha";
         QTest::newRow("selection, all chosen") << true << int(QPrinter::AllPages) << true << "Alpha" << "";
     }
@@ -524,8 +524,13 @@ private slots:
         QCOMPARE(s->printers->offeredSelection, offered);
         QCOMPARE(s->printers->lastRequest.title, QStringLiteral("Print Document"));
         QVERIFY(s->printers->lastRequest.allowPageRange);
-        // With a selection the dialog opens with "Selection" chosen.
-        QCOMPARE(s->printers->rangeShown, select ? QPrinter::Selection : QPrinter::AllPages);
+        // With a selection the dialog opens with "Selection" chosen, else with the range of
+        // pages, all of them.
+        QCOMPARE(s->printers->rangeShown, select ? QPrinter::Selection : QPrinter::PageRange);
+        if (!select) {
+            QCOMPARE(s->printers->fromShown, 1);
+            QCOMPARE(s->printers->toShown, 1);
+        }
         QVERIFY(messages().empty());
         QVERIFY(QFileInfo(path("doc.pdf")).size() > 0);
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
@@ -534,6 +539,55 @@ private slots:
         QVERIFY2(text.contains(printed), qPrintable(text));
         if (!notPrinted.isEmpty())
             QVERIFY2(!text.contains(notPrinted), qPrintable(text));
+    }
+
+    void printDocumentPrintsThePagesChosen()
+    {
+        frmDocument* doc = newDocument();
+        QStringList lines;
+        for (int i = 1; i <= 400; ++i)
+            lines << QStringLiteral("Line %1").arg(i);
+        doc->rtfText->setPlainText(lines.join(u'\n'));
+        s->printers->pdfPath = path("all.pdf");
+        main->mnuFilePrintDoc->trigger();
+        const int pages = pdfPages(path("all.pdf"));
+        QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
+
+        // The range proposed is every page; left as it is, every page prints.
+        s->printers->range = QPrinter::PageRange;
+        s->printers->pdfPath = path("proposed.pdf");
+        main->mnuFilePrintDoc->trigger();
+        QCOMPARE(s->printers->rangeShown, QPrinter::PageRange);
+        QCOMPARE(s->printers->fromShown, 1);
+        QCOMPARE(s->printers->toShown, pages);
+        QCOMPARE(pdfPages(path("proposed.pdf")), pages);
+
+        // The second page alone.
+        s->printers->fromPage = s->printers->toPage = 2;
+        s->printers->pdfPath = path("second.pdf");
+        main->mnuFilePrintDoc->trigger();
+        QCOMPARE(pdfPages(path("second.pdf")), 1);
+    }
+
+    void printingProposesAFileThatCanBeWritten()
+    {
+        // A document of a file: beside it, under its own name.
+        const QString file = path("notes.rtf");
+        QVERIFY(writeFile(file, "{\\rtf1 Notes}"));
+        s->files->answers = {file};
+        main->mnuFileOpen->trigger();
+        QCOMPARE(main->ActiveChild()->windowTitle(), file);
+        s->printers->accept = false;
+        main->mnuFilePrintDoc->trigger();
+        QCOMPARE(s->printers->lastRequest.outputFile, path("notes.pdf"));
+        main->mnuFilePrintWin->trigger();
+        QCOMPARE(s->printers->lastRequest.outputFile, path("notes.pdf"));
+        QVERIFY(QFileInfo(QFileInfo(s->printers->lastRequest.outputFile).path()).isWritable());
+
+        // A new document: the home folder and its caption.
+        newDocument();
+        main->mnuFilePrintDoc->trigger();
+        QCOMPARE(s->printers->lastRequest.outputFile, QDir::home().filePath(QStringLiteral("Document 1.pdf")));
     }
 
     void printDocumentCancelsQuietlyAndReportsFailure()

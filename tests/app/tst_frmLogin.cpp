@@ -7,6 +7,7 @@
 #include "platform/Geometry.h"
 #include "platform/Paths.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/TestHelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,22 +19,18 @@
 
 #include <memory>
 
-namespace {
+using lx::testing::saveShot;
+using lx::testing::writeFile;
 
-void writeFile(const QString& path, const QByteArray& text)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
+namespace {
 
 // Packs a user list with the given table into folder/Users.lxu.
 void packUsers(const QString& folder, const QByteArray& schema, const QByteArray& csvName, const QByteArray& csv,
                const QString& password = QStringLiteral("mobkel"))
 {
     QTemporaryDir source;
-    writeFile(source.filePath(QStringLiteral("schema.sql")), schema);
-    writeFile(source.filePath(QString::fromLatin1(csvName)), csv);
+    QVERIFY(writeFile(source.filePath(QStringLiteral("schema.sql")), schema));
+    QVERIFY(writeFile(source.filePath(QString::fromLatin1(csvName)), csv));
     lx::pack::packDatabase(source.path(), password, QDir(folder).filePath(QStringLiteral("Users.lxu")));
 }
 
@@ -42,13 +39,6 @@ const QByteArray Members = "UserName,Password\n"
                            "student,soil123\n"
                            "O'Brien,it's\n"
                            "guest,\"\"\n";
-
-void saveShot(QWidget* w, const QString& name)
-{
-    const QString dir = qEnvironmentVariable("LOAMIX_SHOTS");
-    if (!dir.isEmpty())
-        w->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
-}
 
 } // namespace
 
@@ -78,10 +68,14 @@ private slots:
     void init()
     {
         scripted = std::make_unique<lx::testing::ScriptedServices>();
+        basGlobal::ResetFrameState();
         basGlobal::TempPath = temp.path() + u'/';
-        basGlobal::CurrentUserName.clear();
     }
-    void cleanup() { scripted.reset(); }
+    void cleanup()
+    {
+        basGlobal::ResetFrameState();
+        scripted.reset();
+    }
 
     void connectionStringAndLayout()
     {
@@ -222,7 +216,7 @@ private slots:
         QTemporaryDir folder;
         basGlobal::TempPath = folder.path() + u'/';
         if (what == u"junk")
-            writeFile(folder.filePath(QStringLiteral("Users.lxu")), QByteArray(4096, 'x'));
+            QVERIFY(writeFile(folder.filePath(QStringLiteral("Users.lxu")), QByteArray(4096, 'x')));
         else if (what == u"password")
             packUsers(folder.path(), MemberSchema, "MemberInfo.csv", Members, QStringLiteral("other1"));
         else if (what == u"table")

@@ -5,6 +5,8 @@
 #include "frmAbout.h"
 #include "frmMDI.h"
 #include "SpecimenTarget.h"
+#include "ChildWindows.h"
+#include "frmDocument.h"
 #include "frmMessege.h"
 #include "frmOptions.h"
 #include "frmSplashMessege.h"
@@ -17,6 +19,9 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QWindow>
 #include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
@@ -52,10 +57,7 @@ QMdiSubWindow* addChild(frmMDI& main, QWidget* w, const QString& title = QString
 {
     w->setWindowTitle(title);
     w->resize(200, 150);
-    QMdiSubWindow* sub = main.AddChild(w);
-    sub->show();
-    main.mdiArea->setActiveSubWindow(sub);
-    return sub;
+    return lx::showChildWindow(main.mdiArea, w);
 }
 
 // Closes the modal dialog the next command opens and tells what it was.
@@ -114,19 +116,14 @@ private slots:
         s = std::make_unique<lx::testing::ScriptedServices>();
         // Past a whole second's half: the closing pause ends after one pass.
         s->clock->ms = 400;
-        Hooks() = {};
-        QuizFileConnection.clear();
-        ShuttingDown = false;
+        ResetFrameState();
         log.clear();
         main = std::make_unique<frmMDI>();
     }
     void cleanup()
     {
         main.reset();
-        frmSplashMessege::unloadBox();
-        Hooks() = {};
-        QuizFileConnection.clear();
-        ShuttingDown = false;
+        ResetFrameState();
         s.reset();
     }
 
@@ -508,6 +505,107 @@ private slots:
         QCOMPARE(subs[0]->geometry(), first);
     }
 
+    void cascadeKeepsUsableSizes()
+    {
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        // One document alone keeps its size and shows its text box.
+        main->mnuFileNew->trigger();
+        QMdiSubWindow* first = main->mdiArea->currentSubWindow();
+        const QSize own = first->size();
+        main->mnuWindowCascade->trigger();
+        QCOMPARE(first->geometry(), QRect(QPoint(0, 0), own));
+        QVERIFY(qobject_cast<frmDocument*>(first->widget())->rtfText->height() > 100);
+
+        // Several: each one caption further, its own size where there is room, never more
+        // than the area and never a bare caption (one too large starts at the corner).
+        main->mnuFileNew->trigger();
+        main->mnuFileNew->trigger();
+        QMdiSubWindow* big = addChild(*main, new QWidget, QStringLiteral("Large"));
+        big->resize(main->mdiArea->viewport()->size() * 2);
+        main->mnuWindowCascade->trigger();
+        const QRect area = main->mdiArea->viewport()->rect();
+        const QList<QMdiSubWindow*> subs = main->mdiArea->subWindowList(QMdiArea::CreationOrder);
+        for (qsizetype i = 0; i < subs.size(); ++i) {
+            QMdiSubWindow* sub = subs[i];
+            QVERIFY2(area.contains(sub->geometry()), qPrintable(sub->windowTitle()));
+            if (i > 0 && sub != big)
+                QVERIFY(sub->pos().x() > subs[i - 1]->pos().x() && sub->pos().y() > subs[i - 1]->pos().y());
+            if (sub != big)
+                QCOMPARE(sub->size(), own);
+        }
+        QVERIFY(big->height() > area.height() / 2 && big->width() > area.width() / 2);
+    }
+
+    void childWindowsOpenInsideTheAreaAboveTheLogoStrip()
+    {
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        auto* strip = main->findChild<frmMessege*>();
+        const int stripTop = strip->mapTo(main.get(), QPoint(0, 0)).y();
+        for (int i = 0; i < 5; ++i)
+            main->mnuFileNew->trigger();
+        const QRect room = main->mdiArea->viewport()->rect();
+        for (QMdiSubWindow* sub : main->mdiArea->subWindowList()) {
+            QVERIFY2(room.contains(sub->geometry()), qPrintable(sub->windowTitle()));
+            const int bottom = main->mdiArea->viewport()->mapTo(main.get(), sub->geometry().bottomLeft()).y();
+            QVERIFY2(bottom < stripTop, qPrintable(sub->windowTitle()));
+        }
+        // A window larger than the area is reached by scrolling.
+        auto* large = new QWidget;
+        large->resize(room.width(), room.height() * 2);
+        lx::showChildWindow(main->mdiArea, large);
+        QVERIFY(main->mdiArea->verticalScrollBar()->maximum() > 0);
+    }
+
+    void subsystemsShowTheirWindowsInTheMainWindow()
+    {
+        MainForm = main.get();
+        const auto forget = qScopeGuard([] { MainForm = nullptr; });
+        QCOMPARE(lx::mainWindow(), main.get());
+        QCOMPARE(lx::childArea(), main->mdiArea);
+        auto* w = new QWidget;
+        w->resize(200, 150);
+        QMdiSubWindow* sub = lx::showChildWindow(w);
+        QVERIFY(sub);
+        QCOMPARE(main->ActiveChild(), w);
+        QVERIFY(w->isVisibleTo(main.get()));
+        QCOMPARE(w->size(), QSize(200, 150));
+
+        // A window tried without a main window is a window of its own.
+        MainForm = nullptr;
+        QWidget alone;
+        QVERIFY(!lx::showChildWindow(&alone));
+        QVERIFY(alone.isWindow() && alone.isVisible());
+    }
+
+    void waitBoxIsCentredOnTheMainWindowAndPaintedBeforeTheWork()
+    {
+        MainForm = main.get();
+        const auto forget = qScopeGuard([] { MainForm = nullptr; });
+        main->move(180, 120);
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        struct PaintCounter : QObject {
+            int paints = 0;
+            bool eventFilter(QObject* watched, QEvent* event) override
+            {
+                if (event->type() == QEvent::Paint && qobject_cast<frmSplashMessege*>(watched))
+                    ++paints;
+                return false;
+            }
+        } counter;
+        qApp->installEventFilter(&counter);
+        frmSplashMessege::showAndPaint();
+        qApp->removeEventFilter(&counter);
+        frmSplashMessege* box = frmSplashMessege::instance();
+        QVERIFY(box);
+        QVERIFY(box->windowHandle()->isExposed());
+        QVERIFY(counter.paints > 0);
+        const QPoint offset = box->frameGeometry().center() - main->frameGeometry().center();
+        QVERIFY2(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2, qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
+    }
+
     void printWindowPrintsTheActiveChildOnTheChosenPrinter()
     {
         QTemporaryDir dir;
@@ -638,7 +736,7 @@ private slots:
         // A child given its size keeps it inside the frame.
         QCOMPARE(child->widget()->size(), QSize(200, 150));
         const QImage shot = main->grab().toImage();
-        shot.save(QCoreApplication::applicationDirPath() + QStringLiteral("/frmMDI-offscreen.png"));
+        lx::testing::saveShot(shot, QStringLiteral("frmMDI-offscreen"));
         QSet<QRgb> colours;
         for (int y = 0; y < shot.height(); y += 2)
             for (int x = 0; x < shot.width(); x += 2)
@@ -657,7 +755,7 @@ private slots:
                              main->mnuSimulation, main->mnuQuiz, main->mnuWindow, main->mnuHelp}) {
             menu->popup(main->mapToGlobal(QPoint(20, 20)));
             const QImage image = menu->grab().toImage();
-            image.save(QCoreApplication::applicationDirPath() + QStringLiteral("/%1-offscreen.png").arg(menu->objectName()));
+            lx::testing::saveShot(image, menu->objectName() + QStringLiteral("-offscreen"));
             QVERIFY(image.width() > 60);
             menu->hide();
         }

@@ -3,6 +3,7 @@
 
 #include "platform/Geometry.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/TestHelpers.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +15,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using lx::testing::saveShot;
 
 namespace {
 
@@ -35,13 +38,6 @@ int shownPage(const frmOptions& d)
         }
     }
     return shown;
-}
-
-void saveShot(QWidget* w, const QString& name)
-{
-    const QString dir = qEnvironmentVariable("LOAMIX_SHOTS");
-    if (!dir.isEmpty())
-        w->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
 }
 
 } // namespace

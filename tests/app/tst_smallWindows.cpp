@@ -6,6 +6,7 @@
 #include "platform/FormRegistry.h"
 #include "platform/Paths.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/TestHelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,7 +44,7 @@ private slots:
             QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), qPrintable(l->objectName()));
             QVERIFY2(l->fontMetrics().height() <= l->height(), qPrintable(l->objectName()));
         }
-        splash.grab().save(QCoreApplication::applicationDirPath() + QStringLiteral("/frmSplash-offscreen.png"));
+        lx::testing::saveShot(&splash, QStringLiteral("frmSplash-offscreen"));
         lx::SingleInstance<frmSplash>::unload();
         QVERIFY(!lx::SingleInstance<frmSplash>::exists());
         lx::setInstallDir(QString());
@@ -66,7 +67,7 @@ private slots:
         for (QLabel* l : {about.lblDescription, about.lblDisclaimer})
             QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->objectName()));
         about.show();
-        about.grab().save(QCoreApplication::applicationDirPath() + QStringLiteral("/frmAbout-offscreen.png"));
+        lx::testing::saveShot(&about, QStringLiteral("frmAbout-offscreen"));
         QTest::mouseClick(about.cmdOK, Qt::LeftButton);
         QVERIFY(!about.isVisible());
         QCOMPARE(about.result(), int(QDialog::Accepted));

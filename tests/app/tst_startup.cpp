@@ -1,6 +1,7 @@
 // Start-up as a whole: its order, its texts, its failures, and Pause.
 #include "FrameFixture.h"
 #include "basGlobal.h"
+#include "basHTMLHelp.h"
 #include "frmMDI.h"
 #include "frmSplash.h"
 
@@ -40,13 +41,8 @@ class tst_startup : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { Hooks() = {}; }
-    void cleanup()
-    {
-        delete MainForm.data();
-        Hooks() = {};
-        QuizFileConnection.clear();
-    }
+    void init() { ResetFrameState(); }
+    void cleanup() { ResetFrameState(); }
 
     void withoutQuizFileTheQuizItemsAreOffAndOneGuidanceBoxIsShown()
     {
@@ -109,6 +105,31 @@ private slots:
         QVERIFY(MainForm->mnuQuizBrowser->isEnabled());
         QVERIFY(MainForm->mnuScore->isEnabled());
         QVERIFY(StartupQuizPending);
+    }
+
+    void resetDeletesTheMainWindowAndRestoresEveryGlobal()
+    {
+        fixture::InstallTree tree;
+        lx::testing::ScriptedServices s;
+        s.messages->msgsAnswers = {1};
+        Hooks().showTriaxialSel = [] {};
+        QCOMPARE(StartUp(), 0);
+        QPointer<frmMDI> main = MainForm.data();
+        QuizFileConnection = QStringLiteral("DBQ=quiz.lxq;");
+        ConfiningStressKPa = 100;
+        ShuttingDown = true;
+        QVERIFY(HelpCookie != 0 && !TempPath.isEmpty() && !SandCIDCConnection.isEmpty());
+
+        ResetFrameState();
+        QVERIFY(!main && !MainForm);
+        QVERIFY(TempPath.isEmpty() && HelpFile.isEmpty() && SandCIDCConnection.isEmpty() && QuizFileConnection.isEmpty());
+        QCOMPARE(ConfiningStressKPa, 0.0);
+        QVERIFY(!ShuttingDown && !StartupQuizPending);
+        QCOMPARE(HelpCookie, 0);
+        QVERIFY(!Hooks().showTriaxialSel);
+        // The names every subsystem uses still reach the one state.
+        TempPath = QStringLiteral("/x/");
+        QCOMPARE(State().TempPath, QStringLiteral("/x/"));
     }
 
     void aMissingDataFileIsNamedAndStartUpFails()

@@ -1,6 +1,7 @@
 // Checks over the installed consolidation, direct shear, true triaxial, quiz and login databases,
 // as built: every soil and option the windows offer finds its tests through the windows' own
 // queries, the points keep the limits the readers rely on, and the curves behave as the soils do.
+#include "DataTestSupport.h"
 #include "platform/Database.h"
 #include "platform/Numbers.h"
 
@@ -19,30 +20,7 @@ using namespace lx;
 
 namespace {
 
-QString installed(const char* relative) { return QStringLiteral(LOAMIX_INSTALL_DIR "/") + QString::fromLatin1(relative); }
-
-QString connectionString(const QString& path, const QString& password)
-{
-    return QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=") + password
-           + QStringLiteral(";READONLY=True;");
-}
-
-// All rows of a query, each row its fields by position.
-using Rows = std::vector<std::vector<Field>>;
-
-Rows query(Connection& c, const QString& sql)
-{
-    Recordset rs;
-    rs.Open(sql, c, adOpenDynamic);
-    Rows rows;
-    for (; !rs.eof(); rs.MoveNext()) {
-        std::vector<Field> row;
-        for (int i = 0; i < rs.fieldCount(); ++i)
-            row.push_back(rs.Fields(i));
-        rows.push_back(row);
-    }
-    return rows;
-}
+using namespace datatest;
 
 // The reference number as the windows write it into their SQL (default text of a single).
 QString refText(double ref) { return SingleText(float(ref)); }
@@ -543,6 +521,42 @@ TEST_F(TrueTriaxialData, StrengthFollowsTheBValueAndPrincipalStressAngleTrends)
         const Failure first = failureOf(db, rows.front()[1].toText(), false, rows.front()[8].toDouble());
         EXPECT_LT(previous, 0.9 * first.tauOct) << "strength anisotropy";
     }
+}
+
+// Undrained strength in compression (b = 0, the major stress vertical or horizontal) over the
+// consolidation pressure: su / sigma'c of a normally consolidated clay, about 0.25 to 0.35.
+TEST_F(TrueTriaxialData, CompressionStrengthsAreThoseOfNormallyConsolidatedClays)
+{
+    for (const TrueTriaxialSoil& s : trueTriaxialSoils) {
+        SCOPED_TRACE(s.ref);
+        Connection db;
+        ASSERT_NO_THROW(db.Open(connectionString(installed(s.file), QStringLiteral("mobkel"))));
+        int checked = 0;
+        for (const auto& r : query(db, QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber =") + refText(s.ref))) {
+            if (r[6].toDouble() != 0)
+                continue;
+            double su = 0;
+            for (const auto& p : query(db, pointsQuery(r[1].toText(), false))) {
+                const double halfDifference = s.cube ? (p[6].toDouble() - p[8].toDouble()) / 2
+                                                     : std::hypot(p[5].toDouble() / 2, p[6].toDouble());
+                su = std::max(su, halfDifference);
+            }
+            EXPECT_GE(su / r[8].toDouble(), 0.25) << r[1].toText().toStdString();
+            EXPECT_LE(su / r[8].toDouble(), 0.35) << r[1].toText().toStdString();
+            ++checked;
+        }
+        EXPECT_GE(checked, 1);
+    }
+}
+
+TEST_F(TrueTriaxialData, TheCubeIsTheTenCentimetreCubeTheSetUpShows)
+{
+    Connection db;
+    ASSERT_NO_THROW(db.Open(connectionString(installed("Database/LXClayTTT.lxr"), QStringLiteral("mobkel"))));
+    const Rows rows = query(db, QStringLiteral("SELECT * FROM Reference"));
+    ASSERT_EQ(rows.size(), 1u);
+    for (int c : {4, 5, 6})
+        EXPECT_EQ(rows[0][c].toDouble(), 100.0) << "length, width and height: about 10 x 10 x 10 cm";
 }
 
 // ---------------------------------------------------------------- quiz and login files

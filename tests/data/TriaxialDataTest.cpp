@@ -391,26 +391,33 @@ TEST(ParametricStudy, SoilsWithoutAWaterContentStoreZeroForEveryTest)
 
 // ------------------------------------------------------------------ physics
 
-// Critical state lines and documented peak friction angles (data/README.md).
+// Critical state lines, limiting void ratios, documented peak friction angles and the back
+// pressure of the undrained tests (data/README.md).
 struct Granular {
     double ref;
     File file;
     double eG, lambdaC, xi;
     double phiMin, phiMax;   // documented range of the peak friction angle, drained
+    double eMin, eMax;
+    double backPressure;     // kPa, undrained tests
 };
 
 const std::vector<Granular>& granular()
 {
     static const std::vector<Granular> g = {
-        {1, File::SandCIDC, 0.92, 0.042, 0.5, 36, 50},      {26, File::SandCIDC, 0.93, 0.045, 0.5, 36, 50},
-        {26.1, File::SandCIDC, 0.74, 0.032, 0.5, 36, 50},   {26.3, File::SandCIDC, 0.77, 0.035, 0.5, 36, 50},
-        {7, File::SandCIDC, 0.87, 0.028, 0.7, 29, 41},      {7.1, File::SandCIDC, 0.945, 0.025, 0.6, 30, 45},
-        {20, File::SandCIDC, 0.94, 0.032, 0.6, 30, 45},     {30, File::SandCIDC, 0.934, 0.019, 0.7, 38, 47},
-        {10, File::SandCIUC, 0.90, 0.03, 0.6, 0, 0},        {11, File::SandCIUC, 0.86, 0.04, 0.7, 0, 0},
-        {12.1, File::SandCIUC, 0.87, 0.03, 0.7, 0, 0},      {13, File::SandCIUC, 0.98, 0.03, 0.7, 0, 0},
+        {1, File::SandCIDC, 0.92, 0.042, 0.5, 36, 50, 0.45, 0.85, 0},     {26, File::SandCIDC, 0.93, 0.045, 0.5, 36, 50, 0.45, 0.85, 0},
+        {26.1, File::SandCIDC, 0.74, 0.032, 0.5, 36, 50, 0.35, 0.70, 0},  {26.3, File::SandCIDC, 0.77, 0.035, 0.5, 36, 50, 0.38, 0.75, 0},
+        {7, File::SandCIDC, 0.87, 0.028, 0.7, 29, 41, 0.51, 0.86, 0},     {7.1, File::SandCIDC, 0.945, 0.025, 0.6, 30, 45, 0.61, 1.10, 0},
+        {20, File::SandCIDC, 0.94, 0.032, 0.6, 30, 45, 0.61, 1.03, 0},    {30, File::SandCIDC, 0.934, 0.019, 0.7, 38, 47, 0.597, 0.977, 0},
+        {10, File::SandCIUC, 0.90, 0.03, 0.6, 0, 0, 0.60, 0.92, 300},     {11, File::SandCIUC, 0.86, 0.04, 0.7, 0, 0, 0.57, 0.91, 200},
+        {12.1, File::SandCIUC, 0.87, 0.03, 0.7, 0, 0, 0.58, 0.90, 200},   {13, File::SandCIUC, 0.98, 0.03, 0.7, 0, 0, 0.648, 1.041, 300},
     };
     return g;
 }
+
+// Pore water cavitates near zero absolute pressure, a gauge pressure of about -100 kPa: the
+// excess pore pressure of a test run at back pressure u_b cannot fall below -(u_b + 100).
+double cavitationLimit(double backPressure) { return -(backPressure + 100); }
 
 double stateParameter(const Granular& g, double e, double p) { return e - (g.eG - g.lambdaC * std::pow(p / 101.325, g.xi)); }
 
@@ -515,6 +522,85 @@ TEST(Physics, UndrainedDenseSandsLosePorePressureAndGainStrengthWhileLooseOnesCo
     EXPECT_GE(flowing, 2);
 }
 
+TEST(Physics, EverySandAndGravelSpecimenLiesBetweenItsLimitingVoidRatios)
+{
+    for (const Granular& g : granular()) {
+        SCOPED_TRACE(g.ref);
+        const auto rows = infoRows(g.file, QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber =") + refText(g.ref));
+        ASSERT_FALSE(rows.empty());
+        for (const InfoRow& r : rows) {
+            EXPECT_GE(r.fields[7].toDouble(), g.eMin) << r.id.toStdString();
+            EXPECT_LE(r.fields[7].toDouble(), g.eMax) << r.id.toStdString();
+        }
+    }
+}
+
+TEST(Physics, UndrainedSandsCavitateAtTheirBackPressureAndThenShearAtConstantPorePressure)
+{
+    int cavitated = 0;
+    for (const Granular& g : granular()) {
+        if (g.file != File::SandCIUC)
+            continue;
+        const double limit = cavitationLimit(g.backPressure);
+        for (const InfoRow& r : infoRows(File::SandCIUC, QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber =") + refText(g.ref))) {
+            SCOPED_TRACE(r.id.toStdString());
+            const double s3 = r.fields[8].toDouble();
+            const auto pts = points(File::SandCIUC, r.id);
+            size_t first = pts.size();   // first point at the limit
+            for (size_t i = 0; i < pts.size(); ++i) {
+                EXPECT_GE(pts[i].u, limit) << "point " << pts[i].number;
+                // Effective stresses: sigma3' = sigma3 - u; no mobilised friction angle beyond 45 degrees.
+                const double s3eff = s3 - pts[i].u;
+                ASSERT_GT(s3eff, 0.0);
+                EXPECT_LE(std::asin(pts[i].q / (pts[i].q + 2 * s3eff)) * 180 / M_PI, 45.0) << "point " << pts[i].number;
+                if (first == pts.size() && pts[i].u <= limit + 0.005)
+                    first = i;
+            }
+            if (first == pts.size())
+                continue;
+            ++cavitated;
+            // Once cavitated, the pore pressure stays at the limit, and the deviator stress stays
+            // within the drained strength at sigma3' = sigma3 - limit (friction angle below 45 degrees,
+            // checked above) while the specimen goes on shearing.
+            for (size_t i = first; i < pts.size(); ++i)
+                EXPECT_NEAR(pts[i].u, limit, 0.005) << "point " << pts[i].number;
+            EXPECT_LT(first + 5, pts.size()) << "the curves go on after cavitation";
+        }
+    }
+    EXPECT_GE(cavitated, 3) << "the dense sands reach the cavitation limit";
+}
+
+// Saturated clays: the stored water content is the void ratio of the sample over Gs
+// (data/README.md: N placed so that it holds; p'0 = 0 means the series' lowest consolidation
+// stress, normally consolidated).
+struct ClayState {
+    double ref;
+    double gs, lambda, kappa, N, R, p0;
+};
+
+TEST(Physics, SaturatedClayWaterContentsMatchTheirVoidRatios)
+{
+    const ClayState clays[] = {
+        {4, 2.68, 0.18, 0.03, 3.035, 1, 0},     {5, 2.70, 0.43, 0.06, 6.004, 1, 0},     {5.1, 2.70, 0.43, 0.06, 6.004, 1, 0},
+        {8, 2.72, 0.15, 0.03, 2.561, 1, 0},     {8.1, 2.75, 0.30, 0.06, 3.702, 1, 0},   {117, 2.72, 0.22, 0.05, 3.128, 1.3, 248},
+        {119, 2.70, 0.30, 0.05, 4.096, 1.25, 104}, {119.1, 2.68, 0.22, 0.04, 3.456, 1.3, 129},
+    };
+    for (const ClayState& c : clays) {
+        SCOPED_TRACE(c.ref);
+        const auto rows = infoRows(File::Clay, QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber =") + refText(c.ref));
+        ASSERT_FALSE(rows.empty());
+        double p = c.p0;
+        if (p == 0) {
+            p = 1e9;
+            for (const InfoRow& r : rows)
+                p = std::min(p, r.fields[6].toDouble());
+        }
+        const double e = c.N - c.lambda * std::log(c.R * p) + c.kappa * std::log(c.R) - 1;
+        for (const InfoRow& r : rows)
+            EXPECT_NEAR(r.fields[5].toDouble(), 100 * e / c.gs, 1.0) << r.id.toStdString();
+    }
+}
+
 TEST(Physics, ClaysFollowCamClay)
 {
     std::map<double, std::vector<double>> uuStrength;
@@ -523,8 +609,10 @@ TEST(Physics, ClaysFollowCamClay)
         const double ref = r.fields[0].toDouble(), s3 = r.fields[6].toDouble();
         const auto pts = points(File::Clay, r.id);
         double qMax = 0;
-        for (const Point& p : pts)
+        for (const Point& p : pts) {
             qMax = std::max(qMax, p.q);
+            EXPECT_GE(p.u, cavitationLimit(0)) << "above the cavitation limit even without a back pressure";
+        }
         switch (clayType(ref)) {
         case ClayType::CIDC: {
             // Normally consolidated, drained: contraction throughout, friction angle of a clay.

@@ -2,7 +2,7 @@
 // the windows show them at, not blank, transparent where they are laid over a
 // window, and drawn to agree with what the windows read off them.
 #include "FormPictures.h"
-#include "PictureLayout.h"
+#include "lab/PictureLayout.h"
 #include "platform/Paths.h"
 
 #include <gtest/gtest.h>

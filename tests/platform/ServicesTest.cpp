@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QWidget>
 
 using namespace lx;
@@ -65,4 +69,68 @@ TEST(ServicesTest, SingleInstanceIsMadeOnFirstUseAndForgottenWhenUnloaded)
     OnceForm* b = &SingleInstance<OnceForm>::get();
     delete b;   // a window that closes itself with WA_DeleteOnClose
     EXPECT_FALSE(SingleInstance<OnceForm>::exists());
+}
+
+TEST(ServicesTest, SingleInstanceUnloadsFromItsOwnHandlerAndScopesAModalBox)
+{
+    // From a handler of its own: gone for the registry at once, deleted afterwards.
+    QPointer<OnceForm> a = &SingleInstance<OnceForm>::get();
+    SingleInstance<OnceForm>::unloadLater(a);
+    EXPECT_FALSE(SingleInstance<OnceForm>::exists());
+    EXPECT_TRUE(a);
+    OnceForm& fresh = SingleInstance<OnceForm>::get();
+    EXPECT_NE(&fresh, a.data());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(a);
+    EXPECT_TRUE(SingleInstance<OnceForm>::exists());
+    // Forgetting another form leaves the instance alone.
+    OnceForm other;
+    SingleInstance<OnceForm>::forget(&other);
+    EXPECT_EQ(SingleInstance<OnceForm>::peek(), &fresh);
+    SingleInstance<OnceForm>::forget(&fresh);
+    EXPECT_FALSE(SingleInstance<OnceForm>::exists());
+    delete &fresh;
+
+    // A box shown inside another's wait is the instance for its own scope only.
+    OnceForm outer, inner;
+    {
+        SingleInstance<OnceForm>::Scope first(outer);
+        EXPECT_EQ(SingleInstance<OnceForm>::peek(), &outer);
+        {
+            SingleInstance<OnceForm>::Scope second(inner);
+            EXPECT_EQ(SingleInstance<OnceForm>::peek(), &inner);
+        }
+        EXPECT_EQ(SingleInstance<OnceForm>::peek(), &outer);
+    }
+    EXPECT_FALSE(SingleInstance<OnceForm>::exists());
+}
+
+TEST(ServicesTest, PrintingProposesAWritableFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString home = QDir::homePath();
+    const QString readOnly = dir.filePath(QStringLiteral("locked"));
+    ASSERT_TRUE(QDir().mkdir(readOnly));
+    ASSERT_TRUE(QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const bool locked = !QFileInfo(readOnly).isWritable();   // root writes anywhere
+    const struct {
+        QString docName;
+        QString proposal;
+    } cases[] = {
+        {dir.filePath(QStringLiteral("notes.rtf")), dir.filePath(QStringLiteral("notes.pdf"))},
+        {dir.filePath(QStringLiteral("week 3.notes.txt")), dir.filePath(QStringLiteral("week 3.notes.pdf"))},
+        {readOnly + QStringLiteral("/notes.rtf"),
+         locked ? QDir(home).filePath(QStringLiteral("notes.pdf")) : readOnly + QStringLiteral("/notes.pdf")},
+        {QStringLiteral("Document 1"), QDir(home).filePath(QStringLiteral("Document 1.pdf"))},
+        {QStringLiteral("Load/Stress"), QDir(home).filePath(QStringLiteral("Load-Stress.pdf"))},
+        {QString(), QDir(home).filePath(QStringLiteral("print.pdf"))},
+    };
+    for (const auto& c : cases) {
+        const QString proposal = lx::printFileProposal(c.docName);
+        EXPECT_EQ(proposal, c.proposal) << qPrintable(c.docName);
+        // Never the home folder glued to an absolute path.
+        EXPECT_FALSE(proposal.contains(QStringLiteral("//"))) << qPrintable(proposal);
+    }
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }

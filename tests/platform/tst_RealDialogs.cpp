@@ -6,7 +6,10 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -58,6 +61,33 @@ private slots:
         });
         QCOMPARE(lx::messages().msgBox(QStringLiteral("line one\rline two"), lx::vbYesNo | lx::vbQuestion, QStringLiteral("Loa-mix")),
                  int(lx::vbNo));
+    }
+
+    void printDialogShowsTheProposedFileAndRange()
+    {
+        QTemporaryDir dir;
+        const QString proposal = dir.filePath(QStringLiteral("notes.pdf"));
+        QString fileShown;
+        bool rangeChosen = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            if (auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename")))
+                fileShown = file->text();
+            if (auto* range = dialog->findChild<QRadioButton*>(QStringLiteral("printRange")))
+                rangeChosen = range->isChecked();
+            dialog->reject();
+        });
+        QPrinter printer;
+        printer.setDocName(dir.filePath(QStringLiteral("notes.rtf")));
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(1, 3);
+        lx::PrintDialogRequest request;
+        request.title = QStringLiteral("Print Document");
+        request.outputFile = proposal;
+        QVERIFY(!lx::printers().choosePrinter(printer, request));
+        QCOMPARE(fileShown, proposal);
+        QVERIFY(rangeChosen);
     }
 };
 

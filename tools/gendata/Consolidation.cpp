@@ -231,6 +231,9 @@ void generate(const QString& dataDir)
             results.row({num(c.ref), txt(c.testId), num(number++), num(p.stress, 3), num(p.e, 4),
                          num(100.0 * (c.e0 - p.e) / (1.0 + c.e0), 3)});
     }
+    info.save();
+    reference.save();
+    results.save();
 }
 
 const Register registration{"consolidation", generate};

@@ -179,6 +179,9 @@ void generate(const QString& dataDir)
             }
         }
     }
+    info.save();
+    reference.save();
+    results.save();
 }
 
 const Register registration{"directshear", generate};

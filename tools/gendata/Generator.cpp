@@ -1,11 +1,10 @@
 #include "Generator.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <charconv>
-#include <cstdio>
 #include <stdexcept>
 
 namespace gendata {
@@ -18,11 +17,13 @@ std::vector<Family>& families()
 
 void writeText(const QString& path, const QString& text)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw std::runtime_error("cannot write " + path.toStdString());
-    f.write(text.toUtf8());
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        throw std::runtime_error("cannot create folder " + folder.toStdString());
+    QSaveFile f(path);
+    const QByteArray bytes = text.toUtf8();
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
+        throw std::runtime_error("cannot write " + path.toStdString() + ": " + f.errorString().toStdString());
 }
 
 CsvWriter::CsvWriter(const QString& p, const QStringList& header) : path(p)
@@ -33,7 +34,7 @@ CsvWriter::CsvWriter(const QString& p, const QStringList& header) : path(p)
     body = quoted.join(u',') + u'\n';
 }
 
-CsvWriter::~CsvWriter() { writeText(path, body); }
+void CsvWriter::save() const { writeText(path, body); }
 
 void CsvWriter::row(const QStringList& fields) { body += fields.join(u',') + u'\n'; }
 

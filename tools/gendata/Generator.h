@@ -8,12 +8,14 @@
 
 namespace gendata {
 
-// Writes one CSV file: a header row, then rows of already formatted fields.
+// Collects one CSV file: a header row, then rows of already formatted fields. Nothing is
+// written until save().
 class CsvWriter {
 public:
     CsvWriter(const QString& path, const QStringList& header);
-    ~CsvWriter();
     void row(const QStringList& fields);
+    // Writes the file (see writeText); throws std::runtime_error naming the path if it fails.
+    void save() const;
     // Fields: numbers in shortest round-trip decimal text, texts quoted when needed.
     static QString num(double v);
     static QString text(const QString& t);
@@ -35,7 +37,8 @@ struct Register {
     Register(const char* name, std::function<void(const QString&)> fn) { families().push_back({name, std::move(fn)}); }
 };
 
-// Writes a text file (schema.sql and the like), creating its folder.
+// Writes a text file (schema.sql and the like), creating its folder. The file is replaced
+// only once it is completely written; a failure throws std::runtime_error naming the path.
 void writeText(const QString& path, const QString& text);
 
 } // namespace gendata

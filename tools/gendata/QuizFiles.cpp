@@ -1,12 +1,16 @@
 // The quiz master file (QuizTemplate), the answer keys (QuizResource) and the login database (Users).
 //
-// Bank columns are placeholders until the question banks are written: every quiz has a bank of
-// 20 questions, asks 10 per attempt, allows 3 attempts and gives 1 mark per question; the answer
-// keys are a fixed spread of options 1 to 4. A simulated activity is worth one mark (1 question
-// asked, credited with 1 correct).
+// The bank columns of QuizInfo and the answer keys come from the question banks' sources
+// (data/quiz/QuizNNN.txt), the same sources genquiz writes the question files from, so keys,
+// banks and QuizInfo cannot disagree. A simulated activity is worth one mark (1 question asked,
+// credited with 1 correct).
 #include "OtherFamilies.h"
+#include "QuizBank.h"
 
 #include <QDir>
+
+#include <map>
+#include <stdexcept>
 
 namespace gendata::other {
 namespace {
@@ -45,13 +49,29 @@ const Row rows[] = {
 
 bool isActivity(int quizId) { return quizId % 100 > 10; }
 
-const int bankSize = 20, questionsAsked = 10, maxAttempts = 3, marksPerQuestion = 1;
+// The slots of QuestionSeq per quiz: one per slot of the quiz window.
+const int slotsPerQuiz = quizbank::MaxQuestionsAsked;
+const int activityMarks = 1;
 
-// Placeholder key of bank question q (1-based): spread over the four options, not a pattern
-// of one letter, until the question bank supplies the real keys.
-int placeholderKey(int quizId, int q) { return (q * 7 + quizId / 100 + quizId % 10) % 4 + 1; }
+using Banks = std::map<int, quizbank::Bank>;
 
-void quizTemplate(const QString& dataDir)
+// Every bank, read and checked; a source that breaks a rule stops the generator.
+Banks readBanks(const QString& dataDir)
+{
+    Banks banks;
+    QStringList errors;
+    for (const int id : quizbank::QuizNumbers) {
+        const QString path = QDir(dataDir).filePath(QStringLiteral("quiz/Quiz%1.txt").arg(id));
+        quizbank::Bank bank = quizbank::readSourceFile(path, &errors);
+        errors << quizbank::checkBank(bank, path);
+        banks[id] = std::move(bank);
+    }
+    if (!errors.isEmpty())
+        throw std::runtime_error(errors.join(QLatin1Char('\n')).toStdString());
+    return banks;
+}
+
+void quizTemplate(const QString& dataDir, const Banks& banks)
 {
     const QString dir = QDir(dataDir).filePath(QStringLiteral("QuizTemplate"));
     writeText(dir + QStringLiteral("/schema.sql"), QStringLiteral(
@@ -76,54 +96,67 @@ void quizTemplate(const QString& dataDir)
         "  LastStart INTEGER,\n"
         "  MarksPerQuestion INTEGER\n"
         ");\n"
+        "-- Slot (position 1, which the quiz window does not read) numbers the slots of a quiz\n"
+        "-- from 0, so the window reads them ORDER BY Slot, not in whatever order they are stored.\n"
         "CREATE TABLE QuestionSeq (\n"
-        "  QuizID INTEGER,\n"
-        "  Slot INTEGER,\n"
+        "  QuizID INTEGER NOT NULL,\n"
+        "  Slot INTEGER NOT NULL,\n"
         "  DisplayOrder INTEGER,\n"
         "  CorrectOption INTEGER,\n"
-        "  ChosenOption INTEGER\n"
+        "  ChosenOption INTEGER,\n"
+        "  UNIQUE (QuizID, Slot)\n"
         ");\n"));
 
     {
         CsvWriter users(dir + QStringLiteral("/UserInfo.csv"),
                         {"UserLastName", "UserFirstName", "UserPassword", "TotalScore", "TotalMaxScore"});
         users.row({txt({}), txt({}), txt({}), num(0), num(0)});
+        users.save();
     }
     CsvWriter info(dir + QStringLiteral("/QuizInfo.csv"),
                    {"QuizID", "Description", "AttemptsUsed", "MaxAttempts", "BankSize", "QuestionsAsked", "LastAttempted",
                     "LastCorrect", "LastStart", "MarksPerQuestion"});
     CsvWriter seq(dir + QStringLiteral("/QuestionSeq.csv"), {"QuizID", "Slot", "DisplayOrder", "CorrectOption", "ChosenOption"});
     for (const Row& r : rows) {
-        const bool activity = isActivity(r.quizId);
-        // An activity has no bank and no attempt limit; its one "question" is the credited run.
-        info.row({num(r.quizId), txt(QString::fromLatin1(r.description)), num(0), num(activity ? 0 : maxAttempts),
-                  num(activity ? 0 : bankSize), num(activity ? 1 : questionsAsked), num(0), num(0), num(activity ? 0 : 1),
-                  num(marksPerQuestion)});
-        if (activity)
+        if (isActivity(r.quizId)) {
+            // No bank and no attempt limit; its one "question" is the credited run.
+            info.row({num(r.quizId), txt(QString::fromLatin1(r.description)), num(0), num(0), num(0), num(1), num(0),
+                      num(0), num(0), num(activityMarks)});
             continue;
-        for (int slot = 0; slot < questionsAsked; ++slot)
+        }
+        const quizbank::Bank& b = banks.at(r.quizId);
+        info.row({num(r.quizId), txt(QString::fromLatin1(r.description)), num(0), num(b.attempts),
+                  num(double(b.questions.size())), num(b.asked), num(0), num(0), num(1), num(b.marks)});
+        for (int slot = 0; slot < slotsPerQuiz; ++slot)
             seq.row({num(r.quizId), num(slot), num(slot), num(0), num(0)});
     }
+    info.save();
+    seq.save();
 }
 
-void quizResource(const QString& dataDir)
+void quizResource(const QString& dataDir, const Banks& banks)
 {
     const QString dir = QDir(dataDir).filePath(QStringLiteral("QuizResource"));
     writeText(dir + QStringLiteral("/schema.sql"), QStringLiteral(
-        "-- Answer keys of the quiz question banks, one row per bank question in bank order:\n"
-        "-- written by tools/gendata (quiz). Placeholder keys until the question banks are written.\n"
+        "-- Answer keys of the quiz question banks, one row per bank question: written by\n"
+        "-- tools/gendata (quiz) from data/quiz. QuestionNumber (position 1, which the quiz window\n"
+        "-- does not read) is the question's 1-based place in its bank, so the window reads the\n"
+        "-- keys ORDER BY QuestionNumber, not in whatever order they are stored.\n"
         "CREATE TABLE AnswerKey (\n"
-        "  QuizID INTEGER,\n"
-        "  QuestionNumber INTEGER,\n"
-        "  CorrectOption INTEGER\n"
+        "  QuizID INTEGER NOT NULL,\n"
+        "  QuestionNumber INTEGER NOT NULL,\n"
+        "  CorrectOption INTEGER,\n"
+        "  UNIQUE (QuizID, QuestionNumber)\n"
         ");\n"));
     CsvWriter keys(dir + QStringLiteral("/AnswerKey.csv"), {"QuizID", "QuestionNumber", "CorrectOption"});
     for (const Row& r : rows) {
         if (isActivity(r.quizId))
             continue;
-        for (int q = 1; q <= bankSize; ++q)
-            keys.row({num(r.quizId), num(q), num(placeholderKey(r.quizId, q))});
+        const quizbank::Bank& b = banks.at(r.quizId);
+        for (size_t q = 0; q < b.questions.size(); ++q)
+            keys.row({num(r.quizId), num(double(q + 1)), num(b.questions[q].key)});
     }
+    keys.save();
 }
 
 void users(const QString& dataDir)
@@ -138,12 +171,14 @@ void users(const QString& dataDir)
         ");\n"));
     CsvWriter members(dir + QStringLiteral("/MemberInfo.csv"), {"UserName", "Password"});
     members.row({txt(QStringLiteral("guest")), txt({})});
+    members.save();
 }
 
 void generate(const QString& dataDir)
 {
-    quizTemplate(dataDir);
-    quizResource(dataDir);
+    const Banks banks = readBanks(dataDir);
+    quizTemplate(dataDir, banks);
+    quizResource(dataDir, banks);
 }
 
 const Register quizRegistration{"quiz", generate};

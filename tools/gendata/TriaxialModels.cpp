@@ -13,11 +13,14 @@ double SandModel::consolidated(double e0, double sigma3) const
     return e0 - (1 + e0) * cIso * std::pow(sigma3 / pa, xi);
 }
 
-Curve SandModel::drained(double e0, double sigma3, double strainMax) const { return shear(e0, sigma3, strainMax, true); }
+Curve SandModel::drained(double e0, double sigma3, double strainMax) const { return shear(e0, sigma3, strainMax, true, 0); }
 
-Curve SandModel::undrained(double e0, double sigma3, double strainMax) const { return shear(e0, sigma3, strainMax, false); }
+Curve SandModel::undrained(double e0, double sigma3, double strainMax, double backPressure) const
+{
+    return shear(e0, sigma3, strainMax, false, cavitationPressure - backPressure);
+}
 
-Curve SandModel::shear(double eFormed, double sigma3, double strainMax, bool drained) const
+Curve SandModel::shear(double eFormed, double sigma3, double strainMax, bool drained, double uMin) const
 {
     const double e0 = consolidated(eFormed, sigma3);
     Curve c;
@@ -25,6 +28,7 @@ Curve SandModel::shear(double eFormed, double sigma3, double strainMax, bool dra
     double p = sigma3, q = 0, e = e0, ea = 0, ev = 0;
     double eBand = e0;           // void ratio that sets psi: the specimen's, then the shear band's
     bool pastPeak = false;
+    bool cavitated = false;      // undrained, the pore pressure held at its cavitation limit
     const double pMin = 2.0;     // an undrained path that liquefies stops losing strength here
     for (long step = 0; step < 5000000 && ea < strainMax; ++step) {
         const double eta = std::max(q / p, 1e-4);
@@ -42,7 +46,8 @@ Curve SandModel::shear(double eFormed, double sigma3, double strainMax, bool dra
             dep = 0.002 / std::abs(Kp);
         const double deta = Kp * dep;
         double dq, dp, dev, deq;
-        if (drained) {
+        const bool drainedStep = drained || cavitated;
+        if (drainedStep) {
             dq = deta * p / (1 - (eta + deta) / 3);
             dp = dq / 3;
             dev = dp / K + D * dep;
@@ -58,14 +63,19 @@ Curve SandModel::shear(double eFormed, double sigma3, double strainMax, bool dra
         q += dq;
         ev += dev;
         e = e0 - (1 + e0) * ev;
-        if (drained && deta < 0)
+        if (drainedStep && deta < 0)
             pastPeak = true;
         eBand -= (1 + e0) * dev * (pastPeak ? localization : 1.0);
         ea += deq + dev / 3;
         // Excess pore pressure: total mean stress rises by q/3 at constant cell pressure.
-        const double u = drained ? 0.0 : q / 3 - (p - sigma3);
+        double u = drained ? 0.0 : cavitated ? uMin : q / 3 - (p - sigma3);
+        if (!drained && u <= uMin) {
+            cavitated = true;
+            u = uMin;
+            p = sigma3 + q / 3 - uMin;
+        }
         c.add(ea, q, ev, u);
-        if (!drained && p <= pMin + 1e-9) {
+        if (!drained && !cavitated && p <= pMin + 1e-9) {
             // Liquefied: the specimen flows at its residual strength.
             c.add(strainMax, q, ev, u);
             break;

@@ -7,7 +7,8 @@
 // ratio M_d = max(M_mu, M exp(n_d psi)), and pressure-dependent elasticity. After the
 // peak, deformation localizes: the state parameter of the shear band approaches zero
 // faster than the specimen's mean void ratio would say. One set of constants gives
-// both the drained and the undrained tests of a soil.
+// both the drained and the undrained tests of a soil. Undrained, the pore water cavitates
+// at its limit under the test's back pressure, and the test goes on at that pore pressure.
 //
 // Clays: modified Cam-clay (elliptical yield locus, hardening by plastic volume change),
 // drained and undrained triaxial compression from an isotropic state with a given
@@ -53,6 +54,9 @@ struct SandModel {
     double cIso = 0.003;    // isotropic consolidation: eps_v = cIso (sigma3'/p_a)^xi
 
     static constexpr double pa = 101.325;
+    // Gauge pressure at which pore water cavitates (about zero absolute pressure): an undrained
+    // test's excess pore pressure cannot fall below -(back pressure + 100 kPa).
+    static constexpr double cavitationPressure = -100;
 
     double criticalVoidRatio(double p) const;
     // Void ratio after isotropic consolidation of a specimen formed at e0 to sigma3'.
@@ -62,10 +66,13 @@ struct SandModel {
     // Consolidation to sigma3', then triaxial compression at constant cell pressure. e0 is
     // the void ratio of the specimen as formed; strains count from the start of shear.
     Curve drained(double e0, double sigma3, double strainMax) const;
-    Curve undrained(double e0, double sigma3, double strainMax) const;
+    // Undrained, run with the given back pressure (kPa gauge). Once the pore water cavitates
+    // the pore pressure stays at its limit and the effective stresses rise with the total
+    // stresses: the specimen shears as a drained one would, dilating into the vapour cavities.
+    Curve undrained(double e0, double sigma3, double strainMax, double backPressure) const;
 
 private:
-    Curve shear(double e0, double sigma3, double strainMax, bool drained) const;
+    Curve shear(double e0, double sigma3, double strainMax, bool drained, double uMin) const;
 };
 
 struct CamClay {

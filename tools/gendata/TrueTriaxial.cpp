@@ -40,7 +40,7 @@ struct Clay {
     const char* description;
 };
 
-const Clay cubeClay = {"San Francisco Bay Mud", 1000, "SF", 88, 46, 62, 0.03, 122, 33, 0.75, 1.5, 0.15, 76.2, 76.2, 76.2,
+const Clay cubeClay = {"San Francisco Bay Mud", 1000, "SF", 88, 46, 62, 0.03, 122, 31, 0.9, 1.5, 0.15, 100, 100, 100,
                        "Cube trimmed from a block K0-consolidated from slurry",
                        "Soft marine clay of high plasticity (CH), normally consolidated"};
 
@@ -176,6 +176,9 @@ void writeCube(const QString& dataDir)
                          num(s1, 1), num(s2, 1), num(s3, 1), num(u, 1)});
         }
     }
+    info.save();
+    reference.save();
+    results.save();
 }
 
 void writeHollowCylinder(const QString& dataDir)
@@ -212,6 +215,9 @@ void writeHollowCylinder(const QString& dataDir)
             }
         }
     }
+    info.save();
+    reference.save();
+    results.save();
 }
 
 void generate(const QString& dataDir)

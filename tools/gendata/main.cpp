@@ -1,7 +1,7 @@
 // gendata DATA_DIR [FAMILY...]: writes the database sources of every family (or the named ones).
 #include "Generator.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 
 #include <cstdio>
@@ -9,7 +9,11 @@
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // The quiz banks are checked as the rich-text box searches them, which needs a GUI
+    // application (offscreen: gendata shows nothing).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 2) {
         std::fprintf(stderr, "usage: gendata DATA_DIR [FAMILY...]\n");

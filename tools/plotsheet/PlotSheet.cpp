@@ -1,14 +1,18 @@
 #include "PlotSheet.h"
 
 #include "platform/Database.h"
+#include "soilnet/SoilModel.h"
+#include "soilnet/SoilNet.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTemporaryDir>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -67,11 +71,16 @@ const QColor kColours[] = {QColor(220, 30, 30),  QColor(20, 80, 220),  QColor(0,
                            QColor(150, 0, 170),  QColor(0, 160, 170),  QColor(110, 110, 110), QColor(120, 60, 20),
                            QColor(255, 0, 150),  QColor(120, 160, 0),  QColor(0, 0, 110),    QColor(230, 180, 0)};
 
-// Curves beyond the palette repeat its colours with dashed lines.
-QPen curvePen(size_t c)
+// Curves beyond the palette repeat its colours with dashed lines. A simulated curve takes the
+// colour of the stored curve before it, drawn dashed.
+QPen curvePen(const Panel& panel, size_t c)
 {
-    QPen pen(kColours[c % std::size(kColours)], 1.6);
-    if (c >= std::size(kColours))
+    size_t colour = 0;
+    for (size_t i = 1; i <= c; ++i)
+        if (!panel.curves[i].simulated)
+            ++colour;
+    QPen pen(kColours[colour % std::size(kColours)], 1.6);
+    if (colour >= std::size(kColours) || panel.curves[c].simulated)
         pen.setStyle(Qt::DashLine);
     return pen;
 }
@@ -129,7 +138,7 @@ void drawChart(QPainter& p, const QRectF& box, const Panel& panel, int series, c
     p.save();
     p.setClipRect(plot.adjusted(-3, -3, 3, 3));
     for (size_t c = 0; c < panel.curves.size(); ++c) {
-        const QPen pen = curvePen(c);
+        const QPen pen = curvePen(panel, c);
         QPainterPath path;
         bool started = false;
         for (const Point& pt : panel.curves[c].points) {
@@ -147,6 +156,8 @@ void drawChart(QPainter& p, const QRectF& box, const Panel& panel, int series, c
         }
         p.setPen(pen);
         p.drawPath(path);
+        if (panel.curves[c].simulated)
+            continue;
         p.setPen(Qt::NoPen);
         p.setBrush(pen.color());
         for (const Point& pt : panel.curves[c].points) {
@@ -243,6 +254,67 @@ std::vector<Panel> readPanels(const Options& o)
     return panels;
 }
 
+void addSimulations(std::vector<Panel>& panels, const Options& o)
+{
+    if (o.simulation == Options::Simulation::None)
+        return;
+    lx::Connection conn;
+    conn.Open(QStringLiteral("DBQ=%1;Driver={SQLCipher};Pwd=%2;READONLY=True;").arg(o.database, o.password));
+    lx::Recordset info;
+    info.Open(QStringLiteral("SELECT * FROM TestInfo"), conn);
+    std::map<QString, std::array<double, 7>> specimens;   // TestID -> sand and gravel specimen
+    for (; !info.eof(); info.MoveNext()) {
+        std::array<double, 7> v{};
+        for (int i = 0; i < 7; ++i)
+            v[size_t(i)] = info.Fields(2 + i).toDouble();
+        specimens.emplace(info.Fields(1).toText(), v);
+    }
+    QTemporaryDir work;
+    lx::SoilNet net(o.soilnetDll);
+    const QString file = work.filePath(QStringLiteral("soilnet.txt"));
+    for (Panel& panel : panels) {
+        std::vector<Curve> curves;
+        for (Curve& stored : panel.curves) {
+            curves.push_back(stored);
+            const auto it = specimens.find(stored.name);
+            if (it == specimens.end() || stored.points.empty())
+                continue;
+            const std::array<double, 7>& s = it->second;
+            lx::SoilNetResult r;
+            if (o.simulation == Options::Simulation::Drained) {
+                // Run to the stored test's last strain, as the database-simulation report does.
+                const std::array<double, 8> values{s[0], s[1], s[2], s[3], s[4], s[5], s[6],
+                                                   100.0 * stored.points.back().x / o.xScale};
+                r = net.simulate(lx::drainedProcedureForDiameter(s[0], s[6]), values, file);
+            } else {
+                const soilnet::GranularSpecimen g{s[0], s[1], s[2], s[3], s[4], s[5], s[6], 0};
+                const std::array<double, 4> values{100.0 * soilnet::relativeDensity(g), s[1], 1.0, s[6]};
+                r = net.simulate(lx::SoilNetProcedure::CiucSand, values, file);
+            }
+            if (!r.ok())
+                throw lx::DatabaseError(r.message);
+            Curve sim{stored.name + QStringLiteral(" soilnet"), {}, true};
+            for (const lx::SoilNetRow& row : r.rows) {
+                Point pt;
+                pt.x = row.axialStrain / 100.0 * o.xScale;   // stored strains are fractions
+                for (const Series& ser : o.ySeries) {
+                    double v = kNaN;
+                    if (ser.column == 4)
+                        v = row.deviatorStress;
+                    else if (ser.column == 5)
+                        v = o.simulation == Options::Simulation::Drained ? row.third / 100.0 : 0.0;
+                    else if (ser.column == 6)
+                        v = o.simulation == Options::Simulation::Undrained ? row.third : 0.0;
+                    pt.y.push_back(v * ser.scale);
+                }
+                sim.points.push_back(pt);
+            }
+            curves.push_back(std::move(sim));
+        }
+        panel.curves = std::move(curves);
+    }
+}
+
 QStringList drawPages(const std::vector<Panel>& panels, const Options& o)
 {
     const int cols = std::max(1, o.columnsPerPage), rows = std::max(1, o.rowsPerPage);
@@ -294,7 +366,7 @@ QStringList drawPages(const std::vector<Panel>& panels, const Options& o)
                         x = cell.left() + 4;
                         y += fm.height();
                     }
-                    p.setPen(curvePen(c));
+                    p.setPen(curvePen(panel, c));
                     p.drawText(QPointF(x, y), panel.curves[c].name);
                     x += w;
                 }

@@ -30,6 +30,10 @@ struct Options {
     QString namesSql;       // optional: rows of (panel key, name) to label the panels
     QString title;
     QString outPrefix = QStringLiteral("plotsheet");
+    // Draw the response library's curve beside each stored triaxial test (sand and gravel
+    // files): None, or which routine family to call. The library is looked for in soilnetDll.
+    enum class Simulation { None, Drained, Undrained } simulation = Simulation::None;
+    QString soilnetDll;
 };
 
 struct Point {
@@ -40,6 +44,7 @@ struct Point {
 struct Curve {
     QString name;
     std::vector<Point> points;
+    bool simulated = false;   // drawn dashed, without markers, in the colour of the curve before it
 };
 
 struct Panel {
@@ -49,6 +54,12 @@ struct Panel {
 
 // Reads the rows and groups them as the options say. Throws lx::DatabaseError.
 std::vector<Panel> readPanels(const Options& options);
+
+// Adds after each stored curve the response library's simulation of its specimen (TestInfo
+// of the same database, keyed by the curve's TestID). Columns 4, 5 and 6 of the y series take
+// the simulated deviator stress, volumetric strain and pore pressure. Throws lx::DatabaseError
+// when the library fails.
+void addSimulations(std::vector<Panel>& panels, const Options& options);
 
 // Writes <prefix>-001.png, <prefix>-002.png, ... and returns the files written.
 QStringList drawPages(const std::vector<Panel>& panels, const Options& options);

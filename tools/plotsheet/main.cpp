@@ -4,6 +4,8 @@
 #include "platform/Database.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -71,7 +73,14 @@ int main(int argc, char** argv)
     const QCommandLineOption out({QStringLiteral("out")},
                                  QStringLiteral("Output prefix; pages are PREFIX-001.png, ... (default plotsheet)."),
                                  QStringLiteral("prefix"), QStringLiteral("plotsheet"));
-    cl.addOptions({db, pw, sql, x, xs, xl, xlog, y, panel, curve, order, cols, rows, names, title, out});
+    const QCommandLineOption sim({QStringLiteral("soilnet")},
+                                 QStringLiteral("Draw the response library's curve (dashed) beside each stored test of a\n"
+                                                "sand and gravel file: drained or undrained."),
+                                 QStringLiteral("kind"));
+    const QCommandLineOption simDll({QStringLiteral("soilnet-dll")},
+                                    QStringLiteral("Folder of libsoilnet.so (default: DLL beside the database's folder)."),
+                                    QStringLiteral("folder"));
+    cl.addOptions({db, pw, sql, x, xs, xl, xlog, y, panel, curve, order, cols, rows, names, title, out, sim, simDll});
     cl.process(app);
 
     auto fail = [](const QString& why) {
@@ -124,9 +133,21 @@ int main(int argc, char** argv)
     o.namesSql = cl.value(names);
     o.title = cl.isSet(title) ? cl.value(title) : o.database;
     o.outPrefix = cl.value(out);
+    if (cl.isSet(sim)) {
+        const QString kind = cl.value(sim);
+        if (kind == u"drained")
+            o.simulation = plotsheet::Options::Simulation::Drained;
+        else if (kind == u"undrained")
+            o.simulation = plotsheet::Options::Simulation::Undrained;
+        else
+            return fail(QStringLiteral("--soilnet wants drained or undrained, not '%1'").arg(kind));
+        o.soilnetDll = cl.isSet(simDll) ? cl.value(simDll)
+                                        : QFileInfo(o.database).absoluteDir().absoluteFilePath(QStringLiteral("../DLL"));
+    }
 
     try {
-        const auto panels = plotsheet::readPanels(o);
+        auto panels = plotsheet::readPanels(o);
+        plotsheet::addSimulations(panels, o);
         for (const QString& f : plotsheet::drawPages(panels, o))
             std::printf("%s\n", qPrintable(f));
     } catch (const lx::DatabaseError& e) {

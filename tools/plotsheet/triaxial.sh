@@ -28,3 +28,11 @@ for MODE in soil test; do
       --y '5:volumetric strain (%):100' --y '6:excess pore pressure (kPa)' \
       --names 'SELECT [Reference Number], [Soil Description] FROM Reference'
 done
+
+# The response library's curve (dashed) beside each stored sand and gravel test.
+MODE=soilnet
+GROUP_ARGS="--panel-by 1 --columns 3 --rows 4"
+plot LXSandCIDC "stored (solid) and soilnet (dashed)" --y '4:deviator stress (kPa)' \
+    --y '5:volumetric strain (%):100' --soilnet drained
+plot LXSandCIUC "stored (solid) and soilnet (dashed)" --y '4:deviator stress (kPa)' \
+    --y '6:excess pore pressure (kPa)' --soilnet undrained

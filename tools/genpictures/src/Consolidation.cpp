@@ -3,7 +3,7 @@
 // and the loading frames of the data-acquisition screen.
 #include "Draw.h"
 #include "ScenePictures.h"
-#include "PictureLayout.h"
+#include "lab/PictureLayout.h"
 #include "Registry.h"
 
 #include <QPainterPath>

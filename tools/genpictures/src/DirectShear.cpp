@@ -2,7 +2,7 @@
 // above), and the box on the data-acquisition screen, cut open to show the sand.
 #include "Draw.h"
 #include "ScenePictures.h"
-#include "PictureLayout.h"
+#include "lab/PictureLayout.h"
 #include "Registry.h"
 
 #include <QPainterPath>

@@ -3,7 +3,7 @@
 // two sketches of the test.
 #include "Draw.h"
 #include "ScenePictures.h"
-#include "PictureLayout.h"
+#include "lab/PictureLayout.h"
 #include "Registry.h"
 
 #include <QPainterPath>
@@ -397,18 +397,6 @@ Picture png(const QString& name, const L::TwipRect& r, std::function<void(QPaint
     p.format = Format::Png;
     p.draw = [r, fn](QSize s) { return scenePart(tr(r), s, fn); };
     p.usedBy = QStringLiteral("frmTTT.") + name;
-    return p;
-}
-
-Picture jpg(const QString& path, QSize size, std::function<QImage(QSize)> fn, const QString& usedBy)
-{
-    Picture p;
-    p.path = path;
-    p.size = size;
-    p.format = Format::Jpeg;
-    p.draw = std::move(fn);
-    p.matte = colour::paper;
-    p.usedBy = usedBy;
     return p;
 }
 

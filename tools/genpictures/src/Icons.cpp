@@ -2,6 +2,7 @@
 // small pictures the frame and the quiz keep inside their windows.
 #include "Draw.h"
 #include "Registry.h"
+#include "ScenePictures.h"
 
 #include <QPainterPath>
 
@@ -508,13 +509,7 @@ QImage calculator(QSize size)
 
 void addForm(Pictures& out, const QString& path, QSize size, std::function<QImage(QSize)> fn, const QString& usedBy)
 {
-    Picture p;
-    p.path = path;
-    p.size = size;
-    p.format = Format::Png;
-    p.draw = std::move(fn);
-    p.usedBy = usedBy;
-    out.push_back(std::move(p));
+    out.push_back(drawn(Format::Png, path, size, std::move(fn), usedBy));
 }
 
 } // namespace

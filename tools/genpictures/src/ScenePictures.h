@@ -1,8 +1,8 @@
 #pragma once
 // Pictures cut from a scene drawn in twips: the rectangle a control covers on its window,
-// its size in pixels, and the GIF or PNG entry that draws it.
+// its size in pixels, and the GIF, PNG or JPEG entry that draws it.
 #include "Draw.h"
-#include "PictureLayout.h"
+#include "lab/PictureLayout.h"
 #include "Registry.h"
 
 #include <cmath>
@@ -55,6 +55,27 @@ inline Picture png(const QString& path, const lx::pictures::TwipRect& r, std::fu
     p.format = Format::Png;
     p.transparent = false;
     return p;
+}
+
+// A picture of the given pixel size drawn whole (not cut from a scene).
+inline Picture drawn(Format format, const QString& path, QSize size, std::function<QImage(QSize)> fn,
+                     const QString& usedBy, QColor matte = draw::colour::paper)
+{
+    Picture p;
+    p.path = path;
+    p.size = size;
+    p.format = format;
+    p.draw = std::move(fn);
+    p.matte = matte;
+    p.usedBy = usedBy;
+    return p;
+}
+
+// A JPEG, laid over its background (a JPEG has no transparency).
+inline Picture jpg(const QString& path, QSize size, std::function<QImage(QSize)> fn, const QString& usedBy,
+                   QColor background = draw::colour::paper)
+{
+    return drawn(Format::Jpeg, path, size, std::move(fn), usedBy, background);
 }
 
 } // namespace genpictures

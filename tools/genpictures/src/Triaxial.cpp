@@ -2,7 +2,7 @@
 // screen, and the pictures of the steps before shearing.
 #include "Draw.h"
 #include "ScenePictures.h"
-#include "PictureLayout.h"
+#include "lab/PictureLayout.h"
 #include "Registry.h"
 
 #include <QPainterPath>
@@ -580,27 +580,8 @@ QImage isotropicStress(QSize size)
 Picture gif(const QString& path, QSize size, std::function<QImage(QSize)> fn, const QString& usedBy,
             bool transparent = false, QColor matte = colour::paper)
 {
-    Picture p;
-    p.path = path;
-    p.size = size;
-    p.format = Format::Gif;
-    p.draw = std::move(fn);
+    Picture p = drawn(Format::Gif, path, size, std::move(fn), usedBy, matte);
     p.transparent = transparent;
-    p.matte = matte;
-    p.usedBy = usedBy;
-    return p;
-}
-
-Picture jpg(const QString& path, QSize size, std::function<QImage(QSize)> fn, const QString& usedBy,
-            QColor background = colour::paper)
-{
-    Picture p;
-    p.path = path;
-    p.size = size;
-    p.format = Format::Jpeg;
-    p.draw = std::move(fn);
-    p.matte = background;
-    p.usedBy = usedBy;
     return p;
 }
 

@@ -1,7 +1,8 @@
 // The true triaxial test on a cubical specimen: the eleven slides of the set-up
 // (isometric drawings of the flexible-boundary cube apparatus) and its preview.
 #include "Draw.h"
-#include "PictureLayout.h"
+#include "ScenePictures.h"
+#include "lab/PictureLayout.h"
 #include "Registry.h"
 
 #include <QPainterPath>
@@ -467,18 +468,6 @@ QImage preview(QSize size)
     sc.render(s.p);
     text(s.p, QRectF(0, s.h() - 16, s.w(), 14), QStringLiteral("Cubical specimen"), 10, Qt::AlignCenter, colour::label, true);
     return s.done(-1);
-}
-
-Picture jpg(const QString& path, QSize size, std::function<QImage(QSize)> fn, const QString& usedBy)
-{
-    Picture p;
-    p.path = path;
-    p.size = size;
-    p.format = Format::Jpeg;
-    p.draw = std::move(fn);
-    p.matte = colour::paper;
-    p.usedBy = usedBy;
-    return p;
 }
 
 } // namespace

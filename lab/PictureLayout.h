@@ -1,10 +1,11 @@
 #pragma once
-// Where the generated pictures stand on their windows, in twips (15 per pixel),
-// relative to the picture box that holds them. The assembly animations keep the
-// positions their windows give; for the windows whose placement is free these are
-// the positions the pictures were drawn for, and the windows use them as they are.
-// Every picture is drawn at its rectangle's size in pixels, so shown at that size
-// (or stretched to it) its parts line up with the pictures around it.
+// Where the pictures stand on the program's windows, in twips (15 per pixel), relative
+// to the picture box that holds them. The assembly animations keep the positions their
+// windows give; for the windows whose placement is free these are the positions the
+// windows use. The picture generator (tools/genpictures) draws every picture at its
+// rectangle's size in pixels, so shown at that size (or stretched to it) its parts line
+// up with the pictures around it. Only constants: the generator includes this header
+// without linking the program.
 namespace lx::pictures {
 
 struct TwipRect {

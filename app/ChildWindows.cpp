@@ -1,0 +1,104 @@
+#include "ChildWindows.h"
+
+#include "basGlobal.h"
+#include "frmMDI.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
+
+namespace lx {
+
+namespace {
+
+// Moves a child window that the area placed partly outside its visible part back inside,
+// once, when it is first shown (the area has placed it by then).
+class KeepInside final : public QObject {
+public:
+    explicit KeepInside(QMdiSubWindow* sub) : QObject(sub) { sub->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            auto* sub = static_cast<QMdiSubWindow*>(watched);
+            QMdiArea* area = sub->mdiArea();
+            if (area && area->isVisible() && !sub->isMaximized() && !sub->isMinimized()) {
+                const QSize room = area->viewport()->size();
+                const QRect r = sub->geometry();
+                const int x = qMax(0, qMin(r.x(), room.width() - r.width()));
+                const int y = qMax(0, qMin(r.y(), room.height() - r.height()));
+                if (x != r.x() || y != r.y())
+                    sub->move(x, y);
+            }
+            sub->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+QWidget* mainWindow() { return basGlobal::MainForm.data(); }
+
+QMdiArea* childArea() { return basGlobal::MainForm ? basGlobal::MainForm->mdiArea : nullptr; }
+
+QMdiSubWindow* addChildWindow(QMdiArea* area, QWidget* child)
+{
+    // A window that has its size keeps it; the frame and caption go around it.
+    const bool sized = child->testAttribute(Qt::WA_Resized);
+    const QSize size = child->size();
+    QMdiSubWindow* sub = area->addSubWindow(child);
+    if (sized)
+        sub->resize(size.grownBy(sub->contentsMargins()));
+    if (!sub->isVisible())
+        new KeepInside(sub);
+    return sub;
+}
+
+QMdiSubWindow* showChildWindow(QMdiArea* area, QWidget* child)
+{
+    QMdiSubWindow* sub = addChildWindow(area, child);
+    child->show();
+    area->setActiveSubWindow(sub);
+    return sub;
+}
+
+QMdiSubWindow* showChildWindow(QWidget* child)
+{
+    if (QMdiArea* area = childArea())
+        return showChildWindow(area, child);
+    child->show();
+    return nullptr;
+}
+
+void centreWindow(QWidget* window, const QWidget* over)
+{
+    QRect around;
+    if (over && over->isVisible())
+        around = over->frameGeometry();
+    else if (const QScreen* screen = QGuiApplication::primaryScreen())
+        around = screen->availableGeometry();
+    else
+        return;
+    window->move(around.center() - window->rect().center());
+}
+
+void showAndPaint(QWidget* window)
+{
+    window->show();
+    window->raise();
+    // A window is painted only once the display has mapped it; wait for that (briefly,
+    // letting no input through), so that it is on the screen before the work starts.
+    QElapsedTimer waited;
+    waited.start();
+    while (window->windowHandle() && !window->windowHandle()->isExposed() && waited.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    window->repaint();
+    // The picture reaches the display now, not at the next pass of the event loop.
+    QGuiApplication::sync();
+}
+
+} // namespace lx

@@ -1,0 +1,67 @@
+#include "lab/ChartFrame.h"
+
+#include "platform/Geometry.h"
+#include "platform/PictureBox.h"
+
+#include <QLabel>
+
+namespace lx {
+
+namespace {
+
+QRect twips(const QRectF& r) { return twRect(r.left(), r.top(), r.width(), r.height()); }
+
+QLabel* label(QWidget* parent, const QRectF& r, Qt::Alignment alignment)
+{
+    auto* l = new QLabel(parent);
+    l->setGeometry(twips(r));
+    l->setAlignment(alignment);
+    return l;
+}
+
+} // namespace
+
+ChartFrameLayout ChartFrameLayout::replayScreen()
+{
+    ChartFrameLayout l;
+    l.frame = {0, 0, 3615, 3600};
+    l.surface = {600, 555, 2775, 2505};
+    l.xTickLefts = {360, 1020, 1680, 2340, 3060};
+    l.xTickTop = 3075;
+    l.yTickLeft = 0;
+    l.yTickTops = {2895, 2310, 1725, 1080, 495};
+    l.title = {1180, 45, 2445, 195};
+    l.unit = {0, 255, 555, 195};
+    l.xName = {570, 3340, 2730, 195};
+    return l;
+}
+
+ChartFrame::ChartFrame(const ChartFrameLayout& layout, QWidget* parent) : QWidget(parent)
+{
+    setGeometry(twips(layout.frame));
+    picDraw = new PictureBox(this);
+    picDraw->setBackColor(Qt::white);
+    picDraw->setGeometry(twips(layout.surface));
+    for (int i = 0; i < 5; ++i) {
+        lblX[size_t(i)] = label(this, {layout.xTickLefts[size_t(i)], layout.xTickTop, layout.tickWidth, layout.tickHeight},
+                                Qt::AlignHCenter | Qt::AlignTop);
+        lblY[size_t(i)] = label(this, {layout.yTickLeft, layout.yTickTops[size_t(i)], layout.tickWidth, layout.tickHeight},
+                                Qt::AlignRight | Qt::AlignTop);
+    }
+    lblTitle = label(this, layout.title, Qt::AlignLeft | Qt::AlignTop);
+    QFont bold = lblTitle->font();
+    bold.setBold(true);
+    lblTitle->setFont(bold);
+    lblUnit = label(this, layout.unit, Qt::AlignRight | Qt::AlignTop);
+    lblXAxisName = label(this, layout.xName, Qt::AlignHCenter | Qt::AlignTop);
+}
+
+void ChartFrame::setCaptions(const QStringList& x, const QStringList& y)
+{
+    for (int i = 0; i < 5; ++i) {
+        lblX[size_t(i)]->setText(x.value(i));
+        lblY[size_t(i)]->setText(y.value(i));
+    }
+}
+
+} // namespace lx

@@ -1,0 +1,118 @@
+#include "lab/ReportPage.h"
+
+#include "platform/Fonts.h"
+#include "platform/Geometry.h"
+#include "platform/PictureBox.h"
+#include "platform/Services.h"
+
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPrinter>
+
+#include <algorithm>
+
+namespace lx {
+
+QFont ReportPage::font(Style style)
+{
+    const QString face = QStringLiteral("MS Sans Serif");
+    switch (style) {
+    case Style::Title: return formFont(face, 12, true);
+    case Style::Heading: return formFont(face, 9.75, true);
+    case Style::Caption: return formFont(face, 8.25, true);
+    case Style::Body: break;
+    }
+    return formFont(face, 8.25);
+}
+
+ReportPage::ReportPage(double widthTw, double heightTw, QWidget* parent)
+    : QWidget(parent), widthTw_(widthTw), heightTw_(heightTw)
+{
+    setFixedSize(tw(widthTw), tw(heightTw));
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QLabel* ReportPage::addLabel(const QString& text, double left, double top, Style style, double width, double height)
+{
+    auto* label = new QLabel(text, this);
+    label->setFont(font(style));
+    label->setAutoFillBackground(false);
+    const QSize fit = label->sizeHint();
+    label->setGeometry(tw(left), tw(top), width > 0 ? tw(width) : fit.width(), height > 0 ? tw(height) : fit.height());
+    label->show();
+    return label;
+}
+
+PictureBox* ReportPage::addSurface(double left, double top, double width, double height)
+{
+    auto* surface = new PictureBox(this);
+    surface->setBackColor(Qt::white);
+    place(surface, left, top, width, height);
+    return surface;
+}
+
+QWidget* ReportPage::place(QWidget* control, double left, double top, double width, double height)
+{
+    control->setParent(this);
+    control->setGeometry(twRect(left, top, width, height));
+    control->show();
+    return control;
+}
+
+void ReportPage::addRule(double y, double x1, double x2, int width)
+{
+    rules_.push_back({y, x1, x2, width});
+    update();
+}
+
+void ReportPage::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    for (const Rule& r : rules_) {
+        QPen pen(Qt::black);
+        pen.setWidth(r.width);
+        p.setPen(pen);
+        p.drawLine(QPointF(r.x1 / TwipsPerPixel, r.y / TwipsPerPixel), QPointF(r.x2 / TwipsPerPixel, r.y / TwipsPerPixel));
+    }
+}
+
+void ReportPage::renderPage(QPainter& painter)
+{
+    // The children paint themselves; the page's own paint event gives the white and the rules.
+    render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+}
+
+bool ReportPage::print(const QString& documentName)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(documentName);
+    PrintDialogRequest request;
+    request.title = QStringLiteral("Print Report");
+    request.allowPageRange = false;   // one page
+    if (!printers().choosePrinter(printer, request))
+        return false;
+
+    QPainter painter;
+    bool printed = painter.begin(&printer);
+    if (printed) {
+        // Twips are 1/1440 inch: the page keeps its size in inches unless the paper is smaller.
+        const QRect paper = painter.viewport();
+        const double pixelsPerInch = 1440.0 / TwipsPerPixel;
+        double k = printer.resolution() / pixelsPerInch;
+        k = std::min({k, paper.width() / double(width()), paper.height() / double(height())});
+        painter.scale(k, k);
+        renderPage(painter);
+        printed = painter.end();
+    }
+    if (!printed || printer.printerState() == QPrinter::Error) {
+        messages().msgBox(QStringLiteral("The report could not be printed."), vbOKOnly | vbExclamation,
+                          QStringLiteral("Print Report"));
+        return false;
+    }
+    return true;
+}
+
+} // namespace lx

@@ -1,0 +1,62 @@
+#pragma once
+// A report's page: a white sheet of a fixed size in twips on which labels, boxes and chart
+// surfaces stand at twip positions, with the horizontal rules between its sections. It is
+// an ordinary widget (a report window shows it as its child window's content) and prints
+// itself at its own size through the printer service.
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+class QLabel;
+class QPainter;
+
+namespace lx {
+
+class PictureBox;
+
+class ReportPage : public QWidget {
+    Q_OBJECT
+public:
+    // The faces of the report pages: the title bold 12 pt, headings bold 9.75 pt, the
+    // footer captions bold 8.25 pt, everything else regular 8.25 pt.
+    enum class Style { Title, Heading, Caption, Body };
+    static QFont font(Style style);
+
+    ReportPage(double widthTw, double heightTw, QWidget* parent = nullptr);
+    double pageWidth() const { return widthTw_; }
+    double pageHeight() const { return heightTw_; }
+
+    // A label with its top-left at (left, top); a width or height of 0 fits the text.
+    QLabel* addLabel(const QString& text, double left, double top, Style style = Style::Body, double width = 0,
+                     double height = 0);
+    // A white chart surface measured in twips.
+    PictureBox* addSurface(double left, double top, double width, double height);
+    // Any other control (a title box, a list), made a child of the page and placed.
+    QWidget* place(QWidget* control, double left, double top, double width, double height);
+
+    // A horizontal rule from x1 to x2 at y, width in pixels.
+    struct Rule {
+        double y, x1, x2;
+        int width;
+    };
+    void addRule(double y, double x1, double x2, int width);
+    const std::vector<Rule>& rules() const { return rules_; }
+
+    // Draws the page (rules and every control) at its own size into a painter whose
+    // units are the page's pixels.
+    void renderPage(QPainter& painter);
+    // Asks for a printer ("Print Report") and prints the page on one sheet, at its own
+    // size or smaller where the paper is smaller. False when the student cancels or the
+    // printing fails; a failure is reported.
+    bool print(const QString& documentName);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    double widthTw_, heightTw_;
+    std::vector<Rule> rules_;
+};
+
+} // namespace lx

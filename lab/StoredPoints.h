@@ -1,0 +1,149 @@
+#pragma once
+// The stored points of a test, as the data-acquisition screens and the reports hold them: a
+// curve of columns read from a recordset through a column map.
+//
+// Each column of the map says where its value comes from (a field of the row by position,
+// or the base-10 logarithm of an earlier column) and how it is turned into the curve's
+// unit: rounded to n decimals (halves to even, on the double-precision value) and/or
+// multiplied by a factor, in the order the builder calls are written:
+//
+//   ColumnRule::field(3).rounded(3).times(100)   // the screens: 0.01234 -> 0.012 -> 1.2f
+//   ColumnRule::field(3).times(100).rounded(3)   // the report controls: 0.0123456 -> 1.235f
+//   ColumnRule::field(3).times(100)              // the reports' database mode, unrounded
+//   ColumnRule::log10Of(0).rounded(4)            // consolidation: log of column 0
+//
+// The arithmetic is in double precision; the result is then stored at the curve's
+// precision. A single is not the decimal it came from: 1.2f is 1.20000004768371582,
+// 1.235f is 1.23500001430511475, so compare stored values with float literals (or their
+// SingleText), never with doubles.
+#include <QStringList>
+#include <initializer_list>
+#include <span>
+#include <vector>
+
+namespace lx {
+
+class Recordset;
+
+struct ColumnRule {
+    enum class Source { Field, Log10 };
+    enum class Order { RoundThenMultiply, MultiplyThenRound, MultiplyOnly };
+    static constexpr int NoRounding = -1;
+
+    Source source = Source::Field;
+    // Field: the 0-based position of the field in the row. Log10: an earlier column of the curve.
+    int position = 0;
+    int decimals = NoRounding;
+    double factor = 1.0;
+    Order order = Order::MultiplyOnly;
+
+    static constexpr ColumnRule field(int position)
+    {
+        ColumnRule r;
+        r.position = position;
+        return r;
+    }
+    // The logarithm of the stored (already converted) value of an earlier column; a value
+    // of zero or less has no logarithm and counts as missing.
+    static constexpr ColumnRule log10Of(int column)
+    {
+        ColumnRule r;
+        r.source = Source::Log10;
+        r.position = column;
+        return r;
+    }
+    // Rounds to n decimals: after the factor when times() came first, else before it.
+    constexpr ColumnRule rounded(int n) const
+    {
+        ColumnRule r = *this;
+        r.decimals = n;
+        r.order = factor != 1.0 ? Order::MultiplyThenRound : Order::RoundThenMultiply;
+        return r;
+    }
+    // Multiplies by f: after the rounding when rounded() came first; without rounding otherwise.
+    constexpr ColumnRule times(double f) const
+    {
+        ColumnRule r = *this;
+        r.factor = f;
+        r.order = decimals != NoRounding ? Order::RoundThenMultiply : Order::MultiplyOnly;
+        return r;
+    }
+
+    // The column's value for a source value (a field, or the logarithm already taken).
+    double apply(double source) const;
+};
+
+// One rule per curve column, in column order.
+using ColumnMap = std::vector<ColumnRule>;
+
+// A curve of points in columns. Each append() reads one test and keeps where it starts, so
+// that several tests can share one curve (a study report, the direct shear curve counts).
+// With a cap the curve never holds more points than that (the screens' 301); without one
+// it grows as far as the tests go.
+template <typename T>
+class BasicStoredCurve {
+public:
+    static constexpr int Unlimited = -1;
+
+    // Throws std::invalid_argument when a logarithm names a column that is not earlier.
+    explicit BasicStoredCurve(ColumnMap map = {}, int cap = Unlimited);
+
+    // Reads the recordset's rows from its first through the map, as one more test, and
+    // returns the number of points added. A row with a missing value (null or the text
+    // "Null") in any field the map reads is skipped. Reading stops at the cap; truncated()
+    // then tells whether rows were left. A field position beyond the row throws DatabaseError.
+    int append(Recordset& rs);
+    // Adds a point whose values are already in the curve's units (a result file's row);
+    // missing trailing values are 0. False, and nothing added, once the cap is reached.
+    bool addPoint(std::span<const double> values);
+    bool addPoint(std::initializer_list<double> values) { return addPoint(std::span<const double>(values.begin(), values.size())); }
+    // Empties the curve (points, tests and counters); the map and the cap stay.
+    void clear();
+
+    const ColumnMap& map() const { return rules; }
+    int cap() const { return limit; }
+    int columns() const { return int(rules.size()); }
+    int points() const { return count; }
+    bool empty() const { return count == 0; }
+
+    // point < points(), column < columns().
+    T value(int point, int column) const { return data[size_t(column)][size_t(point)]; }
+    T operator()(int point, int column) const { return value(point, column); }
+    // The points of one column, contiguous (for MinValue, MaxValue and the charts).
+    std::span<const T> column(int c) const { return data[size_t(c)]; }
+    // The first n values of a point (all columns when n < 0): a list line, an export line.
+    std::vector<T> row(int point, int n = -1) const;
+    // The same values as the list and the export show them (SingleText of a single,
+    // DoubleText of a double): a list line's sub-items.
+    QStringList rowTexts(int point, int n = -1) const;
+
+    // Tests in the order they were appended; test t holds points testStart(t) to
+    // testStart(t) + testPoints(t) - 1.
+    int tests() const { return int(starts.size()); }
+    int testStart(int t) const { return starts[size_t(t)]; }
+    int testPoints(int t) const;
+
+    int skippedRows() const { return skipped; }
+    bool truncated() const { return cut; }
+
+private:
+    ColumnMap rules;
+    int limit;
+    int count = 0;
+    int skipped = 0;
+    bool cut = false;
+    std::vector<std::vector<T>> data;
+    std::vector<int> starts;
+
+    bool full() const { return limit != Unlimited && count >= limit; }
+    void push(const std::vector<double>& values);
+};
+
+// The screens hold single precision; the report controls' tables are double.
+using StoredCurve = BasicStoredCurve<float>;
+using DoubleStoredCurve = BasicStoredCurve<double>;
+
+extern template class BasicStoredCurve<float>;
+extern template class BasicStoredCurve<double>;
+
+} // namespace lx

@@ -1,0 +1,55 @@
+#include "QuizOption.h"
+
+#include "QuizFile.h"
+#include "dlgAddQuizInfo.h"
+#include "app/basGlobal.h"
+#include "app/frmMDI.h"
+#include "platform/Services.h"
+
+namespace quiz {
+
+bool QuizOption()
+{
+    bool result = false;
+    int choice = 1;
+    while (!result && choice != 3) {
+        choice = lx::messages().msgs(
+            3, QStringLiteral("Quiz Option"),
+            QStringLiteral("Open your Quiz Score file to enable the Quiz\r\r"
+                           "-'Open' the [ *.lxq ] file previously saved by you\r"
+                           "-'Create' new file and save it for future use\r"
+                           "-'Disable' the quiz to remove quiz option."),
+            {QStringLiteral("Open"), QStringLiteral("Create"), QStringLiteral("Disable"), QString()});
+        if (choice == 3)
+            break;
+        QString file;
+        if (choice == 2) {
+            file = basGlobal::TempPath + QStringLiteral("QuizTemplate.lxq");
+        } else {
+            lx::FileDialogRequest request;
+            request.title = QStringLiteral("Open Quiz");
+            request.filter = QStringLiteral("Database files (*.lxq)|*.lxq");
+            file = lx::fileDialogs().openFile(request);
+        }
+        if (file.isEmpty())
+            continue;
+        basGlobal::QuizFileConnection = QuizConnectionString(file);
+        // The right password on a file without the quiz tables is no quiz file either.
+        if (IsQuizFile(basGlobal::QuizFileConnection)) {
+            try {
+                dlgAddQuizInfo dialog(basGlobal::MainForm.data());
+                result = dialog.QuizUser();
+            } catch (...) {
+                result = false;
+            }
+        } else {
+            lx::messages().msgBox(QStringLiteral("The selected File is not a Quiz File.\rPlease select another file."),
+                                  lx::vbOKOnly | lx::vbCritical, basGlobal::AppTitle);
+        }
+    }
+    if (!result)
+        basGlobal::QuizFileConnection.clear();
+    return result;
+}
+
+} // namespace quiz

@@ -1,0 +1,157 @@
+#include "frmQuizScoreSummary.h"
+
+#include "ScoreSheet.h"
+#include "app/FrameAssets.h"
+#include "app/basGlobal.h"
+#include "QuizWindows.h"
+#include "platform/Database.h"
+#include "platform/Geometry.h"
+#include "platform/Services.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+using lx::twRect;
+
+namespace {
+
+struct Row {
+    int quiz;
+    const char* description;
+};
+const Row rows[frmQuizScoreSummary::Rows] = {
+    {100, "Loamix initial warmup quiz"},
+    {200, "warmup quiz for Triaxial Compression Test"},
+    {201, "quiz on Isotropic Consolidation during triaxial test"},
+    {202, "quiz on Shearing Stage of Triaxial test"},
+    {203, "quiz on parametric study for Triaxial test"},
+    {211, "Simulating IC stage of Triaxial test"},
+    {212, "Simulating Shearing stage of Triaxial test"},
+    {213, "Parametric study for Triaxial test"},
+    {300, "warmup quiz for 1-D ConsolidationTest"},
+    {301, "quiz on Incremental Load Test"},
+    {302, "quiz on Constant Rate of Strain Test"},
+    {311, "Simulating IL Test"},
+    {312, "Simulating CRS Test"},
+    {400, "warmup quiz for Direct Shear"},
+    {401, "quiz on Direct Shear Test"},
+    {402, "quiz on parametric study of Direct Shear Test"},
+    {411, "Simulating Direct Shear Test"},
+    {412, "Parametric study for Direct Shear Test"},
+    {500, "warmup quiz for True Triaxial Test"},
+    {501, "quiz on Cubical True Triaxial Testing"},
+    {502, "quiz on combined Axial-torsional Test"},
+    {511, "Simulating True Triaxial Test"},
+    {512, "Parametric study for True Triaxial Test"},
+};
+
+constexpr int HeadTop = 1380;
+constexpr int FirstRowTop = 1900;
+constexpr int RowStep = 285;
+
+} // namespace
+
+frmQuizScoreSummary::frmQuizScoreSummary(QWidget* parent) : QWidget(parent)
+{
+    setWindowTitle(QStringLiteral("Quiz Score"));
+    setWindowIcon(frame::LoamixIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(lx::clientSizeForOuter(8900, 9750));
+    lblHeading = new QLabel(QStringLiteral("Loamix Quiz Score Sheet"), this);
+    lblHeading->setGeometry(twRect(1800, 240, 5400, 480));
+    QFont big = lblHeading->font();
+    big.setPointSize(big.pointSize() + 6);
+    big.setBold(true);
+    lblHeading->setFont(big);
+    lblHeading->setAlignment(Qt::AlignCenter);
+    picIcon = new QLabel(this);
+    picIcon->setGeometry(twRect(210, 120, 1200, 900));
+    picIcon->setPixmap(frame::FitPicture(frame::MaskedResourcePicture(QStringLiteral(":/forms/frmQuizScoreSummary/picIcon.png")),
+                                         picIcon->size()));
+    lblHeadingName = new QLabel(QStringLiteral("User's Name"), this);
+    lblHeadingName->setGeometry(twRect(1800, 840, 5400, 330));
+    lblHeadingName->setAlignment(Qt::AlignCenter);
+    auto divider = [this](int top) {
+        auto* line = new QFrame(this);
+        line->setFrameShape(QFrame::HLine);
+        line->setGeometry(twRect(210, top, 8415, 30));
+    };
+    divider(1260);
+    divider(1800);
+    struct Column {
+        std::array<QLabel*, Rows + 1>* labels;
+        const char* heading;
+        int left, width;
+        const char* design;
+    };
+    Column columns[] = {
+        {&lblQuizID, "Quiz ID", 210, 840, nullptr},
+        {&lblQuizDescription, "Quiz Description", 1050, 3585, nullptr},
+        {&lblAsked, "Asked Questions", 4620, 1065, "5"},
+        {&lblAttempted, "Attempted Questions", 5670, 1065, "5"},
+        {&lblCorrect, "Correct Answers", 6720, 1065, "0"},
+        {&lblScore, "Quiz Score", 7770, 855, "0"},
+    };
+    for (Column& c : columns) {
+        auto* head = new QLabel(QString::fromLatin1(c.heading), this);
+        head->setGeometry(twRect(c.left, HeadTop, c.width, 420));
+        head->setWordWrap(true);
+        head->setAlignment(c.design ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        QFont bold = head->font();
+        bold.setBold(true);
+        head->setFont(bold);
+        (*c.labels)[0] = head;
+        for (int i = 1; i <= Rows; ++i) {
+            QString text = c.design ? QString::fromLatin1(c.design)
+                           : c.labels == &lblQuizID ? QString::number(rows[i - 1].quiz)
+                                                     : QString::fromLatin1(rows[i - 1].description);
+            auto* l = new QLabel(text, this);
+            l->setGeometry(twRect(c.left, FirstRowTop + (i - 1) * RowStep, c.width, RowStep));
+            if (c.design)
+                l->setAlignment(Qt::AlignCenter);
+            (*c.labels)[size_t(i)] = l;
+        }
+    }
+    divider(FirstRowTop + Rows * RowStep + 60);
+    lblFinalScore = new QLabel(QStringLiteral("Final Score = 1000 / 1000"), this);
+    lblFinalScore->setGeometry(twRect(4620, 8835, 2900, 330));
+    QFont bold = lblFinalScore->font();
+    bold.setBold(true);
+    lblFinalScore->setFont(bold);
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setGeometry(twRect(7600, 8835, 1065, 330));
+    connect(cmdClose, &QPushButton::clicked, this, &frmQuizScoreSummary::cmdClose_Click);
+}
+
+bool frmQuizScoreSummary::Form_Load()
+{
+    quiz::ScoreSheet sheet;
+    try {
+        sheet = quiz::ReadScoreSheet(basGlobal::QuizFileConnection);
+    } catch (const lx::DatabaseError& e) {
+        lx::messages().msgBox(QStringLiteral("The score sheet could not read your quiz file.\r\r") + e.message(),
+                              lx::vbOKOnly | lx::vbExclamation, windowTitle());
+        return false;
+    }
+    // Rows are matched by number, so a file with rows missing leaves their design counts.
+    for (const quiz::ScoreLine& line : sheet.lines) {
+        for (int i = 1; i <= Rows; ++i) {
+            if (rows[i - 1].quiz != line.quizId)
+                continue;
+            lblAsked[size_t(i)]->setText(line.asked);
+            lblAttempted[size_t(i)]->setText(line.attempted);
+            lblCorrect[size_t(i)]->setText(line.correct);
+            lblScore[size_t(i)]->setText(line.score);
+        }
+    }
+    if (!sheet.userName.isEmpty())
+        lblHeadingName->setText(sheet.userName);
+    lblFinalScore->setText(sheet.finalScore);
+    return true;
+}
+
+void frmQuizScoreSummary::cmdClose_Click() { quiz::CloseWindow(this); }
+
+void frmQuizScoreSummary::showModeless() { quiz::ShowModeless(this, true); }

@@ -1,0 +1,226 @@
+// Stored points read from a small TestResults table through column maps.
+#include "lab/StoredPoints.h"
+
+#include "platform/Database.h"
+#include "platform/Numbers.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+using lx::ColumnRule;
+
+// A TestResults table of one test in a plain database of its own: each row gives the
+// fields at positions 3 to 6 (a null QVariant is a null field).
+class PointsTable {
+public:
+    explicit PointsTable(const std::vector<QVariantList>& rows)
+    {
+        const QString path = dir.filePath(QStringLiteral("points.db"));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.close();
+        db.Open(QStringLiteral("DBQ=") + path + u';');
+        db.ExecuteNonQuery(QStringLiteral("CREATE TABLE TestResults (ReferenceNumber REAL, TestID TEXT, [Point Number] INTEGER, "
+                                          "a REAL, b REAL, c REAL, d REAL)"));
+        db.ExecuteNonQuery(QStringLiteral("BEGIN"));
+        int point = 0;
+        for (const QVariantList& row : rows) {
+            QVariantList values{++point};
+            values += row;
+            while (values.size() < 5)
+                values << QVariant(0.0);
+            db.ExecuteNonQuery(QStringLiteral("INSERT INTO TestResults VALUES (1, 'T1', ?, ?, ?, ?, ?)"), values);
+        }
+        db.ExecuteNonQuery(QStringLiteral("COMMIT"));
+    }
+    std::unique_ptr<lx::Recordset> points()
+    {
+        return db.Execute(QStringLiteral("SELECT * from TestResults WHERE TestID = 'T1'order by [Point Number]"));
+    }
+
+private:
+    QTemporaryDir dir;
+    lx::Connection db;
+};
+
+std::vector<QVariantList> rowsOf(int n)
+{
+    std::vector<QVariantList> rows;
+    for (int i = 0; i < n; ++i)
+        rows.push_back({i * 0.001, 10.0 * i});
+    return rows;
+}
+
+// One stored value, one column rule: the single the curve holds, the double that single
+// is, and the text the list and the export show.
+struct Conversion {
+    const char* what;
+    ColumnRule rule;
+    double stored;
+    float expected;
+    double asDouble;
+    const char* text;
+};
+
+TEST(StoredPoints, EachColumnRuleGivesItsSingle)
+{
+    const Conversion cases[] = {
+        {"screen strain: rounded first", ColumnRule::field(3).rounded(3).times(100), 0.01234, 1.2f, 1.2000000476837158, "1.2"},
+        {"screen strain: a half goes to even", ColumnRule::field(3).rounded(3).times(100), 0.02345, 2.3f, 2.299999952316284, "2.3"},
+        {"report strain: multiplied first", ColumnRule::field(3).times(100).rounded(3), 0.0123456, 1.235f, 1.2350000143051147, "1.235"},
+        {"report strain of the screen's value", ColumnRule::field(3).times(100).rounded(3), 0.01234, 1.234f, 1.2339999675750732, "1.234"},
+        {"database mode: no rounding", ColumnRule::field(3).times(100), 0.0123456, 1.23456f, 1.2345600128173828, "1.23456"},
+        {"pore pressure to 0.1 kPa", ColumnRule::field(3).rounded(1), 12.36, 12.4f, 12.399999618530273, "12.4"},
+        {"2.25 to one decimal", ColumnRule::field(3).rounded(1), 2.25, 2.2f, 2.200000047683716, "2.2"},
+        {"2.75 to one decimal", ColumnRule::field(3).rounded(1), 2.75, 2.8f, 2.799999952316284, "2.8"},
+    };
+    std::vector<QVariantList> rows;
+    for (const Conversion& c : cases)
+        rows.push_back({c.stored});
+    PointsTable table(rows);
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Conversion& c = cases[i];
+        lx::StoredCurve curve({c.rule});
+        auto rs = table.points();
+        ASSERT_EQ(curve.append(*rs), int(std::size(cases)));
+        const float v = curve.value(int(i), 0);
+        EXPECT_EQ(v, c.expected) << c.what;
+        EXPECT_EQ(double(v), c.asDouble) << c.what;
+        EXPECT_EQ(lx::SingleText(v), QString::fromLatin1(c.text)) << c.what;
+    }
+}
+
+TEST(StoredPoints, TheOrderOfTheBuilderCallsIsTheOrderOfTheSteps)
+{
+    EXPECT_EQ(ColumnRule::field(3).rounded(3).times(100).order, ColumnRule::Order::RoundThenMultiply);
+    EXPECT_EQ(ColumnRule::field(3).times(100).rounded(3).order, ColumnRule::Order::MultiplyThenRound);
+    EXPECT_EQ(ColumnRule::field(3).times(100).order, ColumnRule::Order::MultiplyOnly);
+}
+
+TEST(StoredPoints, AReportCurveKeepsTheDouble)
+{
+    PointsTable table(std::vector<QVariantList>{{0.0123456}});
+    lx::DoubleStoredCurve curve({ColumnRule::field(3).times(100).rounded(3)});
+    auto rs = table.points();
+    curve.append(*rs);
+    EXPECT_EQ(curve.value(0, 0), 1.235);
+    EXPECT_EQ(lx::DoubleText(curve.value(0, 0)), QStringLiteral("1.235"));
+}
+
+TEST(StoredPoints, ARowWithAMissingValueInAColumnReadIsSkipped)
+{
+    // The drained triaxial screen: strain, stress, volumetric strain; pore pressure unread.
+    const lx::ColumnMap drained{ColumnRule::field(3).rounded(3).times(100), ColumnRule::field(4).rounded(1),
+                                ColumnRule::field(5).rounded(3).times(100)};
+    PointsTable table({
+        {0.0, 0.0, 0.0, 0.0},
+        {0.01, 50.04, QVariant(), 0.0},               // null volumetric strain
+        {0.02, QStringLiteral("Null"), -0.001, 0.0},  // the text Null
+        {0.03, 120.06, -0.002, QVariant()},           // null pore pressure: not read, kept
+        {0.04, 150.0, -0.0031, 0.0},
+    });
+    lx::StoredCurve curve(drained, 301);
+    auto rs = table.points();
+    EXPECT_EQ(curve.append(*rs), 3);
+    EXPECT_EQ(curve.skippedRows(), 2);
+    EXPECT_FALSE(curve.truncated());
+    const std::vector<float> strain(curve.column(0).begin(), curve.column(0).end());
+    EXPECT_EQ(strain, (std::vector<float>{0.0f, 3.0f, 4.0f}));
+    EXPECT_EQ(curve.row(1), (std::vector<float>{3.0f, 120.1f, -0.2f}));
+    EXPECT_EQ(curve.row(2, 2), (std::vector<float>{4.0f, 150.0f}));
+    EXPECT_EQ(curve.rowTexts(1), (QStringList{"3", "120.1", "-0.2"}));
+    EXPECT_EQ(curve(2, 2), -0.3f);
+}
+
+TEST(StoredPoints, TheCapCutsAndNoCapGrows)
+{
+    struct Case {
+        int rows;
+        int cap;
+        int points;
+        bool truncated;
+    } const cases[] = {
+        {5, 3, 3, true},
+        {3, 3, 3, false},
+        {0, 301, 0, false},
+        {302, 301, 301, true},
+        {400, lx::StoredCurve::Unlimited, 400, false},
+    };
+    for (const Case& c : cases) {
+        PointsTable table(rowsOf(c.rows));
+        lx::StoredCurve curve({ColumnRule::field(3).rounded(3).times(100), ColumnRule::field(4).rounded(1)}, c.cap);
+        auto rs = table.points();
+        EXPECT_EQ(curve.append(*rs), c.points) << c.rows << " rows, cap " << c.cap;
+        EXPECT_EQ(curve.points(), c.points);
+        EXPECT_EQ(curve.truncated(), c.truncated) << c.rows << " rows, cap " << c.cap;
+        if (c.points > 0) {
+            EXPECT_EQ(curve.value(c.points - 1, 1), float(10 * (c.points - 1)));
+        }
+    }
+}
+
+TEST(StoredPoints, SeveralTestsShareOneCurveUpToTheCap)
+{
+    PointsTable table(rowsOf(4));
+    lx::StoredCurve curve({ColumnRule::field(4).rounded(1)}, 10);
+    for (int t = 0; t < 3; ++t) {
+        auto rs = table.points();
+        curve.append(*rs);
+    }
+    ASSERT_EQ(curve.tests(), 3);
+    EXPECT_EQ(curve.points(), 10);
+    EXPECT_EQ(curve.testStart(1), 4);
+    EXPECT_EQ(curve.testPoints(1), 4);
+    EXPECT_EQ(curve.testStart(2), 8);
+    EXPECT_EQ(curve.testPoints(2), 2);
+    EXPECT_TRUE(curve.truncated());
+    EXPECT_EQ(curve.value(8, 0), 0.0f);
+    EXPECT_FALSE(curve.addPoint({1.0}));
+
+    curve.clear();
+    EXPECT_EQ(curve.points(), 0);
+    EXPECT_EQ(curve.tests(), 0);
+    EXPECT_FALSE(curve.truncated());
+    // A result file's rows are already in the curve's units; the map is not applied.
+    EXPECT_TRUE(curve.addPoint({12.345678}));
+    EXPECT_EQ(curve.tests(), 1);
+    EXPECT_EQ(curve.value(0, 0), 12.345678f);
+}
+
+TEST(StoredPoints, TheLogarithmIsTakenOfTheStoredColumn)
+{
+    // Consolidation: stress to 3 decimals, void ratio to 4, log of the stress to 4.
+    const lx::ColumnMap consolidation{ColumnRule::field(3).rounded(3), ColumnRule::field(4).rounded(4),
+                                      ColumnRule::log10Of(0).rounded(4)};
+    PointsTable table({
+        {100.0, 0.91234},
+        {12.3456, 0.9},   // 12.346f is 12.3459997...; its logarithm 1.0915263 -> 1.0915
+        {0.0, 0.95},      // no logarithm: skipped
+        {0.0004, 0.95},   // rounds to 0 before the logarithm: skipped
+    });
+    lx::StoredCurve curve(consolidation, 301);
+    auto rs = table.points();
+    ASSERT_EQ(curve.append(*rs), 2);
+    EXPECT_EQ(curve.skippedRows(), 2);
+    EXPECT_EQ(curve.row(0), (std::vector<float>{100.0f, 0.9123f, 2.0f}));
+    EXPECT_EQ(curve.row(1), (std::vector<float>{12.346f, 0.9f, 1.0915f}));
+}
+
+TEST(StoredPoints, AMapIsCheckedWhenTheCurveIsMade)
+{
+    EXPECT_THROW(lx::StoredCurve({ColumnRule::log10Of(0)}), std::invalid_argument);
+    EXPECT_THROW(lx::StoredCurve({ColumnRule::field(3), ColumnRule::log10Of(2), ColumnRule::field(4)}), std::invalid_argument);
+    // A field the row does not have is a database error, as reading it by position is.
+    PointsTable table(rowsOf(1));
+    lx::StoredCurve curve({ColumnRule::field(9)});
+    auto rs = table.points();
+    EXPECT_THROW(curve.append(*rs), lx::DatabaseError);
+}
+
+} // namespace

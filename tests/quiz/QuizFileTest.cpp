@@ -1,0 +1,162 @@
+// The quiz score file against real encrypted files: the quiz-file check, new files, saved
+// attempts (whole or not at all), the score sheet and an activity credit.
+#include "QuizFixture.h"
+#include "lab/ActivityCredit.h"
+#include "platform/testing/ScriptedServices.h"
+#include "quiz/ScoreSheet.h"
+
+#include <gtest/gtest.h>
+
+using namespace quiz;
+using quizfixture::valueOf;
+
+namespace {
+
+class QuizFileTest : public ::testing::Test {
+protected:
+    lx::testing::ScriptedServices scripted;
+    quizfixture::QuizWorld world;
+};
+
+TEST_F(QuizFileTest, QuizFileNeedsThePasswordAndTheTables)
+{
+    const QString mine = world.openStudentFile();
+    EXPECT_TRUE(IsQuizFile(QuizConnectionString(mine)));
+    // The resource database packed with the quiz password opens, but holds no quiz tables.
+    const QString other = world.student.filePath(QStringLiteral("other.lxq"));
+    lx::pack::packDatabase(quizfixture::fixtures() + QStringLiteral("/QuizResource"), QStringLiteral("tarvinduso"), other);
+    EXPECT_FALSE(IsQuizFile(QuizConnectionString(other)));
+    EXPECT_FALSE(IsQuizFile(QuizConnectionString(world.temp.filePath(QStringLiteral("QuizResource.lxr")))));
+    EXPECT_FALSE(IsQuizFile(QuizConnectionString(world.student.filePath(QStringLiteral("none.lxq")))));
+}
+
+TEST_F(QuizFileTest, DefaultNameHoldsNoPathCharacters)
+{
+    const struct {
+        const char* last;
+        const char* first;
+        const char* name;
+    } cases[] = {
+        {"Smith", "Ann", "Quiz_SmithAnn.lxq"},
+        {" Smith", "Ann ", "Quiz_SmithAnn.lxq"},
+        {"../../etc/x", "y", "Quiz_....etcxy.lxq"},
+        {"a\\b:c*?", "<d>|\"", "Quiz_abcd.lxq"},
+        {"..", ".", "Quiz_.lxq"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DefaultQuizFileName(QString::fromLatin1(c.last), QString::fromLatin1(c.first)), QString::fromLatin1(c.name));
+}
+
+TEST_F(QuizFileTest, NewFileCarriesTheUserAndAFailedOneLeavesTheOldFile)
+{
+    const QString master = world.install.filePath(QStringLiteral("QuizTemplate.lxq"));
+    const QString target = world.student.filePath(QStringLiteral("Quiz_SmithAnn.lxq"));
+    QString why;
+    ASSERT_TRUE(CreateQuizFile(master, target, QStringLiteral("Smith"), QStringLiteral("Ann"), QStringLiteral("it's 'x"), &why))
+        << why.toStdString();
+    basGlobal::QuizFileConnection = QuizConnectionString(target);
+    EXPECT_EQ(valueOf(QStringLiteral("SELECT UserLastName FROM UserInfo")).toString(), QStringLiteral("Smith"));
+    EXPECT_EQ(valueOf(QStringLiteral("SELECT UserPassword FROM UserInfo")).toString(), QStringLiteral("it's 'x"));
+    EXPECT_EQ(valueOf(QStringLiteral("SELECT COUNT(*) FROM UserInfo")).toInt(), 1);
+
+    // A master that cannot be read, and a folder that does not exist, change nothing.
+    const QByteArray before = [&] { QFile f(target); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    EXPECT_FALSE(CreateQuizFile(master + QStringLiteral(".gone"), target, QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("p"), &why));
+    EXPECT_FALSE(CreateQuizFile(master, world.student.filePath(QStringLiteral("no/such/dir/x.lxq")), QStringLiteral("B"),
+                                QStringLiteral("C"), QStringLiteral("p"), &why));
+    QFile f(target);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
+    EXPECT_EQ(QDir(world.student.path()).entryList(QDir::Files), QStringList{QStringLiteral("Quiz_SmithAnn.lxq")});
+}
+
+TEST_F(QuizFileTest, SlotsAndKeysAreReadInTheirOwnOrder)
+{
+    world.openStudentFile();
+    lx::Connection score;
+    score.Open(basGlobal::QuizFileConnection);
+    const std::vector<SavedSlot> saved = ReadQuestionSeq(score, 302);
+    ASSERT_EQ(saved.size(), 3u);
+    EXPECT_EQ(saved[0].displayOrder, 2);
+    EXPECT_EQ(saved[0].chosen, 3);
+    EXPECT_EQ(saved[1].displayOrder, 0);
+    EXPECT_EQ(saved[2].chosen, 0);
+    lx::Connection resource;
+    resource.Open(basGlobal::QuizResourceConnection);
+    EXPECT_EQ(ReadAnswerKeys(resource, 301), (std::vector<int>{1, 2, 3, 4}));
+}
+
+TEST_F(QuizFileTest, AttemptIsSavedWhole)
+{
+    world.openStudentFile();
+    lx::Connection score;
+    score.Open(basGlobal::QuizFileConnection);
+    const Attempt attempt{2, {1, 2, 0}, {3, 1, 2}, {3, 4, 0}};
+    const AttemptScore s = SaveAttempt(score, 301, attempt);
+    EXPECT_EQ(s.attempted, 2);
+    EXPECT_EQ(s.correct, 1);
+    EXPECT_EQ(valueOf(QStringLiteral("SELECT AttemptsUsed || ',' || LastStart || ',' || LastAttempted || ',' || CAST(LastCorrect AS INTEGER) "
+                                     "FROM QuizInfo WHERE QuizID = 301")).toString(),
+              QStringLiteral("1,2,2,1"));
+    EXPECT_EQ(valueOf(QStringLiteral("SELECT group_concat(DisplayOrder || CorrectOption || ChosenOption, ' ') FROM "
+                                     "(SELECT * FROM QuestionSeq WHERE QuizID = 301 ORDER BY Slot)")).toString(),
+              QStringLiteral("133 214 020"));
+}
+
+TEST_F(QuizFileTest, SaveFailingPartWayLeavesTheFileAsItWas)
+{
+    world.openStudentFile();
+    lx::Connection score;
+    score.Open(basGlobal::QuizFileConnection);
+    // The slots are written first; the progress row then fails.
+    score.ExecuteNonQuery(QStringLiteral("CREATE TRIGGER full BEFORE UPDATE ON QuizInfo BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    const QString slotsSql = QStringLiteral("SELECT group_concat(DisplayOrder || CorrectOption || ChosenOption, ' ') FROM "
+                                            "(SELECT * FROM QuestionSeq WHERE QuizID = 301 ORDER BY Slot)");
+    const QString before = valueOf(slotsSql).toString();
+    EXPECT_THROW(SaveAttempt(score, 301, Attempt{2, {1, 2, 0}, {3, 1, 2}, {3, 4, 0}}), lx::DatabaseError);
+    EXPECT_EQ(valueOf(slotsSql).toString(), before);
+    EXPECT_EQ(valueOf(QStringLiteral("SELECT AttemptsUsed FROM QuizInfo WHERE QuizID = 301")).toInt(), 0);
+    // Too few slots fail as a whole too.
+    score.ExecuteNonQuery(QStringLiteral("DROP TRIGGER full"));
+    EXPECT_THROW(SaveAttempt(score, 100, Attempt{1, {0, 1}, {1, 2}, {1, 2}}), lx::DatabaseError);
+    EXPECT_EQ(valueOf(QStringLiteral("SELECT ChosenOption FROM QuestionSeq WHERE QuizID = 100")).toInt(), 0);
+}
+
+TEST_F(QuizFileTest, ScoreSheetTextsAndTotals)
+{
+    world.openStudentFile();
+    const ScoreSheet sheet = ReadScoreSheet(basGlobal::QuizFileConnection);
+    ASSERT_EQ(sheet.lines.size(), 8u);
+    EXPECT_EQ(sheet.lines[0].quizId, 100);
+    const ScoreLine& graded = sheet.lines[4];   // 211
+    EXPECT_EQ(graded.quizId, 211);
+    EXPECT_EQ(graded.correct, QStringLiteral("0.8"));
+    EXPECT_EQ(graded.score, QStringLiteral(" .8 / 1"));
+    const ScoreLine& fresh = sheet.lines[6];    // 301: 3 asked, 2 marks
+    EXPECT_EQ(fresh.asked, QStringLiteral("3"));
+    EXPECT_EQ(fresh.attempted, QStringLiteral("0"));
+    EXPECT_EQ(fresh.score, QStringLiteral(" 0 / 6"));
+    EXPECT_EQ(sheet.lines[7].score, QStringLiteral(" 2 / 6"));   // 302: 1 correct, 2 marks
+    EXPECT_TRUE(sheet.userName.isEmpty());
+    // 0.8 + 2; maxima 1+3+0+3+1+1+6+6.
+    EXPECT_EQ(sheet.finalScore, QStringLiteral("Final Score =  2.8 / 21"));
+    EXPECT_DOUBLE_EQ(valueOf(QStringLiteral("SELECT TotalScore FROM UserInfo")).toDouble(), 2.8);
+    EXPECT_EQ(valueOf(QStringLiteral("SELECT TotalMaxScore FROM UserInfo")).toInt(), 21);
+}
+
+TEST_F(QuizFileTest, CreditFor212AddsOneAttemptAndPressesQuiz202)
+{
+    world.openStudentFile();
+    std::vector<int> pressed;
+    basGlobal::Hooks().pressQuizButton = [&](int n) { pressed.push_back(n); };
+    EXPECT_EQ(lx::ActivityCredit(lx::activities::TriaxialShear), lx::CreditResult::Credited);
+    basGlobal::Hooks().pressQuizButton = {};
+    EXPECT_EQ(valueOf(QStringLiteral("SELECT AttemptsUsed || ',' || LastAttempted || ',' || LastCorrect FROM QuizInfo WHERE QuizID = 212")).toString(),
+              QStringLiteral("1,1,1.0"));
+    EXPECT_EQ(pressed, std::vector<int>{202});
+    const ScoreSheet sheet = ReadScoreSheet(basGlobal::QuizFileConnection);
+    EXPECT_EQ(sheet.lines[5].attempted, QStringLiteral("1"));
+    EXPECT_EQ(sheet.lines[5].score, QStringLiteral(" 1 / 1"));
+}
+
+} // namespace

@@ -1,0 +1,384 @@
+// The quiz windows clicked offscreen: the quiz-file choice and the user dialog, the browser's
+// presses, a quiz taken, saved and reviewed, the load prompts, quizzes that cannot be taken,
+// and the score sheet.
+#include "DialogDriver.h"
+#include "QuizFixture.h"
+#include "platform/FormRegistry.h"
+#include "platform/Geometry.h"
+#include "platform/testing/ScriptedServices.h"
+#include "quiz/QuizOption.h"
+#include "quiz/dlgAddQuizInfo.h"
+#include "quiz/frmQuiz.h"
+#include "quiz/frmQuizGoThrough.h"
+#include "quiz/frmQuizScoreSummary.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+using quizfixture::onDialog;
+using quizfixture::valueOf;
+
+namespace {
+
+const QString SlotsSql = QStringLiteral("SELECT group_concat(DisplayOrder || CorrectOption || ChosenOption, ' ') FROM "
+                                        "(SELECT * FROM QuestionSeq WHERE QuizID = 301 ORDER BY Slot)");
+
+} // namespace
+
+class tst_quizWindows : public QObject {
+    Q_OBJECT
+    std::unique_ptr<lx::testing::ScriptedServices> scripted;
+    std::unique_ptr<quizfixture::QuizWorld> world;
+    std::unique_ptr<frmQuizGoThrough> browser;
+
+    // Presses a quiz button and gives its window (null when none opened).
+    frmQuiz* press(int n)
+    {
+        browser->press(n);
+        return frmQuizGoThrough::window(n);
+    }
+    void closeQuiz(int n)
+    {
+        if (frmQuiz* w = frmQuizGoThrough::window(n))
+            w->Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+private slots:
+    void init()
+    {
+        scripted = std::make_unique<lx::testing::ScriptedServices>();
+        world = std::make_unique<quizfixture::QuizWorld>();
+        browser = std::make_unique<frmQuizGoThrough>();
+    }
+    void cleanup()
+    {
+        for (int n : frmQuizGoThrough::QuizNumbers)
+            if (frmQuiz* w = frmQuizGoThrough::window(n))
+                delete w;
+        browser.reset();
+        world.reset();
+        scripted.reset();
+    }
+
+    void optionCancelledOpenThenDisable()
+    {
+        scripted->messages->msgsAnswers = {1, 3};
+        scripted->files->answers = {QString()};
+        QVERIFY(!quiz::QuizOption());
+        QVERIFY(basGlobal::QuizFileConnection.isEmpty());
+        QCOMPARE(scripted->files->openCalls.at(0).title, QStringLiteral("Open Quiz"));
+        QCOMPARE(scripted->files->openCalls.at(0).filter, QStringLiteral("Database files (*.lxq)|*.lxq"));
+        QCOMPARE(scripted->messages->msgsCalls.at(0).captions, (QStringList{"Open", "Create", "Disable", ""}));
+    }
+
+    void optionNotAQuizFile()
+    {
+        // The right password on a file without the quiz tables.
+        const QString other = world->student.filePath(QStringLiteral("other.lxq"));
+        lx::pack::packDatabase(quizfixture::fixtures() + QStringLiteral("/QuizResource"), QStringLiteral("tarvinduso"), other);
+        scripted->messages->msgsAnswers = {1, 1, 3};
+        scripted->files->answers = {other, world->student.filePath(QStringLiteral("missing.lxq"))};
+        QVERIFY(!quiz::QuizOption());
+        QCOMPARE(scripted->messages->msgBoxCalls.size(), size_t(2));
+        QCOMPARE(scripted->messages->msgBoxCalls[0].text, QStringLiteral("The selected File is not a Quiz File.\rPlease select another file."));
+        QCOMPARE(scripted->messages->msgBoxCalls[0].style, lx::vbCritical);
+        QVERIFY(basGlobal::QuizFileConnection.isEmpty());
+    }
+
+    void optionRegistersIntoANewFileAndLogsInLater()
+    {
+        // Create: the working copy of the master opens in register mode.
+        scripted->messages->msgsAnswers = {2, 2};   // Create; Save
+        const QString target = world->student.filePath(QStringLiteral("Quiz_SmithAnn.lxq"));
+        scripted->files->answers = {target};
+        onDialog([](dlgAddQuizInfo& d) {
+            QVERIFY(!d.loginMode());
+            QVERIFY(d.txtPasswordConfirm->isVisibleTo(&d));
+            QTest::keyClick(d.txtLastName, Qt::Key_Return);   // Enter in a name box does nothing
+            QVERIFY(d.isVisible());
+            d.txtLastName->setText(QStringLiteral("Smith"));
+            d.txtFirstName->setText(QStringLiteral("Ann"));
+            d.txtPassword->setText(QStringLiteral("pw1"));
+            d.txtPasswordConfirm->setText(QStringLiteral("pw2"));
+            QTest::mouseClick(d.OKButton, Qt::LeftButton);
+            QVERIFY(d.txtPassword->text().isEmpty());
+            QVERIFY(d.txtPasswordConfirm->text().isEmpty());
+            d.txtPassword->setText(QStringLiteral("pw1"));
+            d.txtPasswordConfirm->setText(QStringLiteral("pw1"));
+            QTest::keyClick(d.txtPasswordConfirm, Qt::Key_Return);   // Enter is OK
+        });
+        QVERIFY(quiz::QuizOption());
+        QCOMPARE(scripted->messages->msgBoxCalls.size(), size_t(1));
+        QCOMPARE(scripted->messages->msgBoxCalls.at(0).text, QStringLiteral("Password is not confirmed. Please re-enter"));
+        QCOMPARE(scripted->messages->msgsCalls.at(1).message, QStringLiteral("User Name : Ann Smith\r\rRemember your Password?"));
+        QCOMPARE(scripted->files->saveCalls.at(0).fileName, QStringLiteral("Quiz_SmithAnn.lxq"));
+        QCOMPARE(scripted->files->saveCalls.at(0).filter, QStringLiteral("All Files (*.lxq)|*.lxq"));
+        QCOMPARE(basGlobal::QuizFileConnection, quiz::QuizConnectionString(target));
+        QCOMPARE(valueOf(QStringLiteral("SELECT UserFirstName FROM UserInfo")).toString(), QStringLiteral("Ann"));
+        // The working copy stays unregistered.
+        basGlobal::QuizFileConnection = quiz::QuizConnectionString(basGlobal::TempPath + QStringLiteral("QuizTemplate.lxq"));
+        QCOMPARE(valueOf(QStringLiteral("SELECT UserLastName FROM UserInfo")).toString(), QString());
+
+        // Open it again: login mode; a wrong password, then the right one.
+        scripted->messages->msgBoxCalls.clear();
+        scripted->messages->msgsAnswers = {1, 1};   // Open; the welcome
+        scripted->files->answers = {target};
+        onDialog([](dlgAddQuizInfo& d) {
+            QVERIFY(d.loginMode());
+            QVERIFY(!d.txtPasswordConfirm->isVisibleTo(&d));
+            QCOMPARE(d.txtLastName->text(), QStringLiteral("Smith"));
+            QVERIFY(!d.txtLastName->isEnabled());
+            d.txtPassword->setText(QStringLiteral("PW1"));
+            QTest::mouseClick(d.OKButton, Qt::LeftButton);
+            QVERIFY(d.txtPassword->text().isEmpty());
+            QCOMPARE(d.txtFirstName->text(), QStringLiteral("Ann"));
+            d.txtPassword->setText(QStringLiteral("pw1"));
+            QTest::mouseClick(d.OKButton, Qt::LeftButton);
+        });
+        QVERIFY(quiz::QuizOption());
+        QCOMPARE(scripted->messages->msgBoxCalls.at(0).text, QStringLiteral("Password is not confirmed. Please re-enter"));
+        QCOMPARE(scripted->messages->msgsCalls.back().message, QStringLiteral("Login SuccessFull.\r\rWelcome Ann Smith."));
+        QCOMPARE(basGlobal::QuizFileConnection, quiz::QuizConnectionString(target));
+    }
+
+    void optionLoginCancelledThenDisable()
+    {
+        const QString path = world->openStudentFile();
+        QString why;
+        QVERIFY(quiz::CreateQuizFile(path, path, QStringLiteral("Lee"), QStringLiteral("Bo"), QStringLiteral("x"), &why));
+        scripted->messages->msgsAnswers = {1, 3};
+        scripted->files->answers = {path};
+        onDialog([](dlgAddQuizInfo& d) { QTest::mouseClick(d.CancelButton, Qt::LeftButton); });
+        QVERIFY(!quiz::QuizOption());
+        QVERIFY(basGlobal::QuizFileConnection.isEmpty());
+    }
+
+    void saveFailureKeepsTheDialogAndTheConnection()
+    {
+        // Create from a master that is gone: the message, the dialog stays, nothing changes.
+        QFile::remove(world->install.filePath(QStringLiteral("QuizTemplate.lxq")));
+        scripted->messages->msgsAnswers = {2, 2, 3};   // Create; Save; then Disable after Cancel
+        scripted->files->answers = {world->student.filePath(QStringLiteral("new.lxq"))};
+        onDialog([](dlgAddQuizInfo& d) {
+            d.txtLastName->setText(QStringLiteral("Smith"));
+            d.txtFirstName->setText(QStringLiteral("Ann"));
+            d.txtPassword->setText(QStringLiteral("p"));
+            d.txtPasswordConfirm->setText(QStringLiteral("p"));
+            QTest::mouseClick(d.OKButton, Qt::LeftButton);
+            QVERIFY(d.isVisible());
+            QCOMPARE(basGlobal::QuizFileConnection,
+                     quiz::QuizConnectionString(basGlobal::TempPath + QStringLiteral("QuizTemplate.lxq")));
+            QTest::mouseClick(d.CancelButton, Qt::LeftButton);
+        });
+        QVERIFY(!quiz::QuizOption());
+        QVERIFY(scripted->messages->msgBoxCalls.at(0).text.startsWith(QStringLiteral("The quiz file could not be saved")));
+        QVERIFY(!QFile::exists(world->student.filePath(QStringLiteral("new.lxq"))));
+    }
+
+    void takeSaveReviewRoundTrip()
+    {
+        world->openStudentFile();
+        // start = Int(3 * .5) + 1 = 2; swaps with 0, 0, 0 give the order 2 0 1.
+        scripted->random->values = {0.5f, 0.0f, 0.0f, 0.0f};
+        frmQuiz* w = press(301);
+        QVERIFY(w);
+        QVERIFY(scripted->messages->msgsCalls.empty());   // a first attempt asks nothing
+        QVERIFY(!browser->isVisible());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Quiz - 301"));
+        QCOMPARE(w->lblDone->text(), QStringLiteral("Save quiz and exit"));
+        QCOMPARE(w->start(), 2);
+        QCOMPARE(w->displayOrder(), (std::vector<int>{2, 0, 1}));
+        QCOMPARE(w->key(0), 3);   // bank question 3
+        QCOMPARE(w->key(1), 4);
+        QCOMPARE(w->key(2), 2);
+        QCOMPARE(w->topic(0), QStringLiteral("Topic3.htm"));
+        QVERIFY(!w->lblPrevious->isEnabled());
+        QVERIFY(w->lblNext->isEnabled());
+        QVERIFY(!w->lblQuestion[3]->isVisibleTo(w));
+        QCOMPARE(w->lblCover->geometry(), lx::twRect(1800, 180, 4320, 330));
+        // Numbers outside 1..N are ignored.
+        w->ShowQuestion(0);
+        w->ShowQuestion(4);
+        QCOMPARE(w->current(), 1);
+
+        QTest::mouseClick(w->rtfAnsOption[2][0]->viewport(), Qt::LeftButton);   // C on question 1: right
+        QVERIFY(w->OptAns[2][0]->isChecked());
+        QTest::mouseClick(w->lblNext, Qt::LeftButton);
+        QCOMPARE(w->lblQuestion[0]->palette().color(QPalette::Window), frmQuiz::Colours[1]);
+        QTest::mouseClick(w->OptAns[0][1], Qt::LeftButton);                       // A on question 2: wrong
+        QTest::mouseClick(w->lblNext, Qt::LeftButton);
+        QVERIFY(!w->lblNext->isEnabled());
+        QTest::mouseClick(w->OptAns[1][2], Qt::LeftButton);
+        QTest::mouseClick(w->lblClearSelection, Qt::LeftButton);                  // question 3 left blank
+        QVERIFY(!w->OptAns[1][2]->isChecked());
+        QTest::mouseClick(w->lblReadTopic, Qt::LeftButton);
+        QCOMPARE(scripted->help->shown.back().topic, QStringLiteral("html\\Topic2.htm"));
+
+        scripted->messages->msgsAnswers = {1};   // Review
+        QTest::mouseClick(w->lblDone, Qt::LeftButton);
+        QCOMPARE(scripted->messages->msgsCalls.back().title, QStringLiteral("Quiz - 301: Score"));
+        QCOMPARE(scripted->messages->msgsCalls.back().message,
+                 QStringLiteral("You have 1 correct answers for the attempted 2 out of 3 questions.\r\rDo you wish to review the Quiz?"));
+        QCOMPARE(valueOf(SlotsSql).toString(), QStringLiteral("233 041 120"));
+        QCOMPARE(valueOf(QStringLiteral("SELECT AttemptsUsed || ',' || LastStart || ',' || LastAttempted || ',' || CAST(LastCorrect AS INTEGER) "
+                                        "FROM QuizInfo WHERE QuizID = 301")).toString(),
+                 QStringLiteral("1,2,2,1"));
+        // Review: the ticks beside the keys, the saved choices, nothing to change.
+        QCOMPARE(w->windowTitle(), QStringLiteral("Quiz - 301: Score").chopped(7) + QStringLiteral(": Review"));
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->current(), 1);
+        QCOMPARE(w->imgCorrectSign[0]->y(), lx::tw(3160 + 640 * 3));
+        QVERIFY(w->OptAns[2][0]->isChecked());
+        QVERIFY(!w->fraQuestion[0]->isEnabled());
+        QVERIFY(!w->lblSkipQuiz->isVisible());
+        QVERIFY(w->lblReviewMode->isVisible());
+        QTest::mouseClick(w->lblDone, Qt::LeftButton);
+        QCOMPARE(w->QuizID, 0);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!frmQuizGoThrough::window(301));
+
+        // Opened again: the retake prompt; Review rebuilds the same slots from the file.
+        scripted->messages->msgsAnswers = {2};
+        w = press(301);
+        QVERIFY(w);
+        QCOMPARE(scripted->messages->msgsCalls.back().message,
+                 QStringLiteral("You have used ' 1 ' attempt out of ' 3 ' for this quiz.\rYour last score on this quiz was ' 2/6 '.\r\r"
+                                "If you choose to 'Retake' the quiz, the scores will be updated to the latest but only when you complete it successfully."));
+        QCOMPARE(scripted->messages->msgsCalls.back().captions, (QStringList{"Retake", "Review", "Close", ""}));
+        QCOMPARE(w->lblDone->text(), QStringLiteral("Close Review"));
+        QCOMPARE(w->displayOrder(), (std::vector<int>{2, 0, 1}));
+        QCOMPARE(w->key(0), 3);
+        QVERIFY(w->OptAns[0][1]->isChecked());
+        QVERIFY(!w->OptAns[0][2]->isChecked() && !w->OptAns[1][2]->isChecked());
+    }
+
+    void usedUpQuizOffersReviewOrClose()
+    {
+        world->openStudentFile();
+        const QString before = valueOf(SlotsSql).toString();
+        scripted->messages->msgsAnswers = {2};   // Close
+        QVERIFY(!press(302));
+        QCOMPARE(scripted->messages->msgsCalls.back().message,
+                 QStringLiteral("You have reached the maximum number of attempts for this quiz.\rYour latest score on this quiz is 2/6."
+                                "\r\rDo you wish to review your last attemp of this quiz"));
+        QCOMPARE(valueOf(SlotsSql).toString(), before);
+        scripted->messages->msgsAnswers = {1};   // Review: stored out of Slot order, read by Slot
+        frmQuiz* w = press(302);
+        QVERIFY(w);
+        QCOMPARE(w->displayOrder(), (std::vector<int>{2, 0, 1}));
+        QCOMPARE(w->key(0), 3);
+        QCOMPARE(w->key(2), 1);
+        QVERIFY(w->OptAns[2][0]->isChecked());
+        QVERIFY(w->OptAns[1][1]->isChecked());
+    }
+
+    void alreadyOpenAndPressByCode()
+    {
+        world->openStudentFile();
+        QVERIFY(press(301));
+        scripted->messages->msgBoxCalls.clear();
+        browser->press(301);
+        QCOMPARE(scripted->messages->msgBoxCalls.size(), size_t(1));
+        QCOMPARE(scripted->messages->msgBoxCalls[0].text, QStringLiteral("Quiz 301 is already open."));
+        QCOMPARE(scripted->messages->msgBoxCalls[0].title, QStringLiteral("Quiz 301"));
+        // Through the frame's hook: the browser is made, not shown.
+        basGlobal::InstallQuizHooks();
+        basGlobal::PressQuizButton(100);
+        QVERIFY(frmQuizGoThrough::window(100));
+        QVERIFY(!lx::SingleInstance<frmQuizGoThrough>::get().isVisible());
+        lx::SingleInstance<frmQuizGoThrough>::unload();
+        QVERIFY(frmQuizGoThrough::window(100));   // quiz windows outlive the browser
+        basGlobal::Hooks() = {};
+    }
+
+    void skipAndStartupGuidance()
+    {
+        world->openStudentFile();
+        basGlobal::StartupQuizPending = true;
+        frmQuiz* w = press(301);
+        QVERIFY(w);
+        QTest::mouseClick(w->OptAns[0][0], Qt::LeftButton);
+        scripted->messages->msgBoxAnswers = {lx::vbYes};
+        scripted->messages->msgsAnswers = {1};
+        QTest::mouseClick(w->lblSkipQuiz, Qt::LeftButton);
+        QCOMPARE(scripted->messages->msgBoxCalls.back().title, QStringLiteral("Skip Quiz - 301"));
+        QCOMPARE(scripted->messages->msgsCalls.back().title, QStringLiteral("Loa-mix"));
+        QVERIFY(!basGlobal::StartupQuizPending);
+        QCOMPARE(valueOf(QStringLiteral("SELECT AttemptsUsed FROM QuizInfo WHERE QuizID = 301")).toInt(), 0);
+        // A fresh press starts from the design state.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        scripted->random->values = {0.5f, 0.0f, 0.0f, 0.0f};
+        w = press(301);
+        QVERIFY(w && !w->OptAns[0][0]->isChecked());
+    }
+
+    void failedSaveKeepsTheAnswersAndTheFile()
+    {
+        world->openStudentFile();
+        frmQuiz* w = press(301);
+        QVERIFY(w);
+        QTest::mouseClick(w->OptAns[0][0], Qt::LeftButton);
+        {
+            lx::Connection c;
+            c.Open(basGlobal::QuizFileConnection);
+            c.ExecuteNonQuery(QStringLiteral("CREATE TRIGGER full BEFORE UPDATE ON QuizInfo BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+        }
+        const QString before = valueOf(SlotsSql).toString();
+        QTest::mouseClick(w->lblDone, Qt::LeftButton);
+        QVERIFY(scripted->messages->msgBoxCalls.back().text.startsWith(QStringLiteral("Your attempt could not be saved; your quiz file is unchanged.")));
+        QCOMPARE(valueOf(SlotsSql).toString(), before);
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->mode(), int(frmQuiz::Take));
+        QVERIFY(w->OptAns[0][0]->isChecked());
+    }
+
+    void untakeableQuizzesSayWhyAndClose_data()
+    {
+        QTest::addColumn<int>("quiz");
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("bank smaller") << 201 << QList<int>{} << QStringLiteral("fewer than the 3 it asks");
+        QTest::newRow("no questions") << 202 << QList<int>{} << QStringLiteral("It asks 0 questions");
+        QTest::newRow("nothing to review") << 203 << QList<int>{1} << QStringLiteral("no saved attempt");
+        QTest::newRow("no row") << 502 << QList<int>{} << QStringLiteral("no row");
+    }
+    void untakeableQuizzesSayWhyAndClose()
+    {
+        QFETCH(int, quiz);
+        QFETCH(QList<int>, answers);
+        QFETCH(QString, why);
+        world->openStudentFile();
+        for (int a : answers)
+            scripted->messages->msgsAnswers.push_back(a);
+        QVERIFY(!press(quiz));
+        QCOMPARE(scripted->messages->msgBoxCalls.size(), size_t(1));
+        QVERIFY2(scripted->messages->msgBoxCalls[0].text.contains(why), qPrintable(scripted->messages->msgBoxCalls[0].text));
+        QVERIFY(scripted->messages->msgBoxCalls[0].text.startsWith(QStringLiteral("Quiz %1 cannot be opened.").arg(quiz)));
+    }
+
+    void scoreSheetShowsTheFile()
+    {
+        world->openStudentFile();
+        frmQuizScoreSummary sheet;
+        QVERIFY(sheet.Form_Load());
+        QCOMPARE(sheet.lblQuizID[6]->text(), QStringLiteral("211"));
+        QCOMPARE(sheet.lblScore[6]->text(), QStringLiteral(" .8 / 1"));
+        QCOMPARE(sheet.lblAsked[10]->text(), QStringLiteral("3"));    // 301
+        QCOMPARE(sheet.lblScore[10]->text(), QStringLiteral(" 0 / 6"));
+        QCOMPARE(sheet.lblScore[9]->text(), QStringLiteral("0"));     // 300 is not in this file
+        QCOMPARE(sheet.lblFinalScore->text(), QStringLiteral("Final Score =  2.8 / 21"));
+        QCOMPARE(sheet.lblHeadingName->text(), QStringLiteral("User's Name"));
+    }
+};
+
+QTEST_MAIN(tst_quizWindows)
+#include "tst_quizWindows.moc"
