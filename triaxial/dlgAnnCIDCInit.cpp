@@ -2,6 +2,7 @@
 
 #include "triaxial/TriaxialRun.h"
 #include "triaxial/TriaxialWindows.h"
+#include "triaxial/frmScreenDASTriaxial.h"
 
 #include "app/FrameAssets.h"
 #include "app/basGlobal.h"
@@ -196,7 +197,13 @@ void dlgAnnCIDCInit::cmdStartTest_Click()
     if (!ValidateChanged() || !HasDatabase())
         return;
     mRunTitle = RunTitle(mSimType, mSpecimen);
-    // The shear data-acquisition screen is not built yet: Start Test opens nothing.
+    auto* screen = new frmScreenDASTriaxial();
+    if (!screen->StartTest(mRunTitle, mSoilType, mConnectionString, mTestID, InitData)) {
+        UnloadNow(screen);
+        return;
+    }
+    ShowInFront(screen);
+    UnloadLater(this);
 }
 
 void dlgAnnCIDCInit::cmdReport_Click()

@@ -10,6 +10,12 @@
 #include "triaxial/dlgSpecimenCIDC.h"
 #include "triaxial/dlgTriaxialSel.h"
 #include "triaxial/frmTriaxialCell.h"
+#include "triaxial/frmScreenDASTriaxial.h"
+
+#include "lab/ChartFrame.h"
+#include "platform/Colors.h"
+#include "platform/Database.h"
+#include "platform/ListView.h"
 
 #include "app/basGlobal.h"
 #include "app/frmMDI.h"
@@ -22,6 +28,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -127,6 +135,75 @@ class tst_triaxialRoad : public QObject {
         QVERIFY(form<dlgBackPressure>());
         QTest::mouseClick(form<dlgBackPressure>()->cmdOK, Qt::LeftButton);
         settle();
+    }
+
+    // Runs the screen's timer to the end of its replay and checks what it shows.
+    void replaysToTheEnd(frmScreenDASTriaxial* screen, bool drained)
+    {
+        const int n = screen->ReplayCurve.points();
+        QVERIFY(n >= 2 && n <= 301);
+        QVERIFY(!screen->cmdExportData->isEnabled() && !screen->cmdReport->isEnabled());
+        QVERIFY(screen->Timer1->isActive());
+        for (int tick = 1; tick <= n; ++tick)
+            screen->Timer1_Timer();
+        QVERIFY(!screen->cmdExportData->isEnabled());
+        screen->Timer1_Timer();   // the tick after the last point ends the run
+        QVERIFY(!screen->Timer1->isActive());
+        QVERIFY(screen->cmdExportData->isEnabled() && screen->cmdReport->isEnabled());
+        QCOMPARE(screen->lvwData->lineCount(), n);
+        QCOMPARE(screen->lvwData->cellText(0, 0), u"1");
+        QCOMPARE(screen->lvwData->topLevelItem(0)->toolTip(0), u"Point Number: 0");
+        QCOMPARE(screen->lvwData->headerItem()->text(3), drained ? u"Eps(v) %" : u"U kPa");
+        for (auto [frame, color] : {std::pair{screen->picFrame1, lx::QBColor(12)}, std::pair{screen->picFrame2, lx::QBColor(9)}}) {
+            int segments = 0, markers = 0;
+            for (const lx::DrawOp& op : frame->picDraw->displayList()) {
+                segments += op.kind == lx::DrawOp::Line && op.color == color;
+                markers += op.kind == lx::DrawOp::Text && op.text == u"*";
+            }
+            QCOMPARE(segments, n - 1);
+            QCOMPARE(markers, n);
+        }
+    }
+
+    // The export text of a stored test computed from the database, as the Part writes it.
+    static QString expectedExport(const QString& connection, const QString& title, const QString& id, bool drained)
+    {
+        lx::Connection db;
+        db.Open(connection);
+        lx::Recordset rs;
+        rs.Open(QStringLiteral("SELECT * FROM TestResults WHERE TestID = ? ORDER BY [Point Number]"), db,
+                lx::adOpenDynamic, lx::adLockUnspecified, {id});
+        QString text = title + QStringLiteral("\n\nNo.\tAxial Strain (%)\tDeviator Stress (kPa)\t") +
+                       (drained ? QStringLiteral("Volumetric Strain (%)") : QStringLiteral("Pore pressure (kPa)")) + u'\t';
+        int k = 0;
+        for (; !rs.eof() && k < 301; rs.MoveNext(), ++k) {
+            const float eps = float(lx::Round(rs.Fields(3).toDouble(), 3) * 100);
+            const float q = float(lx::Round(rs.Fields(4).toDouble(), 1));
+            const float third = drained ? float(lx::Round(rs.Fields(5).toDouble(), 3) * 100) : float(lx::Round(rs.Fields(6).toDouble(), 1));
+            text += u'\n' + QString::number(k + 1) + u'\t' + lx::SingleText(eps) + u'\t' + lx::SingleText(q) + u'\t' +
+                    lx::SingleText(third) + u'\t';
+        }
+        return text;
+    }
+
+    frmScreenDASTriaxial* screen() const
+    {
+        for (QMdiSubWindow* sub : main->mdiArea->subWindowList())
+            if (auto* d = qobject_cast<frmScreenDASTriaxial*>(sub->widget()))
+                return d;
+        return nullptr;
+    }
+
+    // Export Data writes the text of the whole run, followed by CR LF.
+    void exportsTheRun(frmScreenDASTriaxial* shown, const QString& connection, const QString& title, const QString& id, bool drained)
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("run.txt"));
+        s->files->answers.push_back(path);
+        QTest::mouseClick(shown->cmdExportData, Qt::LeftButton);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(f.readAll()), expectedExport(connection, title, id, drained) + QStringLiteral("\r\n"));
     }
 
     dlgAnnCIDCInit* summary() const
@@ -323,10 +400,24 @@ private slots:
         QVERIFY(sum->fraAdvancedInit->isVisible());
         QCOMPARE(sum->height(), lx::clientSizeForOuter(5760, 6000).height());
 
-        // Start Test takes the run's own copy; it opens nothing yet.
+        // Start Test hands the run to a new screen, which replays the stored test.
+        const QString id = sum->mTestID;
+        QCOMPARE(id, triaxial::State().specimen.SimTestID);
         QTest::mouseClick(sum->cmdStartTest, Qt::LeftButton);
         QCOMPARE(sum->mRunTitle, u"CIDC Sand");
-        QCOMPARE(sum->mTestID, triaxial::State().specimen.SimTestID);
+        settle();
+        QVERIFY(!summary());
+        frmScreenDASTriaxial* run = screen();
+        QVERIFY(run && run->isVisible());
+        QCOMPARE(run->lblTitle->text(), u"CIDC test: Ottawa sand");
+        QCOMPARE(run->nInit[6], sigma3);
+        replaysToTheEnd(run, true);
+        exportsTheRun(run, SandCIDCConnection, QStringLiteral("CIDC test: Ottawa sand"), id, true);
+        QTest::mouseClick(run->cmdHelp, Qt::LeftButton);
+        QCOMPARE(s->help->shown.back().topic, u"html/Simulations/SimTriaxialShear.htm#StartTest");
+        QTest::mouseClick(run->cmdClose, Qt::LeftButton);
+        settle();
+        QVERIFY(!screen());
     }
 
     void undrainedClayRunReachesTheSummary()
@@ -367,14 +458,36 @@ private slots:
         QCOMPARE(sum->txtInit[0]->text(), shown[0] == u"N/A" ? shown[0] : lx::Str(shown[0].toDouble()));
         for (int i : {2, 3, 4})
             QCOMPARE(sum->txtInit[size_t(i)]->text(), u"N/A");
-        QTest::mouseClick(sum->cmdStartTest, Qt::LeftButton);
-        QCOMPARE(sum->mRunTitle, u"UUC  Clay");
         sum->txtTestID->setText(QStringLiteral("  mine "));
         QTest::mouseClick(sum->cmdReport, Qt::LeftButton);
         QCOMPARE(sum->mRunTitle, u"UUC  Clay:mine");
-        QTest::mouseClick(sum->cmdCancel, Qt::LeftButton);
+        const QString id = sum->mTestID;
+        QTest::mouseClick(sum->cmdStartTest, Qt::LeftButton);
+        QCOMPARE(sum->mRunTitle, u"UUC  Clay");
         settle();
         QVERIFY(!summary());
+        frmScreenDASTriaxial* run = screen();
+        QVERIFY(run);
+        QCOMPARE(run->lblTitle->text(), u"UUC  test: Black Clay");
+        QCOMPARE(run->picFrame2->lblTitle->text(), u"Excess pore pressure");
+        QCOMPARE(run->picFrame2->lblUnit->text(), u"(kPa)");
+        replaysToTheEnd(run, false);
+        exportsTheRun(run, ClayTriaxialConnection, QStringLiteral("UUC  test: Black Clay"), id, false);
+    }
+
+    void aTestWithoutPointsReplaysNothing()
+    {
+        auto* screenWindow = new frmScreenDASTriaxial();
+        const double init[8] = {};
+        QVERIFY(!screenWindow->StartTest(QStringLiteral("CIDC Sand"), QStringLiteral("Ottawa sand"), SandCIDCConnection,
+                                         QStringLiteral("no such test"), init));
+        QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));
+        QVERIFY(!screenWindow->Timer1->isActive());
+        QVERIFY(!screenWindow->cmdExportData->isEnabled());
+        QVERIFY(!screenWindow->StartTest(QStringLiteral("CIDC Sand"), QStringLiteral("Ottawa sand"),
+                                         connectionTo("missing.lxr"), QStringLiteral("x"), init));
+        QCOMPARE(s->messages->msgBoxCalls.size(), size_t(2));
+        QVERIFY(screenWindow->picFrame1->picDraw->displayList().empty());
     }
 
     void aNewSpecimenKindReopensTheDialog()
@@ -462,8 +575,13 @@ private slots:
         QCOMPARE(sum->txtInit[3]->text(), u"N/A");
         QCOMPARE(sum->txtInit[6]->text(), u" 3805");
         QTest::mouseClick(sum->cmdStartTest, Qt::LeftButton);
-        QVERIFY(s->messages->msgBoxCalls.empty());
         QCOMPARE(sum->mRunTitle, u"CIDC Sand");
+        // No range warning: only the screen's word that this made-up test has no points.
+        QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));
+        QCOMPARE(s->messages->msgBoxCalls.back().title, basGlobal::AppTitle);
+        s->messages->msgBoxCalls.clear();
+        settle();
+        QVERIFY(summary());   // a screen that cannot start leaves the summary open
 
         sum->txtInit[0]->selectAll();
         QTest::keyClicks(sum->txtInit[0], QStringLiteral("1.51"));

@@ -1,0 +1,217 @@
+#include "triaxial/frmScreenDASTriaxial.h"
+
+#include "triaxial/TriaxialWindows.h"
+
+#include "lab/ActivityCredit.h"
+#include "lab/AssemblyTables.h"
+#include "lab/AssemblyView.h"
+#include "lab/ChartAxis.h"
+#include "lab/ChartFrame.h"
+
+#include "app/FrameAssets.h"
+#include "app/basExport.h"
+#include "app/basGlobal.h"
+#include "app/basHTMLHelp.h"
+#include "platform/Colors.h"
+#include "platform/Database.h"
+#include "platform/Fonts.h"
+#include "platform/Geometry.h"
+#include "platform/ListView.h"
+#include "platform/Numbers.h"
+#include "platform/Services.h"
+#include "triaxial/TriaxialSoils.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+constexpr int MaxPoints = 301;
+
+bool IsDrained(const QString& simName) { return simName.left(4) == u"CIDC"; }
+
+// Strains are stored as fractions and shown in per cent, rounded before the factor.
+lx::ColumnMap ScreenColumns(bool drained)
+{
+    using lx::ColumnRule;
+    return {ColumnRule::field(3).rounded(3).times(100), ColumnRule::field(4).rounded(1),
+            drained ? ColumnRule::field(5).rounded(3).times(100) : ColumnRule::field(6).rounded(1)};
+}
+
+} // namespace
+
+frmScreenDASTriaxial::frmScreenDASTriaxial() : ReplayCurve(ScreenColumns(true), MaxPoints)
+{
+    setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 8.25));
+
+    lblTitle = new QLabel(QStringLiteral("Triaxial data"), this);
+    lblTitle->setGeometry(lx::twRect(120, 60, 7200, 330));
+    lblTitle->setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+
+    PicTesting = new lx::AssemblyView(this);
+    PicTesting->setGeometry(lx::twRect(240, 480, 2610, 4410));
+
+    const lx::ChartFrameLayout layout = lx::ChartFrameLayout::replayScreen();
+    picFrame1 = new lx::ChartFrame(layout, this);
+    picFrame1->move(lx::tw(3480), lx::tw(420));
+    picFrame2 = new lx::ChartFrame(layout, this);
+    picFrame2->move(lx::tw(7320), lx::tw(420));
+    for (lx::ChartFrame* f : {picFrame1, picFrame2}) {
+        f->picDraw->setFontName(QStringLiteral("MS Sans Serif"));
+        f->picDraw->setFontSize(9.75);
+        f->picDraw->setFontBold(true);
+        f->lblXAxisName->setText(QStringLiteral("Axial Strain (%)"));
+    }
+    picFrame1->lblTitle->setText(QStringLiteral("Deviator Stress"));
+    picFrame1->lblUnit->setText(QStringLiteral("(kPa)"));
+    picFrame2->lblTitle->setText(QStringLiteral("Volumetric Strain"));
+    picFrame2->lblUnit->setText(QStringLiteral("(%)"));
+
+    lvwData = new lx::ListView(this);
+    lvwData->setGeometry(lx::twRect(3480, 4140, 7440, 2820));
+
+    using triaxial::Button;
+    cmdReport = Button(this, QStringLiteral("Create Report"), QStringLiteral("Create Summary Report"), 240, 5100, 1245, 420);
+    cmdExportData = Button(this, QStringLiteral("Export Data"), QStringLiteral("Export data to worksheets"), 1605, 5100, 1245, 420);
+    cmdClose = Button(this, QStringLiteral("Close"), QStringLiteral("Close Window"), 240, 5640, 1245, 420);
+    cmdHelp = Button(this, QStringLiteral("Help"), QStringLiteral("Help"), 1605, 5640, 1245, 420);
+    cmdReport->setEnabled(false);
+    cmdExportData->setEnabled(false);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(200);
+    connect(Timer1, &QTimer::timeout, this, &frmScreenDASTriaxial::Timer1_Timer);
+    connect(cmdReport, &QPushButton::clicked, this, &frmScreenDASTriaxial::cmdReport_Click);
+    connect(cmdExportData, &QPushButton::clicked, this, &frmScreenDASTriaxial::cmdExportData_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmScreenDASTriaxial::cmdClose_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmScreenDASTriaxial::cmdHelp_Click);
+
+    replay.setOutputs({.listLine = [this](int k) { ShowPoint(k); },
+                       .exportLine = [this](int k) { exportText.addPoint(ReplayCurve.row(k)); },
+                       .chartPoint = [this](int k) {
+                           trace1->lineTo(ReplayCurve(k, 0), ReplayCurve(k, 1));
+                           trace2->lineTo(ReplayCurve(k, 0), ReplayCurve(k, 2));
+                       },
+                       .animationStep = [this](int) {
+                           PicTesting->apply(lx::assembly::triaxialApparatusPoint(PicTesting->animation(), ReplayCurve.points()));
+                       },
+                       .finished = [this] {
+                           Timer1->stop();
+                           cmdReport->setEnabled(true);
+                           cmdExportData->setEnabled(true);
+                       }});
+
+    triaxial::MakeChild(this, 11200, 7530, false);
+    Form_Load();
+}
+
+frmScreenDASTriaxial::~frmScreenDASTriaxial()
+{
+    Timer1->stop();
+    if (started)
+        lx::ActivityCredit(lx::activities::TriaxialShear);
+}
+
+void frmScreenDASTriaxial::Form_Load()
+{
+    setWindowIcon(frame::LoamixIcon());
+    setWindowTitle(QString());
+    PicTesting->setAnimation(lx::assembly::triaxialApparatus());
+}
+
+bool frmScreenDASTriaxial::StartTest(const QString& simName, const QString& soilType, const QString& strConnDataView,
+                                     const QString& testID, std::span<const double> init)
+{
+    strSimName = simName;
+    strSoilType = soilType;
+    strTestID = testID;
+    strConnectionString = strConnDataView;
+    nInit.fill(0);
+    std::copy_n(init.begin(), std::min(init.size(), nInit.size()), nInit.begin());
+    PicTesting->reset();
+
+    const bool drained = IsDrained(strSimName);
+    lblTitle->setText(strSimName.left(4) + QStringLiteral(" test: ") + strSoilType);
+    lvwData->clearColumns();
+    lvwData->addColumn(QStringLiteral("No"), QStringLiteral("No."), 600, lx::ListView::lvwColumnLeft);
+    lvwData->addColumn(QStringLiteral("Eps"), QStringLiteral("Eps(a) %"), 1200, lx::ListView::lvwColumnCenter);
+    lvwData->addColumn(QStringLiteral("Sigma"), QStringLiteral("Sigma(d) kPa"), 1200, lx::ListView::lvwColumnCenter);
+    if (drained)
+        lvwData->addColumn(QStringLiteral("Epsv"), QStringLiteral("Eps(v) %"), 1200, lx::ListView::lvwColumnCenter);
+    else
+        lvwData->addColumn(QStringLiteral("U"), QStringLiteral("U kPa"), 1000, lx::ListView::lvwColumnCenter);
+    exportText.reset(lblTitle->text(), {QStringLiteral("Axial Strain (%)"), QStringLiteral("Deviator Stress (kPa)"),
+                                        drained ? QStringLiteral("Volumetric Strain (%)") : QStringLiteral("Pore pressure (kPa)")});
+    picFrame2->lblTitle->setText(drained ? QStringLiteral("Volumetric Strain") : QStringLiteral("Excess pore pressure"));
+    picFrame2->lblUnit->setText(drained ? QStringLiteral("(%)") : QStringLiteral("(kPa)"));
+
+    ReplayCurve = lx::StoredCurve(ScreenColumns(drained), MaxPoints);
+    try {
+        lx::Connection connection;
+        connection.Open(strConnDataView);
+        lx::Recordset rs;
+        rs.Open(triaxial::TestResultsSql(), connection, lx::adOpenDynamic, lx::adLockUnspecified, {strTestID});
+        ReplayCurve.append(rs);
+        rs.Close();
+        connection.Close();
+    } catch (const lx::DatabaseError& e) {
+        lx::messages().msgBox(QStringLiteral("The stored test could not be read.\r") + e.message(),
+                              lx::vbOKOnly | lx::vbExclamation, basGlobal::AppTitle);
+        return false;
+    }
+    if (ReplayCurve.empty()) {
+        lx::messages().msgBox(QStringLiteral("The database holds no points for the test ") + strTestID + u'.',
+                              lx::vbOKOnly | lx::vbExclamation, basGlobal::AppTitle);
+        return false;
+    }
+    SetupCharts();
+    started = true;
+    replay.start(ReplayCurve.points());
+    triaxial::MoveChild(this, 0, 0);
+    Timer1->start();
+    return true;
+}
+
+void frmScreenDASTriaxial::SetupCharts()
+{
+    lx::PictureBox& draw1 = *picFrame1->picDraw;
+    lx::PictureBox& draw2 = *picFrame2->picDraw;
+    draw2.setScaleWidth(draw1.ScaleWidth());
+    draw2.setScaleHeight(draw1.ScaleHeight());
+    const lx::Axis x = lx::niceAxis(ReplayCurve.column(0));
+    const lx::Axis y1 = lx::niceAxis(ReplayCurve.column(1));
+    const lx::Axis y2 = lx::niceAxis(ReplayCurve.column(2));
+    picFrame1->setCaptions(lx::tickCaptions(x), lx::tickCaptions(y1));
+    picFrame2->setCaptions(lx::tickCaptions(x), lx::tickCaptions(y2));
+    const lx::Chart chart1(draw1, x, y1), chart2(draw2, x, y2);
+    for (const lx::Chart* c : {&chart1, &chart2}) {
+        c->clear();
+        c->drawGrid();
+    }
+    const lx::MarkerStyle marker{.firstOffset = {-40, -70}, .offset = {-50, -100}};
+    trace1.emplace(chart1, lx::CurveStyle{.color = lx::QBColor(12), .width = 2, .marker = marker});
+    trace2.emplace(chart2, lx::CurveStyle{.color = lx::QBColor(9), .width = 2, .marker = marker});
+    trace1->start(ReplayCurve(0, 0), ReplayCurve(0, 1));
+    trace2->start(ReplayCurve(0, 0), ReplayCurve(0, 2));
+}
+
+void frmScreenDASTriaxial::ShowPoint(int k)
+{
+    const int line = lvwData->addLine(QString::number(k + 1), ReplayCurve.rowTexts(k),
+                                      QStringLiteral("Point Number: ") + QString::number(k));
+    lvwData->ensureLineVisible(line);
+}
+
+void frmScreenDASTriaxial::Timer1_Timer() { replay.step(); }
+
+void frmScreenDASTriaxial::cmdExportData_Click() { ExportData(exportText.text()); }
+
+void frmScreenDASTriaxial::cmdReport_Click()
+{
+    // The test report has no window yet: Create Report opens nothing.
+}
+
+void frmScreenDASTriaxial::cmdHelp_Click() { ShowHelpTopic(1, QStringLiteral("html/Simulations/SimTriaxialShear.htm#StartTest")); }
+
+void frmScreenDASTriaxial::cmdClose_Click() { triaxial::UnloadLater(this); }
