@@ -12,6 +12,7 @@
 #include "triaxial/frmTriaxialCell.h"
 #include "triaxial/frmScreenDASTriaxial.h"
 
+#include "lab/AssemblyView.h"
 #include "lab/ChartFrame.h"
 #include "platform/Colors.h"
 #include "platform/Database.h"
@@ -154,6 +155,17 @@ class tst_triaxialRoad : public QObject {
         QCOMPARE(screen->lvwData->cellText(0, 0), u"1");
         QCOMPARE(screen->lvwData->topLevelItem(0)->toolTip(0), u"Point Number: 0");
         QCOMPARE(screen->lvwData->headerItem()->text(3), drained ? u"Eps(v) %" : u"U kPa");
+        for (size_t i = 0; i < 5; ++i) {
+            QCOMPARE(screen->picFrame2->lblX[i]->text(), screen->picFrame1->lblX[i]->text());
+            QVERIFY(!screen->picFrame1->lblY[i]->text().isEmpty() && !screen->picFrame2->lblY[i]->text().isEmpty());
+        }
+        QCOMPARE(screen->picFrame1->lblX[0]->text(), u"0");
+        // Over the whole run the top cap came 300 twips down and the specimen widened by 80.
+        const lx::Sprite& cap = screen->PicTesting->animation().sprite(QStringLiteral("imgTestFore"));
+        const lx::Sprite& specimen = screen->PicTesting->animation().sprite(QStringLiteral("imgSample"));
+        QVERIFY(qAbs(cap.top - (1200 + 300)) < 1e-6);
+        QVERIFY(qAbs(specimen.width - (690 + 80)) < 1e-6);
+        QVERIFY(qAbs(specimen.left - (1090 - 40)) < 1e-6);
         for (auto [frame, color] : {std::pair{screen->picFrame1, lx::QBColor(12)}, std::pair{screen->picFrame2, lx::QBColor(9)}}) {
             int segments = 0, markers = 0;
             for (const lx::DrawOp& op : frame->picDraw->displayList()) {
