@@ -218,6 +218,18 @@ class tst_triaxialRoad : public QObject {
         QCOMPARE(QString::fromUtf8(f.readAll()), expectedExport(connection, title, id, drained) + QStringLiteral("\r\n"));
     }
 
+    // A summary shown for a run the cell picture left behind.
+    static dlgAnnCIDCInit* summaryOf(const QString& simType, const QString& specimen, const std::array<double, 8>& init)
+    {
+        triaxial::CellState& cell = triaxial::State().cell;
+        cell.strSimType = simType;
+        cell.mSpecimen = specimen;
+        cell.InitData = init;
+        auto* sum = new dlgAnnCIDCInit();
+        triaxial::ShowInFront(sum);
+        return sum;
+    }
+
     dlgAnnCIDCInit* summary() const
     {
         for (QMdiSubWindow* sub : main->mdiArea->subWindowList())
@@ -577,13 +589,8 @@ private slots:
     void summaryChecksOnlyChangedBoxesAndNeverBlocksCancel()
     {
         // A sand test stored at 3805 kPa, beyond the box's range, and a stored zero.
-        triaxial::RunState& run = triaxial::State();
-        run.cell.strSimType = QStringLiteral("CIDC");
-        run.cell.mSpecimen = QStringLiteral("Sand");
-        run.cell.InitData = {0.2, 1.8, 1.1, 0, 0, 0.7, 3805, 30};
-        run.specimen.strSoilType = QStringLiteral("Sacramento river sand");
-        auto* sum = new dlgAnnCIDCInit();
-        sum->show();
+        triaxial::State().specimen.strSoilType = QStringLiteral("Sacramento river sand");
+        dlgAnnCIDCInit* sum = summaryOf(QStringLiteral("CIDC"), QStringLiteral("Sand"), {0.2, 1.8, 1.1, 0, 0, 0.7, 3805, 30});
         QCOMPARE(sum->txtInit[3]->text(), u"N/A");
         QCOMPARE(sum->txtInit[6]->text(), u" 3805");
         QTest::mouseClick(sum->cmdStartTest, Qt::LeftButton);
@@ -618,12 +625,7 @@ private slots:
 
     void leavingAChangedBoxChecksItButNotForCancel()
     {
-        triaxial::RunState& run = triaxial::State();
-        run.cell.strSimType = QStringLiteral("CIDC");
-        run.cell.mSpecimen = QStringLiteral("Gravel");
-        run.cell.InitData = {6.5, 5.8, 1.3, 6, 23, 0.66, 700, 30};
-        auto* sum = new dlgAnnCIDCInit();
-        triaxial::ShowInFront(sum);
+        dlgAnnCIDCInit* sum = summaryOf(QStringLiteral("CIDC"), QStringLiteral("Gravel"), {6.5, 5.8, 1.3, 6, 23, 0.66, 700, 30});
         main->activateWindow();
         if (!QTest::qWaitForWindowActive(main.get()))
             QSKIP("no active window on this platform");
@@ -660,12 +662,7 @@ private slots:
 
     void summaryRefusesATestNoDatabaseHolds()
     {
-        triaxial::RunState& run = triaxial::State();
-        run.cell.strSimType = QStringLiteral("UUC ");
-        run.cell.mSpecimen = QStringLiteral("Sand");
-        run.cell.InitData = {0.2, 1.8, 1.1, 4, 12, 0.7, 100, 30};
-        auto* sum = new dlgAnnCIDCInit();
-        sum->show();
+        dlgAnnCIDCInit* sum = summaryOf(QStringLiteral("UUC "), QStringLiteral("Sand"), {0.2, 1.8, 1.1, 4, 12, 0.7, 100, 30});
         QTest::mouseClick(sum->cmdStartTest, Qt::LeftButton);
         QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));
         QVERIFY(s->messages->msgBoxCalls.back().text.startsWith(u"No reference database holds Sand tests"));
