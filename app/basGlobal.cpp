@@ -8,6 +8,7 @@
 #include "platform/FormRegistry.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
+#include "platform/SafeFile.h"
 #include "platform/Services.h"
 
 #include <QApplication>
@@ -184,6 +185,8 @@ int StartUp()
 
 int Main()
 {
+    // A write past the file-size limit fails and is reported; it does not end the program.
+    lx::ignoreFileSizeSignal();
     installMessageBox();
     return StartUp();
 }

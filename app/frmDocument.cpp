@@ -128,7 +128,7 @@ bool frmDocument::LoadFile(const QString& path, QString* error)
             *error = QStringLiteral("It is not a file.");
         return false;
     }
-    if (!lx::RichText(rtfText).loadFile(path, error))
+    if (!lx::RichText(rtfText).loadFile(path, error, MaxFileBytes))
         return false;
     // Undo starts from the text as it was read, not from an empty box.
     rtfText->document()->clearUndoRedoStacks();
