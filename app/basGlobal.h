@@ -18,7 +18,7 @@ inline const QString AppTitle = QStringLiteral("Loa-mix");
 inline QPointer<frmMDI> MainForm;
 // The application's help file (the topics live in the Help folder beside it).
 inline QString HelpFile;
-// The private folder of the working copies, ending with '/'.
+// The private folder of this instance's working copies, ending with '/'.
 inline QString TempPath;
 
 inline QString ClayTriaxialConnection;
@@ -87,9 +87,15 @@ struct DataFile {
     QString name;
 };
 const std::vector<DataFile>& DataFiles();
-// Replaces every working copy in TempPath by a fresh, writable copy of the installed file.
+// Empties TempPath and fills it with fresh, writable copies of the installed files.
 // False with a message naming the file when one cannot be made.
 bool MakeWorkingCopies(QString* error);
+// Makes this instance's own folder (see lx::InstanceFolder), sets TempPath to it and makes
+// the working copies there; on failure nothing is left and the message says why.
+bool PrepareWorkingCopies(QString* error);
+// Removes this instance's folder of working copies (TempPath) with all it holds; the
+// program calls it when it ends.
+void RemoveWorkingCopies();
 // Sets the eight connection-string globals from TempPath.
 void BuildConnectionStrings();
 

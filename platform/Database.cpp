@@ -101,14 +101,44 @@ QString quoteIdentifier(const QString& name)
 ConnectionString ConnectionString::parse(const QString& text)
 {
     ConnectionString cs;
-    for (const QString& part : text.split(u';', Qt::SkipEmptyParts)) {
-        const qsizetype eq = part.indexOf(u'=');
-        if (eq < 0)
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n) {
+        const qsizetype eq = text.indexOf(u'=', i);
+        const qsizetype semicolon = text.indexOf(u';', i);
+        if (eq < 0 || (semicolon >= 0 && semicolon < eq)) {
+            // A part without a value: skipped.
+            if (semicolon < 0)
+                break;
+            i = semicolon + 1;
             continue;
-        const QString key = part.left(eq).trimmed();
-        QString value = part.mid(eq + 1).trimmed();
-        if (value.startsWith(u'{') && value.endsWith(u'}'))
-            value = value.mid(1, value.size() - 2);
+        }
+        const QString key = text.mid(i, eq - i).trimmed();
+        i = eq + 1;
+        while (i < n && text[i].isSpace())
+            ++i;
+        QString value;
+        if (i < n && text[i] == u'{') {
+            // A braced value runs to its closing brace, ';' and all; "}}" stands for '}'.
+            for (++i; i < n; ++i) {
+                if (text[i] == u'}') {
+                    if (i + 1 < n && text[i + 1] == u'}') {
+                        value += u'}';
+                        ++i;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                value += text[i];
+            }
+            const qsizetype end = text.indexOf(u';', i);
+            i = end < 0 ? n : end + 1;
+        } else {
+            const qsizetype end = text.indexOf(u';', i);
+            value = text.mid(i, (end < 0 ? n : end) - i).trimmed();
+            i = end < 0 ? n : end + 1;
+        }
         if (key.compare(u"DBQ", Qt::CaseInsensitive) == 0)
             cs.path = value;
         else if (key.compare(u"Driver", Qt::CaseInsensitive) == 0)
@@ -119,6 +149,13 @@ ConnectionString ConnectionString::parse(const QString& text)
             cs.readOnly = value.compare(u"True", Qt::CaseInsensitive) == 0 || value == u"1";
     }
     return cs;
+}
+
+QString ConnectionString::braced(const QString& value)
+{
+    QString escaped = value;
+    escaped.replace(u'}', QStringLiteral("}}"));
+    return u'{' + escaped + u'}';
 }
 
 Connection::~Connection() { Close(); }

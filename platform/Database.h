@@ -20,7 +20,8 @@ public:
 };
 
 // "DBQ=path;Driver={...};Pwd=secret;" with an optional "READONLY=True". Keys are matched
-// without regard to case; a value may be wrapped in braces.
+// without regard to case; a value may be wrapped in braces, and then holds ';' and
+// spaces as they are ("}}" for a '}').
 struct ConnectionString {
     QString path;
     QString driver;
@@ -28,6 +29,9 @@ struct ConnectionString {
     bool readOnly = false;
 
     static ConnectionString parse(const QString& text);
+    // A value wrapped in braces, as the program writes every path into a connection string
+    // ("DBQ=" + braced(path) + ";..."), so that a path with ';' in it is read whole.
+    static QString braced(const QString& value);
 };
 
 enum ConnectionState : int { adStateClosed = 0, adStateOpen = 1 };

@@ -32,5 +32,6 @@ int main(int argc, char** argv)
         return status;
     const int status = app.exec();
     delete basGlobal::MainForm.data();
+    basGlobal::RemoveWorkingCopies();
     return status;
 }

@@ -48,6 +48,17 @@ TEST(ConnectionStringTest, ReadsEveryPartWhateverTheCaseOfItsKeys)
     EXPECT_TRUE(ro.readOnly);
 }
 
+TEST(ConnectionStringTest, ABracedPathKeepsItsSemicolonsBracesAndBlanks)
+{
+    const QString path = QStringLiteral("/tmp/a;b}c/ x;y.lxq");
+    EXPECT_EQ(ConnectionString::braced(path), u"{/tmp/a;b}}c/ x;y.lxq}");
+    const auto cs = ConnectionString::parse(QStringLiteral("DBQ=") + ConnectionString::braced(path)
+                                            + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=tarvinduso;"));
+    EXPECT_EQ(cs.path, path);
+    EXPECT_EQ(cs.driver, u"Microsoft Access Driver (*.mdb)");
+    EXPECT_EQ(cs.password, u"tarvinduso");
+}
+
 TEST_F(Database, OpenFailsAtOnceOnAWrongPasswordAMissingFileOrAPlainFile)
 {
     Connection ok;
