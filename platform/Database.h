@@ -50,9 +50,13 @@ public:
     QString ConnectionString;
 
     // Opens ConnectionString (or the one given); throws DatabaseError on a missing file,
-    // a wrong password or a file that is not a database.
+    // a wrong password, a file that is not a database (one without tables, an empty file
+    // among them) or one another connection holds locked past the busy timeout (2 s).
+    // A file's key is derived once per process; later connections to it reuse it.
     void Open();
     void Open(const QString& connectionString);
+    // Forgets the keys derived so far: the next open of each file derives its key again.
+    static void forgetDerivedKeys();
     void Close();
     int State() const { return db ? adStateOpen : adStateClosed; }
 
