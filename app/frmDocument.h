@@ -23,6 +23,9 @@ public:
     // larger file would keep the program busy for minutes (the document benchmark shows
     // the time for a file just below it).
     static constexpr qint64 MaxFileBytes = 2 * 1024 * 1024;
+    // A file holding a longer run of characters without a space wraps anywhere (see LoadFile).
+    static constexpr qsizetype MaxUnbrokenRun = 10000;
+    static qsizetype LongestUnbrokenRun(const QString& text);
 
     // Reads a file into the box: RTF when it starts with "{\rtf", otherwise plain text.
     // A file that is missing, unreadable, not a regular file or larger than MaxFileBytes

@@ -1,5 +1,6 @@
-// Opening a document just below the size a document window accepts, in the two shapes
-// that cost most: RTF of many short paragraphs, and plain text on one line. The time runs
+// Opening a document just below the size a document window accepts, in the shapes that
+// cost most: RTF of many short paragraphs, plain text on one line, and one endless word
+// (a file of zeros). The time runs
 // from the file to a laid-out window, as the student waits for it.
 #include "frmDocument.h"
 
@@ -57,6 +58,13 @@ void BM_OpenOneLineTextBelowTheLimit(benchmark::State& state)
     openDocument(state, writeBelowLimit(dir, QStringLiteral("line.txt"), "", "soil mechanics ", ""));
 }
 BENCHMARK(BM_OpenOneLineTextBelowTheLimit)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_OpenOneWordBelowTheLimit(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    openDocument(state, writeBelowLimit(dir, QStringLiteral("zeros.bin"), "", QByteArray(1024, '\0'), ""));
+}
+BENCHMARK(BM_OpenOneWordBelowTheLimit)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

@@ -394,6 +394,21 @@ private slots:
         QVERIFY(!doc->rtfText->document()->isUndoAvailable());
     }
 
+    void aFileOfOneEndlessWordWrapsAnywhereOthersAtWords()
+    {
+        // A run without a space longer than a line allows is laid out in linear time only
+        // when lines may break anywhere (the document benchmark shows the time).
+        frmDocument doc;
+        const QString file = path("zeros.bin");
+        QVERIFY(writeFile(file, QByteArray(frmDocument::MaxUnbrokenRun + 1, '\0')));
+        QVERIFY(doc.LoadFile(file));
+        QCOMPARE(doc.rtfText->toPlainText().size(), frmDocument::MaxUnbrokenRun + 1);
+        QCOMPARE(doc.rtfText->wordWrapMode(), QTextOption::WrapAnywhere);
+        QVERIFY(writeFile(file, QByteArray(frmDocument::MaxUnbrokenRun, 'x') + " words\n" + QByteArray(100, 'y')));
+        QVERIFY(doc.LoadFile(file));
+        QCOMPARE(doc.rtfText->wordWrapMode(), QTextOption::WordWrap);
+    }
+
     void openOfAFileThatCannotBeReadMakesNoWindow_data()
     {
         QTest::addColumn<QString>("target");
