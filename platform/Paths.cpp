@@ -65,25 +65,35 @@ constexpr char instancePrefix[] = "loamix-";
 
 QString systemError(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
 
-// Removes what the open folder dir holds, without following links. Returns 0 or the errno
-// of the first failure.
-int removeContents(int dir)
+// Calls f with the name of each entry of the open folder dir but "." and "..". Returns 0 or
+// the errno of a folder that cannot be listed.
+template <class F>
+int forEachEntry(int dir, F&& f)
 {
     const int copy = ::dup(dir);
     DIR* listing = copy >= 0 ? ::fdopendir(copy) : nullptr;
     if (!listing) {
+        const int why = errno;
         if (copy >= 0)
             ::close(copy);
-        return errno;
+        return why;
     }
+    while (const dirent* entry = ::readdir(listing))
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            f(entry->d_name);
+    ::closedir(listing);
+    return 0;
+}
+
+// Removes what the open folder dir holds, without following links. Returns 0 or the errno
+// of the first failure.
+int removeContents(int dir)
+{
     int failure = 0;
-    while (const dirent* entry = ::readdir(listing)) {
-        const char* name = entry->d_name;
-        if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
-            continue;
+    const int listed = forEachEntry(dir, [&](const char* name) {
         struct stat st {};
         if (::fstatat(dir, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            continue;   // gone meanwhile
+            return;   // gone meanwhile
         if (S_ISDIR(st.st_mode)) {
             const int sub = ::openat(dir, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
             if (sub >= 0) {
@@ -96,9 +106,8 @@ int removeContents(int dir)
         } else if (::unlinkat(dir, name, 0) != 0 && failure == 0) {
             failure = errno;
         }
-    }
-    ::closedir(listing);
-    return failure;
+    });
+    return listed != 0 ? listed : failure;
 }
 
 bool isInstanceName(const char* name)
@@ -120,29 +129,20 @@ void removeEndedInstances(const QByteArray& base)
     const int baseFd = ::open(base.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (baseFd < 0)
         return;
-    const int copy = ::dup(baseFd);
-    DIR* listing = copy >= 0 ? ::fdopendir(copy) : nullptr;
-    if (!listing) {
-        if (copy >= 0)
-            ::close(copy);
-        ::close(baseFd);
-        return;
-    }
-    while (const dirent* entry = ::readdir(listing)) {
-        if (!isInstanceName(entry->d_name))
-            continue;
-        const int dir = ::openat(baseFd, entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    forEachEntry(baseFd, [&](const char* name) {
+        if (!isInstanceName(name))
+            return;
+        const int dir = ::openat(baseFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (dir < 0)
-            continue;
+            return;
         struct stat st {};
         if (::fstat(dir, &st) == 0 && st.st_uid == ::geteuid() && ::flock(dir, LOCK_EX | LOCK_NB) == 0) {
             // Removed while locked, so an instance starting meanwhile cannot take it (see create).
             removeContents(dir);
-            ::unlinkat(baseFd, entry->d_name, AT_REMOVEDIR);
+            ::unlinkat(baseFd, name, AT_REMOVEDIR);
         }
         ::close(dir);
-    }
-    ::closedir(listing);
+    });
     ::close(baseFd);
 }
 
