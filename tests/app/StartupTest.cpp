@@ -62,6 +62,41 @@ TEST_F(WorkingCopies, TheFolderHoldsNothingButFreshCopies)
     EXPECT_TRUE(precious.exists());
 }
 
+TEST_F(WorkingCopies, AStaleJournalIsNotReplayedOntoAFreshCopy)
+{
+    // The installed file, a real database whose test BK-100 has σ3 = 100 kPa.
+    const QString source = tree.sourceOf(QStringLiteral("LXSandCIDC.lxr"));
+    QFile::remove(source);
+    lx::pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/sample"), QStringLiteral("mobkel"), source);
+    // An earlier run changed its copy to 777 and stopped in the middle of a transaction: its
+    // journal holds the pages of 777, and SQLite rolls any journal it finds back onto its file.
+    QTemporaryDir earlier;
+    const QString old = earlier.filePath(QStringLiteral("LXSandCIDC.lxr"));
+    ASSERT_TRUE(QFile::copy(source, old));
+    QFile::setPermissions(old, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const QString sql = QStringLiteral("UPDATE TestInfo SET [Sigma3 (kPa)] = ? WHERE TestID = 'BK-100'");
+    {
+        lx::Connection c;
+        c.Open(QStringLiteral("DBQ=") + lx::ConnectionString::braced(old) + QStringLiteral(";Pwd=mobkel;"));
+        c.ExecuteNonQuery(sql, {777.0});
+        // Unsynced, the journal is complete on disk while the transaction runs.
+        c.ExecuteNonQuery(QStringLiteral("PRAGMA synchronous = OFF"));
+        c.ExecuteNonQuery(QStringLiteral("BEGIN"));
+        c.ExecuteNonQuery(sql, {999.0});
+        ASSERT_TRUE(QFile::copy(old + QStringLiteral("-journal"), TempPath + QStringLiteral("LXSandCIDC.lxr-journal")));
+        c.ExecuteNonQuery(QStringLiteral("ROLLBACK"));
+    }
+    QString error;
+    ASSERT_TRUE(MakeWorkingCopies(&error)) << error.toStdString();
+    BuildConnectionStrings();
+    lx::Connection c;
+    c.Open(SandCIDCConnection);
+    lx::Recordset rs;
+    rs.Open(QStringLiteral("SELECT * FROM TestInfo WHERE TestID = 'BK-100'"), c);
+    ASSERT_EQ(rs.RecordCount(), 1);
+    EXPECT_DOUBLE_EQ(rs.Fields(3).toDouble(), 100.0);
+}
+
 TEST_F(WorkingCopies, ACopyThatFailsPartWayLeavesNothingOfItself)
 {
     // Larger than the file-size limit of the test, so the copy stops part-way.
