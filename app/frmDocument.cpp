@@ -8,11 +8,11 @@
 #include "platform/rtf/Rtf.h"
 
 #include <QFileInfo>
-
-#include <algorithm>
 #include <QMimeData>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
+
+#include <algorithm>
 
 using lx::toTwips;
 using lx::tw;
