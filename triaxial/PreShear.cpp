@@ -1,0 +1,48 @@
+#include "PreShear.h"
+
+#include "triaxial/frmTriaxial1stStage.h"
+
+#include "app/ChildWindows.h"
+#include "platform/FormRegistry.h"
+#include "platform/Geometry.h"
+
+#include <QMdiSubWindow>
+
+namespace preshear {
+
+void OpenPreShear(const QString& testType)
+{
+    frmTriaxial1stStage& form = lx::SingleInstance<frmTriaxial1stStage>::get();
+    form.SetSimType(testType);
+    form.setWindowTitle(testType == QStringLiteral("UUC ") ? QStringLiteral("Triaxial Compression (UUC)")
+                                                           : frmTriaxial1stStage::DesignCaption);
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(form.parentWidget())) {
+        sub->setWindowTitle(form.windowTitle());
+        sub->show();
+        form.show();
+        if (sub->mdiArea())
+            sub->mdiArea()->setActiveSubWindow(sub);
+        return;
+    }
+    lx::showChildWindow(&form);
+}
+
+void SetOuterSize(QWidget* form, double widthTw, double heightTw)
+{
+    form->setFixedSize(lx::clientSizeForOuter(widthTw, heightTw));
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget()))
+        sub->setFixedSize(form->size().grownBy(sub->contentsMargins()));
+}
+
+void CloseLater(QWidget* form)
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget())) {
+        sub->hide();
+        sub->deleteLater();
+        return;
+    }
+    form->hide();
+    form->deleteLater();
+}
+
+} // namespace preshear
