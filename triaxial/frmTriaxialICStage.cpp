@@ -26,18 +26,18 @@ struct Column {
     double width;
 };
 constexpr Column Columns[7] = {{"Time (min)", 780},
-                               {"Cell pressure (kPa)", 900},
+                               {"Cell pressure (kPa)", 840},
                                {"Excess pore pressure (kPa)", 960},
-                               {"Axial Displacement (mm)", 960},
+                               {"Axial Displacement (mm)", 1020},
                                {"Axial strain (%)", 780},
                                {"Expelled pore fluid (cm^3)", 960},
                                {"Volumetric   strain   (%)", 900}};
-constexpr double TableLeft = 120, HeaderTop = 1180, HeaderHeight = 420, RowTop = 1600, RowHeight = 255;
+constexpr double TableLeft = 120, HeaderTop = 1150, HeaderHeight = 600, RowTop = 1750, RowHeight = 240;
 
 // The chart: 4000 units across for 1200 minutes and 4000 down for the strain axis, at
 // 0.687 and 0.545 twips a unit.
 constexpr double ChartUnits = 4000, TwipsPerUnitX = 0.687, TwipsPerUnitY = 0.545;
-constexpr double PlotLeft = 7700, PlotTop = 1900;
+constexpr double PlotLeft = 7700, PlotTop = 1860;
 constexpr double PlotWidth = ChartUnits * TwipsPerUnitX, PlotHeight = ChartUnits * TwipsPerUnitY;
 
 QLineEdit* cell(QWidget* parent, double l, double t, double w, double h)
@@ -132,9 +132,9 @@ frmTriaxialICStage::frmTriaxialICStage()
     txtICdataVolStrain[Rows - 1]->setToolTip(QStringLiteral("Volumetric Strain at the end of Isotropic consolidation"));
 
     // The chart: time along the top, volumetric strain growing downwards.
-    label(this, PlotLeft - 700, 1180, PlotWidth + 700, 255, QStringLiteral("Consolidation Curve"), Qt::AlignHCenter)
+    label(this, PlotLeft - 700, 1100, PlotWidth + 700, 255, QStringLiteral("Consolidation Curve"), Qt::AlignHCenter)
         ->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    label(this, PlotLeft, 1420, PlotWidth, 240, QStringLiteral("Time (min)"), Qt::AlignHCenter);
+    label(this, PlotLeft, 1340, PlotWidth, 240, QStringLiteral("Time (min)"), Qt::AlignHCenter);
     QLabel* yTitle = label(this, PlotLeft - 1260, PlotTop + PlotHeight / 2 - 300, 800, 600,
                            QStringLiteral("Volumetric Strain (%)"), Qt::AlignHCenter);
     yTitle->setWordWrap(true);
@@ -142,7 +142,7 @@ frmTriaxialICStage::frmTriaxialICStage()
     PicDraw->setBackColor(Qt::white);
     PicDraw->Scale(0, 0, ChartUnits * (PlotWidth + 15) / PlotWidth, ChartUnits * (PlotHeight + 15) / PlotHeight);
     for (int k = 0; k < 5; ++k) {
-        lblUnitX[std::size_t(k)] = label(this, PlotLeft + k * PlotWidth / 4 - 300, 1660, 600, 225, QString::number(k * 300),
+        lblUnitX[std::size_t(k)] = label(this, PlotLeft + k * PlotWidth / 4 - 300, 1580, 600, 225, QString::number(k * 300),
                                          Qt::AlignHCenter);
         lblUnitY[std::size_t(k)] = label(this, PlotLeft - 460, PlotTop + k * PlotHeight / 4 - 112, 420, 225,
                                          k == 0 ? QStringLiteral("0") : QString(), Qt::AlignRight);
