@@ -489,7 +489,7 @@ private slots:
             frmTriaxial1stStage& f = First::get();
             clickPicture(f);
             const QImage panel = f.picAssembly->grab().toImage();
-            const QImage zoom = panel.copy(0, 20, panel.width(), 70).scaled(panel.width() * 3, 210, Qt::KeepAspectRatio,
+            const QImage zoom = panel.copy(0, 40, panel.width(), 80).scaled(panel.width() * 4, 320, Qt::KeepAspectRatio,
                                                                            Qt::SmoothTransformation);
             lx::testing::saveShot(zoom, QStringLiteral("preshear-vernier-%1").arg(lx::DoubleText(
                                                                lx::Round(preshear::scaleReading(f.mainScaleLeft()), 2))));
