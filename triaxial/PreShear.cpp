@@ -34,6 +34,14 @@ void SetOuterSize(QWidget* form, double widthTw, double heightTw)
         sub->setFixedSize(form->size().grownBy(sub->contentsMargins()));
 }
 
+void HideWindow(QWidget* form)
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget()))
+        sub->hide();
+    else
+        form->hide();
+}
+
 void CloseLater(QWidget* form)
 {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget())) {

@@ -370,7 +370,7 @@ void frmTriaxial1stStage::cmdNextAssembly_Click()
         return;
     }
     if (strTestType == QStringLiteral("UUC ")) {
-        hide();
+        preshear::HideWindow(this);
         lx::messages().msgs(1, DimensionsTitle,
                             QStringLiteral("Finished the measurement of specimen dimensions. ") + QStringLiteral("\r\r")
                                 + QStringLiteral("Go to next step of Triaxial Compression."),
@@ -381,14 +381,20 @@ void frmTriaxial1stStage::cmdNextAssembly_Click()
     enterSaturation();
 }
 
+void frmTriaxial1stStage::leaveStep(int row, QPushButton* next, QGroupBox* frame, double newHeightTw)
+{
+    // The window grows to the next step; the finished one stays in view, disabled, without its buttons.
+    setOuterSize(8400, newHeightTw);
+    cmdCancel[std::size_t(row)]->hide();
+    next->hide();
+    cmdHelp[std::size_t(row)]->hide();
+    frame->setEnabled(false);
+}
+
 void frmTriaxial1stStage::enterSaturation()
 {
-    setOuterSize(8400, 4400);
-    cmdCancel[0]->hide();
-    cmdNextAssembly->hide();
-    cmdHelp[0]->hide();
+    leaveStep(0, cmdNextAssembly, fraAssembly, 4400);
     fraAssembly->setFixedWidth(lx::tw(4200));
-    fraAssembly->setEnabled(false);
     vscEffectiveConfSat->setValue(preshear::BarMaximum - 10);
     vscBackPressure->setValue(preshear::BarMaximum - 20);
     vscEffectiveConfSat_Change();
@@ -437,11 +443,7 @@ void frmTriaxial1stStage::cmdNextSaturation_Click()
 
 void frmTriaxial1stStage::enterTarget()
 {
-    setOuterSize(8400, 6200);
-    cmdCancel[1]->hide();
-    cmdNextSaturation->hide();
-    cmdHelp[1]->hide();
-    fraSaturation->setEnabled(false);
+    leaveStep(1, cmdNextSaturation, fraSaturation, 6200);
     vscEffectiveConfIC->setValue(preshear::BarMaximum - 200);
     vscEffectiveConfIC_Change();
     txtIC[2]->setText(txtSaturation[3]->text());

@@ -95,6 +95,7 @@ private:
     // Draws the measurement panel from the pictures' places.
     void drawPanel();
     void placeScaleForReading();
+    void leaveStep(int row, QPushButton* next, QGroupBox* frame, double newHeightTw);
     void enterSaturation();
     void enterTarget();
     void unloadMe();
