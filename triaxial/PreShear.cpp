@@ -16,15 +16,24 @@ void OpenPreShear(const QString& testType)
     form.SetSimType(testType);
     form.setWindowTitle(testType == QStringLiteral("UUC ") ? QStringLiteral("Triaxial Compression (UUC)")
                                                            : frmTriaxial1stStage::DesignCaption);
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(form.parentWidget())) {
-        sub->setWindowTitle(form.windowTitle());
+    ShowChild(&form);
+}
+
+void ShowChild(QWidget* form)
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget())) {
+        sub->setWindowTitle(form->windowTitle());
         sub->show();
-        form.show();
+        form->show();
         if (sub->mdiArea())
             sub->mdiArea()->setActiveSubWindow(sub);
         return;
     }
-    lx::showChildWindow(&form);
+    if (QMdiSubWindow* sub = lx::showChildWindow(form)) {
+        sub->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        sub->setFixedSize(form->size().grownBy(sub->contentsMargins()));
+        sub->show();
+    }
 }
 
 void SetOuterSize(QWidget* form, double widthTw, double heightTw)

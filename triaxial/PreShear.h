@@ -14,6 +14,9 @@ void OpenPreShear(const QString& testType);
 // Gives a window of this road its outer size in twips (the caption and borders of the
 // original included), whether or not it sits in a child window yet.
 void SetOuterSize(QWidget* form, double widthTw, double heightTw);
+// Shows a window of this road modeless as a child window of the main window: a fixed
+// border without minimise and maximise buttons, brought to the front.
+void ShowChild(QWidget* form);
 // Hides a window of this road with its child window.
 void HideWindow(QWidget* form);
 // Closes a window of this road from inside one of its own handlers: its child window

@@ -2,7 +2,6 @@
 
 #include "triaxial/PreShear.h"
 
-#include "app/ChildWindows.h"
 #include "app/FrameAssets.h"
 #include "app/basGlobal.h"
 #include "app/basHTMLHelp.h"
@@ -217,7 +216,7 @@ void frmTriaxialICStage::Form_Load(const preshear::HandOver& values)
     TimerRecordData->start();
 }
 
-void frmTriaxialICStage::ShowRecord() { lx::showChildWindow(this); }
+void frmTriaxialICStage::ShowRecord() { preshear::ShowChild(this); }
 
 void frmTriaxialICStage::TimerRecordData_Timer()
 {

@@ -7,6 +7,7 @@
 
 #include "DataPacker.h"
 #include "app/basGlobal.h"
+#include "app/frmMDI.h"
 #include "lab/PictureLayout.h"
 #include "platform/Database.h"
 #include "platform/FormRegistry.h"
@@ -17,6 +18,9 @@
 #include "platform/testing/ScriptedServices.h"
 #include "tests/common/TestHelpers.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
@@ -403,6 +407,39 @@ private slots:
         QCOMPARE(rs->Fields(6).Value.toLongLong(), 1LL);
         QCOMPARE(rs->Fields(7).toDouble(), 0.8);
         c.Close();
+    }
+
+    void childWindowsOfTheMainWindow()
+    {
+        auto main = std::make_unique<frmMDI>();
+        basGlobal::MainForm = main.get();
+        const auto forget = qScopeGuard([] { basGlobal::MainForm = nullptr; });
+        main->resize(1000, 760);
+        main->show();
+        preshear::OpenPreShear(QString());
+        QVERIFY(qobject_cast<QMdiSubWindow*>(First::get().parentWidget()));
+        QCOMPARE(main->mdiArea->subWindowList().size(), 1);
+        // Opening again brings the same window, with the type given now.
+        preshear::OpenPreShear(QStringLiteral("UUC "));
+        QCOMPARE(main->mdiArea->subWindowList().size(), 1);
+        QCOMPARE(First::get().parentWidget()->windowTitle(), QStringLiteral("Triaxial Compression (UUC)"));
+        preshear::OpenPreShear(QString());
+        QCOMPARE(First::get().parentWidget()->windowTitle(), frmTriaxial1stStage::DesignCaption);
+
+        QVERIFY(handOver(*s));
+        playRecord(*Record::peek());
+        QCOMPARE(main->mdiArea->subWindowList().size(), 1);
+        QCOMPARE(main->mdiArea->subWindowList().front()->widget(), Record::peek());
+        lx::testing::saveShot(main.get(), QStringLiteral("preshear-12-in-main-window"));
+        // Through the steps again: still one record, the new one.
+        s->random->values = {0.6f, 0.3f, 0.8f, 0.2f};
+        QPointer<frmTriaxialICStage> old(Record::peek());
+        QVERIFY(handOver(*s));
+        settle();
+        QVERIFY(old.isNull());
+        QCOMPARE(main->mdiArea->subWindowList().size(), 1);
+        Record::unload();
+        settle();
     }
 
     // The pictures read as the formula says: at a known place of the main scale, the
