@@ -36,6 +36,22 @@ ChartFrameLayout ChartFrameLayout::replayScreen()
     return l;
 }
 
+ChartFrameLayout ChartFrameLayout::reportPage(double left, double top)
+{
+    ChartFrameLayout l;
+    l.frame = {left, top, 3615, 2865};
+    l.surface = {600, 360, 2775, 2085};
+    // Tick captions centred under and beside the quarters of the surface.
+    l.xTickLefts = {323, 1016, 1710, 2404, 3098};
+    l.xTickTop = 2475;
+    l.yTickLeft = 0;
+    l.yTickTops = {2348, 1827, 1306, 785, 263};
+    l.title = {1000, 45, 2600, 195};
+    l.unit = {0, 45, 555, 195};
+    l.xName = {600, 2670, 2775, 195};
+    return l;
+}
+
 ChartFrame::ChartFrame(const ChartFrameLayout& layout, QWidget* parent) : QWidget(parent)
 {
     setGeometry(twips(layout.frame));

@@ -26,6 +26,9 @@ struct ChartFrameLayout {
     QRectF title, unit, xName;
     // The replay screens' charts (picFrame with picDraw of 2775 x 2505 at 600, 555).
     static ChartFrameLayout replayScreen();
+    // The report pages' charts (picFrame of 3615 x 2865 with picDraw of 2775 x 2085), the
+    // frame's top-left at (left, top) of the page.
+    static ChartFrameLayout reportPage(double left, double top);
 };
 
 class ChartFrame : public QWidget {
