@@ -40,15 +40,16 @@ ChartFrameLayout ChartFrameLayout::reportPage(double left, double top)
 {
     ChartFrameLayout l;
     l.frame = {left, top, 3615, 2865};
-    l.surface = {600, 360, 2775, 2085};
-    // Tick captions centred under and beside the quarters of the surface.
+    l.surface = {600, 300, 2775, 2085};
+    // Tick captions centred under and beside the quarters of the surface; the axis name
+    // ends above the frame's bottom, where the study report's legend begins.
     l.xTickLefts = {323, 1016, 1710, 2404, 3098};
-    l.xTickTop = 2475;
+    l.xTickTop = 2415;
     l.yTickLeft = 0;
-    l.yTickTops = {2348, 1827, 1306, 785, 263};
-    l.title = {1000, 45, 2600, 195};
-    l.unit = {0, 45, 555, 195};
-    l.xName = {600, 2670, 2775, 195};
+    l.yTickTops = {2288, 1767, 1246, 725, 203};
+    l.title = {1000, 30, 2600, 195};
+    l.unit = {0, 0, 555, 195};
+    l.xName = {600, 2610, 2775, 195};
     return l;
 }
 

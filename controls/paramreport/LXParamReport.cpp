@@ -37,7 +37,7 @@ const std::array<const char*, 6> GridCaptions = {"Average Diameter (mm):", "Coef
 constexpr std::array<double, 5> LegendLineFrom = {495, 1965, 3375, 4815, 6330};
 constexpr std::array<double, 5> LegendLineTo = {825, 2295, 3705, 5145, 6660};
 constexpr std::array<double, 5> LegendTextLeft = {915, 2385, 3795, 5235, 6750};
-constexpr double LegendSurfaceTop = 180;   // the surface starts below the frame's caption
+constexpr double LegendSurfaceTop = 200;   // the surface starts below the frame's caption
 
 std::vector<float> singles(std::span<const double> values)
 {
@@ -72,7 +72,7 @@ LXParamReport::LXParamReport(QWidget* parent) : lx::ReportPage(8010, 8610, paren
     place(fraLegend, 240, 5745, 7530, 480);
     picLegend = new lx::PictureBox(fraLegend);
     picLegend->setBackColor(Qt::white);
-    picLegend->setGeometry(lx::twRect(30, LegendSurfaceTop, 7470, 285));
+    picLegend->setGeometry(lx::twRect(30, LegendSurfaceTop, 7470, 240));
 
     lblData = addLabel(QStringLiteral("Failure Conditions:"), 180, 6360, Style::Heading);
     lvwFailure = new lx::ListView;
