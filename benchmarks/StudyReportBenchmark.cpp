@@ -9,21 +9,17 @@
 
 namespace {
 
-struct Fixture {
-    QTemporaryDir dir;
-    QString connection;
-    Fixture()
-    {
-        std::vector<studyfixture::Test> tests;
-        for (int t = 0; t < 5; ++t)
-            tests.push_back({"7", QStringLiteral("B%1").arg(t), "0.4,1.7,1.1,5,15,0.85,100", studyfixture::curve(301, 500 + 100 * t)});
-        connection = studyfixture::pack(dir, QStringLiteral("study.lxr"), tests);
-    }
-};
-
-Fixture& fixture()
+std::vector<studyfixture::Test> fiveLongTests()
 {
-    static Fixture f;
+    std::vector<studyfixture::Test> tests;
+    for (int t = 0; t < 5; ++t)
+        tests.push_back({"7", QStringLiteral("B%1").arg(t), "0.4,1.7,1.1,5,15,0.85,100", studyfixture::curve(301, 500 + 100 * t)});
+    return tests;
+}
+
+studyfixture::Packed& fixture()
+{
+    static studyfixture::Packed f("study.lxr", fiveLongTests());
     return f;
 }
 

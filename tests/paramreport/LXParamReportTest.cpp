@@ -20,11 +20,9 @@ using Init = std::array<double, 12>;
 
 class LXParamReportTest : public ::testing::Test {
 public:
-    static inline QTemporaryDir* dir = nullptr;
-    static inline QString db;
+    static inline std::unique_ptr<studyfixture::Packed> db;
     static void SetUpTestSuite()
     {
-        dir = new QTemporaryDir;
         std::vector<studyfixture::Test> tests = {
             {"7", "A100", "0.4,1.7,1.1,5,15,0.85,100", studyfixture::curve(100, 300)},
             {"7", "A120", "0.4,1.7,1.1,5,15,0.85,200", studyfixture::curve(120, 600)},
@@ -35,16 +33,12 @@ public:
         };
         for (int t = 0; t < 5; ++t)
             tests.push_back({"7", QStringLiteral("LONG%1").arg(t), "0.4,1.7,1.1,5,15,0.85,100", studyfixture::curve(301, 500 + 100 * t)});
-        db = studyfixture::pack(*dir, QStringLiteral("report.lxr"), tests);
+        db = std::make_unique<studyfixture::Packed>("report.lxr", tests);
     }
-    static void TearDownTestSuite()
-    {
-        delete dir;
-        dir = nullptr;
-    }
+    static void TearDownTestSuite() { db.reset(); }
 
     LXParamReport report;
-    void SetUp() override { report.strConnectionString = db; }
+    void SetUp() override { report.strConnectionString = db->connection; }
 
     // The segments of a chart drawn in a colour.
     static int segments(const lx::ChartFrame* frame, int colour)
@@ -163,7 +157,7 @@ TEST_F(LXParamReportTest, FiveTestsOf301PointsAreAllHeldAndVoidRatiosShowThreeDe
 
 TEST_F(LXParamReportTest, ADatabaseThatCannotBeOpenedEndsTheCall)
 {
-    report.strConnectionString = studyfixture::connectionTo(dir->filePath("missing.lxr"));
+    report.strConnectionString = studyfixture::connectionTo(db->path("missing.lxr"));
     EXPECT_THROW(report.CreateReport("Get CIDC Sand", Title{"t", "A100"}, Init{}), lx::DatabaseError);
     EXPECT_EQ(report.txtTitle->text(), "t");
 }

@@ -18,20 +18,11 @@ std::vector<QString> ids(const ParamStudy& s) { return {s.text().begin() + 1, s.
 
 class ParamStudyFixture : public ::testing::Test {
 public:
-    static inline QTemporaryDir* dir = nullptr;
-    static inline QString sand;
-    static void SetUpTestSuite()
-    {
-        dir = new QTemporaryDir;
-        sand = studyfixture::pack(*dir, QStringLiteral("sand.lxr"), studyfixture::sandTests());
-    }
-    static void TearDownTestSuite()
-    {
-        delete dir;
-        dir = nullptr;
-    }
+    static inline std::unique_ptr<studyfixture::Packed> sand;
+    static void SetUpTestSuite() { sand = std::make_unique<studyfixture::Packed>("sand.lxr", studyfixture::sandTests()); }
+    static void TearDownTestSuite() { sand.reset(); }
     lx::Connection c;
-    void SetUp() override { c.Open(sand); }
+    void SetUp() override { c.Open(sand->connection); }
 };
 
 TEST(ParamStudySoils, ListsAndWindowsFollowTestTypeKindAndParameter)

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <memory>
+
 namespace studyfixture {
 
 struct Test {
@@ -45,6 +47,14 @@ inline QString pack(const QTemporaryDir& dir, const QString& name, const std::ve
     lx::pack::packDatabase(source, QStringLiteral("mobkel"), path);
     return connectionTo(path);
 }
+
+// A database packed once for a test suite (or a benchmark), removed with it.
+struct Packed {
+    QTemporaryDir dir;
+    QString connection;
+    Packed(const QString& name, const std::vector<Test>& tests) : connection(pack(dir, name, tests)) {}
+    QString path(const QString& name) const { return dir.filePath(name); }
+};
 
 // n points of a test rising to a peak stress at point n / 2 and falling after it.
 inline QStringList curve(int n, double peak, double volumetric = 0.001)

@@ -25,19 +25,13 @@ const QString QuizPassword = QStringLiteral("tarvinduso");
 
 class StudyDialogTest : public ::testing::Test {
 public:
-    static inline QTemporaryDir* dir = nullptr;
-    static inline QString sand;
+    static inline std::unique_ptr<studyfixture::Packed> db;
     static void SetUpTestSuite()
     {
-        dir = new QTemporaryDir;
-        sand = studyfixture::pack(*dir, QStringLiteral("sand.lxr"), studyfixture::sandTests());
-        lx::pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/QuizTemplate"), QuizPassword, dir->filePath("template.lxq"));
+        db = std::make_unique<studyfixture::Packed>("sand.lxr", studyfixture::sandTests());
+        lx::pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/QuizTemplate"), QuizPassword, db->path("template.lxq"));
     }
-    static void TearDownTestSuite()
-    {
-        delete dir;
-        dir = nullptr;
-    }
+    static void TearDownTestSuite() { db.reset(); }
 
     lx::testing::ScriptedServices scripted;
     std::vector<int> pressed;
@@ -46,9 +40,9 @@ public:
     void SetUp() override
     {
         basGlobal::ResetFrameState();
-        basGlobal::SandCIDCConnection = sand;
-        basGlobal::SandCIUCConnection = sand;
-        basGlobal::ClayTriaxialConnection = sand;
+        basGlobal::SandCIDCConnection = db->connection;
+        basGlobal::SandCIUCConnection = db->connection;
+        basGlobal::ClayTriaxialConnection = db->connection;
         basGlobal::Hooks().pressQuizButton = [this](int n) { pressed.push_back(n); };
     }
     void TearDown() override
@@ -87,9 +81,9 @@ public:
     }
     QString quizFile()
     {
-        const QString path = dir->filePath("Quiz_Student.lxq");
+        const QString path = db->path("Quiz_Student.lxq");
         QFile::remove(path);
-        EXPECT_TRUE(QFile::copy(dir->filePath("template.lxq"), path));
+        EXPECT_TRUE(QFile::copy(db->path("template.lxq"), path));
         QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         return QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=") + QuizPassword + u';';
     }
