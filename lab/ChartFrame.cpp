@@ -43,7 +43,7 @@ ChartFrameLayout ChartFrameLayout::reportPage(double left, double top)
     l.surface = {600, 300, 2775, 2085};
     // Tick captions centred under and beside the quarters of the surface; the axis name
     // ends above the frame's bottom, where the study report's legend begins.
-    l.xTickLefts = {323, 1016, 1710, 2404, 3098};
+    l.xTickLefts = {323, 1016, 1710, 2404, 3060};   // the last one kept inside the frame
     l.xTickTop = 2415;
     l.yTickLeft = 0;
     l.yTickTops = {2288, 1767, 1246, 725, 203};
