@@ -38,7 +38,7 @@ void BM_StudyReportFiveTestsOf301Points(benchmark::State& state)
     const std::array<QString, 6> title = {"Effect of Confining Pressure on Shear Behavior of Ottawa sand", "B0", "B1", "B2", "B3", "B4"};
     const std::array<double, 12> init = {0, 0.4, 1.7, 1.1, 5, 15, 0.85, 100, 200, 300, 400, 500};
     for (auto _ : state) {
-        LXParamReport report;
+        lx::LXParamReport report;
         report.strConnectionString = fixture().connection;
         report.CreateReport(QStringLiteral("Get CIDC Sand"), title, init);
         benchmark::DoNotOptimize(report.data().points());

@@ -11,7 +11,7 @@
 #include "platform/FormRegistry.h"
 #include "platform/Services.h"
 #include "triaxial/StudyDialog.h"
-#include "triaxial/frmStudyReport.h"
+#include "frmStudyReport.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -150,7 +150,7 @@ void dlgCIDCParamStudy::showValues()
         txtValues[size_t(i)]->setText(study_->values()[size_t(i)]);
 }
 
-frmStudyReport* dlgCIDCParamStudy::cmdCreate_Click()
+lx::frmStudyReport* dlgCIDCParamStudy::cmdCreate_Click()
 {
     if (!study_->canReport()) {
         tell(study_->soil().isEmpty()
@@ -159,7 +159,7 @@ frmStudyReport* dlgCIDCParamStudy::cmdCreate_Click()
                        + QStringLiteral(" lies in the range of this study, so there is nothing to report.\rPlease select another soil."));
         return nullptr;
     }
-    auto report = std::make_unique<frmStudyReport>();
+    auto report = std::make_unique<lx::frmStudyReport>();
     report->ctlLXParamReport->strConnectionString = connectionString_;
     try {
         report->ctlLXParamReport->CreateReport(study_->testName(), study_->text(), study_->reportData());
@@ -167,7 +167,7 @@ frmStudyReport* dlgCIDCParamStudy::cmdCreate_Click()
         tell(QStringLiteral("The study report could not be made:\r") + e.message());
         return nullptr;
     }
-    frmStudyReport* shown = report.release();
+    lx::frmStudyReport* shown = report.release();
     lx::showChildWindow(shown);
     reportCreated_ = true;
     return shown;

@@ -16,7 +16,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+
+namespace lx {
 class frmStudyReport;
+}
 
 class dlgCIDCParamStudy : public QWidget {
     Q_OBJECT
@@ -34,7 +37,7 @@ public:
     void CboParOption_Click();
     // Creates a report in a new window and returns it; null when there is nothing to report
     // (the student is told why) or the database cannot be read.
-    frmStudyReport* cmdCreate_Click();
+    lx::frmStudyReport* cmdCreate_Click();
     void cmdCancel_Click();
     void cmdHelp_Click();
 

@@ -1,8 +1,8 @@
 #include "LXParamReport.h"
 
 #include "lab/Chart.h"
-#include "lab/ChartAxis.h"
 #include "lab/ChartFrame.h"
+#include "lab/ReportChart.h"
 #include "platform/Colors.h"
 #include "platform/Geometry.h"
 #include "platform/ListView.h"
@@ -46,8 +46,11 @@ std::vector<float> singles(std::span<const double> values)
 
 } // namespace
 
+namespace lx {
+
 LXParamReport::LXParamReport(QWidget* parent) : lx::ReportPage(8010, 8610, parent)
 {
+    setObjectName(QString::fromLatin1(kLXParamReportClassName));
     txtTitle = new QLineEdit(QStringLiteral("Title"));
     txtTitle->setFont(font(Style::Title));
     txtTitle->setFrame(false);
@@ -61,10 +64,15 @@ LXParamReport::LXParamReport(QWidget* parent) : lx::ReportPage(8010, 8610, paren
         lblInitValues[i] = addLabel(QString(), Grid[i].valueLeft, Grid[i].top, Style::Body, 1215, 210);
     }
     lblChart = addLabel(QStringLiteral("Stress-Strain and Volume Change Plots:"), 180, 2505, Style::Heading);
-    picFrame1 = new lx::ChartFrame(lx::ChartFrameLayout::reportPage(240, 2925), this);
-    picFrame2 = new lx::ChartFrame(lx::ChartFrameLayout::reportPage(4080, 2925), this);
-    for (lx::ChartFrame* f : {picFrame1, picFrame2})
-        f->lblXAxisName->setText(QStringLiteral("Axial Strain (%)"));
+    const lx::ChartFrameLayout layout = lx::ChartFrameLayout::reportPage();
+    auto makeFrame = [&](double left) {
+        auto* frame = new lx::ChartFrame(layout);
+        place(frame, left, 2925, layout.frame.width(), layout.frame.height());
+        frame->lblXAxisName->setText(QStringLiteral("Axial Strain (%)"));
+        return frame;
+    };
+    picFrame1 = makeFrame(240);
+    picFrame2 = makeFrame(4080);
     picFrame1->lblUnit->setText(QStringLiteral("(kPa)"));
     picFrame2->lblUnit->setText(QStringLiteral("(%)"));
 
@@ -87,25 +95,8 @@ LXParamReport::LXParamReport(QWidget* parent) : lx::ReportPage(8010, 8610, paren
         addRule(y, 120, 7860, 2);
 }
 
-float LXParamReport::MaxData(std::span<const float> data, int num)
-{
-    if (num < 1)
-        return 0;
-    float m = -1e10f;
-    for (int i = 0; i < num && i < int(data.size()); ++i)
-        m = std::max(m, data[size_t(i)]);
-    return m;
-}
-
-float LXParamReport::MinData(std::span<const float> data, int num)
-{
-    if (num < 1)
-        return 0;
-    float m = 1e10f;
-    for (int i = 0; i < num && i < int(data.size()); ++i)
-        m = std::min(m, data[size_t(i)]);
-    return m;
-}
+float LXParamReport::MaxData(std::span<const float> data, int num) { return lx::MaxData(data, num); }
+float LXParamReport::MinData(std::span<const float> data, int num) { return lx::MinData(data, num); }
 
 void LXParamReport::CreateReport(const QString& strTestName, const std::array<QString, 6>& strTitle, const std::array<double, 12>& nInit)
 {
@@ -220,23 +211,18 @@ void LXParamReport::drawCharts()
     const std::vector<float> strain = singles(table.column(0));
     const std::vector<float> stress = singles(table.column(1));
     const std::vector<float> third = singles(table.column(2));
-    const int n = table.points();
-    const lx::Axis x = lx::reportXAxis(MaxData(strain, n));
-    const lx::Axis y1 = lx::reportStressAxis(MaxData(stress, n));
-    const lx::Axis y2 = lx::reportSecondAxis(MinData(third, n), MaxData(third, n));
-
-    const auto draw = [&](lx::ChartFrame* frame, const lx::Axis& y, const std::vector<float>& values) {
-        lx::Chart chart(*frame->picDraw, x, y);
-        chart.clear();
-        chart.drawGrid();
+    // The axes span all tests; each test is a curve of its own, not joined to the one before.
+    const auto curves = [&](const std::vector<float>& values) {
+        std::vector<lx::Curve> c;
         for (int t = 0; t < table.tests(); ++t) {
             const size_t first = size_t(table.testStart(t)), count = size_t(table.testPoints(t));
-            lx::CurveStyle style;
-            style.color = lx::QBColor(9 + t);
-            chart.plot({std::span<const float>(strain).subspan(first, count), std::span<const float>(values).subspan(first, count), style});
+            c.push_back({std::span<const float>(strain).subspan(first, count), std::span<const float>(values).subspan(first, count),
+                         lx::reportCurveStyle(9 + t)});
         }
-        frame->setCaptions(lx::tickCaptions(x), lx::tickCaptions(y));
+        return c;
     };
-    draw(picFrame1, y1, stress);
-    draw(picFrame2, y2, third);
+    lx::drawReportChart(*picFrame1, lx::stressChartAxes(strain, stress), curves(stress));
+    lx::drawReportChart(*picFrame2, lx::secondChartAxes(strain, third), curves(third));
 }
+
+} // namespace lx

@@ -23,8 +23,10 @@ class ListView;
 class PictureBox;
 } // namespace lx
 
+namespace lx {
+
 // The class name the program knows the control by.
-inline const QString LXParamReportClassName = QStringLiteral("LoamixParamReport.LXParamReport");
+inline constexpr const char* kLXParamReportClassName = "LoamixParamReport.LXParamReport";
 
 class LXParamReport : public lx::ReportPage {
     Q_OBJECT
@@ -70,3 +72,5 @@ private:
     // Both charts over all tests: one curve per test in colour 9 + its index.
     void drawCharts();
 };
+
+} // namespace lx

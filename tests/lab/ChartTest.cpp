@@ -209,8 +209,8 @@ TEST(ChartFrame, SurfaceAndCaptionsOfTheReplayScreen)
 // that nothing below the frame (the study report's legend) is covered.
 TEST(ChartFrame, ReportPageCaptionsStayInsideTheFrame)
 {
-    lx::ChartFrame frame(lx::ChartFrameLayout::reportPage(240, 2925));
-    EXPECT_EQ(frame.geometry(), QRect(16, 195, 241, 191));
+    lx::ChartFrame frame(lx::ChartFrameLayout::reportPage());
+    EXPECT_EQ(frame.geometry(), QRect(0, 0, 241, 191));
     EXPECT_DOUBLE_EQ(frame.picDraw->ScaleWidth(), 2775);
     EXPECT_DOUBLE_EQ(frame.picDraw->ScaleHeight(), 2085);
     const QRect inside(QPoint(0, 0), frame.size());

@@ -37,7 +37,7 @@ public:
     }
     static void TearDownTestSuite() { db.reset(); }
 
-    LXParamReport report;
+    lx::LXParamReport report;
     void SetUp() override { report.strConnectionString = db->connection; }
 
     // The segments of a chart drawn in a colour.

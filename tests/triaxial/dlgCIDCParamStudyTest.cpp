@@ -8,7 +8,7 @@
 #include "platform/FormRegistry.h"
 #include "platform/testing/ScriptedServices.h"
 #include "triaxial/StudyDialog.h"
-#include "triaxial/frmStudyReport.h"
+#include "frmStudyReport.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -35,7 +35,7 @@ public:
 
     lx::testing::ScriptedServices scripted;
     std::vector<int> pressed;
-    std::vector<QPointer<frmStudyReport>> reports;
+    std::vector<QPointer<lx::frmStudyReport>> reports;
 
     void SetUp() override
     {
@@ -135,11 +135,11 @@ TEST_F(StudyDialogTest, CreateReportOpensAStudyReportOfTheListedTests)
 {
     dlgCIDCParamStudy& d = open("Sand", "CIDC Parametric Study");
     choose(d, "Ottawa sand");
-    frmStudyReport* r = d.cmdCreate_Click();
+    lx::frmStudyReport* r = d.cmdCreate_Click();
     ASSERT_TRUE(r);
     reports.push_back(r);
     EXPECT_EQ(r->windowTitle(), "Parametric Study Report");
-    EXPECT_EQ(LXParamReportClassName, "LoamixParamReport.LXParamReport");
+    EXPECT_EQ(QString::fromLatin1(lx::kLXParamReportClassName), "LoamixParamReport.LXParamReport");
     EXPECT_EQ(r->ctlLXParamReport->testCount(), 4);
     EXPECT_EQ(r->ctlLXParamReport->lblLegend[0], " 100");
     EXPECT_EQ(r->ctlLXParamReport->txtTitle->text(), "Effect of Confining Pressure on Shear Behavior of Ottawa sand");

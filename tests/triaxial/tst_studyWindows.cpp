@@ -9,7 +9,7 @@
 #include "tests/triaxial/StudyFixture.h"
 #include "triaxial/StudyDialog.h"
 #include "triaxial/dlgCIDCParamStudy.h"
-#include "triaxial/frmStudyReport.h"
+#include "frmStudyReport.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -56,7 +56,7 @@ private slots:
         checkLabelsFit(&d);
         lx::testing::saveShot(&d, QStringLiteral("study_dialog"));
 
-        std::unique_ptr<frmStudyReport> report(d.cmdCreate_Click());
+        std::unique_ptr<lx::frmStudyReport> report(d.cmdCreate_Click());
         QVERIFY(report);
         report->move(20 + d.frameGeometry().width() + 10, 20);
         QCOMPARE(report->ctlLXParamReport->testCount(), 5);

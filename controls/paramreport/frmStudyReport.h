@@ -3,6 +3,8 @@
 // control and nothing else. Every report gets a new one.
 #include <QWidget>
 
+namespace lx {
+
 class LXParamReport;
 
 class frmStudyReport : public QWidget {
@@ -14,3 +16,5 @@ public:
 
     LXParamReport* ctlLXParamReport;
 };
+
+} // namespace lx

@@ -1,8 +1,10 @@
-#include "triaxial/frmStudyReport.h"
+#include "frmStudyReport.h"
 
 #include "LXParamReport.h"
 #include "app/FrameAssets.h"
 #include "platform/Geometry.h"
+
+namespace lx {
 
 frmStudyReport::frmStudyReport(QWidget* parent) : QWidget(parent)
 {
@@ -19,3 +21,5 @@ frmStudyReport::frmStudyReport(QWidget* parent) : QWidget(parent)
 }
 
 void frmStudyReport::Form_Load() { lx::setLoamixIcon(this); }
+
+} // namespace lx
