@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QLocale>
 
+#include <algorithm>
 #include <vector>
 
 namespace lx {
@@ -118,19 +119,33 @@ LXTestReport::LXTestReport(QWidget* parent)
     lblY2Unit = picFrame2->lblUnit;
 
     lblData = addLabel(QStringLiteral("Failure Conditions:"), 180, 6360, Style::Heading);
-    auto resultRow = [&](double top, const QString& caption, QLabel*& captionLabel, QLabel*& value, const QString& unit) {
-        captionLabel = addLabel(caption, 300, top, Style::Body, 3200, kRowHeight);
-        value = addLabel({}, 3540, top, Style::Body, 735, kRowHeight);
-        return addLabel(unit, 4380, top, Style::Body, 1200, kRowHeight);
-    };
-    resultRow(6720, QStringLiteral("Corresponding to Peak Deviator Stress:"), lblStress, lblStressValue, QStringLiteral("(kPa)"));
-    lblStrainUnit = resultRow(7020, QStringLiteral("Corresponding Volumetric Strain:"), lblStrain, lblStrainValue,
-                              QStringLiteral("(%)"));
-    resultRow(7320, QStringLiteral("Corresponding Axial Strain:"), lblAxisStrain, lblAxisStrainValue, QStringLiteral("(%)"));
-    QLabel* pressureUnit = resultRow(7620, QStringLiteral("Corresponding Confining Pressure:"), lblPressure,
-                                     lblPressureValue, QStringLiteral("(kPa)"));
+    // Values stand at 3540, or further right where the face's captions are wider.
+    const char* resultCaptions[] = {"Corresponding to Peak Deviator Stress:", "Corresponding Volumetric Strain:",
+                                    "Corresponding Axial Strain:", "Corresponding Confining Pressure:"};
+    const char* units[] = {"(kPa)", "(%)", "(%)", "(kPa)"};
+    std::array<QLabel*, 4> captions{}, values{}, unitLabels{};
+    double valueLeft = 3540;
+    for (size_t i = 0; i < 4; ++i) {
+        captions[i] = addLabel(QString::fromLatin1(resultCaptions[i]), 300, 6720 + 300.0 * double(i));
+        valueLeft = std::max(valueLeft, 300 + captions[i]->width() * TwipsPerPixel + 60);
+    }
+    for (size_t i = 0; i < 4; ++i) {
+        const double top = 6720 + 300.0 * double(i);
+        captions[i]->resize(tw(valueLeft - 300), tw(kRowHeight));
+        values[i] = addLabel({}, valueLeft, top, Style::Body, 735, kRowHeight);
+        unitLabels[i] = addLabel(QString::fromLatin1(units[i]), valueLeft + 840, top, Style::Body, 1200, kRowHeight);
+    }
+    lblStress = captions[0];
+    lblStressValue = values[0];
+    lblStrain = captions[1];
+    lblStrainValue = values[1];
+    lblStrainUnit = unitLabels[1];
+    lblAxisStrain = captions[2];
+    lblAxisStrainValue = values[2];
+    lblPressure = captions[3];
+    lblPressureValue = values[3];
     // The confining-pressure row is kept on the page but never shown.
-    for (QLabel* l : {lblPressure, lblPressureValue, pressureUnit})
+    for (QLabel* l : {lblPressure, lblPressureValue, unitLabels[3]})
         l->hide();
 
     lblName = addLabel(QStringLiteral("Created by:"), 420, 8100, Style::Caption);
