@@ -11,7 +11,7 @@
 #include "platform/PictureBox.h"
 #include "platform/testing/ScriptedServices.h"
 #include "tests/common/TestHelpers.h"
-#include "DataPacker.h"
+#include "TinyDatabase.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -32,8 +32,8 @@ protected:
     static void SetUpTestSuite()
     {
         folder = new QTemporaryDir;
+        connection = testreport::packTinyDatabase(folder->path());
         database = folder->filePath(QStringLiteral("tiny.lxr"));
-        lx::pack::packDatabase(QStringLiteral(FIXTURE_DIR "/tiny"), QStringLiteral("mobkel"), database);
     }
     static void TearDownTestSuite()
     {
@@ -43,7 +43,7 @@ protected:
     void SetUp() override
     {
         basGlobal::TempPath = temp.path();
-        report.strConnectionString = QStringLiteral("DBQ=%1;Driver={Loamix};Pwd=mobkel;").arg(database);
+        report.strConnectionString = connection;
     }
     void TearDown() override
     {
@@ -67,6 +67,7 @@ protected:
 
     static inline QTemporaryDir* folder = nullptr;
     static inline QString database;
+    static inline QString connection;
     static constexpr std::array<double, 8> sand = {0.5, 2.1, 1.1, 7, 15, 0.7, 100, 30};
     lx::testing::ScriptedServices services;
     QTemporaryDir temp;

@@ -8,7 +8,7 @@
 #include "platform/Geometry.h"
 #include "platform/Paths.h"
 #include "platform/testing/ScriptedServices.h"
-#include "DataPacker.h"
+#include "TinyDatabase.h"
 
 #include <QLineEdit>
 #include <QMdiArea>
@@ -30,9 +30,7 @@ class tst_frmTestReport : public QObject {
 private slots:
     void initTestCase()
     {
-        const QString db = folder.filePath(QStringLiteral("tiny.lxr"));
-        lx::pack::packDatabase(QStringLiteral(FIXTURE_DIR "/tiny"), QStringLiteral("mobkel"), db);
-        connection = QStringLiteral("DBQ=%1;Driver={Loamix};Pwd=mobkel;").arg(db);
+        connection = testreport::packTinyDatabase(folder.path());
     }
     void init()
     {
