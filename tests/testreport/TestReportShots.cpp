@@ -3,6 +3,7 @@
 #include "controls/testreport/LXTestReport.h"
 #include "controls/testreport/frmTestReport.h"
 #include "platform/Database.h"
+#include "platform/Paths.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,6 +36,7 @@ QString firstTest(const QString& cs, const QString& where, std::array<double, 8>
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));   // icons and DLL/libsoilnet.so
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     const QStringList sandColumns = {"Average Diameter (mm)", "Coefficient of Uniformity", "Coefficient of Concavity",
                                      "Hardness", "Shape Factor", "e", "Sigma3 (kPa)"};
@@ -43,6 +45,7 @@ int main(int argc, char** argv)
         {"LXSandCIDC.lxr", "Get CIDC S", "WHERE \"Average Diameter (mm)\" < 1.5", "report-sand-cidc"},
         {"LXSandCIUC.lxr", "Get CIUC S", "", "report-sand-ciuc"},
         {"LXClayCIUCnCIDCnUUC.lxr", "Get UUC  C", "WHERE ReferenceNumber = 117", "report-clay-uuc"},
+        {"LXSandCIDC.lxr", "ANN CIDC S", "WHERE \"Average Diameter (mm)\" < 1.5", "report-sand-ann-cidc"},
     };
     int failures = 0;
     for (const Shot& s : shots) {
@@ -52,8 +55,11 @@ int main(int argc, char** argv)
             const bool clay = QString::fromLatin1(s.key).endsWith(u'C');
             const QStringList clayColumns = {"Liquid Limit (%)", "Plasticity Index (%)", "Strain Rate (%/min)", "WaterContent(%)", "", "", "Sigma3 (kPa)"};
             const QString id = firstTest(cs, QString::fromLatin1(s.where), init, clay ? clayColumns : sandColumns);
-            lx::frmTestReport* w = lx::ShowTestReport(QStringLiteral("Test Report - ") + id, QString::fromLatin1(s.key),
-                                                      clay ? QStringLiteral("Clay") : QStringLiteral("Sand"), id, init, cs);
+            const bool simulated = QString::fromLatin1(s.key).startsWith(QLatin1String("ANN"));
+            lx::frmTestReport* w = lx::ShowTestReport(
+                QStringLiteral("Test Report - ") + id, QString::fromLatin1(s.key),
+                simulated ? QStringLiteral("simulation.txt") : clay ? QStringLiteral("Clay") : QStringLiteral("Sand"),
+                simulated ? QStringLiteral("Simulation of ") + id : id, init, cs);
             if (!w) {
                 ++failures;
                 continue;
