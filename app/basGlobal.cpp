@@ -6,9 +6,11 @@
 #include "frmSplash.h"
 #include "frmSplashMessege.h"
 
+#include "platform/Database.h"
 #include "platform/FormRegistry.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
+#include "platform/SafeFile.h"
 #include "platform/Services.h"
 
 #include <QApplication>
@@ -20,6 +22,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 
 namespace basGlobal {
 
@@ -37,6 +40,7 @@ void ResetFrameState()
     delete MainForm.data();
     lx::SingleInstance<frmSplashMessege>::unload();
     lx::SingleInstance<frmSplash>::unload();
+    RemoveWorkingCopies();
     State() = FrameState{};
 }
 
@@ -73,24 +77,25 @@ bool MakeWorkingCopies(QString* error)
             *error = why;
         return false;
     };
-    // Every old copy goes first, so that no copy of an earlier run survives a failed start.
+    // A copy cut short by the file-size limit fails like any full disk.
+    lx::ignoreFileSizeSignal();
+    // The folder starts empty: nothing of an earlier run survives, and above all no stale
+    // "-journal" that SQLite would replay onto a fresh copy.
+    QString why;
+    if (!lx::emptyFolder(TempPath, &why))
+        return fail(why);
     for (const DataFile& f : DataFiles()) {
         const QString copy = TempPath + f.name;
-        const QFileInfo info(copy);
-        if ((info.exists() || info.isSymLink()) && !QFile::remove(copy))
-            return fail(QStringLiteral("The old working copy %1 cannot be deleted.").arg(copy));
-    }
-    for (const DataFile& f : DataFiles()) {
-        const QString copy = TempPath + f.name;
-        if (QFileInfo::exists(copy))
-            continue;
         const QString source = lx::installPath(f.source);
         if (!QFileInfo(source).isFile())
             return fail(QStringLiteral("The data file %1 is missing.").arg(source));
         // A plain kernel copy: no temporary file and no sync, the copies are scratch files.
+        // A copy that fails part-way leaves nothing behind.
         std::error_code ec;
-        if (!std::filesystem::copy_file(QFile::encodeName(source).toStdString(), QFile::encodeName(copy).toStdString(), ec))
+        if (!std::filesystem::copy_file(QFile::encodeName(source).toStdString(), QFile::encodeName(copy).toStdString(), ec)) {
+            QFile::remove(copy);
             return fail(QStringLiteral("The data file %1 cannot be copied to %2.").arg(source, copy));
+        }
         // Installed files may be read-only; the working copies are written to.
         if (!QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
             return fail(QStringLiteral("The working copy %1 cannot be made writable.").arg(copy));
@@ -98,21 +103,56 @@ bool MakeWorkingCopies(QString* error)
     return true;
 }
 
+namespace {
+// This instance's folder of working copies; TempPath names it while it lives.
+std::unique_ptr<lx::InstanceFolder>& instanceFolder()
+{
+    static std::unique_ptr<lx::InstanceFolder> folder;
+    return folder;
+}
+} // namespace
+
+bool PrepareWorkingCopies(QString* error)
+{
+    RemoveWorkingCopies();
+    QString why;
+    instanceFolder() = lx::InstanceFolder::create(&why);
+    if (!instanceFolder()) {
+        if (error)
+            *error = QStringLiteral("The folder for the working copies cannot be prepared: ") + why;
+        return false;
+    }
+    TempPath = instanceFolder()->path();
+    if (!MakeWorkingCopies(error)) {
+        RemoveWorkingCopies();
+        return false;
+    }
+    return true;
+}
+
+void RemoveWorkingCopies()
+{
+    instanceFolder().reset();
+    TempPath.clear();
+}
+
 void BuildConnectionStrings()
 {
+    // The path in braces, so that a ';' in the temp folder's name stays part of it.
     const QString driver = QStringLiteral("Driver={Microsoft Access Driver (*.mdb)};");
     const QString password = QStringLiteral("Pwd=mobkel;");
-    auto make = [&](const char* fileAndSemicolon) {
-        return QStringLiteral("DBQ=") + TempPath + QString::fromLatin1(fileAndSemicolon) + driver + password;
+    auto make = [&](const char* file) {
+        return QStringLiteral("DBQ=") + lx::ConnectionString::braced(TempPath + QString::fromLatin1(file)) + u';' + driver
+               + password;
     };
-    ClayTriaxialConnection = make("LXClayCIUCnCIDCnUUC.lxr;");
-    SandCIDCConnection = make("LXSandCIDC.lxr;");
-    SandCIUCConnection = make("LXSandCIUC.lxr;");
-    Consolidation1DConnection = make("LX1DConsolidation.lxr;");
-    DirectShearConnection = make("LXDirectShear.lxr;");
-    ClayTTTConnection = make("LXClayTTT.lxr;");
-    HCTConnection = make("LXClaynSandHCT.lxr;");
-    QuizResourceConnection = make("QuizResource.lxr;");
+    ClayTriaxialConnection = make("LXClayCIUCnCIDCnUUC.lxr");
+    SandCIDCConnection = make("LXSandCIDC.lxr");
+    SandCIUCConnection = make("LXSandCIUC.lxr");
+    Consolidation1DConnection = make("LX1DConsolidation.lxr");
+    DirectShearConnection = make("LXDirectShear.lxr");
+    ClayTTTConnection = make("LXClayTTT.lxr");
+    HCTConnection = make("LXClaynSandHCT.lxr");
+    QuizResourceConnection = make("QuizResource.lxr");
 }
 
 void Pause(int s)
@@ -162,11 +202,7 @@ int StartUp()
     ShuttingDown = false;
     HelpFile = GetHelpFile(1);
 
-    QString why;
-    TempPath = lx::privateTempFolder(&why);
-    if (TempPath.isEmpty())
-        return failStartUp(QStringLiteral("The folder for the working copies cannot be prepared: ") + why);
-    if (!MakeWorkingCopies(&why))
+    if (QString why; !PrepareWorkingCopies(&why))
         return failStartUp(why);
 
     frmSplash::ShowSplash();
@@ -198,6 +234,8 @@ int StartUp()
 
 int Main()
 {
+    // A write past the file-size limit fails and is reported; it does not end the program.
+    lx::ignoreFileSizeSignal();
     installMessageBox();
     return StartUp();
 }

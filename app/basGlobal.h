@@ -121,9 +121,15 @@ struct DataFile {
     QString name;
 };
 const std::vector<DataFile>& DataFiles();
-// Replaces every working copy in TempPath by a fresh, writable copy of the installed file.
+// Empties TempPath and fills it with fresh, writable copies of the installed files.
 // False with a message naming the file when one cannot be made.
 bool MakeWorkingCopies(QString* error);
+// Makes this instance's own folder (see lx::InstanceFolder), sets TempPath to it and makes
+// the working copies there; on failure nothing is left and the message says why.
+bool PrepareWorkingCopies(QString* error);
+// Removes this instance's folder of working copies (TempPath) with all it holds; the
+// program calls it when it ends.
+void RemoveWorkingCopies();
 // Sets the eight connection-string globals from TempPath.
 void BuildConnectionStrings();
 

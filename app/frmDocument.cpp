@@ -12,6 +12,8 @@
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 
+#include <algorithm>
+
 using lx::toTwips;
 using lx::tw;
 
@@ -128,12 +130,32 @@ bool frmDocument::LoadFile(const QString& path, QString* error)
             *error = QStringLiteral("It is not a file.");
         return false;
     }
-    if (!lx::RichText(rtfText).loadFile(path, error))
+    // Qt lays out a run with no place to break (a file of zeros, an encoded blob) at word
+    // boundaries in time growing with the square of its length: minutes for a megabyte.
+    // The text is read wrapping anywhere, which is linear, and keeps that when it holds
+    // such a run; every other text wraps at words.
+    const QTextOption::WrapMode before = rtfText->wordWrapMode();
+    rtfText->setWordWrapMode(QTextOption::WrapAnywhere);
+    if (!lx::RichText(rtfText).loadFile(path, error, MaxFileBytes)) {
+        rtfText->setWordWrapMode(before);
         return false;
+    }
+    if (LongestUnbrokenRun(rtfText->document()->toPlainText()) <= MaxUnbrokenRun)
+        rtfText->setWordWrapMode(QTextOption::WordWrap);
     // Undo starts from the text as it was read, not from an empty box.
     rtfText->document()->clearUndoRedoStacks();
     rtfText->document()->setModified(false);
     return true;
+}
+
+qsizetype frmDocument::LongestUnbrokenRun(const QString& text)
+{
+    qsizetype longest = 0, run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        longest = std::max(longest, run);
+    }
+    return longest;
 }
 
 QByteArray frmDocument::TextRTF() const { return lx::writeRtf(*rtfText->document()); }

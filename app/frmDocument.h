@@ -19,9 +19,17 @@ public:
     // read as RTF when it is RTF markup. Anything else pastes nothing.
     QTextEdit* rtfText;
 
+    // The largest file a document window opens: a window is for course notes, and a far
+    // larger file would keep the program busy for minutes (the document benchmark shows
+    // the time for a file just below it).
+    static constexpr qint64 MaxFileBytes = 2 * 1024 * 1024;
+    // A file holding a longer run of characters without a space wraps anywhere (see LoadFile).
+    static constexpr qsizetype MaxUnbrokenRun = 10000;
+    static qsizetype LongestUnbrokenRun(const QString& text);
+
     // Reads a file into the box: RTF when it starts with "{\rtf", otherwise plain text.
-    // A file that is missing, unreadable or not a regular file changes nothing and gives
-    // false with the reason.
+    // A file that is missing, unreadable, not a regular file or larger than MaxFileBytes
+    // changes nothing and gives false with the reason.
     bool LoadFile(const QString& path, QString* error = nullptr);
     // Writes the whole text as RTF; the old file survives any failure (false, with the reason).
     bool SaveFile(const QString& path, QString* error = nullptr) const;

@@ -64,7 +64,7 @@ frmLogin::~frmLogin() { Form_Unload(); }
 
 QString frmLogin::connectionString()
 {
-    return QStringLiteral("DBQ=") + basGlobal::TempPath + QStringLiteral("Users.lxu;")
+    return QStringLiteral("DBQ=") + lx::ConnectionString::braced(basGlobal::TempPath + QStringLiteral("Users.lxu")) + u';'
            + QStringLiteral("Driver={Microsoft Access Driver (*.mdb)};") + QStringLiteral("Pwd=mobkel;READONLY=True");
 }
 

@@ -36,6 +36,26 @@ ChartFrameLayout ChartFrameLayout::replayScreen()
     return l;
 }
 
+ChartFrameLayout ChartFrameLayout::reportPage()
+{
+    ChartFrameLayout l;
+    l.frame = {0, 0, 3615, 2865};
+    l.surface = {600, 330, 2775, 2085};
+    // Each x caption is centred under its grid line; the last ends inside the frame.
+    l.tickWidth = 450;
+    for (int k = 0; k < 5; ++k)
+        l.xTickLefts[size_t(k)] = 600 + k * 2775.0 / 4 - l.tickWidth / 2;
+    l.xTickTop = 2445;
+    l.yTickLeft = 0;
+    l.yTickWidth = 570;
+    for (int k = 0; k < 5; ++k)
+        l.yTickTops[size_t(k)] = 330 + (4 - k) * 2085.0 / 4 - l.tickHeight / 2;
+    l.title = {1000, 30, 2500, 210};
+    l.unit = {0, 15, 570, 195};
+    l.xName = {600, 2655, 2775, 195};
+    return l;
+}
+
 ChartFrame::ChartFrame(const ChartFrameLayout& layout, QWidget* parent) : QWidget(parent)
 {
     setGeometry(twips(layout.frame));
@@ -45,7 +65,8 @@ ChartFrame::ChartFrame(const ChartFrameLayout& layout, QWidget* parent) : QWidge
     for (int i = 0; i < 5; ++i) {
         lblX[size_t(i)] = label(this, {layout.xTickLefts[size_t(i)], layout.xTickTop, layout.tickWidth, layout.tickHeight},
                                 Qt::AlignHCenter | Qt::AlignTop);
-        lblY[size_t(i)] = label(this, {layout.yTickLeft, layout.yTickTops[size_t(i)], layout.tickWidth, layout.tickHeight},
+        const double yWidth = layout.yTickWidth > 0 ? layout.yTickWidth : layout.tickWidth;
+        lblY[size_t(i)] = label(this, {layout.yTickLeft, layout.yTickTops[size_t(i)], yWidth, layout.tickHeight},
                                 Qt::AlignRight | Qt::AlignTop);
     }
     lblTitle = label(this, layout.title, Qt::AlignLeft | Qt::AlignTop);

@@ -23,9 +23,12 @@ struct ChartFrameLayout {
     double yTickLeft;
     std::array<double, 5> yTickTops;    // lblY(0 .. 4), index 0 lowest
     double tickWidth = 555, tickHeight = 195;
+    double yTickWidth = 0;              // 0: tickWidth
     QRectF title, unit, xName;
     // The replay screens' charts (picFrame with picDraw of 2775 x 2505 at 600, 555).
     static ChartFrameLayout replayScreen();
+    // The report pages' charts (picFrame of 3615 x 2865 with picDraw of 2775 x 2085).
+    static ChartFrameLayout reportPage();
 };
 
 class ChartFrame : public QWidget {

@@ -2,9 +2,14 @@
 
 #include "Numbers.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <map>
+#include <mutex>
+
+#include <openssl/evp.h>
 #include <sqlcipher/sqlite3.h>
 
 namespace lx {
@@ -101,14 +106,44 @@ QString quoteIdentifier(const QString& name)
 ConnectionString ConnectionString::parse(const QString& text)
 {
     ConnectionString cs;
-    for (const QString& part : text.split(u';', Qt::SkipEmptyParts)) {
-        const qsizetype eq = part.indexOf(u'=');
-        if (eq < 0)
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n) {
+        const qsizetype eq = text.indexOf(u'=', i);
+        const qsizetype semicolon = text.indexOf(u';', i);
+        if (eq < 0 || (semicolon >= 0 && semicolon < eq)) {
+            // A part without a value: skipped.
+            if (semicolon < 0)
+                break;
+            i = semicolon + 1;
             continue;
-        const QString key = part.left(eq).trimmed();
-        QString value = part.mid(eq + 1).trimmed();
-        if (value.startsWith(u'{') && value.endsWith(u'}'))
-            value = value.mid(1, value.size() - 2);
+        }
+        const QString key = text.mid(i, eq - i).trimmed();
+        i = eq + 1;
+        while (i < n && text[i].isSpace())
+            ++i;
+        QString value;
+        if (i < n && text[i] == u'{') {
+            // A braced value runs to its closing brace, ';' and all; "}}" stands for '}'.
+            for (++i; i < n; ++i) {
+                if (text[i] == u'}') {
+                    if (i + 1 < n && text[i + 1] == u'}') {
+                        value += u'}';
+                        ++i;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                value += text[i];
+            }
+            const qsizetype end = text.indexOf(u';', i);
+            i = end < 0 ? n : end + 1;
+        } else {
+            const qsizetype end = text.indexOf(u';', i);
+            value = text.mid(i, (end < 0 ? n : end) - i).trimmed();
+            i = end < 0 ? n : end + 1;
+        }
         if (key.compare(u"DBQ", Qt::CaseInsensitive) == 0)
             cs.path = value;
         else if (key.compare(u"Driver", Qt::CaseInsensitive) == 0)
@@ -121,9 +156,110 @@ ConnectionString ConnectionString::parse(const QString& text)
     return cs;
 }
 
+QString ConnectionString::braced(const QString& value)
+{
+    QString escaped = value;
+    escaped.replace(u'}', QStringLiteral("}}"));
+    return u'{' + escaped + u'}';
+}
+
 Connection::~Connection() { Close(); }
 
 void Connection::Open() { Open(ConnectionString); }
+
+namespace {
+
+// SQLCipher derives a file's key from its password and the 16-byte salt at the head of the
+// file (PBKDF2-HMAC-SHA1, 64000 rounds, 32 bytes: its defaults for files of this version),
+// about 30 ms a connection. The key is derived here once per file, password and salt, and
+// later connections hand SQLCipher the raw key with the salt, which it uses as it stands.
+// The files are unchanged: the sqlcipher tool opens them with the password as before.
+constexpr int saltBytes = 16;
+constexpr int keyBytes = 32;
+constexpr int kdfRounds = 64000;
+
+struct DerivedKey {
+    QString password;
+    QByteArray salt;
+    QByteArray keySpec;   // "x'<key><salt>'" in hex
+};
+
+std::mutex& keysMutex()
+{
+    static std::mutex m;
+    return m;
+}
+
+std::map<QString, DerivedKey>& derivedKeys()
+{
+    static std::map<QString, DerivedKey> keys;
+    return keys;
+}
+
+QByteArray saltOf(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray salt = file.read(saltBytes);
+    return salt.size() == saltBytes ? salt : QByteArray();
+}
+
+QByteArray deriveKeySpec(const QByteArray& password, const QByteArray& salt)
+{
+    unsigned char key[keyBytes];
+    if (PKCS5_PBKDF2_HMAC_SHA1(password.constData(), int(password.size()), reinterpret_cast<const unsigned char*>(salt.constData()),
+                               int(salt.size()), kdfRounds, keyBytes, key) != 1)
+        return {};
+    return "x'" + QByteArray(reinterpret_cast<const char*>(key), keyBytes).toHex() + salt.toHex() + '\'';
+}
+
+struct Attempt {
+    sqlite3* handle = nullptr;
+    int code = SQLITE_OK;
+    QString why;
+};
+
+// Opens the file with the key and reads the schema at once, so that a wrong key or a file
+// that is not a database fails here, not at the first query. The busy timeout comes first:
+// a file another connection holds locked is waited for, then reported as in use.
+Attempt openChecked(const QByteArray& path, int flags, const QByteArray& key)
+{
+    Attempt a;
+    if (sqlite3_open_v2(path.constData(), &a.handle, flags, nullptr) != SQLITE_OK) {
+        a.code = a.handle ? sqlite3_errcode(a.handle) : SQLITE_NOMEM;
+        a.why = a.handle ? lastError(a.handle) : QStringLiteral("out of memory");
+        sqlite3_close(a.handle);
+        a.handle = nullptr;
+        return a;
+    }
+    sqlite3_busy_timeout(a.handle, 2000);
+    if (!key.isEmpty())
+        sqlite3_key(a.handle, key.constData(), int(key.size()));
+    sqlite3_stmt* stmt = nullptr;
+    a.code = sqlite3_prepare_v2(a.handle, "SELECT count(*) FROM sqlite_master WHERE type = 'table';", -1, &stmt, nullptr);
+    if (a.code == SQLITE_OK) {
+        a.code = sqlite3_step(stmt);
+        if (a.code == SQLITE_ROW)
+            a.code = sqlite3_column_int(stmt, 0) > 0 ? SQLITE_OK : SQLITE_EMPTY;
+    }
+    if (a.code != SQLITE_OK)
+        a.why = a.code == SQLITE_EMPTY ? QStringLiteral("it holds no tables") : lastError(a.handle);
+    sqlite3_finalize(stmt);
+    if (a.code != SQLITE_OK) {
+        sqlite3_close(a.handle);
+        a.handle = nullptr;
+    }
+    return a;
+}
+
+} // namespace
+
+void Connection::forgetDerivedKeys()
+{
+    const std::lock_guard lock(keysMutex());
+    derivedKeys().clear();
+}
 
 void Connection::Open(const QString& connectionString)
 {
@@ -133,28 +269,51 @@ void Connection::Open(const QString& connectionString)
     if (cs.path.isEmpty())
         throw DatabaseError(QStringLiteral("The connection string names no database file."));
     // Opening never creates a file: a missing database is an error, as of old.
-    if (!QFileInfo(cs.path).isFile())
+    const QFileInfo info(cs.path);
+    if (!info.isFile())
         throw DatabaseError(QStringLiteral("Could not find file '%1'.").arg(cs.path));
     const int flags = cs.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-    sqlite3* handle = nullptr;
     const QByteArray path = cs.path.toUtf8();
-    if (sqlite3_open_v2(path.constData(), &handle, flags, nullptr) != SQLITE_OK) {
-        const QString why = handle ? lastError(handle) : QStringLiteral("out of memory");
-        sqlite3_close(handle);
-        throw DatabaseError(QStringLiteral("Could not open '%1': %2").arg(cs.path, why));
+    const QByteArray password = cs.password.toUtf8();
+
+    // The raw key when one is known or can be derived for this file's salt.
+    const QString file = info.absoluteFilePath();
+    const QByteArray salt = password.isEmpty() ? QByteArray() : saltOf(cs.path);
+    QByteArray keySpec;
+    bool derivedNow = false;
+    if (!salt.isEmpty()) {
+        {
+            const std::lock_guard lock(keysMutex());
+            const auto known = derivedKeys().find(file);
+            if (known != derivedKeys().end() && known->second.password == cs.password && known->second.salt == salt)
+                keySpec = known->second.keySpec;
+        }
+        if (keySpec.isEmpty()) {
+            keySpec = deriveKeySpec(password, salt);
+            derivedNow = !keySpec.isEmpty();
+        }
     }
-    const QByteArray key = cs.password.toUtf8();
-    if (!key.isEmpty())
-        sqlite3_key(handle, key.constData(), int(key.size()));
-    // The key is only tried at the first read: read the schema now, so that a wrong
-    // password or a file that is not a database fails here.
-    if (sqlite3_exec(handle, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        const QString why = lastError(handle);
-        sqlite3_close(handle);
-        throw DatabaseError(QStringLiteral("'%1' is not a database or its password is wrong (%2).").arg(cs.path, why));
+
+    Attempt a = openChecked(path, flags, keySpec.isEmpty() ? password : keySpec);
+    // A raw key that does not fit (a file made with other key settings, or a wrong
+    // password) gets one more try with the password itself, as SQLCipher derives it.
+    const bool busy = a.code == SQLITE_BUSY || a.code == SQLITE_LOCKED;
+    if (!a.handle && !keySpec.isEmpty() && !busy) {
+        keySpec.clear();
+        a = openChecked(path, flags, password);
     }
-    sqlite3_busy_timeout(handle, 2000);
-    db = handle;
+    if (!a.handle) {
+        if (a.code == SQLITE_BUSY || a.code == SQLITE_LOCKED)
+            throw DatabaseError(QStringLiteral("'%1' is in use by another program and cannot be opened now (%2).").arg(cs.path, a.why));
+        if (a.code == SQLITE_CANTOPEN || a.code == SQLITE_PERM || a.code == SQLITE_NOMEM)
+            throw DatabaseError(QStringLiteral("Could not open '%1': %2").arg(cs.path, a.why));
+        throw DatabaseError(QStringLiteral("'%1' is not a database or its password is wrong (%2).").arg(cs.path, a.why));
+    }
+    if (derivedNow && !keySpec.isEmpty()) {
+        const std::lock_guard lock(keysMutex());
+        derivedKeys()[file] = DerivedKey{cs.password, salt, keySpec};
+    }
+    db = a.handle;
     readOnly = cs.readOnly;
 }
 

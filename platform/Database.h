@@ -20,7 +20,8 @@ public:
 };
 
 // "DBQ=path;Driver={...};Pwd=secret;" with an optional "READONLY=True". Keys are matched
-// without regard to case; a value may be wrapped in braces.
+// without regard to case; a value may be wrapped in braces, and then holds ';' and
+// spaces as they are ("}}" for a '}').
 struct ConnectionString {
     QString path;
     QString driver;
@@ -28,6 +29,9 @@ struct ConnectionString {
     bool readOnly = false;
 
     static ConnectionString parse(const QString& text);
+    // A value wrapped in braces, as the program writes every path into a connection string
+    // ("DBQ=" + braced(path) + ";..."), so that a path with ';' in it is read whole.
+    static QString braced(const QString& value);
 };
 
 enum ConnectionState : int { adStateClosed = 0, adStateOpen = 1 };
@@ -46,9 +50,13 @@ public:
     QString ConnectionString;
 
     // Opens ConnectionString (or the one given); throws DatabaseError on a missing file,
-    // a wrong password or a file that is not a database.
+    // a wrong password, a file that is not a database (one without tables, an empty file
+    // among them) or one another connection holds locked past the busy timeout (2 s).
+    // A file's key is derived once per process; later connections to it reuse it.
     void Open();
     void Open(const QString& connectionString);
+    // Forgets the keys derived so far: the next open of each file derives its key again.
+    static void forgetDerivedKeys();
     void Close();
     int State() const { return db ? adStateOpen : adStateClosed; }
 

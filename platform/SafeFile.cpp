@@ -1,22 +1,130 @@
 #include "SafeFile.h"
 
-#include <QSaveFile>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace lx {
 
+namespace {
+
+QString systemError(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
+
+// Closes a descriptor and removes the temporary file unless the write got through.
+struct TemporaryFile {
+    int fd = -1;
+    QByteArray path;
+    bool keep = false;
+    ~TemporaryFile()
+    {
+        if (fd >= 0)
+            ::close(fd);
+        if (!keep && !path.isEmpty())
+            ::unlink(path.constData());
+    }
+};
+
+bool writeAll(int fd, const char* data, qint64 size, int* failure)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            *failure = n < 0 ? errno : ENOSPC;
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+} // namespace
+
+void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
+
 bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error)
 {
-    QSaveFile file(path);
-    // Buffered writes would hide a short write until a flush whose failure commit() misses.
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size()
-        && file.size() == bytes.size() && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString().isEmpty() || file.error() == QFileDevice::NoError
-                     ? QStringLiteral("The file could not be written completely.")
-                     : file.errorString();
-    file.cancelWriting();
-    return false;
+    static const bool signalIgnored = (ignoreFileSizeSignal(), true);
+    (void)signalIgnored;
+    auto fail = [&](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (path.isEmpty())
+        return fail(QStringLiteral("No file name was given."));
+
+    // The file that is really replaced: a link is followed to its regular file and stays a link.
+    QByteArray target = QFile::encodeName(path);
+    struct stat old {};
+    bool replacing = false;
+    struct stat link {};
+    if (::lstat(target.constData(), &link) == 0) {
+        if (::stat(target.constData(), &old) != 0 || !S_ISREG(old.st_mode))
+            return fail(QStringLiteral("It is not a regular file, so it is left as it is."));
+        replacing = true;
+        if (S_ISLNK(link.st_mode))
+            target = QFile::encodeName(QFileInfo(path).canonicalFilePath());
+    } else if (errno != ENOENT) {
+        return fail(systemError(errno));
+    }
+
+    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
+    const QByteArray name = QFile::encodeName(QFileInfo(QFile::decodeName(target)).fileName());
+    TemporaryFile temp;
+    for (int attempt = 0; attempt < 16 && temp.fd < 0; ++attempt) {
+        temp.path = folder + "/." + name + '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
+        // 0666 less the umask, as a new file gets; a replaced file's own mode is set below.
+        temp.fd = ::open(temp.path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (temp.fd < 0 && errno != EEXIST) {
+            const int why = errno;
+            temp.path.clear();
+            return fail(QStringLiteral("No file can be written in the folder %1 (%2).").arg(QFile::decodeName(folder), systemError(why)));
+        }
+    }
+    if (temp.fd < 0) {
+        temp.path.clear();
+        return fail(QStringLiteral("No temporary file can be made in the folder %1.").arg(QFile::decodeName(folder)));
+    }
+    if (replacing) {
+        // Owner first (only root can give a file away), then the mode, which chown may clear.
+        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
+            (void)::fchown(temp.fd, old.st_uid, old.st_gid);
+        if (::fchmod(temp.fd, old.st_mode & 07777) != 0)
+            return fail(QStringLiteral("The file's permissions cannot be kept (%1).").arg(systemError(errno)));
+    }
+    int why = 0;
+    if (!writeAll(temp.fd, bytes.constData(), bytes.size(), &why))
+        return fail(QStringLiteral("The file could not be written completely (%1).").arg(systemError(why)));
+    if (::fsync(temp.fd) != 0)
+        return fail(QStringLiteral("The file could not be written to the disk (%1).").arg(systemError(errno)));
+    const int fd = temp.fd;
+    temp.fd = -1;
+    if (::close(fd) != 0)
+        return fail(QStringLiteral("The file could not be written completely (%1).").arg(systemError(errno)));
+    if (::rename(temp.path.constData(), target.constData()) != 0)
+        return fail(QStringLiteral("The file could not be replaced (%1).").arg(systemError(errno)));
+    temp.keep = true;
+
+    // The rename lives in the folder: sync it too. Some file systems cannot sync a folder
+    // (EINVAL); there the rename is as durable as they make it.
+    const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0)
+        return fail(QStringLiteral("The folder %1 could not be written to the disk (%2).").arg(QFile::decodeName(folder), systemError(errno)));
+    const int synced = ::fsync(dir) == 0 || errno == EINVAL ? 0 : errno;
+    ::close(dir);
+    if (synced != 0)
+        return fail(QStringLiteral("The folder %1 could not be written to the disk (%2).").arg(QFile::decodeName(folder), systemError(synced)));
+    return true;
 }
 
 } // namespace lx

@@ -4,10 +4,20 @@
 
 namespace lx {
 
-// Writes a whole file through a temporary file and a rename, so that the old file
-// survives any failure. A short write (a full disk, a size limit) is a failure too: the
-// write is unbuffered and checked byte for byte. On failure returns false and, when
-// asked, the reason.
+// Writes a whole file through a temporary file beside it and a rename, so that the old file
+// survives any failure. Every writer of the program (documents, exports, quiz files) goes
+// through it, so they share its rules:
+// - an existing target must be a regular file or a link to one; a folder, a FIFO, a device
+//   or a dangling link is refused and left as it was (a link keeps pointing at its file);
+// - a short write (a full disk, a size limit) and a failed sync are failures;
+// - the new file keeps the permissions of the file it replaces, and the folder is synced
+//   after the rename, so a completed save survives a power cut.
+// On failure returns false and, when asked, the reason.
 bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// A write past the file-size limit raises SIGXFSZ, which ends the process unless ignored;
+// ignored, the write fails with EFBIG and is reported like any full disk. The program calls
+// it at start-up; the checked write calls it too, so no writer depends on start-up.
+void ignoreFileSizeSignal();
 
 } // namespace lx

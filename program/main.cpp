@@ -2,6 +2,8 @@
 #include "basGlobal.h"
 #include "frmMDI.h"
 
+#include "platform/TerminationSignals.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv)
@@ -9,6 +11,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Loamix"));
     basGlobal::InstallFontSubstitutions();
+    // A logout or a kill ends the program as closing its window does, working copies and all.
+    lx::quitOnTerminationSignals();
 
     // Each subsystem that is built tells the frame where its windows are.
 #ifdef LOAMIX_WITH_LXQUIZ
@@ -30,7 +34,7 @@ int main(int argc, char** argv)
     // A start-up that failed has said why; its status is the program's.
     if (const int status = basGlobal::Main(); status != 0)
         return status;
-    const int status = app.exec();
+    const int status = lx::terminationRequested() ? 0 : app.exec();
     basGlobal::ResetFrameState();
     return status;
 }

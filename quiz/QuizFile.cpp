@@ -21,7 +21,9 @@ int intOf(lx::Field& f) { return int(std::lround(f.toDouble())); }
 
 QString QuizConnectionString(const QString& path)
 {
-    return QStringLiteral("DBQ=") + path + QStringLiteral(";") + QStringLiteral("Driver={Microsoft Access Driver (*.mdb)};")
+    // The path in braces, so that a ';' in a folder's name stays part of it.
+    return QStringLiteral("DBQ=") + lx::ConnectionString::braced(path) + QStringLiteral(";")
+           + QStringLiteral("Driver={Microsoft Access Driver (*.mdb)};")
            + passwordEntry();
 }
 

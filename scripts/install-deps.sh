@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libgl-dev
-  libsqlcipher-dev sqlcipher libgif-dev
+  libsqlcipher-dev sqlcipher libssl-dev libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation fonts-urw-base35
   xvfb x11-apps imagemagick xdotool locales

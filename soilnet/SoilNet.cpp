@@ -151,7 +151,9 @@ QString SoilNet::defaultResultFolder()
 {
     if (!basGlobal::TempPath.isEmpty())
         return basGlobal::TempPath;
-    return privateTempFolder();
+    // Before start-up (tools, tests): a private folder of this process, removed at exit.
+    static const std::unique_ptr<InstanceFolder> own = InstanceFolder::create();
+    return own ? own->path() : QString();
 }
 
 QString SoilNet::resultFileIn(const QString& name, const QString& folder)

@@ -202,7 +202,7 @@ int RichText::find(const QString& what, int start, int end, int options)
     return -1;
 }
 
-bool RichText::loadFile(const QString& path, QString* error)
+bool RichText::loadFile(const QString& path, QString* error, qint64 maxBytes)
 {
     if (!document())
         return false;
@@ -212,7 +212,20 @@ bool RichText::loadFile(const QString& path, QString* error)
             *error = file.errorString();
         return false;
     }
-    const QByteArray data = file.readAll();
+    auto tooLarge = [&] {
+        if (error)
+            *error = QStringLiteral("The file is larger than %1, the most a document window opens.")
+                         .arg(maxBytes >= 1 << 20 ? QString::number(double(maxBytes) / (1 << 20), 'g', 3) + QStringLiteral(" MB")
+                                                  : QString::number(maxBytes) + QStringLiteral(" bytes"));
+        return false;
+    };
+    if (maxBytes >= 0 && file.size() > maxBytes)
+        return tooLarge();
+    // Read one byte past the limit, so that a file that grew since its size was taken is
+    // refused too, without reading all of it.
+    const QByteArray data = maxBytes >= 0 ? file.read(maxBytes + 1) : file.readAll();
+    if (maxBytes >= 0 && data.size() > maxBytes)
+        return tooLarge();
     if (file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.errorString();

@@ -69,9 +69,10 @@ public:
     int find(const QString& what, int start = 0, int end = -1, int options = 0);
 
     // Loads a file: RTF when it starts with "{\rtf", otherwise plain text (UTF-8 when it is
-    // valid UTF-8, else code page 1252). A file that cannot be read changes nothing and
-    // gives false with the reason in error.
-    bool loadFile(const QString& path, QString* error = nullptr);
+    // valid UTF-8, else code page 1252). A file that cannot be read, or that holds more
+    // than maxBytes (when given), changes nothing and gives false with the reason in error;
+    // a file over the limit is refused before it is read.
+    bool loadFile(const QString& path, QString* error = nullptr, qint64 maxBytes = -1);
     // Saves the whole text as RTF; the old file is replaced only once the new one is written.
     bool saveFile(const QString& path, QString* error = nullptr) const;
 

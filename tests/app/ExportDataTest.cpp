@@ -3,6 +3,7 @@
 
 #include "platform/testing/FileLimit.h"
 #include "platform/testing/ScriptedServices.h"
+#include "platform/testing/SpecialFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -135,6 +136,23 @@ TEST_F(ExportDataTest, AnUnwritablePathIsReportedWithItsName)
     }
     EXPECT_FALSE(QFile::exists(path("missing-folder/x.txt")));
     EXPECT_TRUE(QFileInfo(path("adir")).isDir());
+}
+
+TEST_F(ExportDataTest, AFifoOrADeviceIsNeitherAskedAboutNorReplaced)
+{
+    using lx::testing::SpecialFile;
+    for (const SpecialFile kind : {SpecialFile::Fifo, SpecialFile::Device}) {
+        const QString target = lx::testing::makeSpecialFile(kind, dir.path());
+        ASSERT_FALSE(target.isEmpty());
+        services.messages->msgBoxCalls.clear();
+        services.files->answers = {target};
+        EXPECT_FALSE(ExportData(QStringLiteral("new")));
+        EXPECT_TRUE(services.messages->msgsCalls.empty()) << target.toStdString();
+        EXPECT_TRUE(lx::testing::isStillSpecial(kind, target)) << target.toStdString();
+        ASSERT_EQ(services.messages->msgBoxCalls.size(), 1u);
+        EXPECT_TRUE(services.messages->msgBoxCalls[0].text.contains(target));
+    }
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty()) << "no temporary file is left behind";
 }
 
 } // namespace

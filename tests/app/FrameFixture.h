@@ -1,6 +1,6 @@
 #pragma once
 // A temporary install folder holding the nine data files start-up copies (each with its
-// own content) and a temporary TMPDIR for the private folder of the working copies.
+// own content) and a temporary TMPDIR for the instance folder of the working copies.
 #include "basGlobal.h"
 
 #include "platform/Paths.h"
@@ -19,6 +19,7 @@ struct InstallTree {
     QTemporaryDir install;
     QTemporaryDir tmp;
     QByteArray oldTmpDir = qgetenv("TMPDIR");
+    QByteArray oldRuntimeDir = qgetenv("XDG_RUNTIME_DIR");
 
     InstallTree()
     {
@@ -36,6 +37,8 @@ struct InstallTree {
         }
         lx::setInstallDir(install.path());
         qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+        // The instance folder then goes under tmp, whatever session runs the tests.
+        qunsetenv("XDG_RUNTIME_DIR");
     }
     ~InstallTree()
     {
@@ -44,6 +47,8 @@ struct InstallTree {
             qunsetenv("TMPDIR");
         else
             qputenv("TMPDIR", oldTmpDir);
+        if (!oldRuntimeDir.isNull())
+            qputenv("XDG_RUNTIME_DIR", oldRuntimeDir);
     }
     InstallTree(const InstallTree&) = delete;
     InstallTree& operator=(const InstallTree&) = delete;

@@ -9,6 +9,7 @@
 #include "platform/rtf/Rtf.h"
 #include "platform/testing/FileLimit.h"
 #include "platform/testing/ScriptedServices.h"
+#include "platform/testing/SpecialFiles.h"
 #include "tests/common/TestHelpers.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -307,6 +308,35 @@ private slots:
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"old.rtf"});
     }
 
+    void saveOntoAFifoOrADeviceReplacesNothing_data()
+    {
+        QTest::addColumn<int>("kind_");
+        QTest::newRow("FIFO") << int(lx::testing::SpecialFile::Fifo);
+        QTest::newRow("device") << int(lx::testing::SpecialFile::Device);
+    }
+    void saveOntoAFifoOrADeviceReplacesNothing()
+    {
+        QFETCH(int, kind_);
+        const auto kind = lx::testing::SpecialFile(kind_);
+        const QString target = lx::testing::makeSpecialFile(kind, dir->path());
+        QVERIFY(!target.isEmpty());
+        frmDocument* doc = newDocument();
+        doc->rtfText->setPlainText(QStringLiteral("notes"));
+        s->files->answers = {target};
+        main->mnuFileSaveAs->trigger();
+        QVERIFY(lx::testing::isStillSpecial(kind, target));
+        QCOMPARE(messages().size(), size_t(1));
+        QVERIFY2(messages()[0].text.contains(target), qPrintable(messages()[0].text));
+        QCOMPARE(messages()[0].title, QStringLiteral("Save As"));
+        // The caption stays "Document 1", so Save asks for a name: refused the same way.
+        s->files->answers = {target};
+        main->mnuFileSave->trigger();
+        QVERIFY(lx::testing::isStillSpecial(kind, target));
+        QCOMPARE(messages().size(), size_t(2));
+        QCOMPARE(messages()[1].title, QStringLiteral("Save"));
+        QVERIFY(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+
     void aFailedSaveSaysSoWithThePath()
     {
         QDir(dir->path()).mkdir(QStringLiteral("sub"));
@@ -363,12 +393,28 @@ private slots:
         QVERIFY(!doc->rtfText->document()->isUndoAvailable());
     }
 
+    void aFileOfOneEndlessWordWrapsAnywhereOthersAtWords()
+    {
+        // A run without a space longer than a line allows is laid out in linear time only
+        // when lines may break anywhere (the document benchmark shows the time).
+        frmDocument doc;
+        const QString file = path("zeros.bin");
+        QVERIFY(writeFile(file, QByteArray(frmDocument::MaxUnbrokenRun + 1, '\0')));
+        QVERIFY(doc.LoadFile(file));
+        QCOMPARE(doc.rtfText->toPlainText().size(), frmDocument::MaxUnbrokenRun + 1);
+        QCOMPARE(doc.rtfText->wordWrapMode(), QTextOption::WrapAnywhere);
+        QVERIFY(writeFile(file, QByteArray(frmDocument::MaxUnbrokenRun, 'x') + " words\n" + QByteArray(100, 'y')));
+        QVERIFY(doc.LoadFile(file));
+        QCOMPARE(doc.rtfText->wordWrapMode(), QTextOption::WordWrap);
+    }
+
     void openOfAFileThatCannotBeReadMakesNoWindow_data()
     {
         QTest::addColumn<QString>("target");
         QTest::newRow("missing") << QStringLiteral("missing.rtf");
         QTest::newRow("folder") << QStringLiteral("adir");
         QTest::newRow("device") << QStringLiteral("/dev/zero");
+        QTest::newRow("over the size limit") << QStringLiteral("big.txt");
     }
     void openOfAFileThatCannotBeReadMakesNoWindow()
     {
@@ -376,6 +422,14 @@ private slots:
         QDir(dir->path()).mkdir(QStringLiteral("adir"));
         newDocument();
         const QString file = target.startsWith(u'/') ? target : path(target);
+        if (target == u"big.txt") {
+            // One byte too many, and unreadable where the process obeys permissions: refused
+            // by its size, before any of it is read.
+            QFile big(file);
+            QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(frmDocument::MaxFileBytes + 1));
+            big.close();
+            big.setPermissions(QFileDevice::WriteOwner);
+        }
         s->files->answers = {file, QString()};
         main->mnuFileOpen->trigger();
         main->mnuFileOpen->trigger();   // cancelled: nothing at all
@@ -383,6 +437,8 @@ private slots:
         QCOMPARE(messages().size(), size_t(1));
         QVERIFY2(messages()[0].text.contains(file), qPrintable(messages()[0].text));
         QCOMPARE(messages()[0].title, QStringLiteral("Open"));
+        if (target == u"big.txt")
+            QVERIFY2(messages()[0].text.contains(QStringLiteral("larger than 2 MB")), qPrintable(messages()[0].text));
         // The counter is untouched by Open.
         newDocument();
         QCOMPARE(active()->windowTitle(), QStringLiteral("Document 2"));

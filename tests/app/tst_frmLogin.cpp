@@ -80,8 +80,8 @@ private slots:
     void connectionStringAndLayout()
     {
         QCOMPARE(frmLogin::connectionString(),
-                 QStringLiteral("DBQ=") + temp.path()
-                     + QStringLiteral("/Users.lxu;Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;READONLY=True"));
+                 QStringLiteral("DBQ={") + temp.path()
+                     + QStringLiteral("/Users.lxu};Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;READONLY=True"));
         frmLogin w;
         QVERIFY(w.isLoaded());
         QVERIFY(scripted->messages->msgBoxCalls.empty());

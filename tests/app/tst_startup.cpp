@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <unistd.h>
+
 using namespace basGlobal;
 
 namespace {
@@ -58,7 +60,7 @@ private slots:
         QVERIFY(TempPath.endsWith(u'/'));
         QCOMPARE(fixture::readAll(TempPath + "LXSandCIDC.lxr"), fixture::contentOf(QStringLiteral("LXSandCIDC.lxr")));
         QCOMPARE(SandCIDCConnection,
-                 QStringLiteral("DBQ=") + TempPath + "LXSandCIDC.lxr;Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;");
+                 QStringLiteral("DBQ={") + TempPath + "LXSandCIDC.lxr};Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;");
 
         QCOMPARE(s.messages->msgsCalls.size(), size_t(1));
         const auto& box = s.messages->msgsCalls[0];
@@ -98,7 +100,7 @@ private slots:
         QVERIFY(mainShown);
         QVERIFY(splashGone);
         QVERIFY(pending);
-        QCOMPARE(connection, QStringLiteral("DBQ=") + TempPath + "QuizResource.lxr;Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;");
+        QCOMPARE(connection, QStringLiteral("DBQ={") + TempPath + "QuizResource.lxr};Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;");
         QCOMPARE(pressed, std::vector<int>{100});
         QVERIFY(s.messages->msgsCalls.empty());
         QVERIFY(!MainForm->mnuQuizOpen->isEnabled());
@@ -148,19 +150,50 @@ private slots:
         QVERIFY(s.messages->msgsCalls.empty());
     }
 
-    void aTempFolderThatCannotBeMadePrivateStopsStartUp()
+    void aMissingTempFolderStopsStartUpAndIsNamed()
     {
         fixture::InstallTree tree;
-        // Someone planted a plain file where the private folder belongs.
-        QFile planted(lx::privateTempFolder().chopped(1));
-        QDir(planted.fileName()).removeRecursively();
-        QVERIFY(planted.open(QIODevice::WriteOnly));
-        planted.close();
+        const QString missing = tree.tmp.filePath(QStringLiteral("no such folder"));
+        qputenv("TMPDIR", QFile::encodeName(missing));
         lx::testing::ScriptedServices s;
         QVERIFY(StartUp() != 0);
         QVERIFY(!MainForm);
         QCOMPARE(s.messages->msgBoxCalls.size(), size_t(1));
-        QVERIFY(s.messages->msgBoxCalls[0].text.contains(planted.fileName()));
+        QVERIFY2(s.messages->msgBoxCalls[0].text.contains(missing), qPrintable(s.messages->msgBoxCalls[0].text));
+        QVERIFY(!QFileInfo::exists(missing));
+    }
+
+    void thingsPlantedInTheTempFolderDoNotStopStartUp()
+    {
+        fixture::InstallTree tree;
+        // The old fixed name of the folder as a file, and a link by an instance folder's name.
+        const QString old = tree.tmp.filePath(QStringLiteral("loamix-") + QString::number(::getuid()));
+        QFile planted(old);
+        QVERIFY(planted.open(QIODevice::WriteOnly));
+        planted.close();
+        QVERIFY(QFile::link(QStringLiteral("/"), tree.tmp.filePath(QStringLiteral("loamix-link00"))));
+        lx::testing::ScriptedServices s;
+        s.messages->msgsAnswers = {1};
+        QCOMPARE(StartUp(), 0);
+        QVERIFY(s.messages->msgBoxCalls.empty());
+        QVERIFY(TempPath.startsWith(tree.tmp.path() + u'/'));
+        QCOMPARE(fixture::readAll(TempPath + "LXClayTTT.lxr"), fixture::contentOf(QStringLiteral("LXClayTTT.lxr")));
+        QVERIFY(planted.exists());
+        QVERIFY(QFileInfo(tree.tmp.filePath(QStringLiteral("loamix-link00"))).isSymLink());
+        // The program's end takes its folder along.
+        const QString folder = TempPath;
+        RemoveWorkingCopies();
+        QVERIFY(!QFileInfo::exists(folder));
+        QVERIFY(TempPath.isEmpty());
+    }
+
+    void aFailedStartLeavesNoFolderBehind()
+    {
+        fixture::InstallTree tree;
+        tree.remove(QStringLiteral("QuizTemplate.lxq"));
+        lx::testing::ScriptedServices s;
+        QVERIFY(StartUp() != 0);
+        QVERIFY(QDir(tree.tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
     }
 
     void pauseLetsEventsRunAndEndsAtTheFirstCheckPastTheTarget()

@@ -205,4 +205,19 @@ TEST(ChartFrame, SurfaceAndCaptionsOfTheReplayScreen)
     EXPECT_TRUE(frame.lblY[0]->text().isEmpty());
 }
 
+// The report pages' chart: every caption inside the frame and clear of the surface, so
+// that nothing below the frame (the study report's legend) is covered.
+TEST(ChartFrame, ReportPageCaptionsStayInsideTheFrame)
+{
+    lx::ChartFrame frame(lx::ChartFrameLayout::reportPage());
+    EXPECT_EQ(frame.geometry(), QRect(0, 0, 241, 191));
+    EXPECT_DOUBLE_EQ(frame.picDraw->ScaleWidth(), 2775);
+    EXPECT_DOUBLE_EQ(frame.picDraw->ScaleHeight(), 2085);
+    const QRect inside(QPoint(0, 0), frame.size());
+    for (const QLabel* l : frame.findChildren<QLabel*>()) {
+        EXPECT_TRUE(inside.contains(l->geometry())) << l->geometry().y();
+        EXPECT_FALSE(frame.picDraw->geometry().intersects(l->geometry())) << l->geometry().x() << "," << l->geometry().y();
+    }
+}
+
 } // namespace

@@ -1,7 +1,9 @@
 // Stored points read from a small TestResults table through column maps.
 #include "lab/StoredPoints.h"
 
+#include "DataPacker.h"
 #include "platform/Database.h"
+#include "tests/common/TestHelpers.h"
 #include "platform/Numbers.h"
 
 #include <QFile>
@@ -21,13 +23,16 @@ class PointsTable {
 public:
     explicit PointsTable(const std::vector<QVariantList>& rows)
     {
+        // An empty table packed as the installed databases are; the rows are added below.
+        const QString source = dir.filePath(QStringLiteral("source"));
+        lx::testing::writeFile(source + QStringLiteral("/schema.sql"),
+                               "CREATE TABLE TestResults (ReferenceNumber REAL, TestID TEXT, [Point Number] INTEGER, "
+                               "a REAL, b REAL, c REAL, d REAL);\n");
+        lx::testing::writeFile(source + QStringLiteral("/TestResults.csv"),
+                               "ReferenceNumber,TestID,Point Number,a,b,c,d\n");
         const QString path = dir.filePath(QStringLiteral("points.db"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.close();
-        db.Open(QStringLiteral("DBQ=") + path + u';');
-        db.ExecuteNonQuery(QStringLiteral("CREATE TABLE TestResults (ReferenceNumber REAL, TestID TEXT, [Point Number] INTEGER, "
-                                          "a REAL, b REAL, c REAL, d REAL)"));
+        lx::pack::packDatabase(source, QStringLiteral("mobkel"), path);
+        db.Open(QStringLiteral("DBQ=") + path + QStringLiteral(";Pwd=mobkel;"));
         db.ExecuteNonQuery(QStringLiteral("BEGIN"));
         int point = 0;
         for (const QVariantList& row : rows) {

@@ -48,6 +48,17 @@ TEST(ConnectionStringTest, ReadsEveryPartWhateverTheCaseOfItsKeys)
     EXPECT_TRUE(ro.readOnly);
 }
 
+TEST(ConnectionStringTest, ABracedPathKeepsItsSemicolonsBracesAndBlanks)
+{
+    const QString path = QStringLiteral("/tmp/a;b}c/ x;y.lxq");
+    EXPECT_EQ(ConnectionString::braced(path), u"{/tmp/a;b}}c/ x;y.lxq}");
+    const auto cs = ConnectionString::parse(QStringLiteral("DBQ=") + ConnectionString::braced(path)
+                                            + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=tarvinduso;"));
+    EXPECT_EQ(cs.path, path);
+    EXPECT_EQ(cs.driver, u"Microsoft Access Driver (*.mdb)");
+    EXPECT_EQ(cs.password, u"tarvinduso");
+}
+
 TEST_F(Database, OpenFailsAtOnceOnAWrongPasswordAMissingFileOrAPlainFile)
 {
     Connection ok;
@@ -59,7 +70,12 @@ TEST_F(Database, OpenFailsAtOnceOnAWrongPasswordAMissingFileOrAPlainFile)
     plain.write(QByteArray(4096, 'x'));
     plain.close();
 
+    QFile empty(dir.filePath(QStringLiteral("empty.lxq")));
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+
     const QString bad[] = {
+        connectionFor(empty.fileName(), QStringLiteral("tarvinduso")),
         connectionFor(path, QStringLiteral("wrong")),
         connectionFor(path, QString()),
         connectionFor(dir.filePath(QStringLiteral("missing.lxr")), QStringLiteral("mobkel")),
@@ -71,6 +87,82 @@ TEST_F(Database, OpenFailsAtOnceOnAWrongPasswordAMissingFileOrAPlainFile)
         EXPECT_EQ(c.State(), adStateClosed);
     }
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("missing.lxr")))) << "opening must not create a file";
+    EXPECT_EQ(empty.size(), 0) << "opening must not make the empty file a database";
+}
+
+TEST_F(Database, ADatabaseWithoutTablesIsNone)
+{
+    // A quiz or reference file is read by its tables: one without any fails at open.
+    QTemporaryDir source;
+    QFile schema(source.filePath(QStringLiteral("schema.sql")));
+    ASSERT_TRUE(schema.open(QIODevice::WriteOnly));
+    schema.write("CREATE VIEW Nothing AS SELECT 1;\n");
+    schema.close();
+    const QString bare = dir.filePath(QStringLiteral("bare.lxq"));
+    pack::packDatabase(source.path(), QStringLiteral("tarvinduso"), bare);
+    Connection c;
+    try {
+        c.Open(connectionFor(bare, QStringLiteral("tarvinduso")));
+        ADD_FAILURE() << "opened";
+    } catch (const DatabaseError& e) {
+        EXPECT_TRUE(e.message().contains(u"is not a database")) << e.message().toStdString();
+    }
+}
+
+TEST_F(Database, AFileHeldLockedIsReportedAsInUseNotAsAWrongPassword)
+{
+    Connection holder;
+    holder.Open(connectionFor(path, QStringLiteral("mobkel")));
+    holder.ExecuteNonQuery(QStringLiteral("BEGIN EXCLUSIVE"));
+    holder.ExecuteNonQuery(QStringLiteral("UPDATE TestInfo SET [Sigma3 (kPa)] = 1"));
+    Connection c;
+    try {
+        c.Open(connectionFor(path, QStringLiteral("mobkel")));
+        ADD_FAILURE() << "opened";
+    } catch (const DatabaseError& e) {
+        EXPECT_TRUE(e.message().contains(u"in use")) << e.message().toStdString();
+        EXPECT_TRUE(e.message().contains(path)) << e.message().toStdString();
+        EXPECT_FALSE(e.message().contains(u"password")) << e.message().toStdString();
+    }
+    holder.ExecuteNonQuery(QStringLiteral("ROLLBACK"));
+    EXPECT_NO_THROW(c.Open(connectionFor(path, QStringLiteral("mobkel"))));
+}
+
+TEST_F(Database, AFurtherConnectionReusesTheKeyAndTheFileKeepsItsPassword)
+{
+    Connection::forgetDerivedKeys();
+    const QString cs = connectionFor(path, QStringLiteral("mobkel"));
+    {
+        Connection first;
+        first.Open(cs);
+        Connection further;
+        further.Open(cs);
+        Recordset rs;
+        rs.Open(QStringLiteral("SELECT * FROM TestInfo WHERE TestID = 'BK-100'"), further, adOpenDynamic, adLockOptimistic);
+        rs.Fields(3).Value = 135.0;
+        rs.Update();
+    }
+    // A wrong password still fails, also once the right one's key is known.
+    Connection wrong;
+    EXPECT_THROW(wrong.Open(connectionFor(path, QStringLiteral("mobkel2"))), DatabaseError);
+    // The same path packed anew (another salt): the known key does not fit, the password does.
+    const QString other = dir.filePath(QStringLiteral("Other.lxr"));
+    pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/sample"), QStringLiteral("mobkel"), other);
+    ASSERT_TRUE(QFile::rename(path, dir.filePath(QStringLiteral("Written.lxr"))));
+    ASSERT_TRUE(QFile::rename(other, path));
+    Connection replaced;
+    EXPECT_NO_THROW(replaced.Open(cs));
+    replaced.Close();
+
+    // What was written through the reused key reads with the password in the sqlcipher tool.
+    QProcess k;
+    k.start(QStringLiteral("sqlcipher"), {dir.filePath(QStringLiteral("Written.lxr"))});
+    if (!k.waitForStarted())
+        GTEST_SKIP() << "sqlcipher command-line tool not installed";
+    k.write("PRAGMA key = 'mobkel';\nSELECT [Sigma3 (kPa)] FROM TestInfo WHERE TestID = 'BK-100';\n");
+    k.closeWriteChannel();
+    k.waitForFinished();
+    EXPECT_EQ(k.readAllStandardOutput().trimmed(), QByteArray("135.0"));
 }
 
 TEST_F(Database, PackedFileIsUnreadableWithoutItsKey)

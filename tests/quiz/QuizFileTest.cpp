@@ -30,6 +30,17 @@ TEST_F(QuizFileTest, QuizFileNeedsThePasswordAndTheTables)
     EXPECT_FALSE(IsQuizFile(QuizConnectionString(world.student.filePath(QStringLiteral("none.lxq")))));
 }
 
+TEST_F(QuizFileTest, AFolderWithASemicolonHoldsAQuizFile)
+{
+    const QString folder = world.student.filePath(QStringLiteral("term;1"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString mine = world.openStudentFile();
+    const QString moved = folder + QStringLiteral("/mine.lxq");
+    ASSERT_TRUE(QFile::copy(mine, moved));
+    EXPECT_EQ(lx::ConnectionString::parse(QuizConnectionString(moved)).path, moved);
+    EXPECT_TRUE(IsQuizFile(QuizConnectionString(moved)));
+}
+
 TEST_F(QuizFileTest, DefaultNameHoldsNoPathCharacters)
 {
     const struct {

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <array>
@@ -191,7 +192,11 @@ TEST(SoilNetResultFolder, FilesGoIntoThePrivateFolderUnderTheirBareName)
     EXPECT_EQ(SoilNet::resultFileIn(QStringLiteral("ann.txt"), QStringLiteral("/tmp/x")), QStringLiteral("/tmp/x/ann.txt"));
     EXPECT_EQ(SoilNet::resultFileIn(QStringLiteral("folder/")), QString());
     basGlobal::TempPath.clear();
-    EXPECT_EQ(SoilNet::defaultResultFolder(), privateTempFolder());
+    // Before start-up: a private folder of the process, the same on every call.
+    const QString own = SoilNet::defaultResultFolder();
+    ASSERT_FALSE(own.isEmpty());
+    EXPECT_EQ(QFileInfo(own).permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteOther), 0);
+    EXPECT_EQ(SoilNet::defaultResultFolder(), own);
     basGlobal::TempPath = saved;
 }
 

@@ -1,0 +1,62 @@
+// A study report of five tests of 301 points (the most a study shows) beside the bare open
+// of the connection it reads, so that the cost of the report itself shows.
+#include "LXParamReport.h"
+#include "tests/triaxial/StudyFixture.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+namespace {
+
+std::vector<studyfixture::Test> fiveLongTests()
+{
+    std::vector<studyfixture::Test> tests;
+    for (int t = 0; t < 5; ++t)
+        tests.push_back({"7", QStringLiteral("B%1").arg(t), "0.4,1.7,1.1,5,15,0.85,100", studyfixture::curve(301, 500 + 100 * t)});
+    return tests;
+}
+
+studyfixture::Packed& fixture()
+{
+    static studyfixture::Packed f("study.lxr", fiveLongTests());
+    return f;
+}
+
+void BM_BareConnectionOpen(benchmark::State& state)
+{
+    for (auto _ : state) {
+        lx::Connection c;
+        c.Open(fixture().connection);
+        benchmark::DoNotOptimize(c.State());
+    }
+}
+BENCHMARK(BM_BareConnectionOpen)->Unit(benchmark::kMillisecond);
+
+void BM_StudyReportFiveTestsOf301Points(benchmark::State& state)
+{
+    const std::array<QString, 6> title = {"Effect of Confining Pressure on Shear Behavior of Ottawa sand", "B0", "B1", "B2", "B3", "B4"};
+    const std::array<double, 12> init = {0, 0.4, 1.7, 1.1, 5, 15, 0.85, 100, 200, 300, 400, 500};
+    for (auto _ : state) {
+        lx::LXParamReport report;
+        report.strConnectionString = fixture().connection;
+        report.CreateReport(QStringLiteral("Get CIDC Sand"), title, init);
+        benchmark::DoNotOptimize(report.data().points());
+    }
+}
+BENCHMARK(BM_StudyReportFiveTestsOf301Points)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    fixture();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

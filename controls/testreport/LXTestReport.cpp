@@ -1,0 +1,363 @@
+#include "LXTestReport.h"
+
+#include "lab/ChartFrame.h"
+#include "lab/ReportChart.h"
+#include "platform/Database.h"
+#include "platform/Geometry.h"
+#include "platform/Numbers.h"
+#include "platform/PictureBox.h"
+#include "platform/Services.h"
+#include "soilnet/SoilModel.h"
+#include "soilnet/SoilNet.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+
+#include <algorithm>
+#include <vector>
+
+namespace lx {
+
+namespace {
+
+struct GridPlace {
+    const char* caption;
+    double left, top, valueLeft;
+};
+// Captions of the left column end where its values begin; the right column likewise.
+constexpr std::array<GridPlace, 7> kValueGrid = {{
+    {"Average Diameter (mm):", 240, 1440, 2460},
+    {"Coefficient of Uniformity:", 240, 1740, 2460},
+    {"Coefficient of Concavity:", 4020, 1440, 6360},
+    {"Hardness:", 4020, 1740, 6360},
+    {"Shape Factor:", 4020, 2040, 6360},
+    {"Void Ratio:", 240, 2040, 2460},
+    {"Confining Pressure (kPa):", 240, 2340, 2460},
+}};
+constexpr double kValueWidth = 1215;
+constexpr double kRowHeight = 240;
+
+// Drained and undrained column maps: the report multiplies before it rounds.
+ColumnMap getMap(bool drained)
+{
+    return {ColumnRule::field(3).times(100).rounded(3), ColumnRule::field(4).rounded(1),
+            drained ? ColumnRule::field(5).times(100).rounded(3) : ColumnRule::field(6).rounded(1)};
+}
+ColumnMap databaseReferenceMap()
+{
+    return {ColumnRule::field(3).times(100), ColumnRule::field(4).rounded(2), ColumnRule::field(5).times(100)};
+}
+
+// A reference number is a number; anything else is refused before it reaches the database.
+double referenceNumber(const QString& text)
+{
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    if (!ok)
+        throw TestReportError(QStringLiteral("The reference number \"%1\" is not a number.").arg(text));
+    return v;
+}
+
+std::vector<float> singles(std::span<const double> column)
+{
+    return std::vector<float>(column.begin(), column.end());
+}
+
+} // namespace
+
+std::array<double, 4> annCiucRecord(std::span<const double> initData)
+{
+    if (initData.size() < 7)
+        throw TestReportError(QStringLiteral("The specimen record holds too few values."));
+    soilnet::GranularSpecimen s;
+    s.averageDiameterMm = initData[0];
+    s.uniformity = initData[1];
+    s.concavity = initData[2];
+    s.hardness = initData[3];
+    s.shapeFactor = initData[4];
+    s.voidRatio = initData[5];
+    s.confiningKPa = initData[6];
+    return {100.0 * soilnet::relativeDensity(s), initData[1], 1.0, initData[6]};
+}
+
+LXTestReport::LXTestReport(QWidget* parent)
+    : ReportPage(PageWidth, PageHeight, parent), data(databaseReferenceMap(), TableRows)
+{
+    setObjectName(QString::fromLatin1(kLXTestReportClassName));
+
+    txtTitle = new QLineEdit(QStringLiteral("Title"));
+    txtTitle->setFont(font(Style::Title));
+    txtTitle->setFrame(false);
+    place(txtTitle, 360, 60, 7395, 375);
+
+    lblType = addLabel(QStringLiteral("Test Type:"), 180, 600, Style::Heading);
+    lblTestType = addLabel({}, 1500, 660, Style::Body, 6315, kRowHeight);
+    lblConditions = addLabel(QStringLiteral("Specimen and Test Conditions:"), 180, 1080, Style::Heading);
+    for (size_t i = 0; i < kValueGrid.size(); ++i) {
+        const GridPlace& g = kValueGrid[i];
+        lblInit[i] = addLabel(QString::fromLatin1(g.caption), g.left, g.top, Style::Body, g.valueLeft - g.left, kRowHeight);
+        lblInitValues[i] = addLabel({}, g.valueLeft, g.top, Style::Body, kValueWidth, kRowHeight);
+    }
+
+    lblChart = addLabel(QStringLiteral("Stress-Strain and Volume Change Plots:"), 180, 2820, Style::Heading, 7000);
+    const ChartFrameLayout layout = ChartFrameLayout::reportPage();
+    auto makeFrame = [&](double left) {
+        auto* frame = new ChartFrame(layout);
+        place(frame, left, 3240, layout.frame.width(), layout.frame.height());
+        frame->lblXAxisName->setText(QStringLiteral("Axial Strain (%)"));
+        return frame;
+    };
+    picFrame1 = makeFrame(240);
+    picFrame2 = makeFrame(4080);
+    picDraw1 = picFrame1->picDraw;
+    picDraw2 = picFrame2->picDraw;
+    lblTitleChart1 = picFrame1->lblTitle;
+    lblTitleChart2 = picFrame2->lblTitle;
+    picFrame1->lblUnit->setText(QStringLiteral("(kPa)"));
+    picFrame2->lblUnit->setText(QStringLiteral("(%)"));
+    lblY2Unit = picFrame2->lblUnit;
+
+    lblData = addLabel(QStringLiteral("Failure Conditions:"), 180, 6360, Style::Heading);
+    // Values stand at 3540, or further right where the face's captions are wider.
+    const char* resultCaptions[] = {"Corresponding to Peak Deviator Stress:", "Corresponding Volumetric Strain:",
+                                    "Corresponding Axial Strain:", "Corresponding Confining Pressure:"};
+    const char* units[] = {"(kPa)", "(%)", "(%)", "(kPa)"};
+    std::array<QLabel*, 4> captions{}, values{}, unitLabels{};
+    double valueLeft = 3540;
+    for (size_t i = 0; i < 4; ++i) {
+        captions[i] = addLabel(QString::fromLatin1(resultCaptions[i]), 300, 6720 + 300.0 * double(i));
+        valueLeft = std::max(valueLeft, 300 + captions[i]->width() * TwipsPerPixel + 60);
+    }
+    for (size_t i = 0; i < 4; ++i) {
+        const double top = 6720 + 300.0 * double(i);
+        captions[i]->resize(tw(valueLeft - 300), tw(kRowHeight));
+        values[i] = addLabel({}, valueLeft, top, Style::Body, 735, kRowHeight);
+        unitLabels[i] = addLabel(QString::fromLatin1(units[i]), valueLeft + 840, top, Style::Body, 1200, kRowHeight);
+    }
+    lblStress = captions[0];
+    lblStressValue = values[0];
+    lblStrain = captions[1];
+    lblStrainValue = values[1];
+    lblStrainUnit = unitLabels[1];
+    lblAxisStrain = captions[2];
+    lblAxisStrainValue = values[2];
+    lblPressure = captions[3];
+    lblPressureValue = values[3];
+    // The confining-pressure row is kept on the page but never shown.
+    for (QLabel* l : {lblPressure, lblPressureValue, unitLabels[3]})
+        l->hide();
+
+    lblName = addLabel(QStringLiteral("Created by:"), 420, 8100, Style::Caption);
+    lblDate = addLabel(QStringLiteral("Date:"), 4920, 8100, Style::Caption);
+    lblDateValue = addLabel({}, 5760, 8100, Style::Body, 2000, kRowHeight);
+
+    addRule(480, 120, 7860, 3);
+    addRule(7980, 120, 7860, 3);
+    for (double y : {960.0, 2700.0, 6240.0})
+        addRule(y, 120, 7860, 2);
+}
+
+LXTestReport::~LXTestReport() = default;
+
+float LXTestReport::MaxData(std::span<const float> d, int num) { return lx::MaxData(d, num); }
+float LXTestReport::MinData(std::span<const float> d, int num) { return lx::MinData(d, num); }
+
+void LXTestReport::CreateReport(const QString& strTestName, const QString& strResultFile, const QString& strTitle,
+                                std::span<const double> nInit)
+{
+    data = DoubleStoredCurve(databaseReferenceMap(), TableRows);
+    txtTitle->setText(strTitle);
+    lblDateValue->setText(QLocale::system().toString(clock().now().date(), QLocale::ShortFormat));
+    const QString mode = strTestName.left(8);
+    const QChar soil = strTestName.size() > 9 ? strTestName.at(9) : QChar();
+
+    if (mode == QLatin1String("ANN CIDC")) {
+        const std::optional<SoilNetProcedure> p = drainedProcedureForSoil(soil, nInit.size() > 6 ? nInit[6] : 0.0);
+        if (soil == u'G')
+            lblTestType->setText(QStringLiteral("Drained Triaxial Test for Gravel."));
+        else if (soil == u'S')
+            lblTestType->setText(QStringLiteral("Drained Triaxial Test for Sand."));
+        showValues(nInit, 7, false);
+        QString file = strResultFile;
+        if (p)
+            runSoilNet(*p, nInit, file);
+        readResultFile(file, soilNetHeaderLines(SoilNetProcedure::CidcGravel), false);
+        lblTitleChart1->setText(QStringLiteral("Deviator Stress"));
+        lblTitleChart2->setText(QStringLiteral("Volumetric Strain"));
+        drawCharts();
+    } else if (mode == QLatin1String("ANN CIUC")) {
+        lblTestType->setText(QStringLiteral("Undrained Triaxial Test for Sand."));
+        const char* captions[] = {"Relative Density (%):", "Coefficient of Uniformity:", "Over Consolidation Ratio:",
+                                  "Confining Pressure (kPa):"};
+        for (size_t i = 0; i < 4; ++i)
+            lblInit[i]->setText(QString::fromLatin1(captions[i]));
+        for (size_t i = 4; i < 7; ++i) {
+            lblInit[i]->hide();
+            lblInitValues[i]->hide();
+        }
+        showValues(nInit, 4, false);
+        QString file = strResultFile;
+        if (const std::optional<SoilNetProcedure> p = undrainedProcedureForSoil(soil))
+            runSoilNet(*p, nInit, file);
+        readResultFile(file, soilNetHeaderLines(SoilNetProcedure::CiucSand), true);
+        layOutUndrainedCharts();
+    } else if (mode == QLatin1String("DB CIDC ")) {
+        const double reference = referenceNumber(strResultFile);
+        openDatabase();
+        {
+            Recordset head;
+            head.Open(QStringLiteral("SELECT DISTINCT [Reference Number], Reference, Date, [Soil Description] from "
+                                     "Reference WHERE [Reference Number] = ?"),
+                      *cn, adOpenStatic, adLockBatchOptimistic, {reference});
+            if (head.eof())
+                throw TestReportError(QStringLiteral("The reference database holds no reference %1.").arg(strResultFile));
+            txtTitle->setText(QStringLiteral("Reference: ") + head.Fields(QStringLiteral("Reference")).toText() +
+                              QStringLiteral(", ") + head.Fields(QStringLiteral("Date")).toText());
+            lblTestType->setText(QStringLiteral("Drained Triaxial Test for ") +
+                                 head.Fields(QStringLiteral("Soil Description")).toText() + QStringLiteral("."));
+        }
+        showValues(nInit, 7, false);
+        readPoints(QStringLiteral("SELECT * from TestResults WHERE ReferenceNumber = ? AND TestID = ?order by [Point Number]"),
+                   {reference, strTitle}, databaseReferenceMap());
+        lblTitleChart1->setText(QStringLiteral("Deviator Stress"));
+        lblTitleChart2->setText(QStringLiteral("Volumetric Strain"));
+        drawCharts();
+    } else if (mode == QLatin1String("Get CIDC") || mode == QLatin1String("Get CIUC") || mode == QLatin1String("Get UUC ")) {
+        const bool drained = mode == QLatin1String("Get CIDC");
+        openDatabase();
+        txtTitle->setText(QStringLiteral("Mechanical Behavior of ") + strResultFile);
+        QString type;
+        if (soil == u'C')
+            type = drained ? QStringLiteral("Drained Triaxial Test for Clay.")
+                 : mode == QLatin1String("Get CIUC") ? QStringLiteral("Undrained Triaxial Test for Clay.")
+                                                     : QStringLiteral("Unconsolidaed Undrained Triaxial Test for Clay.");
+        else if (soil == u'G' && drained)
+            type = QStringLiteral("Drained Triaxial Test for Gravel.");
+        else if (soil == u'S')
+            type = drained ? QStringLiteral("Drained Triaxial Test for Sand.") : QStringLiteral("Undrained Triaxial Test for Sand.");
+        if (!type.isEmpty())
+            lblTestType->setText(type);
+        showValues(nInit, 7, true);
+        if (soil == u'C')
+            layOutClay();
+        readPoints(QStringLiteral("SELECT * from TestResults WHERE TestID = ?order by [Point Number]"), {strTitle},
+                   getMap(drained));
+        if (drained) {
+            lblTitleChart1->setText(QStringLiteral("Deviator Stress"));
+            lblTitleChart2->setText(QStringLiteral("Volumetric Strain"));
+            drawCharts();
+        } else {
+            layOutUndrainedCharts();
+        }
+    }
+    showFailureConditions();
+}
+
+void LXTestReport::openDatabase()
+{
+    if (!cn)
+        cn = std::make_unique<Connection>();
+    if (cn->State() != adStateOpen)
+        cn->Open(strConnectionString);
+}
+
+void LXTestReport::readPoints(const QString& sql, const QVariantList& parameters, const ColumnMap& map)
+{
+    if (!rs)
+        rs = std::make_unique<Recordset>();
+    rs->Open(sql, *cn, adOpenStatic, adLockBatchOptimistic, parameters);
+    data = DoubleStoredCurve(map, TableRows);
+    data.append(*rs);
+    if (data.empty())
+        throw TestReportError(QStringLiteral("The test %1 has no stored points.").arg(parameters.back().toString()));
+}
+
+void LXTestReport::runSoilNet(SoilNetProcedure procedure, std::span<const double> nInit, QString& resultFile)
+{
+    // The library writes into the private temp folder, whatever folder the name carries.
+    resultFile = SoilNet::resultFileIn(resultFile);
+    if (resultFile.isEmpty())
+        throw TestReportError(soilNetErrorText(SoilNetError::BadArguments));
+    SoilNet net;
+    const SoilNetResult r = net.call(procedure, nInit, resultFile);
+    if (!r.ok())
+        throw TestReportError(r.message);
+}
+
+void LXTestReport::readResultFile(const QString& path, int headerLines, bool thinUndrained)
+{
+    const SoilNetResult r = readSoilNetResultFile(path, headerLines);
+    if (!r.ok())
+        throw TestReportError(r.message);
+    if (r.rows.empty())
+        throw TestReportError(QStringLiteral("The result file %1 holds no points.").arg(path));
+    // Undrained files keep rows 0, 1 and 2, then every fifth row; the table takes at most
+    // its own number of rows.
+    for (size_t i = 0; i < r.rows.size(); ++i) {
+        if (thinUndrained && i > 2 && i % 5 != 0)
+            continue;
+        const SoilNetRow& row = r.rows[i];
+        if (!data.addPoint({row.axialStrain, row.deviatorStress, row.third}))
+            break;
+    }
+}
+
+void LXTestReport::showValues(std::span<const double> nInit, int rows, bool skipZeros)
+{
+    for (int i = 0; i < rows && size_t(i) < nInit.size(); ++i)
+        if (!skipZeros || nInit[size_t(i)] != 0)
+            lblInitValues[size_t(i)]->setText(Str(nInit[size_t(i)]));
+}
+
+void LXTestReport::layOutClay()
+{
+    const char* captions[] = {"Liquid Limit (%)", "Plasticity Index (%)", "Strain Rate (%/min)", "Water Content (%)"};
+    for (size_t i = 0; i < 4; ++i)
+        lblInit[i]->setText(QString::fromLatin1(captions[i]));
+    for (size_t i = 4; i < 6; ++i) {
+        lblInit[i]->hide();
+        lblInitValues[i]->hide();
+    }
+    lblInit[6]->move(lblInit[6]->x(), tw(2040));
+    lblInitValues[6]->move(lblInitValues[6]->x(), tw(2040));
+}
+
+void LXTestReport::layOutUndrainedCharts()
+{
+    lblChart->setText(QStringLiteral("Stress-Strain and Pore Pressure-Strain Plots:"));
+    lblTitleChart1->setText(QStringLiteral("Deviator Stress"));
+    lblTitleChart2->setText(QStringLiteral("Pore Pressure"));
+    lblY2Unit->setText(QStringLiteral("(kPa)"));
+    drawCharts();
+    lblStrain->setText(QStringLiteral("Corresponding Pore Pressure"));
+    lblStrainUnit->setText(QStringLiteral("(kPa)"));
+}
+
+void LXTestReport::drawCharts()
+{
+    const std::vector<float> strain = singles(data.column(0));
+    const std::vector<float> stress = singles(data.column(1));
+    const std::vector<float> third = singles(data.column(2));
+    const Curve chart1[] = {{strain, stress, reportCurveStyle(12)}};
+    drawReportChart(*picFrame1, stressChartAxes(strain, stress), chart1);
+    const Curve chart2[] = {{strain, third, reportCurveStyle(9)}};
+    drawReportChart(*picFrame2, secondChartAxes(strain, third), chart2);
+}
+
+void LXTestReport::showFailureConditions()
+{
+    const int n = data.points();
+    const std::vector<float> stress = singles(data.column(1));
+    const float peak = MaxData(stress, n);
+    lblStressValue->setText(SingleText(peak));
+    for (int i = 0; i < n; ++i) {
+        if (stress[size_t(i)] == peak) {
+            lblStrainValue->setText(DoubleText(data.value(i, 2)));
+            lblAxisStrainValue->setText(DoubleText(data.value(i, 0)));
+            break;
+        }
+    }
+}
+
+} // namespace lx

@@ -1,0 +1,13 @@
+#pragma once
+// SIGTERM, SIGHUP and SIGINT (a logout, a closed terminal, Ctrl+C) end the event loop
+// instead of the process, so that the program ends as when its window is closed and
+// cleans up after itself (its folder of working copies above all).
+namespace lx {
+
+// Call once, with the application object made; later signals quit its event loops.
+void quitOnTerminationSignals();
+// True once such a signal came: a signal during start-up, before the main event loop runs,
+// ends the program as soon as start-up is done.
+bool terminationRequested();
+
+} // namespace lx

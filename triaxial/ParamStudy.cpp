@@ -1,0 +1,198 @@
+#include "triaxial/ParamStudy.h"
+
+#include "platform/Database.h"
+#include "platform/Numbers.h"
+
+#include <algorithm>
+
+namespace paramstudy {
+
+namespace {
+
+struct SoilList {
+    const char* code;
+    const char* specimen;
+    Varies varies;
+    QStringList soils;
+};
+
+const std::vector<SoilList>& soilLists()
+{
+    using V = Varies;
+    static const std::vector<SoilList> lists = {
+        {"CIDC", "Clay", V::ConfiningPressure, {"Soft Bangkok Clay", "Kaolin Clay"}},
+        {"CIDC", "Gravel", V::ConfiningPressure, {"Napa Basalt # 1", "Napa Basalt # 2", "New Hogan metavolcanic", "Cougar basalt"}},
+        {"CIDC", "Sand", V::ConfiningPressure, {"Ottawa sand", "Chattahoochee river sand", "Sacramento river sand", "Toyoura sand"}},
+        {"CIUC", "Clay", V::ConfiningPressure, {"Soft Bangkok Clay", "Vicksburg Buckshot Clay", "East Atchafalaya Clay"}},
+        {"CIUC", "Sand", V::ConfiningPressure, {"Dune Sand", "Hostun RF sand", "Quebec Sand", "Sydney Sand"}},
+        {"UUC ", "Clay", V::ConfiningPressure, {"Soft Bothkennar Clay", "Lagunillas Clay"}},
+        {"CIDC", "Gravel", V::VoidRatio, {"Napa Basalt # 1", "Napa Basalt # 2", "New Hogan metavolcanic", "Cougar basalt"}},
+        {"CIDC", "Sand", V::VoidRatio, {"Ottawa sand", "Chattahoochee river sand", "Sacramento river sand", "Sacramento river sand."}},
+        {"CIUC", "Sand", V::VoidRatio, {"Dune Sand"}},
+    };
+    return lists;
+}
+
+// A soil's reference number and its two windows; a window of d = 0 is not offered.
+struct SoilConstants {
+    const char* soil;
+    double referenceNumber;
+    float pressureC, pressureD;    // the fixed void ratio or water content when the pressure varies
+    float voidRatioC;              // the fixed confining pressure (kPa) when the void ratio varies
+};
+
+const std::vector<SoilConstants>& constants()
+{
+    static const std::vector<SoilConstants> table = {
+        {"Soft Bangkok Clay", 5, 112, 1, -1},
+        {"Kaolin Clay", 15, 0, 1, -1},
+        {"Vicksburg Buckshot Clay", 8, 32, 1, -1},
+        {"East Atchafalaya Clay", 8.1, 48, 1, -1},
+        {"Soft Bothkennar Clay", 118, 0, 1, -1},
+        {"Lagunillas Clay", 119, 61, 2, -1},
+        {"Napa Basalt # 1", 1, 0.66f, 0.01f, 3334},
+        {"Napa Basalt # 2", 26, 0.66f, 0.02f, 833},
+        {"New Hogan metavolcanic", 26.1, 0.48f, 0.01f, 2000},
+        {"Cougar basalt", 26.3, 0.5f, 0.01f, 400},
+        {"Ottawa sand", 7, 0.85f, 0.01f, 233},
+        {"Chattahoochee river sand", 7.1, 0.64f, 0.01f, 100},
+        {"Sacramento river sand", 20, 0.87f, 0.01f, 3805},
+        {"Sacramento river sand.", 20, 0, 0, 95},
+        {"Toyoura sand", 30, 0.61f, 0.01f, -1},
+        {"Dune Sand", 10, 0.765f, 0.03f, 2800},
+        {"Hostun RF sand", 13, 0.92f, 0.01f, -1},
+        {"Quebec Sand", 12.1, 0.715f, 0.02f, -1},
+        {"Sydney Sand", 11, 0.86f, 0.02f, -1},
+    };
+    return table;
+}
+
+// TestInfo positions by kind (the clay file has no particle columns).
+constexpr int VoidRatioPosition = 7;
+int confiningPosition(bool clay) { return clay ? 6 : 8; }
+
+} // namespace
+
+QStringList soils(const QString& code, const QString& specimen, Varies varies)
+{
+    for (const SoilList& l : soilLists())
+        if (code == QLatin1String(l.code) && specimen == QLatin1String(l.specimen) && varies == l.varies)
+            return l.soils;
+    return {};
+}
+
+std::optional<SoilWindow> soilWindow(const QString& soil, const QString& code, Varies varies)
+{
+    for (const SoilConstants& s : constants()) {
+        if (soil != QLatin1String(s.soil))
+            continue;
+        // The CIUC tests of the Bangkok clay are stored under their own number.
+        const double ref = soil == QLatin1String("Soft Bangkok Clay") && code == QLatin1String("CIUC") ? 5.1 : s.referenceNumber;
+        if (varies == Varies::ConfiningPressure) {
+            if (s.pressureD == 0)
+                return std::nullopt;
+            return SoilWindow{ref, s.pressureC, s.pressureD};
+        }
+        if (s.voidRatioC < 0)
+            return std::nullopt;
+        return SoilWindow{ref, s.voidRatioC, 1};
+    }
+    return std::nullopt;
+}
+
+QString studySql(const SoilWindow& w, bool clay, Varies varies)
+{
+    const QString column = varies == Varies::VoidRatio ? QStringLiteral(" And [Sigma3 (kPa)] BETWEEN ")
+                           : clay                     ? QStringLiteral(" And [WaterContent(%)] BETWEEN ")
+                                                      : QStringLiteral(" And e BETWEEN ");
+    return QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber = ") + lx::DoubleText(w.referenceNumber) + column
+           + lx::SingleText(w.c - w.d) + QStringLiteral(" And ") + lx::SingleText(w.c + w.d);
+}
+
+ParamStudy::ParamStudy(QString specimen, QString simType) : specimen_(std::move(specimen)), simType_(std::move(simType)) {}
+
+void ParamStudy::clearSoil()
+{
+    soil_.clear();
+    sql_.clear();
+    fixed_.clear();
+    boxes_ = {};
+    for (int i = 1; i < int(text_.size()); ++i)
+        text_[size_t(i)].clear();
+    // Nothing of an earlier soil may reach the next report.
+    for (int i = 1; i <= 6; ++i)
+        data_[size_t(i)] = 0;
+}
+
+QStringList ParamStudy::chooseVaries(Varies varies)
+{
+    varies_ = varies;
+    clearSoil();
+    return soils(code(), specimen_, varies);
+}
+
+bool ParamStudy::chooseSoil(const QString& soil, lx::Connection& connection)
+{
+    clearSoil();
+    if (!soils(code(), specimen_, varies_).contains(soil))
+        return false;
+    const std::optional<SoilWindow> window = soilWindow(soil, code(), varies_);
+    if (!window)
+        return false;
+    soil_ = soil;
+    const bool pressure = varies_ == Varies::ConfiningPressure;
+    fixed_ = pressure && window->c == 0 ? QStringLiteral("N/A") : lx::SingleText(window->c);
+    data_[0] = pressure ? 0 : 1;
+    text_[0] = (pressure ? QStringLiteral("Effect of Confining Pressure on Shear Behavior of ")
+                         : QStringLiteral("Effect of Void Ratio on Shear Behavior of ")) + soil;
+    sql_ = studySql(*window, clay(), varies_);
+    data_[6] = double(window->c);
+
+    lx::Recordset rs;
+    rs.Open(sql_, connection, lx::adOpenDynamic, lx::adLockUnspecified);
+    if (rs.eof())
+        return true;   // no stored test in the window: the boxes stay empty
+    rs.MoveFirst();
+    for (int k = 1; k <= 5 && k + 1 < rs.fieldCount(); ++k)
+        if (!rs.Fields(k + 1).isMissing())
+            data_[size_t(k)] = rs.Fields(k + 1).toDouble();
+
+    const int variedPosition = pressure ? confiningPosition(clay()) : VoidRatioPosition;
+    const int decimals = pressure ? 0 : 2;
+    int count = 0;
+    for (; !rs.eof() && count < MaxValues; rs.MoveNext()) {
+        const lx::Field& varied = rs.Fields(variedPosition);
+        if (varied.isMissing())
+            continue;   // a test without the varied value has no place among the values
+        const QString value = lx::DoubleText(lx::Round(varied.toDouble(), decimals));
+        if (std::find(boxes_.begin(), boxes_.begin() + count, value) != boxes_.begin() + count)
+            continue;
+        boxes_[size_t(count)] = value;
+        text_[size_t(count) + 1] = rs.Fields(1).toText();
+        // Keep the boxes ascending: the new value moves left past every greater one.
+        for (int j = 0; j < count; ++j)
+            if (lx::Val(boxes_[size_t(j)]) > lx::Val(boxes_[size_t(count)])) {
+                std::swap(boxes_[size_t(j)], boxes_[size_t(count)]);
+                std::swap(text_[size_t(j) + 1], text_[size_t(count) + 1]);
+            }
+        ++count;
+    }
+    return true;
+}
+
+int ParamStudy::valueCount() const
+{
+    return int(std::count_if(boxes_.begin(), boxes_.end(), [](const QString& v) { return !v.isEmpty(); }));
+}
+
+ParamStudy::Data ParamStudy::reportData() const
+{
+    Data d = data_;
+    for (int i = 0; i < MaxValues; ++i)
+        d[size_t(7 + i)] = lx::Val(boxes_[size_t(i)]);
+    return d;
+}
+
+QString ParamStudy::testName() const { return QStringLiteral("Get ") + code() + u' ' + specimen_; }
+
+} // namespace paramstudy
