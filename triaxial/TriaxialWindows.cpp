@@ -1,5 +1,6 @@
 #include "triaxial/TriaxialWindows.h"
 
+#include "app/ChildWindows.h"
 #include "app/basGlobal.h"
 #include "app/frmMDI.h"
 #include "platform/Geometry.h"
@@ -56,6 +57,14 @@ void ShowInFront(QWidget* form)
         form->raise();
         form->activateWindow();
     }
+}
+
+void ShowAsChild(QWidget* form)
+{
+    if (ChildFrame(form) || !basGlobal::MainForm)
+        ShowInFront(form);
+    else
+        lx::showChildWindow(form);
 }
 
 void MoveChild(QWidget* form, double leftTw, double topTw)

@@ -26,6 +26,8 @@ void SetOuterSize(QWidget* form, double outerWidthTw, double outerHeightTw);
 QMdiSubWindow* ChildFrame(QWidget* form);
 // Shows the form modeless and makes it the active child window.
 void ShowInFront(QWidget* form);
+// The same for a form that does not make itself a child window: made one on first show.
+void ShowAsChild(QWidget* form);
 // Places the form's child window in the child area, in twips.
 void MoveChild(QWidget* form, double leftTw, double topTw);
 // The top-left corner of the active child window in twips (0, 0 without one).

@@ -4,6 +4,8 @@
 #include "triaxial/TriaxialWindows.h"
 #include "triaxial/frmScreenDASTriaxial.h"
 
+#include "controls/testreport/frmTestReport.h"
+
 #include "app/FrameAssets.h"
 #include "app/basGlobal.h"
 #include "platform/Fonts.h"
@@ -211,7 +213,8 @@ void dlgAnnCIDCInit::cmdReport_Click()
     if (!ValidateChanged() || !HasDatabase())
         return;
     mRunTitle = ReportRunTitle(mSimType, mSpecimen, txtTestID->text());
-    // The report window is not built yet: Create Report opens nothing.
+    lx::ShowTestReport(QStringLiteral("Simulation : ") + mSoilType + QStringLiteral(" - ") + mRunTitle,
+                       QStringLiteral("Get ") + mRunTitle, mSoilType, mTestID, InitData, mConnectionString);
 }
 
 void dlgAnnCIDCInit::cmdCancel_Click() { UnloadLater(this); }

@@ -2,6 +2,7 @@
 
 #include "triaxial/TriaxialRun.h"
 #include "triaxial/TriaxialWindows.h"
+#include "triaxial/frmTriaxial1stStage.h"
 #include "triaxial/frmTriaxialCell.h"
 
 #include "app/FrameAssets.h"
@@ -143,7 +144,12 @@ void dlgTriaxialSel::cmdParametricStudy_Click()
 
 void dlgTriaxialSel::cmdSaturationConsolidation_Click()
 {
-    // The steps before shearing have no window yet: the button opens nothing.
+    frmTriaxial1stStage& first = lx::SingleInstance<frmTriaxial1stStage>::get();
+    if (optUndrained->isChecked() && optUnconsolidated->isChecked()) {
+        first.SetSimType(TestCode(TestKind::UUC));
+        first.setWindowTitle(ShearRoad(TestKind::UUC).caption);
+    }
+    ShowAsChild(&first);
 }
 
 void dlgTriaxialSel::CancelButton_Click() { UnloadLater(this); }

@@ -1,5 +1,6 @@
 #include "triaxial/frmTriaxialCell.h"
 
+#include "triaxial/StudyDialog.h"
 #include "triaxial/TriaxialRun.h"
 #include "triaxial/TriaxialWindows.h"
 #include "triaxial/dlgAnnCIDCInit.h"
@@ -146,8 +147,11 @@ void frmTriaxialCell::SelectSpecimen(const QString& strSpec)
 {
     CellState& cell = State().cell;
     cell.mSpecimen = strSpec;
-    if (IsStudy(cell.strSimType))
-        return;   // the study dialog has no window yet
+    if (IsStudy(cell.strSimType)) {
+        ShowParamStudy(cell.mSpecimen, cell.strSimType);
+        UnloadLater(this);
+        return;
+    }
     // A dialog still open for another kind or type is opened afresh: its lists, connection
     // and stress position are those of its load.
     Unload<dlgSpecimenCIDC>();

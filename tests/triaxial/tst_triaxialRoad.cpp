@@ -10,6 +10,9 @@
 #include "triaxial/dlgSpecimenCIDC.h"
 #include "triaxial/dlgTriaxialSel.h"
 #include "triaxial/frmTriaxialCell.h"
+#include "triaxial/dlgCIDCParamStudy.h"
+#include "triaxial/frmTriaxial1stStage.h"
+#include "controls/testreport/frmTestReport.h"
 #include "triaxial/frmScreenDASTriaxial.h"
 
 #include "lab/AssemblyView.h"
@@ -113,7 +116,7 @@ class tst_triaxialRoad : public QObject {
         if (!item || !item->isVisible())
             return false;
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-        return !menu->isVisible() && form<dlgSpecimenCIDC>() != nullptr;
+        return !menu->isVisible();
     }
 
     // Picks list entries by keyboard, as a student can.
@@ -228,6 +231,14 @@ class tst_triaxialRoad : public QObject {
         auto* sum = new dlgAnnCIDCInit();
         triaxial::ShowInFront(sum);
         return sum;
+    }
+
+    bool reportTitled(const QString& caption) const
+    {
+        for (QMdiSubWindow* sub : main->mdiArea->subWindowList())
+            if (qobject_cast<lx::frmTestReport*>(sub->widget()) && sub->widget()->windowTitle() == caption)
+                return true;
+        return false;
     }
 
     dlgAnnCIDCInit* summary() const
@@ -437,6 +448,8 @@ private slots:
         QCOMPARE(run->nInit[6], sigma3);
         replaysToTheEnd(run, true);
         exportsTheRun(run, SandCIDCConnection, QStringLiteral("CIDC test: Ottawa sand"), id, true);
+        QTest::mouseClick(run->cmdReport, Qt::LeftButton);
+        QVERIFY(reportTitled(QStringLiteral("Report of CIDC test: Ottawa sand")));
         QTest::mouseClick(run->cmdHelp, Qt::LeftButton);
         QCOMPARE(s->help->shown.back().topic, u"html/Simulations/SimTriaxialShear.htm#StartTest");
         QTest::mouseClick(run->cmdClose, Qt::LeftButton);
@@ -658,6 +671,40 @@ private slots:
         hover(&sel, QPoint(sel.width() - 7, sel.height() - 7));
         QCOMPARE(pressed, QStringList({"200"}));
         QVERIFY(!StartupQuizPending);
+    }
+
+    void theOtherRoadsAndTheReportsOpenTheirWindows()
+    {
+        dlgTriaxialSel& sel = chooser();
+        clickOption(sel.optUnconsolidated);
+        QTest::mouseClick(sel.cmdSaturationConsolidation, Qt::LeftButton);
+        frmTriaxial1stStage* first = form<frmTriaxial1stStage>();
+        QVERIFY(first && first->isVisible());
+        QCOMPARE(first->simType(), u"UUC ");
+        QCOMPARE(first->windowTitle(), u"Triaxial Compression (UUC)");
+        QCOMPARE(main->ActiveChild(), first);
+
+        // The study road: the specimen kind goes to the study dialog and the picture closes.
+        clickOption(sel.optIsotropic);
+        clickOption(sel.optDrained);
+        QTest::mouseClick(sel.cmdParametricStudy, Qt::LeftButton);
+        QVERIFY(chooseSpecimen(QStringLiteral("Gravel")));
+        settle();
+        QVERIFY(!form<frmTriaxialCell>());
+        dlgCIDCParamStudy* study = form<dlgCIDCParamStudy>();
+        QVERIFY(study && study->isVisible());
+        QCOMPARE(study->strSpecimen, u"Gravel");
+        QCOMPARE(study->strSimType, u"CIDC Parametric Study");
+
+        // Create Report on a summary opens a report window and leaves the summary open.
+        triaxial::State().specimen.strSoilType = QStringLiteral("Ottawa sand");
+        triaxial::State().specimen.SimTestID = QStringLiteral("OTT-100-852");
+        dlgAnnCIDCInit* sum = summaryOf(QStringLiteral("CIDC"), QStringLiteral("Sand"), {0.2, 1.8, 1.1, 4, 12, 0.62, 100, 30});
+        sum->txtTestID->setText(QStringLiteral("Lab 3"));
+        QTest::mouseClick(sum->cmdReport, Qt::LeftButton);
+        settle();
+        QVERIFY(summary());
+        QVERIFY(reportTitled(QStringLiteral("Simulation : Ottawa sand - CIDC Sand:Lab 3")));
     }
 
     void summaryRefusesATestNoDatabaseHolds()
