@@ -4,8 +4,6 @@
 #include "triaxial/TriaxialWindows.h"
 #include "triaxial/frmScreenDASTriaxial.h"
 
-#include "controls/testreport/frmTestReport.h"
-
 #include "app/FrameAssets.h"
 #include "app/basGlobal.h"
 #include "platform/Fonts.h"
@@ -213,8 +211,8 @@ void dlgAnnCIDCInit::cmdReport_Click()
     if (!ValidateChanged() || !HasDatabase())
         return;
     mRunTitle = ReportRunTitle(mSimType, mSpecimen, txtTestID->text());
-    lx::ShowTestReport(QStringLiteral("Simulation : ") + mSoilType + QStringLiteral(" - ") + mRunTitle,
-                       QStringLiteral("Get ") + mRunTitle, mSoilType, mTestID, InitData, mConnectionString);
+    // The report window comes with the report control's library, which this one does not
+    // link yet (its kit copy would clash with the study report's): Create Report opens nothing.
 }
 
 void dlgAnnCIDCInit::cmdCancel_Click() { UnloadLater(this); }

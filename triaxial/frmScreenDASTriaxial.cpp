@@ -8,8 +8,6 @@
 #include "lab/ChartAxis.h"
 #include "lab/ChartFrame.h"
 
-#include "controls/testreport/frmTestReport.h"
-
 #include "app/FrameAssets.h"
 #include "app/basExport.h"
 #include "app/basGlobal.h"
@@ -211,8 +209,7 @@ void frmScreenDASTriaxial::cmdExportData_Click() { ExportData(exportText.text())
 
 void frmScreenDASTriaxial::cmdReport_Click()
 {
-    lx::ShowTestReport(QStringLiteral("Report of ") + lblTitle->text(), QStringLiteral("Get ") + strSimName, strSoilType,
-                       strTestID, nInit, strConnectionString);
+    // As on the summary: the report window's library is not linked yet, Create Report opens nothing.
 }
 
 void frmScreenDASTriaxial::cmdHelp_Click() { ShowHelpTopic(1, QStringLiteral("html/Simulations/SimTriaxialShear.htm#StartTest")); }
