@@ -4,6 +4,8 @@
 #include "triaxial/TriaxialWindows.h"
 #include "triaxial/frmScreenDASTriaxial.h"
 
+#include "controls/testreport/frmTestReport.h"
+
 #include "app/FrameAssets.h"
 #include "app/basGlobal.h"
 #include "platform/Fonts.h"
@@ -211,8 +213,8 @@ void dlgAnnCIDCInit::cmdReport_Click()
     if (!ValidateChanged() || !HasDatabase())
         return;
     mRunTitle = ReportRunTitle(mSimType, mSpecimen, txtTestID->text());
-    // The report window comes with the report control's library, which this one does not
-    // link yet (its kit copy would clash with the study report's): Create Report opens nothing.
+    lx::ShowTestReport(QStringLiteral("Simulation : ") + mSoilType + QStringLiteral(" - ") + mRunTitle,
+                       QStringLiteral("Get ") + mRunTitle, mSoilType, mTestID, InitData, mConnectionString);
 }
 
 void dlgAnnCIDCInit::cmdCancel_Click() { UnloadLater(this); }

@@ -8,6 +8,8 @@
 #include "lab/ChartAxis.h"
 #include "lab/ChartFrame.h"
 
+#include "controls/testreport/frmTestReport.h"
+
 #include "app/FrameAssets.h"
 #include "app/basExport.h"
 #include "app/basGlobal.h"
@@ -209,7 +211,8 @@ void frmScreenDASTriaxial::cmdExportData_Click() { ExportData(exportText.text())
 
 void frmScreenDASTriaxial::cmdReport_Click()
 {
-    // As on the summary: the report window's library is not linked yet, Create Report opens nothing.
+    lx::ShowTestReport(QStringLiteral("Report of ") + lblTitle->text(), QStringLiteral("Get ") + strSimName, strSoilType,
+                       strTestID, nInit, strConnectionString);
 }
 
 void frmScreenDASTriaxial::cmdHelp_Click() { ShowHelpTopic(1, QStringLiteral("html/Simulations/SimTriaxialShear.htm#StartTest")); }

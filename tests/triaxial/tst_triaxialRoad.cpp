@@ -12,6 +12,7 @@
 #include "triaxial/frmTriaxialCell.h"
 #include "triaxial/dlgCIDCParamStudy.h"
 #include "triaxial/frmTriaxial1stStage.h"
+#include "controls/testreport/frmTestReport.h"
 #include "triaxial/frmScreenDASTriaxial.h"
 
 #include "lab/AssemblyView.h"
@@ -232,6 +233,14 @@ class tst_triaxialRoad : public QObject {
         return sum;
     }
 
+    bool reportTitled(const QString& caption) const
+    {
+        for (QMdiSubWindow* sub : main->mdiArea->subWindowList())
+            if (qobject_cast<lx::frmTestReport*>(sub->widget()) && sub->widget()->windowTitle() == caption)
+                return true;
+        return false;
+    }
+
     dlgAnnCIDCInit* summary() const
     {
         for (QMdiSubWindow* sub : main->mdiArea->subWindowList())
@@ -439,6 +448,8 @@ private slots:
         QCOMPARE(run->nInit[6], sigma3);
         replaysToTheEnd(run, true);
         exportsTheRun(run, SandCIDCConnection, QStringLiteral("CIDC test: Ottawa sand"), id, true);
+        QTest::mouseClick(run->cmdReport, Qt::LeftButton);
+        QVERIFY(reportTitled(QStringLiteral("Report of CIDC test: Ottawa sand")));
         QTest::mouseClick(run->cmdHelp, Qt::LeftButton);
         QCOMPARE(s->help->shown.back().topic, u"html/Simulations/SimTriaxialShear.htm#StartTest");
         QTest::mouseClick(run->cmdClose, Qt::LeftButton);
@@ -662,7 +673,7 @@ private slots:
         QVERIFY(!StartupQuizPending);
     }
 
-    void theOtherRoadsOpenTheirWindows()
+    void theOtherRoadsAndTheReportsOpenTheirWindows()
     {
         dlgTriaxialSel& sel = chooser();
         clickOption(sel.optUnconsolidated);
@@ -684,6 +695,16 @@ private slots:
         QVERIFY(study && study->isVisible());
         QCOMPARE(study->strSpecimen, u"Gravel");
         QCOMPARE(study->strSimType, u"CIDC Parametric Study");
+
+        // Create Report on a summary opens a report window and leaves the summary open.
+        triaxial::State().specimen.strSoilType = QStringLiteral("Ottawa sand");
+        triaxial::State().specimen.SimTestID = QStringLiteral("OTT-100-852");
+        dlgAnnCIDCInit* sum = summaryOf(QStringLiteral("CIDC"), QStringLiteral("Sand"), {0.2, 1.8, 1.1, 4, 12, 0.62, 100, 30});
+        sum->txtTestID->setText(QStringLiteral("Lab 3"));
+        QTest::mouseClick(sum->cmdReport, Qt::LeftButton);
+        settle();
+        QVERIFY(summary());
+        QVERIFY(reportTitled(QStringLiteral("Simulation : Ottawa sand - CIDC Sand:Lab 3")));
     }
 
     void summaryRefusesATestNoDatabaseHolds()
