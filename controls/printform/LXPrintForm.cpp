@@ -21,8 +21,8 @@ LXPrintForm::LXPrintForm(QWidget* parent)
     picCapture->setObjectName(QStringLiteral("picCapture"));
     picCapture->setGeometry(lx::twRect(60, 60, 225, 225));
     picCapture->setVisible(false);
-    // A timer, not a loop that lets events run: nothing else happens inside the wait, and
-    // the window and the menu can be used meanwhile.
+    // The wait is a timer, not a loop that runs events inside the call: the program goes on
+    // meanwhile, and the wait's end looks again whether the window is still there.
     tmrWait->setObjectName(QStringLiteral("tmrWait"));
     tmrWait->setSingleShot(true);
     tmrWait->setInterval(WaitMs);

@@ -1,7 +1,6 @@
 // The window-print control behind the main window's Print Window: after its wait it prints
 // the active child window, frame and caption included, at its on-screen size on one page.
 // The printed PDF is read back with poppler-utils (pdfinfo, pdfimages, pdftoppm).
-#include "basGlobal.h"
 #include "ChildWindows.h"
 #include "frmMDI.h"
 
@@ -9,6 +8,7 @@
 #include "platform/Geometry.h"
 #include "platform/PictureBox.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/app/FrameFixture.h"
 #include "tests/common/TestHelpers.h"
 
 #include <QAction>
@@ -112,9 +112,16 @@ QWidget* colouredWindow(const QString& title, QSize size)
 class tst_LXPrintForm : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<lx::testing::ScriptedServices> s;
-    std::unique_ptr<frmMDI> main;
     QTemporaryDir dir;
+    // A main window of its own for each test, with scripted dialogs and a fresh frame state.
+    struct Frame {
+        lx::testing::ScriptedServices services;
+        fixture::FreshFrame state;
+        frmMDI main;
+    };
+    std::unique_ptr<Frame> f;
+    lx::testing::ScriptedServices* s = nullptr;
+    frmMDI* main = nullptr;
 
     QString pdf(const QString& name) const { return dir.filePath(name); }
     LXPrintForm& control() const { return *main->ctlLXPrintForm; }
@@ -126,18 +133,13 @@ class tst_LXPrintForm : public QObject {
 private slots:
     void init()
     {
-        s = std::make_unique<lx::testing::ScriptedServices>();
-        basGlobal::ResetFrameState();
-        main = std::make_unique<frmMDI>();
+        f = std::make_unique<Frame>();
+        s = &f->services;
+        main = &f->main;
         main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(main));
     }
-    void cleanup()
-    {
-        main.reset();
-        basGlobal::ResetFrameState();
-        s.reset();
-    }
+    void cleanup() { f.reset(); }
 
     void controlSitsHiddenOnTheMainWindow()
     {
