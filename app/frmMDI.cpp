@@ -12,6 +12,7 @@
 #include "frmOptions.h"
 #include "frmSplashMessege.h"
 
+#include "controls/printform/LXPrintForm.h"
 #include "platform/Geometry.h"
 #include "platform/Numbers.h"
 #include "platform/Services.h"
@@ -22,7 +23,6 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPrinter>
 #include <QScreen>
 #include <QStyle>
@@ -244,6 +244,9 @@ frmMDI::frmMDI()
     CreateMenus();
     CreateToolbar();
     CreateStatusBar();
+    // The window-print control, never seen, behind Print Window.
+    ctlLXPrintForm = new LXPrintForm(this);
+    ctlLXPrintForm->setObjectName(QStringLiteral("ctlLXPrintForm"));
 
     connect(mnuFile, &QMenu::aboutToShow, this, &frmMDI::mnuFile_Click);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::mnuFile_Click);
@@ -614,9 +617,10 @@ void frmMDI::mnuWindowNewWindow_Click() { LoadNewDoc(); }
 void frmMDI::mnuFilePrintWin_Click()
 {
     QMdiSubWindow* active = mdiArea->currentSubWindow();
-    if (!active)
+    // While a window waits to be printed, a second press does nothing.
+    if (!active || ctlLXPrintForm->Waiting())
         return;
-    QPrinter printer(QPrinter::HighResolution);
+    QPrinter& printer = ctlLXPrintForm->Printer();
     printer.setDocName(active->windowTitle());
     // The whole window goes on one page: there are no page numbers to choose.
     lx::PrintDialogRequest request;
@@ -625,21 +629,8 @@ void frmMDI::mnuFilePrintWin_Click()
     request.outputFile = lx::printFileProposal(active->windowTitle());
     if (!lx::printers().choosePrinter(printer, request))
         return;
-    // The whole child window, frame and caption included, scaled to the page.
-    const QPixmap image = active->grab();
-    QPainter painter;
-    bool printed = !image.isNull() && painter.begin(&printer);
-    if (printed) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        const QRect page = painter.viewport();
-        QRect target(QPoint(0, 0), image.size().scaled(page.size(), Qt::KeepAspectRatio));
-        target.moveCenter(page.center());
-        painter.drawPixmap(target, image);
-        printed = painter.end();
-    }
-    if (!printed || printer.printerState() == QPrinter::Error)
-        lx::messages().msgBox(QStringLiteral("The window could not be printed."), lx::vbOKOnly | lx::vbExclamation,
-                              QStringLiteral("Print Window"));
+    ctlLXPrintForm->frmSrc = active->widget();
+    ctlLXPrintForm->PrintForm();
 }
 
 void frmMDI::mnuFileExit_Click() { close(); }

@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+class LXPrintForm;
 class QPrinter;
 class QTextDocument;
 class frmDocument;
@@ -174,6 +175,9 @@ public:
     QLabel* sbStatusPanel;
     QLabel* sbDatePanel;
     QLabel* sbTimePanel;
+
+    // The window-print control behind Print Window (hidden).
+    LXPrintForm* ctlLXPrintForm;
 
 public slots:
     // Recomputes the File items from the active child window; runs whenever the File menu

@@ -7,7 +7,7 @@ packages=(
   libsqlcipher-dev sqlcipher libssl-dev libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation fonts-urw-base35
-  xvfb x11-apps imagemagick xdotool locales
+  xvfb x11-apps imagemagick xdotool locales poppler-utils
 )
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo

@@ -11,6 +11,7 @@
 #include "frmOptions.h"
 #include "frmSplashMessege.h"
 
+#include "controls/printform/LXPrintForm.h"
 #include "platform/FormRegistry.h"
 #include "platform/Geometry.h"
 #include "platform/testing/ScriptedServices.h"
@@ -606,8 +607,9 @@ private slots:
         QVERIFY2(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2, qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
     }
 
-    void printWindowPrintsTheActiveChildOnTheChosenPrinter()
+    void printWindowHandsTheActiveChildToThePrintControl()
     {
+        main->show();
         QTemporaryDir dir;
         s->printers->pdfPath = dir.filePath(QStringLiteral("window.pdf"));
         // No child: no dialog, from the menu item or from the button, which stays enabled.
@@ -615,7 +617,7 @@ private slots:
         main->ToolbarButton(QStringLiteral("PrintWin"))->trigger();
         QCOMPARE(s->printers->calls, 0);
 
-        addChild(*main, new QWidget, QStringLiteral("Triaxial Cell"));
+        QMdiSubWindow* sub = addChild(*main, new QWidget, QStringLiteral("Triaxial Cell"));
         s->printers->accept = false;
         main->mnuFilePrintWin->trigger();
         QCOMPARE(s->printers->calls, 1);
@@ -623,18 +625,19 @@ private slots:
         QCOMPARE(s->printers->lastRequest.title, QStringLiteral("Print Window"));
         QVERIFY(!s->printers->lastRequest.allowPageRange);
         QVERIFY(!s->printers->lastRequest.allowSelection);
-        QVERIFY(!QFileInfo::exists(s->printers->pdfPath));
+        QVERIFY(!main->ctlLXPrintForm->Waiting());
         QVERIFY(s->messages->msgBoxCalls.empty());
 
+        // Confirmed: the control prints the window after its wait (its own tests print it).
         s->printers->accept = true;
         main->mnuFilePrintWin->trigger();
+        QCOMPARE(main->ctlLXPrintForm->frmSrc.data(), sub->widget());
+        QCOMPARE(main->ctlLXPrintForm->Printer().docName(), QStringLiteral("Triaxial Cell"));
+        QVERIFY(main->ctlLXPrintForm->Waiting());
+        QVERIFY(!QFileInfo::exists(s->printers->pdfPath));
+        main->ctlLXPrintForm->tmrWait_Timer();
         QVERIFY(QFileInfo(s->printers->pdfPath).size() > 1000);
         QVERIFY(s->messages->msgBoxCalls.empty());
-
-        s->printers->pdfPath = dir.filePath(QStringLiteral("missing/folder/window.pdf"));
-        main->ToolbarButton(QStringLiteral("PrintWin"))->trigger();
-        QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));
-        QCOMPARE(s->messages->msgBoxCalls[0].text, QStringLiteral("The window could not be printed."));
     }
 
     void specimenItemsReachTheCellWindow()
