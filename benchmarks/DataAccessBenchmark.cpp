@@ -2,40 +2,18 @@
 // further one side by side), reading the 301 points of one test with the replay screen's
 // statement (the bare query, by hand, and into a stored curve), and building and writing a
 // 301-point export.
+#include "BenchmarkSupport.h"
 #include "ExportText.h"
 #include "lab/StoredPoints.h"
-#include "platform/Database.h"
 #include "platform/SafeFile.h"
 
-#include <benchmark/benchmark.h>
-
 #include <QCoreApplication>
-#include <QFile>
-#include <QTemporaryDir>
 
 namespace {
 
-// The installed clay database, copied as start-up copies it; its test JPD-100 has 301 points.
-struct Fixture {
-    QTemporaryDir dir;
-    QString path;
-    QString connection;
-    Fixture()
-    {
-        path = dir.filePath(QStringLiteral("LXClayCIUCnCIDCnUUC.lxr"));
-        QFile::copy(QStringLiteral(LOAMIX_INSTALL_DIR "/Database/LXClayCIUCnCIDCnUUC.lxr"), path);
-        connection = QStringLiteral("DBQ=") + lx::ConnectionString::braced(path)
-                     + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;");
-    }
-};
+bench::InstalledCopy& fixture() { return bench::clayCopy(); }
 
-Fixture& fixture()
-{
-    static Fixture f;
-    return f;
-}
-
-const QString replaySql = QStringLiteral("SELECT * from TestResults WHERE TestID = ") + u'\'' + QStringLiteral("JPD-100") + u'\''
+const QString replaySql = QStringLiteral("SELECT * from TestResults WHERE TestID = ") + u'\'' + bench::LongestClayTest + u'\''
                           + QStringLiteral("order by [Point Number]");
 
 // The first connection to a file in the process derives its key from the password; a
@@ -56,11 +34,7 @@ void BM_OpenFurtherConnection(benchmark::State& state)
     lx::Connection::forgetDerivedKeys();
     lx::Connection first;
     first.Open(fixture().connection);
-    for (auto _ : state) {
-        lx::Connection c;
-        c.Open(fixture().connection);
-        benchmark::DoNotOptimize(c.State());
-    }
+    bench::openConnections(state, fixture().connection);
 }
 BENCHMARK(BM_OpenFurtherConnection)->Unit(benchmark::kMillisecond);
 
@@ -135,11 +109,4 @@ BENCHMARK(BM_BuildAndWrite301PointExport)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::runBenchmarks<QCoreApplication>(argc, argv); }

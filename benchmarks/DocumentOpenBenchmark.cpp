@@ -4,7 +4,7 @@
 // from the file to a laid-out window, as the student waits for it.
 #include "frmDocument.h"
 
-#include <benchmark/benchmark.h>
+#include "BenchmarkSupport.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -68,13 +68,4 @@ BENCHMARK(BM_OpenOneWordBelowTheLimit)->Unit(benchmark::kMillisecond)->Iteration
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::runBenchmarks(argc, argv); }

@@ -1,11 +1,10 @@
 // Opening a quiz window on a bank of 60 questions (bank read, question order, first question
 // shown) and saving an attempt of ten, on the small test quiz file grown to that bank.
 #include "../tests/quiz/QuizFixture.h"
+#include "BenchmarkSupport.h"
 #include "platform/testing/ScriptedServices.h"
 #include "quiz/frmQuiz.h"
 #include "quiz/frmQuizGoThrough.h"
-
-#include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QRadioButton>
@@ -75,13 +74,4 @@ BENCHMARK(BM_OpenQuizAndSaveAttempt)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::runBenchmarks(argc, argv); }

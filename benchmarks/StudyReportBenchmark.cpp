@@ -1,11 +1,8 @@
 // A study report of five tests of 301 points (the most a study shows) beside the bare open
 // of the connection it reads, so that the cost of the report itself shows.
+#include "BenchmarkSupport.h"
 #include "LXParamReport.h"
 #include "tests/triaxial/StudyFixture.h"
-
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
 
 namespace {
 
@@ -23,14 +20,7 @@ studyfixture::Packed& fixture()
     return f;
 }
 
-void BM_BareConnectionOpen(benchmark::State& state)
-{
-    for (auto _ : state) {
-        lx::Connection c;
-        c.Open(fixture().connection);
-        benchmark::DoNotOptimize(c.State());
-    }
-}
+void BM_BareConnectionOpen(benchmark::State& state) { bench::openConnections(state, fixture().connection); }
 BENCHMARK(BM_BareConnectionOpen)->Unit(benchmark::kMillisecond);
 
 void BM_StudyReportFiveTestsOf301Points(benchmark::State& state)
@@ -50,13 +40,6 @@ BENCHMARK(BM_StudyReportFiveTestsOf301Points)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    fixture();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    // The fixture is packed before the timing starts.
+    return bench::runBenchmarks(argc, argv, [] { fixture(); });
 }

@@ -4,6 +4,7 @@
 #include "app/FrameAssets.h"
 #include "app/basGlobal.h"
 #include "QuizWindows.h"
+#include "quiz/QuizCatalogue.h"
 #include "platform/Database.h"
 #include "platform/Geometry.h"
 #include "platform/Services.h"
@@ -17,35 +18,7 @@ using lx::twRect;
 
 namespace {
 
-struct Row {
-    int quiz;
-    const char* description;
-};
-const Row rows[frmQuizScoreSummary::Rows] = {
-    {100, "Loamix initial warmup quiz"},
-    {200, "warmup quiz for Triaxial Compression Test"},
-    {201, "quiz on Isotropic Consolidation during triaxial test"},
-    {202, "quiz on Shearing Stage of Triaxial test"},
-    {203, "quiz on parametric study for Triaxial test"},
-    {211, "Simulating IC stage of Triaxial test"},
-    {212, "Simulating Shearing stage of Triaxial test"},
-    {213, "Parametric study for Triaxial test"},
-    {300, "warmup quiz for 1-D ConsolidationTest"},
-    {301, "quiz on Incremental Load Test"},
-    {302, "quiz on Constant Rate of Strain Test"},
-    {311, "Simulating IL Test"},
-    {312, "Simulating CRS Test"},
-    {400, "warmup quiz for Direct Shear"},
-    {401, "quiz on Direct Shear Test"},
-    {402, "quiz on parametric study of Direct Shear Test"},
-    {411, "Simulating Direct Shear Test"},
-    {412, "Parametric study for Direct Shear Test"},
-    {500, "warmup quiz for True Triaxial Test"},
-    {501, "quiz on Cubical True Triaxial Testing"},
-    {502, "quiz on combined Axial-torsional Test"},
-    {511, "Simulating True Triaxial Test"},
-    {512, "Parametric study for True Triaxial Test"},
-};
+static_assert(quiz::Catalogue.size() == frmQuizScoreSummary::Rows);
 
 constexpr int HeadTop = 1380;
 constexpr int FirstRowTop = 1900;
@@ -105,8 +78,8 @@ frmQuizScoreSummary::frmQuizScoreSummary(QWidget* parent) : QWidget(parent)
         (*c.labels)[0] = head;
         for (int i = 1; i <= Rows; ++i) {
             QString text = c.design ? QString::fromLatin1(c.design)
-                           : c.labels == &lblQuizID ? QString::number(rows[i - 1].quiz)
-                                                     : QString::fromLatin1(rows[i - 1].description);
+                           : c.labels == &lblQuizID ? QString::number(quiz::Catalogue[i - 1].quizId)
+                                                     : QString::fromLatin1(quiz::Catalogue[i - 1].description);
             auto* l = new QLabel(text, this);
             l->setGeometry(twRect(c.left, FirstRowTop + (i - 1) * RowStep, c.width, RowStep));
             if (c.design)
@@ -138,7 +111,7 @@ bool frmQuizScoreSummary::Form_Load()
     // Rows are matched by number, so a file with rows missing leaves their design counts.
     for (const quiz::ScoreLine& line : sheet.lines) {
         for (int i = 1; i <= Rows; ++i) {
-            if (rows[i - 1].quiz != line.quizId)
+            if (quiz::Catalogue[i - 1].quizId != line.quizId)
                 continue;
             lblAsked[size_t(i)]->setText(line.asked);
             lblAttempted[size_t(i)]->setText(line.attempted);

@@ -1,5 +1,7 @@
 #include "triaxial/ParamStudy.h"
 
+#include "triaxial/TriaxialSoils.h"
+
 #include "platform/Database.h"
 #include "platform/Numbers.h"
 
@@ -21,22 +23,23 @@ const std::vector<SoilList>& soilLists()
     using V = Varies;
     static const std::vector<SoilList> lists = {
         {"CIDC", "Clay", V::ConfiningPressure, {"Soft Bangkok Clay", "Kaolin Clay"}},
-        {"CIDC", "Gravel", V::ConfiningPressure, {"Napa Basalt # 1", "Napa Basalt # 2", "New Hogan metavolcanic", "Cougar basalt"}},
-        {"CIDC", "Sand", V::ConfiningPressure, {"Ottawa sand", "Chattahoochee river sand", "Sacramento river sand", "Toyoura sand"}},
+        // The gravels and the CIDC sands as the specimen dialog lists them.
+        {"CIDC", "Gravel", V::ConfiningPressure, triaxial::SpecimenSoils(u"Gravel", u"CIDC")},
+        {"CIDC", "Sand", V::ConfiningPressure, triaxial::SpecimenSoils(u"Sand", u"CIDC")},
         {"CIUC", "Clay", V::ConfiningPressure, {"Soft Bangkok Clay", "Vicksburg Buckshot Clay", "East Atchafalaya Clay"}},
         {"CIUC", "Sand", V::ConfiningPressure, {"Dune Sand", "Hostun RF sand", "Quebec Sand", "Sydney Sand"}},
         {"UUC ", "Clay", V::ConfiningPressure, {"Soft Bothkennar Clay", "Lagunillas Clay"}},
-        {"CIDC", "Gravel", V::VoidRatio, {"Napa Basalt # 1", "Napa Basalt # 2", "New Hogan metavolcanic", "Cougar basalt"}},
+        {"CIDC", "Gravel", V::VoidRatio, triaxial::SpecimenSoils(u"Gravel", u"CIDC")},
         {"CIDC", "Sand", V::VoidRatio, {"Ottawa sand", "Chattahoochee river sand", "Sacramento river sand", "Sacramento river sand."}},
         {"CIUC", "Sand", V::VoidRatio, {"Dune Sand"}},
     };
     return lists;
 }
 
-// A soil's reference number and its two windows; a window of d = 0 is not offered.
+// A soil's two windows; a window of d = 0 is not offered. Its reference number and database
+// are the soil table's.
 struct SoilConstants {
     const char* soil;
-    double referenceNumber;
     float pressureC, pressureD;    // the fixed void ratio or water content when the pressure varies
     float voidRatioC;              // the fixed confining pressure (kPa) when the void ratio varies
 };
@@ -44,25 +47,25 @@ struct SoilConstants {
 const std::vector<SoilConstants>& constants()
 {
     static const std::vector<SoilConstants> table = {
-        {"Soft Bangkok Clay", 5, 112, 1, -1},
-        {"Kaolin Clay", 15, 0, 1, -1},
-        {"Vicksburg Buckshot Clay", 8, 32, 1, -1},
-        {"East Atchafalaya Clay", 8.1, 48, 1, -1},
-        {"Soft Bothkennar Clay", 118, 0, 1, -1},
-        {"Lagunillas Clay", 119, 61, 2, -1},
-        {"Napa Basalt # 1", 1, 0.66f, 0.01f, 3334},
-        {"Napa Basalt # 2", 26, 0.66f, 0.02f, 833},
-        {"New Hogan metavolcanic", 26.1, 0.48f, 0.01f, 2000},
-        {"Cougar basalt", 26.3, 0.5f, 0.01f, 400},
-        {"Ottawa sand", 7, 0.85f, 0.01f, 233},
-        {"Chattahoochee river sand", 7.1, 0.64f, 0.01f, 100},
-        {"Sacramento river sand", 20, 0.87f, 0.01f, 3805},
-        {"Sacramento river sand.", 20, 0, 0, 95},
-        {"Toyoura sand", 30, 0.61f, 0.01f, -1},
-        {"Dune Sand", 10, 0.765f, 0.03f, 2800},
-        {"Hostun RF sand", 13, 0.92f, 0.01f, -1},
-        {"Quebec Sand", 12.1, 0.715f, 0.02f, -1},
-        {"Sydney Sand", 11, 0.86f, 0.02f, -1},
+        {"Soft Bangkok Clay", 112, 1, -1},
+        {"Kaolin Clay", 0, 1, -1},
+        {"Vicksburg Buckshot Clay", 32, 1, -1},
+        {"East Atchafalaya Clay", 48, 1, -1},
+        {"Soft Bothkennar Clay", 0, 1, -1},
+        {"Lagunillas Clay", 61, 2, -1},
+        {"Napa Basalt # 1", 0.66f, 0.01f, 3334},
+        {"Napa Basalt # 2", 0.66f, 0.02f, 833},
+        {"New Hogan metavolcanic", 0.48f, 0.01f, 2000},
+        {"Cougar basalt", 0.5f, 0.01f, 400},
+        {"Ottawa sand", 0.85f, 0.01f, 233},
+        {"Chattahoochee river sand", 0.64f, 0.01f, 100},
+        {"Sacramento river sand", 0.87f, 0.01f, 3805},
+        {"Sacramento river sand.", 0, 0, 95},
+        {"Toyoura sand", 0.61f, 0.01f, -1},
+        {"Dune Sand", 0.765f, 0.03f, 2800},
+        {"Hostun RF sand", 0.92f, 0.01f, -1},
+        {"Quebec Sand", 0.715f, 0.02f, -1},
+        {"Sydney Sand", 0.86f, 0.02f, -1},
     };
     return table;
 }
@@ -86,8 +89,11 @@ std::optional<SoilWindow> soilWindow(const QString& soil, const QString& code, V
     for (const SoilConstants& s : constants()) {
         if (soil != QLatin1String(s.soil))
             continue;
-        // The CIUC tests of the Bangkok clay are stored under their own number.
-        const double ref = soil == QLatin1String("Soft Bangkok Clay") && code == QLatin1String("CIUC") ? 5.1 : s.referenceNumber;
+        // The table tells the CIUC tests of the Bangkok clay by their own number.
+        const std::optional<double> number = triaxial::ReferenceNumber(soil, code);
+        if (!number)
+            return std::nullopt;
+        const double ref = *number;
         if (varies == Varies::ConfiningPressure) {
             if (s.pressureD == 0)
                 return std::nullopt;
@@ -192,6 +198,15 @@ ParamStudy::Data ParamStudy::reportData() const
         d[size_t(7 + i)] = lx::Val(boxes_[size_t(i)]);
     return d;
 }
+
+triaxial::TriaxialFile studyFile(const QString& specimen, const QString& code)
+{
+    if (specimen == QLatin1String("Clay"))
+        return triaxial::TriaxialFile::Clay;
+    return code == QLatin1String("CIUC") ? triaxial::TriaxialFile::SandCIUC : triaxial::TriaxialFile::SandCIDC;
+}
+
+QString ParamStudy::connectionString() const { return triaxial::FileConnection(studyFile(specimen_, code())); }
 
 QString ParamStudy::testName() const { return QStringLiteral("Get ") + code() + u' ' + specimen_; }
 

@@ -13,6 +13,10 @@ namespace lx {
 class Connection;
 }
 
+namespace triaxial {
+enum class TriaxialFile;
+}
+
 namespace paramstudy {
 
 // Which parameter varies from test to test.
@@ -27,6 +31,10 @@ inline QString testCode(const QString& simType) { return simType.left(4); }
 // The soils of a study, in list order; empty for a combination no study offers (a clay
 // never varies its void ratio).
 QStringList soils(const QString& code, const QString& specimen, Varies varies);
+
+// The database a study reads: the clay file for a clay, else the sand file of the test code
+// (the CIDC one for any code but "CIUC").
+triaxial::TriaxialFile studyFile(const QString& specimen, const QString& code);
 
 // A soil's place in its database and the window of its fixed parameter: c - d to c + d
 // (single precision). When the void ratio varies, c is the confining pressure and d is 1.
@@ -56,6 +64,8 @@ public:
     const QString& specimen() const { return specimen_; }
     QString code() const { return testCode(simType_); }
     bool clay() const { return specimen_ == QLatin1String("Clay"); }
+    // The connection string of the study's database.
+    QString connectionString() const;
 
     // Another varied parameter: the soil, the boxes, the test identifiers and the fixed
     // value are emptied; the soils to offer are returned.

@@ -18,12 +18,13 @@ QString number(double v) { return lx::DoubleText(v); }
 
 std::span<const Soil> SoilTable()
 {
+    // In the order of the specimen dialog's lists.
     static const std::vector<Soil> soils = {
         {QStringLiteral("Clayey soil from Japan"), QStringLiteral("Clay"), {CIDC}, TriaxialFile::Clay, 4},
         {QStringLiteral("Soft Bangkok Clay"), QStringLiteral("Clay"), {CIDC}, TriaxialFile::Clay, 5},
-        {QStringLiteral("Soft Bangkok Clay"), QStringLiteral("Clay"), {CIUC}, TriaxialFile::Clay, 5.1},
         {QStringLiteral("Kaolin Clay"), QStringLiteral("Clay"), {CIDC}, TriaxialFile::Clay, 15},
         {QStringLiteral("Vicksburg Buckshot Clay"), QStringLiteral("Clay"), {CIUC}, TriaxialFile::Clay, 8},
+        {QStringLiteral("Soft Bangkok Clay"), QStringLiteral("Clay"), {CIUC}, TriaxialFile::Clay, 5.1},
         {QStringLiteral("East Atchafalaya Clay"), QStringLiteral("Clay"), {CIUC}, TriaxialFile::Clay, 8.1},
         {QStringLiteral("Black Clay"), QStringLiteral("Clay"), {UUC}, TriaxialFile::Clay, 117},
         {QStringLiteral("Soft Bothkennar Clay"), QStringLiteral("Clay"), {UUC}, TriaxialFile::Clay, 118},
@@ -36,9 +37,11 @@ std::span<const Soil> SoilTable()
         {QStringLiteral("Ottawa sand"), QStringLiteral("Sand"), {CIDC}, TriaxialFile::SandCIDC, 7},
         {QStringLiteral("Chattahoochee river sand"), QStringLiteral("Sand"), {CIDC}, TriaxialFile::SandCIDC, 7.1},
         {QStringLiteral("Sacramento river sand"), QStringLiteral("Sand"), {CIDC}, TriaxialFile::SandCIDC, 20},
-        {QStringLiteral("Sacramento river sand."), QStringLiteral("Sand"), {CIDC, Study}, TriaxialFile::SandCIDC, 20},
+        // The CIDC sand's second name, listed only by the study with a varying void ratio.
+        {QStringLiteral("Sacramento river sand."), QStringLiteral("Sand"), {Study}, TriaxialFile::SandCIDC, 20},
         {QStringLiteral("Toyoura sand"), QStringLiteral("Sand"), {CIDC}, TriaxialFile::SandCIDC, 30},
         {QStringLiteral("Dune sand"), QStringLiteral("Sand"), {CIUC}, TriaxialFile::SandCIUC, 10},
+        // The same soil as the study lists it.
         {QStringLiteral("Dune Sand"), QStringLiteral("Sand"), {Study}, TriaxialFile::SandCIUC, 10},
         {QStringLiteral("Sydney Sand"), QStringLiteral("Sand"), {CIUC}, TriaxialFile::SandCIUC, 11},
         {QStringLiteral("Quebec Sand"), QStringLiteral("Sand"), {CIUC}, TriaxialFile::SandCIUC, 12.1},
@@ -47,29 +50,26 @@ std::span<const Soil> SoilTable()
     return soils;
 }
 
+namespace {
+
+// The rows the specimen dialog lists for a kind and test type; the gravels whatever the type.
+std::vector<const Soil*> SpecimenRows(QStringView specimen, QStringView simType)
+{
+    std::vector<const Soil*> rows;
+    for (const Soil& s : SoilTable())
+        if (s.kind == specimen && (specimen == u"Gravel" || s.offeredFor.contains(simType.toString())))
+            rows.push_back(&s);
+    return rows;
+}
+
+} // namespace
+
 QStringList SpecimenSoils(QStringView specimen, QStringView simType)
 {
-    if (specimen == u"Clay") {
-        if (simType == u"CIDC")
-            return {QStringLiteral("Clayey soil from Japan"), QStringLiteral("Soft Bangkok Clay"), QStringLiteral("Kaolin Clay")};
-        if (simType == u"CIUC")
-            return {QStringLiteral("Vicksburg Buckshot Clay"), QStringLiteral("Soft Bangkok Clay"),
-                    QStringLiteral("East Atchafalaya Clay")};
-        if (simType == u"UUC ")
-            return {QStringLiteral("Black Clay"), QStringLiteral("Soft Bothkennar Clay"), QStringLiteral("Lagunillas Clay"),
-                    QStringLiteral("Kawasaki Clay")};
-        return {};
-    }
-    if (specimen == u"Gravel")
-        return {QStringLiteral("Napa Basalt # 1"), QStringLiteral("Napa Basalt # 2"), QStringLiteral("New Hogan metavolcanic"),
-                QStringLiteral("Cougar basalt")};
-    if (specimen == u"Sand" && simType == u"CIDC")
-        return {QStringLiteral("Ottawa sand"), QStringLiteral("Chattahoochee river sand"), QStringLiteral("Sacramento river sand"),
-                QStringLiteral("Toyoura sand")};
-    if (specimen == u"Sand" && simType == u"CIUC")
-        return {QStringLiteral("Dune sand"), QStringLiteral("Sydney Sand"), QStringLiteral("Quebec Sand"),
-                QStringLiteral("Hostun RF sand")};
-    return {};
+    QStringList names;
+    for (const Soil* s : SpecimenRows(specimen, simType))
+        names << s->name;
+    return names;
 }
 
 std::optional<double> ReferenceNumber(QStringView soil, QStringView simType)
@@ -88,17 +88,23 @@ std::optional<double> ReferenceNumber(QStringView soil, QStringView simType)
     return std::nullopt;
 }
 
+QString FileConnection(TriaxialFile file)
+{
+    switch (file) {
+    case TriaxialFile::Clay:
+        return basGlobal::ClayTriaxialConnection;
+    case TriaxialFile::SandCIDC:
+        return basGlobal::SandCIDCConnection;
+    case TriaxialFile::SandCIUC:
+        return basGlobal::SandCIUCConnection;
+    }
+    return {};
+}
+
 QString SpecimenConnection(QStringView specimen, QStringView simType)
 {
-    if (specimen == u"Clay")
-        return SpecimenSoils(specimen, simType).isEmpty() ? QString() : basGlobal::ClayTriaxialConnection;
-    if (specimen == u"Gravel")
-        return basGlobal::SandCIDCConnection;
-    if (specimen == u"Sand" && simType == u"CIDC")
-        return basGlobal::SandCIDCConnection;
-    if (specimen == u"Sand" && simType == u"CIUC")
-        return basGlobal::SandCIUCConnection;
-    return {};
+    const std::vector<const Soil*> rows = SpecimenRows(specimen, simType);
+    return rows.empty() ? QString() : FileConnection(rows.front()->file);
 }
 
 int StressPosition(QStringView specimen) { return specimen == u"Clay" ? 6 : 8; }

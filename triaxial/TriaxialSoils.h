@@ -18,17 +18,22 @@ enum class TriaxialFile { Clay, SandCIDC, SandCIUC };
 struct Soil {
     QString name;        // as the list shows it, compared exactly
     QString kind;        // "Clay", "Gravel" or "Sand"
-    QStringList offeredFor;  // test codes ("CIDC", "CIUC", "UUC ") and "Study" for the study lists
+    QStringList offeredFor;  // the specimen dialog's test codes ("CIDC", "CIUC", "UUC "), or "Study" for a
+                             // name only the parametric study lists
     TriaxialFile file;
     double referenceNumber;
 };
-// Every soil a triaxial window offers.
+// Every soil a triaxial window offers, the specimen dialog's and the parametric study's, in
+// the order of the specimen dialog's lists.
 std::span<const Soil> SoilTable();
+// The connection string global of a file.
+QString FileConnection(TriaxialFile file);
 
 // The specimen dialog's soil list for a kind and test type, in list order (empty when no
 // database holds such tests).
 QStringList SpecimenSoils(QStringView specimen, QStringView simType);
-// The reference number of a listed soil for the test type; nothing for a text not listed.
+// The reference number of a listed soil for the test type (the row offered for the type,
+// else the first of the name); nothing for a text not listed.
 std::optional<double> ReferenceNumber(QStringView soil, QStringView simType);
 // The connection string global of the file that holds a kind's tests of the type; empty
 // when none does.

@@ -1,8 +1,6 @@
 #include "triaxial/TriaxialWindows.h"
 
 #include "app/ChildWindows.h"
-#include "app/basGlobal.h"
-#include "app/frmMDI.h"
 #include "platform/Geometry.h"
 
 #include <QMdiArea>
@@ -22,16 +20,25 @@ QPushButton* Button(QWidget* parent, const QString& caption, const QString& tip,
 
 QMdiSubWindow* ChildFrame(QWidget* form) { return form ? qobject_cast<QMdiSubWindow*>(form->parentWidget()) : nullptr; }
 
-void MakeChild(QWidget* form, double outerWidthTw, double outerHeightTw, bool dialog)
+namespace {
+
+// Puts the form, at its size, into a fixed-border child window of the main window.
+void AddFixedChild(QMdiArea* area, QWidget* form, bool dialog)
 {
-    form->setFixedSize(lx::clientSizeForOuter(outerWidthTw, outerHeightTw));
-    if (!basGlobal::MainForm)
-        return;
-    QMdiSubWindow* sub = basGlobal::MainForm->AddChild(form);
+    QMdiSubWindow* sub = lx::addChildWindow(area, form);
     Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (!dialog)
         flags |= Qt::WindowMinimizeButtonHint;
     sub->setWindowFlags(flags);
+}
+
+} // namespace
+
+void MakeChild(QWidget* form, double outerWidthTw, double outerHeightTw, bool dialog)
+{
+    form->setFixedSize(lx::clientSizeForOuter(outerWidthTw, outerHeightTw));
+    if (QMdiArea* area = lx::childArea())
+        AddFixedChild(area, form, dialog);
 }
 
 void SetOuterSize(QWidget* form, double outerWidthTw, double outerHeightTw)
@@ -61,10 +68,17 @@ void ShowInFront(QWidget* form)
 
 void ShowAsChild(QWidget* form)
 {
-    if (ChildFrame(form) || !basGlobal::MainForm)
-        ShowInFront(form);
+    if (QMdiArea* area = lx::childArea(); area && !ChildFrame(form))
+        AddFixedChild(area, form, true);
+    ShowInFront(form);
+}
+
+void HideChild(QWidget* form)
+{
+    if (QMdiSubWindow* sub = ChildFrame(form))
+        sub->hide();
     else
-        lx::showChildWindow(form);
+        form->hide();
 }
 
 void MoveChild(QWidget* form, double leftTw, double topTw)
@@ -75,9 +89,8 @@ void MoveChild(QWidget* form, double leftTw, double topTw)
 
 QPointF ActiveChildPosTw()
 {
-    if (!basGlobal::MainForm)
-        return {};
-    QMdiSubWindow* active = basGlobal::MainForm->mdiArea->currentSubWindow();
+    const QMdiArea* area = lx::childArea();
+    const QMdiSubWindow* active = area ? area->currentSubWindow() : nullptr;
     if (!active)
         return {};
     return {lx::toTwips(active->x()), lx::toTwips(active->y())};

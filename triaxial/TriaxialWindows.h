@@ -26,8 +26,11 @@ void SetOuterSize(QWidget* form, double outerWidthTw, double outerHeightTw);
 QMdiSubWindow* ChildFrame(QWidget* form);
 // Shows the form modeless and makes it the active child window.
 void ShowInFront(QWidget* form);
-// The same for a form that does not make itself a child window: made one on first show.
+// The same for a form that does not make itself a child window: made one on first show,
+// with a fixed border and no minimise button, at the size the form has then.
 void ShowAsChild(QWidget* form);
+// Hides the form with its child window, which stays loaded.
+void HideChild(QWidget* form);
 // Places the form's child window in the child area, in twips.
 void MoveChild(QWidget* form, double leftTw, double topTw);
 // The top-left corner of the active child window in twips (0, 0 without one).

@@ -83,13 +83,9 @@ void dlgCIDCParamStudy::Form_Load()
     optPressure->setChecked(true);
     optPressure_Click();
     const QString code = study_->code();
-    if (study_->clay()) {
-        connectionString_ = basGlobal::ClayTriaxialConnection;
-        optVoidRatio->hide();   // a clay study always varies the confining pressure
-    } else {
-        connectionString_ = code == QLatin1String("CIUC") ? basGlobal::SandCIUCConnection : basGlobal::SandCIDCConnection;
-        optVoidRatio->show();
-    }
+    connectionString_ = study_->connectionString();
+    // A clay study always varies the confining pressure.
+    optVoidRatio->setVisible(!study_->clay());
     if (code == QLatin1String("CIUC"))
         setWindowTitle(QStringLiteral("Parametric Study - CIUC Test"));
     else if (code == QLatin1String("UUC "))

@@ -191,7 +191,7 @@ void frmScreenDASTriaxial::SetupCharts()
         c->clear();
         c->drawGrid();
     }
-    const lx::MarkerStyle marker{.firstOffset = {-40, -70}, .offset = {-50, -100}};
+    const lx::MarkerStyle marker{.firstOffset = {-40, -70}, .offset = {-50, -100}, .color = QColor()};
     trace1.emplace(chart1, lx::CurveStyle{.color = lx::QBColor(12), .width = 2, .marker = marker});
     trace2.emplace(chart2, lx::CurveStyle{.color = lx::QBColor(9), .width = 2, .marker = marker});
     trace1->start(ReplayCurve(0, 0), ReplayCurve(0, 1));

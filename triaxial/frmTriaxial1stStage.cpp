@@ -1,6 +1,6 @@
 #include "frmTriaxial1stStage.h"
 
-#include "triaxial/PreShear.h"
+#include "triaxial/TriaxialWindows.h"
 #include "triaxial/frmTriaxialICStage.h"
 
 #include "app/FrameAssets.h"
@@ -232,7 +232,7 @@ void frmTriaxial1stStage::Form_Load()
     drawPanel();
 }
 
-void frmTriaxial1stStage::setOuterSize(double widthTw, double heightTw) { preshear::SetOuterSize(this, widthTw, heightTw); }
+void frmTriaxial1stStage::setOuterSize(double widthTw, double heightTw) { triaxial::SetOuterSize(this, widthTw, heightTw); }
 
 Phase frmTriaxial1stStage::phase() const { return imgAssembly1Top == 0 ? Phase::Diameter : Phase::Height; }
 
@@ -370,7 +370,7 @@ void frmTriaxial1stStage::cmdNextAssembly_Click()
         return;
     }
     if (strTestType == QStringLiteral("UUC ")) {
-        preshear::HideWindow(this);
+        triaxial::HideChild(this);
         lx::messages().msgs(1, DimensionsTitle,
                             QStringLiteral("Finished the measurement of specimen dimensions. ") + QStringLiteral("\r\r")
                                 + QStringLiteral("Go to next step of Triaxial Compression."),
@@ -510,5 +510,5 @@ void frmTriaxial1stStage::unloadMe()
     Timer1->stop();
     Timer2->stop();
     lx::SingleInstance<frmTriaxial1stStage>::forget(this);
-    preshear::CloseLater(this);
+    triaxial::UnloadLater(this);
 }

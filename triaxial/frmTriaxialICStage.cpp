@@ -1,6 +1,6 @@
 #include "frmTriaxialICStage.h"
 
-#include "triaxial/PreShear.h"
+#include "triaxial/TriaxialWindows.h"
 
 #include "app/FrameAssets.h"
 #include "app/basGlobal.h"
@@ -202,7 +202,7 @@ void frmTriaxialICStage::Form_Load(const preshear::HandOver& values)
     curve->start(0, 0, false);
 
     txtBackPressure->setText(in.backPressure);
-    preshear::SetOuterSize(this, 11400, 4600);
+    triaxial::SetOuterSize(this, 11400, 4600);
     attempts.reset();
     nRecordRow = 1;
     if (!nRecord->valid()) {
@@ -216,7 +216,7 @@ void frmTriaxialICStage::Form_Load(const preshear::HandOver& values)
     TimerRecordData->start();
 }
 
-void frmTriaxialICStage::ShowRecord() { preshear::ShowChild(this); }
+void frmTriaxialICStage::ShowRecord() { triaxial::ShowAsChild(this); }
 
 void frmTriaxialICStage::TimerRecordData_Timer()
 {
@@ -247,7 +247,7 @@ void frmTriaxialICStage::cmdOK_Click()
         return;
     for (;;) {
         if (nRecord->endStressAccepted(lx::Val(txtEffectiveConf->text()))) {
-            preshear::SetOuterSize(this, 11400, 6000);
+            triaxial::SetOuterSize(this, 11400, 6000);
             cmdHelp[0]->hide();
             cmdOK->hide();
             attempts.reset();
@@ -293,5 +293,5 @@ void frmTriaxialICStage::closeMe()
 {
     TimerRecordData->stop();
     lx::SingleInstance<frmTriaxialICStage>::forget(this);
-    preshear::CloseLater(this);
+    triaxial::UnloadLater(this);
 }

@@ -4,6 +4,7 @@
 #include "DataTestSupport.h"
 #include "platform/Database.h"
 #include "platform/Numbers.h"
+#include "quiz/QuizCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -561,9 +562,6 @@ TEST_F(TrueTriaxialData, TheCubeIsTheTenCentimetreCubeTheSetUpShows)
 
 // ---------------------------------------------------------------- quiz and login files
 
-const int quizIds[] = {100, 200, 201, 202, 203, 211, 212, 213, 300, 301, 302, 311, 312,
-                       400, 401, 402, 411, 412, 500, 501, 502, 511, 512};
-
 bool isActivity(int id) { return id % 100 > 10; }
 
 TEST(QuizFiles, TemplateHasTheTwentyThreeRowsOneBlankUserAndSlotsForEveryQuiz)
@@ -582,13 +580,15 @@ TEST(QuizFiles, TemplateHasTheTwentyThreeRowsOneBlankUserAndSlotsForEveryQuiz)
 
     const Rows ordered = query(quiz, QStringLiteral("SELECT * FROM QuizInfo order by QuizID"));
     const Rows stored = query(quiz, QStringLiteral("SELECT * FROM QuizInfo"));
-    ASSERT_EQ(ordered.size(), std::size(quizIds));
-    ASSERT_EQ(stored.size(), std::size(quizIds));
+    ASSERT_EQ(ordered.size(), quiz::Catalogue.size());
+    ASSERT_EQ(stored.size(), quiz::Catalogue.size());
     for (size_t i = 0; i < ordered.size(); ++i) {
-        const int id = quizIds[i];
+        const int id = quiz::Catalogue[i].quizId;
         SCOPED_TRACE(id);
         ASSERT_EQ(ordered[i].size(), 10u);
         EXPECT_EQ(ordered[i][0].toDouble(), id);
+        EXPECT_EQ(ordered[i][1].toText(), QString::fromLatin1(quiz::Catalogue[i].description))
+            << "the installed file was written from the catalogue the score sheet shows";
         EXPECT_EQ(stored[i][0].toDouble(), id) << "stored in QuizID order";
         for (int c = 0; c < 10; ++c)
             EXPECT_FALSE(ordered[i][c].isMissing()) << c;

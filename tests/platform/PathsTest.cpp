@@ -129,8 +129,9 @@ TEST_F(InstanceFolders, ThingsPlantedUnderInstanceNamesNeitherStopNorLoseAnythin
     EXPECT_TRUE(old.exists());
     EXPECT_TRUE(kept.exists());
     EXPECT_TRUE(S_ISLNK(modeOf(tmp.filePath(QStringLiteral("loamix-AbCd12")))));
-    if (chowned)
+    if (chowned) {
         EXPECT_TRUE(QFileInfo(foreign).isDir()) << "another user's folder is theirs";
+    }
 }
 
 TEST_F(InstanceFolders, FoldersOfEndedInstancesGoAtTheNextStartThoseOfRunningOnesStay)

@@ -1,6 +1,7 @@
 // The parametric study's logic against a fixture database and the installed ones: the
 // soils, windows and queries, the distinct values with their tests, and the study arrays.
 #include "triaxial/ParamStudy.h"
+#include "triaxial/TriaxialSoils.h"
 
 #include "StudyFixture.h"
 #include "platform/Database.h"
@@ -57,6 +58,32 @@ TEST(ParamStudySoils, ListsAndWindowsFollowTestTypeKindAndParameter)
     // A soil without a window for the parameter.
     EXPECT_FALSE(paramstudy::soilWindow("Toyoura sand", "CIDC", Varies::VoidRatio));
     EXPECT_FALSE(paramstudy::soilWindow("Sacramento river sand.", "CIDC", Varies::ConfiningPressure));
+}
+
+// The study's lists name soils of the shared soil table: each of its kind, in the database
+// the study reads, offered for the test type or as a study name, and with a window.
+TEST(ParamStudySoils, EveryListedSoilIsARowOfTheSoilTableInTheStudysDatabase)
+{
+    int listed = 0;
+    for (const char* code : {"CIDC", "CIUC", "UUC "})
+        for (const char* kind : {"Clay", "Gravel", "Sand"})
+            for (const Varies varies : {Varies::ConfiningPressure, Varies::VoidRatio})
+                for (const QString& soil : paramstudy::soils(code, kind, varies)) {
+                    ++listed;
+                    const triaxial::Soil* row = nullptr;
+                    for (const triaxial::Soil& s : triaxial::SoilTable())
+                        if (s.name == soil && (!row || s.offeredFor.contains(QString(code))))
+                            row = &s;
+                    ASSERT_TRUE(row) << soil.toStdString();
+                    EXPECT_EQ(row->kind, QString(kind)) << soil.toStdString();
+                    EXPECT_EQ(row->file, paramstudy::studyFile(kind, code)) << soil.toStdString();
+                    EXPECT_TRUE(row->offeredFor.contains(QString(code)) || row->offeredFor.contains("Study"))
+                        << soil.toStdString() << code;
+                    const auto w = paramstudy::soilWindow(soil, code, varies);
+                    ASSERT_TRUE(w) << soil.toStdString() << code;
+                    EXPECT_EQ(w->referenceNumber, row->referenceNumber) << soil.toStdString() << code;
+                }
+    EXPECT_EQ(listed, 2 + 4 + 4 + 3 + 4 + 2 + 4 + 4 + 1);
 }
 
 TEST_F(ParamStudyFixture, DistinctRoundedValuesAscendWithTheFirstTestOfEach)

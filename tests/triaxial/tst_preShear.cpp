@@ -409,6 +409,16 @@ private slots:
         c.Close();
     }
 
+    // A window of this road sits in a child window of fixed size around it, without a
+    // minimise or maximise button.
+    static void fixedBorderAroundItsForm(const QMdiSubWindow* sub)
+    {
+        QVERIFY(sub->isVisible());
+        QVERIFY(!(sub->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(sub->minimumSize(), sub->maximumSize());
+        QCOMPARE(sub->size(), sub->widget()->size().grownBy(sub->contentsMargins()));
+    }
+
     void childWindowsOfTheMainWindow()
     {
         auto main = std::make_unique<frmMDI>();
@@ -419,6 +429,7 @@ private slots:
         preshear::OpenPreShear(QString());
         QVERIFY(qobject_cast<QMdiSubWindow*>(First::get().parentWidget()));
         QCOMPARE(main->mdiArea->subWindowList().size(), 1);
+        fixedBorderAroundItsForm(main->mdiArea->subWindowList().front());
         // Opening again brings the same window, with the type given now.
         preshear::OpenPreShear(QStringLiteral("UUC "));
         QCOMPARE(main->mdiArea->subWindowList().size(), 1);
@@ -430,6 +441,7 @@ private slots:
         playRecord(*Record::peek());
         QCOMPARE(main->mdiArea->subWindowList().size(), 1);
         QCOMPARE(main->mdiArea->subWindowList().front()->widget(), Record::peek());
+        fixedBorderAroundItsForm(main->mdiArea->subWindowList().front());
         lx::testing::saveShot(main.get(), QStringLiteral("preshear-12-in-main-window"));
         // Through the steps again: still one record, the new one.
         s->random->values = {0.6f, 0.3f, 0.8f, 0.2f};

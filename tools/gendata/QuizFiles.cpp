@@ -6,6 +6,7 @@
 // credited with 1 correct).
 #include "OtherFamilies.h"
 #include "QuizBank.h"
+#include "quiz/QuizCatalogue.h"
 
 #include <QDir>
 
@@ -14,38 +15,6 @@
 
 namespace gendata::other {
 namespace {
-
-struct Row {
-    int quizId;
-    const char* description;
-};
-
-// Every quiz and activity, in ascending QuizID order, with its score-sheet description.
-const Row rows[] = {
-    {100, "Loamix initial warmup quiz"},
-    {200, "warmup quiz for Triaxial Compression Test"},
-    {201, "quiz on Isotropic Consolidation during triaxial test"},
-    {202, "quiz on Shearing Stage of Triaxial test"},
-    {203, "quiz on parametric study for Triaxial test"},
-    {211, "Simulating IC stage of Triaxial test"},
-    {212, "Simulating Shearing stage of Triaxial test"},
-    {213, "Parametric study for Triaxial test"},
-    {300, "warmup quiz for 1-D ConsolidationTest"},
-    {301, "quiz on Incremental Load Test"},
-    {302, "quiz on Constant Rate of Strain Test"},
-    {311, "Simulating IL Test"},
-    {312, "Simulating CRS Test"},
-    {400, "warmup quiz for Direct Shear"},
-    {401, "quiz on Direct Shear Test"},
-    {402, "quiz on parametric study of Direct Shear Test"},
-    {411, "Simulating Direct Shear Test"},
-    {412, "Parametric study for Direct Shear Test"},
-    {500, "warmup quiz for True Triaxial Test"},
-    {501, "quiz on Cubical True Triaxial Testing"},
-    {502, "quiz on combined Axial-torsional Test"},
-    {511, "Simulating True Triaxial Test"},
-    {512, "Parametric study for True Triaxial Test"},
-};
 
 bool isActivity(int quizId) { return quizId % 100 > 10; }
 
@@ -117,7 +86,7 @@ void quizTemplate(const QString& dataDir, const Banks& banks)
                    {"QuizID", "Description", "AttemptsUsed", "MaxAttempts", "BankSize", "QuestionsAsked", "LastAttempted",
                     "LastCorrect", "LastStart", "MarksPerQuestion"});
     CsvWriter seq(dir + QStringLiteral("/QuestionSeq.csv"), {"QuizID", "Slot", "DisplayOrder", "CorrectOption", "ChosenOption"});
-    for (const Row& r : rows) {
+    for (const quiz::CatalogueEntry& r : quiz::Catalogue) {
         if (isActivity(r.quizId)) {
             // No bank and no attempt limit; its one "question" is the credited run.
             info.row({num(r.quizId), txt(QString::fromLatin1(r.description)), num(0), num(0), num(0), num(1), num(0),
@@ -149,7 +118,7 @@ void quizResource(const QString& dataDir, const Banks& banks)
         "  UNIQUE (QuizID, QuestionNumber)\n"
         ");\n"));
     CsvWriter keys(dir + QStringLiteral("/AnswerKey.csv"), {"QuizID", "QuestionNumber", "CorrectOption"});
-    for (const Row& r : rows) {
+    for (const quiz::CatalogueEntry& r : quiz::Catalogue) {
         if (isActivity(r.quizId))
             continue;
         const quizbank::Bank& b = banks.at(r.quizId);
