@@ -29,6 +29,3 @@ void showLogo(QLabel* box);
 QPixmap MaskedResourcePicture(const QString& path);
 
 } // namespace lx
-
-// The frame's helpers were once in a namespace of their own; code written against it still builds.
-namespace frame = lx;

@@ -75,7 +75,7 @@ const std::array<QColor, 3> frmQuiz::Colours = {QColor(0xFF, 0xFF, 0xFF), QColor
 
 frmQuiz::frmQuiz(QWidget* parent) : QWidget(parent)
 {
-    setWindowIcon(frame::LoamixIcon());
+    lx::setLoamixIcon(this);
     setFixedSize(lx::clientSizeForOuter(8000, 8050));
     const QColor paper(0xFF, 0xFF, 0xC0);  // &HC0FFFF is blue-green-red
     for (int i = 0; i < Slots; ++i) {
@@ -96,7 +96,7 @@ frmQuiz::frmQuiz(QWidget* parent) : QWidget(parent)
             rtfAnsOption[size_t(o)][size_t(i)] = t;
         }
         auto* tick = new QLabel(f);
-        tick->setPixmap(frame::MaskedResourcePicture(QStringLiteral(":/forms/frmQuiz/imgCorrectSign.png")));
+        tick->setPixmap(lx::MaskedResourcePicture(QStringLiteral(":/forms/frmQuiz/imgCorrectSign.png")));
         tick->setGeometry(twRect(120, TickDesignTop, 450, 450));
         tick->setScaledContents(true);
         imgCorrectSign[size_t(i)] = tick;
@@ -127,7 +127,7 @@ frmQuiz::frmQuiz(QWidget* parent) : QWidget(parent)
     imgCalc = new QPushButton(this);
     imgCalc->setGeometry(twRect(6960, 60, 570, 510));
     imgCalc->setFlat(true);
-    imgCalc->setIcon(QIcon(frame::MaskedResourcePicture(QStringLiteral(":/forms/frmQuiz/imgCalc.png"))));
+    imgCalc->setIcon(QIcon(lx::MaskedResourcePicture(QStringLiteral(":/forms/frmQuiz/imgCalc.png"))));
     imgCalc->setIconSize(QSize(tw(450), tw(450)));
     imgCalc->setToolTip(QStringLiteral("Open Calculator"));
     lblReviewMode = new QLabel(QStringLiteral("Review Mode"), this);

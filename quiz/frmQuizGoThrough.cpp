@@ -80,7 +80,7 @@ const std::array<int, 14> frmQuizGoThrough::QuizNumbers = {100, 200, 201, 202, 2
 frmQuizGoThrough::frmQuizGoThrough(QWidget* parent) : QWidget(parent)
 {
     setWindowTitle(QStringLiteral("Quizes"));
-    setWindowIcon(frame::LoamixIcon());
+    lx::setLoamixIcon(this);
     setFixedSize(lx::clientSizeForOuter(7200, 5600));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* lines = new BranchLines(this);

@@ -29,7 +29,7 @@ constexpr int RowStep = 285;
 frmQuizScoreSummary::frmQuizScoreSummary(QWidget* parent) : QWidget(parent)
 {
     setWindowTitle(QStringLiteral("Quiz Score"));
-    setWindowIcon(frame::LoamixIcon());
+    lx::setLoamixIcon(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(lx::clientSizeForOuter(8900, 9750));
     lblHeading = new QLabel(QStringLiteral("Loamix Quiz Score Sheet"), this);
@@ -41,7 +41,7 @@ frmQuizScoreSummary::frmQuizScoreSummary(QWidget* parent) : QWidget(parent)
     lblHeading->setAlignment(Qt::AlignCenter);
     picIcon = new QLabel(this);
     picIcon->setGeometry(twRect(210, 120, 1200, 900));
-    picIcon->setPixmap(frame::FitPicture(frame::MaskedResourcePicture(QStringLiteral(":/forms/frmQuizScoreSummary/picIcon.png")),
+    picIcon->setPixmap(lx::FitPicture(lx::MaskedResourcePicture(QStringLiteral(":/forms/frmQuizScoreSummary/picIcon.png")),
                                          picIcon->size()));
     lblHeadingName = new QLabel(QStringLiteral("User's Name"), this);
     lblHeadingName->setGeometry(twRect(1800, 840, 5400, 330));

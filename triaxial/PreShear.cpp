@@ -1,5 +1,6 @@
 #include "PreShear.h"
 
+#include "triaxial/TriaxialRun.h"
 #include "triaxial/TriaxialWindows.h"
 #include "triaxial/frmTriaxial1stStage.h"
 
@@ -11,8 +12,8 @@ void OpenPreShear(const QString& testType)
 {
     frmTriaxial1stStage& form = lx::SingleInstance<frmTriaxial1stStage>::get();
     form.SetSimType(testType);
-    form.setWindowTitle(testType == QStringLiteral("UUC ") ? QStringLiteral("Triaxial Compression (UUC)")
-                                                           : frmTriaxial1stStage::DesignCaption);
+    form.setWindowTitle(testType == triaxial::TestCode(triaxial::TestKind::UUC) ? triaxial::ShearRoad(triaxial::TestKind::UUC).caption
+                                                                               : frmTriaxial1stStage::DesignCaption);
     triaxial::ShowAsChild(&form);
 }
 

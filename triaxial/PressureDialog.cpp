@@ -51,7 +51,7 @@ PressureDialog::~PressureDialog() { BackToCellPicture(); }
 
 void PressureDialog::Form_Load()
 {
-    setWindowIcon(frame::LoamixIcon());
+    lx::setLoamixIcon(this);
     const QPointF at = ActiveChildPosTw();
     MoveChild(this, at.x() + (edits == Edits::CellPressure ? 500 : 2700), at.y() + 4000);
     const double sigma3 = basGlobal::ConfiningStressKPa;

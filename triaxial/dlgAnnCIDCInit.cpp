@@ -95,7 +95,7 @@ dlgAnnCIDCInit::dlgAnnCIDCInit()
 
 void dlgAnnCIDCInit::Form_Load()
 {
-    setWindowIcon(frame::LoamixIcon());
+    lx::setLoamixIcon(this);
     const RunState& run = State();
     mSimType = run.cell.strSimType;
     mSoilType = run.specimen.strSoilType;

@@ -102,7 +102,7 @@ dlgSpecimenCIDC::~dlgSpecimenCIDC()
 
 void dlgSpecimenCIDC::Form_Load()
 {
-    setWindowIcon(frame::LoamixIcon());
+    lx::setLoamixIcon(this);
     const QPointF at = ActiveChildPosTw();
     MoveChild(this, at.x() + 1200, at.y() + 1000);
 

@@ -2,6 +2,7 @@
 
 #include "triaxial/TriaxialRun.h"
 #include "triaxial/TriaxialWindows.h"
+#include "triaxial/PreShear.h"
 #include "triaxial/frmTriaxial1stStage.h"
 #include "triaxial/frmTriaxialCell.h"
 
@@ -72,7 +73,7 @@ dlgTriaxialSel::dlgTriaxialSel()
     Form_Load();
 }
 
-void dlgTriaxialSel::Form_Load() { setWindowIcon(frame::LoamixIcon()); }
+void dlgTriaxialSel::Form_Load() { lx::setLoamixIcon(this); }
 
 void dlgTriaxialSel::optDrained_Click()
 {
@@ -144,12 +145,9 @@ void dlgTriaxialSel::cmdParametricStudy_Click()
 
 void dlgTriaxialSel::cmdSaturationConsolidation_Click()
 {
-    frmTriaxial1stStage& first = lx::SingleInstance<frmTriaxial1stStage>::get();
-    if (optUndrained->isChecked() && optUnconsolidated->isChecked()) {
-        first.SetSimType(TestCode(TestKind::UUC));
-        first.setWindowTitle(ShearRoad(TestKind::UUC).caption);
-    }
-    ShowAsChild(&first);
+    // The type goes over on every opening, empty for the consolidated tests.
+    const bool uuc = optUndrained->isChecked() && optUnconsolidated->isChecked();
+    preshear::OpenPreShear(uuc ? TestCode(TestKind::UUC) : QString());
 }
 
 void dlgTriaxialSel::CancelButton_Click() { UnloadLater(this); }

@@ -117,7 +117,7 @@ frmScreenDASTriaxial::~frmScreenDASTriaxial()
 
 void frmScreenDASTriaxial::Form_Load()
 {
-    setWindowIcon(frame::LoamixIcon());
+    lx::setLoamixIcon(this);
     setWindowTitle(QString());
     PicTesting->setAnimation(lx::assembly::triaxialApparatus());
 }

@@ -107,7 +107,7 @@ frmTriaxialCell::~frmTriaxialCell()
 
 void frmTriaxialCell::Form_Load()
 {
-    setWindowIcon(frame::LoamixIcon());
+    lx::setLoamixIcon(this);
     const QImage picture(lx::installPath(QStringLiteral("\\Pictures\\Triaxial.gif")));
     if (!picture.isNull())
         picTriaxialCell->PaintPicture(picture, 0, 0, 5640, 6720);

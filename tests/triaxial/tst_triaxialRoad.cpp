@@ -683,6 +683,13 @@ private slots:
         QCOMPARE(first->simType(), u"UUC ");
         QCOMPARE(first->windowTitle(), u"Triaxial Compression (UUC)");
         QCOMPARE(main->ActiveChild(), first);
+        // A consolidated test afterwards clears the type and brings the design caption back.
+        clickOption(sel.optIsotropic);
+        clickOption(sel.optDrained);
+        QTest::mouseClick(sel.cmdSaturationConsolidation, Qt::LeftButton);
+        QCOMPARE(form<frmTriaxial1stStage>(), first);
+        QCOMPARE(first->simType(), QString());
+        QCOMPARE(first->windowTitle(), frmTriaxial1stStage::DesignCaption);
 
         // The study road: the specimen kind goes to the study dialog and the picture closes.
         clickOption(sel.optIsotropic);
