@@ -148,6 +148,11 @@ void dlgTriaxialSel::cmdSaturationConsolidation_Click()
     if (optUndrained->isChecked() && optUnconsolidated->isChecked()) {
         first.SetSimType(TestCode(TestKind::UUC));
         first.setWindowTitle(ShearRoad(TestKind::UUC).caption);
+    } else {
+        // The steps may still be open from an unconsolidated run: an isotropic test must
+        // not keep its type, which ends the steps after the measurement.
+        first.SetSimType(QString());
+        first.setWindowTitle(frmTriaxial1stStage::DesignCaption);
     }
     ShowAsChild(&first);
 }

@@ -684,6 +684,14 @@ private slots:
         QCOMPARE(first->windowTitle(), u"Triaxial Compression (UUC)");
         QCOMPARE(main->ActiveChild(), first);
 
+        // Pressed again for an isotropic test while the steps are still open: the steps
+        // are no longer the unconsolidated ones, which would end after the measurement.
+        clickOption(sel.optIsotropic);
+        QTest::mouseClick(sel.cmdSaturationConsolidation, Qt::LeftButton);
+        QCOMPARE(form<frmTriaxial1stStage>(), first);
+        QCOMPARE(first->simType(), QString());
+        QCOMPARE(first->windowTitle(), frmTriaxial1stStage::DesignCaption);
+
         // The study road: the specimen kind goes to the study dialog and the picture closes.
         clickOption(sel.optIsotropic);
         clickOption(sel.optDrained);
