@@ -1,5 +1,6 @@
 #include "triaxial/dlgTriaxialSel.h"
 
+#include "triaxial/PreShear.h"
 #include "triaxial/TriaxialRun.h"
 #include "triaxial/TriaxialWindows.h"
 #include "triaxial/frmTriaxial1stStage.h"
@@ -144,17 +145,10 @@ void dlgTriaxialSel::cmdParametricStudy_Click()
 
 void dlgTriaxialSel::cmdSaturationConsolidation_Click()
 {
-    frmTriaxial1stStage& first = lx::SingleInstance<frmTriaxial1stStage>::get();
-    if (optUndrained->isChecked() && optUnconsolidated->isChecked()) {
-        first.SetSimType(TestCode(TestKind::UUC));
-        first.setWindowTitle(ShearRoad(TestKind::UUC).caption);
-    } else {
-        // The steps may still be open from an unconsolidated run: an isotropic test must
-        // not keep its type, which ends the steps after the measurement.
-        first.SetSimType(QString());
-        first.setWindowTitle(frmTriaxial1stStage::DesignCaption);
-    }
-    ShowAsChild(&first);
+    // An isotropic test clears a type the steps may still hold from an unconsolidated run,
+    // which would end them after the measurement.
+    const bool uuc = optUndrained->isChecked() && optUnconsolidated->isChecked();
+    preshear::OpenPreShear(uuc ? TestCode(TestKind::UUC) : QString());
 }
 
 void dlgTriaxialSel::CancelButton_Click() { UnloadLater(this); }
