@@ -691,6 +691,11 @@ private slots:
         QCOMPARE(first->simType(), QString());
         QCOMPARE(first->windowTitle(), frmTriaxial1stStage::DesignCaption);
 
+        // A fixed window: no maximise or minimise button.
+        auto* firstFrame = qobject_cast<QMdiSubWindow*>(first->parentWidget());
+        QVERIFY(firstFrame);
+        QVERIFY(!(firstFrame->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
+
         // The study road: the specimen kind goes to the study dialog and the picture closes.
         clickOption(sel.optIsotropic);
         clickOption(sel.optDrained);
