@@ -24,7 +24,7 @@ TEST_F(QuizFileTest, QuizFileNeedsThePasswordAndTheTables)
     EXPECT_TRUE(IsQuizFile(QuizConnectionString(mine)));
     // The resource database packed with the quiz password opens, but holds no quiz tables.
     const QString other = world.student.filePath(QStringLiteral("other.lxq"));
-    lx::pack::packDatabase(quizfixture::fixtures() + QStringLiteral("/QuizResource"), QStringLiteral("tarvinduso"), other);
+    quizfixture::packFixture(QStringLiteral("QuizResource"), QStringLiteral("tarvinduso"), other);
     EXPECT_FALSE(IsQuizFile(QuizConnectionString(other)));
     EXPECT_FALSE(IsQuizFile(QuizConnectionString(world.temp.filePath(QStringLiteral("QuizResource.lxr")))));
     EXPECT_FALSE(IsQuizFile(QuizConnectionString(world.student.filePath(QStringLiteral("none.lxq")))));

@@ -16,6 +16,21 @@ namespace quizfixture {
 
 inline QString fixtures() { return QStringLiteral(LOAMIX_SOURCE_DIR "/tests/quiz/fixtures"); }
 
+// Packs the fixture's own rows (tests/quiz/fixtures/<name>/*.csv) under the installed
+// schema of that file (data/QuizTemplate or data/QuizResource), so the fixture cannot drift
+// from the columns the program reads.
+inline void packFixture(const QString& name, const QString& password, const QString& out)
+{
+    const QString installed = name == QStringLiteral("QuizFile") ? QStringLiteral("QuizTemplate") : name;
+    QTemporaryDir source;
+    QFile::copy(QStringLiteral(LOAMIX_SOURCE_DIR "/data/") + installed + QStringLiteral("/schema.sql"),
+                source.filePath(QStringLiteral("schema.sql")));
+    const QDir rows(fixtures() + u'/' + name);
+    for (const QString& csv : rows.entryList({QStringLiteral("*.csv")}, QDir::Files))
+        QFile::copy(rows.filePath(csv), source.filePath(csv));
+    lx::pack::packDatabase(source.path(), password, out);
+}
+
 struct QuizWorld {
     QTemporaryDir install;
     QTemporaryDir temp;
@@ -23,10 +38,10 @@ struct QuizWorld {
 
     QuizWorld()
     {
-        lx::pack::packDatabase(fixtures() + QStringLiteral("/QuizFile"), QStringLiteral("tarvinduso"),
+        packFixture(QStringLiteral("QuizFile"), QStringLiteral("tarvinduso"),
                                install.filePath(QStringLiteral("QuizTemplate.lxq")));
         QDir(install.path()).mkpath(QStringLiteral("Resources"));
-        lx::pack::packDatabase(fixtures() + QStringLiteral("/QuizResource"), QStringLiteral("mobkel"),
+        packFixture(QStringLiteral("QuizResource"), QStringLiteral("mobkel"),
                                install.filePath(QStringLiteral("Resources/QuizResource.lxr")));
         for (int id : {100, 201, 202, 203, 301, 302})
             QFile::copy(fixtures() + QStringLiteral("/Bank4.rtf"), install.filePath(QStringLiteral("Resources/Quiz%1.rtf").arg(id)));

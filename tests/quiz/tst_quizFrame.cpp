@@ -4,6 +4,7 @@
 #include "../app/FrameFixture.h"
 #include "DataPacker.h"
 #include "DialogDriver.h"
+#include "QuizFixture.h"
 #include "app/basGlobal.h"
 #include "app/frmMDI.h"
 #include "platform/FormRegistry.h"
@@ -39,12 +40,11 @@ private slots:
     void startupRegistersOpensQuiz100AndTheMenuReachesTheSheets()
     {
         fixture::InstallTree tree;
-        const QString fixtures = QStringLiteral(LOAMIX_SOURCE_DIR "/tests/quiz/fixtures");
         QFile::remove(tree.sourceOf(QStringLiteral("QuizTemplate.lxq")));
-        lx::pack::packDatabase(fixtures + QStringLiteral("/QuizFile"), QStringLiteral("tarvinduso"), tree.sourceOf(QStringLiteral("QuizTemplate.lxq")));
+        quizfixture::packFixture(QStringLiteral("QuizFile"), QStringLiteral("tarvinduso"), tree.sourceOf(QStringLiteral("QuizTemplate.lxq")));
         QFile::remove(tree.sourceOf(QStringLiteral("QuizResource.lxr")));
-        lx::pack::packDatabase(fixtures + QStringLiteral("/QuizResource"), QStringLiteral("mobkel"), tree.sourceOf(QStringLiteral("QuizResource.lxr")));
-        QVERIFY(QFile::copy(fixtures + QStringLiteral("/Bank4.rtf"), tree.install.filePath(QStringLiteral("Resources/Quiz100.rtf"))));
+        quizfixture::packFixture(QStringLiteral("QuizResource"), QStringLiteral("mobkel"), tree.sourceOf(QStringLiteral("QuizResource.lxr")));
+        QVERIFY(QFile::copy(quizfixture::fixtures() + QStringLiteral("/Bank4.rtf"), tree.install.filePath(QStringLiteral("Resources/Quiz100.rtf"))));
         QTemporaryDir student;
         const QString mine = student.filePath(QStringLiteral("Quiz_SmithAnn.lxq"));
 

@@ -84,7 +84,7 @@ private slots:
     {
         // The right password on a file without the quiz tables.
         const QString other = world->student.filePath(QStringLiteral("other.lxq"));
-        lx::pack::packDatabase(quizfixture::fixtures() + QStringLiteral("/QuizResource"), QStringLiteral("tarvinduso"), other);
+        quizfixture::packFixture(QStringLiteral("QuizResource"), QStringLiteral("tarvinduso"), other);
         scripted->messages->msgsAnswers = {1, 1, 3};
         scripted->files->answers = {other, world->student.filePath(QStringLiteral("missing.lxq"))};
         QVERIFY(!quiz::QuizOption());
