@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "platform/Geometry.h"
+
 namespace lx {
 
 namespace {
@@ -99,6 +101,103 @@ void showAndPaint(QWidget* window)
     window->repaint();
     // The picture reaches the display now, not at the next pass of the event loop.
     QGuiApplication::sync();
+}
+
+QMdiSubWindow* ChildFrame(QWidget* form) { return form ? qobject_cast<QMdiSubWindow*>(form->parentWidget()) : nullptr; }
+
+namespace {
+
+// Puts the form, at its size, into a fixed-border child window of the main window.
+void AddFixedChild(QMdiArea* area, QWidget* form, bool dialog)
+{
+    QMdiSubWindow* sub = addChildWindow(area, form);
+    Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (!dialog)
+        flags |= Qt::WindowMinimizeButtonHint;
+    sub->setWindowFlags(flags);
+}
+
+} // namespace
+
+void MakeChild(QWidget* form, double outerWidthTw, double outerHeightTw, bool dialog)
+{
+    form->setFixedSize(clientSizeForOuter(outerWidthTw, outerHeightTw));
+    if (QMdiArea* area = childArea())
+        AddFixedChild(area, form, dialog);
+}
+
+void SetOuterSize(QWidget* form, double outerWidthTw, double outerHeightTw)
+{
+    form->setFixedSize(clientSizeForOuter(outerWidthTw, outerHeightTw));
+    if (QMdiSubWindow* sub = ChildFrame(form)) {
+        const QMargins m = sub->contentsMargins();
+        sub->setFixedSize(form->size().grownBy(m));
+    }
+}
+
+void ShowInFront(QWidget* form)
+{
+    form->show();
+    if (QMdiSubWindow* sub = ChildFrame(form)) {
+        const QMargins m = sub->contentsMargins();
+        sub->setFixedSize(form->size().grownBy(m));
+        sub->show();
+        sub->raise();
+        if (sub->mdiArea())
+            sub->mdiArea()->setActiveSubWindow(sub);
+    } else {
+        form->raise();
+        form->activateWindow();
+    }
+}
+
+void ShowAsChild(QWidget* form)
+{
+    if (QMdiArea* area = childArea(); area && !ChildFrame(form))
+        AddFixedChild(area, form, true);
+    ShowInFront(form);
+}
+
+void HideChild(QWidget* form)
+{
+    if (QMdiSubWindow* sub = ChildFrame(form))
+        sub->hide();
+    else
+        form->hide();
+}
+
+void MoveChild(QWidget* form, double leftTw, double topTw)
+{
+    QWidget* w = ChildFrame(form) ? static_cast<QWidget*>(ChildFrame(form)) : form;
+    w->move(tw(leftTw), tw(topTw));
+}
+
+QPointF ActiveChildPosTw()
+{
+    const QMdiArea* area = childArea();
+    const QMdiSubWindow* active = area ? area->currentSubWindow() : nullptr;
+    if (!active)
+        return {};
+    return {toTwips(active->x()), toTwips(active->y())};
+}
+
+void UnloadNow(QWidget* form)
+{
+    if (!form)
+        return;
+    if (QMdiSubWindow* sub = ChildFrame(form))
+        delete sub;
+    else
+        delete form;
+}
+
+void UnloadLater(QWidget* form)
+{
+    if (!form)
+        return;
+    QWidget* w = ChildFrame(form) ? static_cast<QWidget*>(ChildFrame(form)) : form;
+    w->hide();
+    w->deleteLater();
 }
 
 } // namespace lx

@@ -2,6 +2,7 @@
 // Controls placed in twips, the way every window lays out what the forms gave positions for.
 #include "platform/Geometry.h"
 
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 #include <utility>
@@ -20,6 +21,15 @@ Control* twControl(QWidget* parent, const char* name, double leftTw, double topT
         control->setObjectName(QString::fromLatin1(name));
     control->setGeometry(twRect(leftTw, topTw, widthTw, heightTw));
     return control;
+}
+
+// A command button placed in twips, with its tool tip (none when empty).
+inline QPushButton* twButton(QWidget* parent, const QString& caption, const QString& tip, double leftTw, double topTw,
+                             double widthTw, double heightTw)
+{
+    auto* b = twControl<QPushButton>(parent, nullptr, leftTw, topTw, widthTw, heightTw, caption);
+    b->setToolTip(tip);
+    return b;
 }
 
 } // namespace lx

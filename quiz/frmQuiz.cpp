@@ -5,6 +5,7 @@
 #include "app/basGlobal.h"
 #include "app/basHTMLHelp.h"
 #include "QuizWindows.h"
+#include "platform/Controls.h"
 #include "platform/Database.h"
 #include "platform/Geometry.h"
 #include "platform/Numbers.h"
@@ -53,12 +54,11 @@ QTextEdit* richBox(QWidget* parent, const QRect& r)
     return e;
 }
 
+// The quiz's commands are flat buttons on one row.
 QPushButton* command(QWidget* parent, const QString& caption, const QString& tip, int left, int width)
 {
-    auto* b = new QPushButton(caption, parent);
-    b->setGeometry(twRect(left, 7170, width, 375));
+    QPushButton* b = lx::twButton(parent, caption, tip, left, 7170, width, 375);
     b->setFlat(true);
-    b->setToolTip(tip);
     return b;
 }
 

@@ -1,7 +1,8 @@
 #include "PreShear.h"
 
 #include "triaxial/TriaxialRun.h"
-#include "triaxial/TriaxialWindows.h"
+#include "app/ChildWindows.h"
+#include "platform/Controls.h"
 #include "triaxial/frmTriaxial1stStage.h"
 
 #include "platform/FormRegistry.h"
@@ -14,7 +15,7 @@ void OpenPreShear(const QString& testType)
     form.SetSimType(testType);
     form.setWindowTitle(testType == triaxial::TestCode(triaxial::TestKind::UUC) ? triaxial::ShearRoad(triaxial::TestKind::UUC).caption
                                                                                : frmTriaxial1stStage::DesignCaption);
-    triaxial::ShowAsChild(&form);
+    lx::ShowAsChild(&form);
 }
 
 } // namespace preshear

@@ -1,7 +1,8 @@
 #include "triaxial/PressureDialog.h"
 
 #include "triaxial/TriaxialRun.h"
-#include "triaxial/TriaxialWindows.h"
+#include "app/ChildWindows.h"
+#include "platform/Controls.h"
 #include "triaxial/dlgBackPressure.h"
 #include "triaxial/dlgCellPressure.h"
 #include "triaxial/frmTriaxialCell.h"
@@ -35,15 +36,15 @@ PressureDialog::PressureDialog(Edits e) : edits(e)
     entry->setGeometry(lx::twRect(2160, 180, 1335, 315));
     info->setGeometry(lx::twRect(240, 660, 3375, 285));
 
-    cmdOK = Button(this, QStringLiteral("OK"), QStringLiteral("Accept"), 840, 1110, 1095, 375);
-    cmdCancel = Button(this, QStringLiteral("Cancel"), QStringLiteral("Go Back"), 2040, 1110, 1095, 375);
+    cmdOK = lx::twButton(this, QStringLiteral("OK"), QStringLiteral("Accept"), 840, 1110, 1095, 375);
+    cmdCancel = lx::twButton(this, QStringLiteral("Cancel"), QStringLiteral("Go Back"), 2040, 1110, 1095, 375);
 
     connect(entry, &QLineEdit::textChanged, this, &PressureDialog::entry_Change);
     connect(cmdOK, &QPushButton::clicked, this, &PressureDialog::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &PressureDialog::cmdCancel_Click);
     entry->installEventFilter(this);
 
-    MakeChild(this, 3975, 2070, true);
+    lx::MakeChild(this, 3975, 2070, true);
     Form_Load();
 }
 
@@ -52,8 +53,8 @@ PressureDialog::~PressureDialog() { BackToCellPicture(); }
 void PressureDialog::Form_Load()
 {
     lx::setLoamixIcon(this);
-    const QPointF at = ActiveChildPosTw();
-    MoveChild(this, at.x() + (edits == Edits::CellPressure ? 500 : 2700), at.y() + 4000);
+    const QPointF at = lx::ActiveChildPosTw();
+    lx::MoveChild(this, at.x() + (edits == Edits::CellPressure ? 500 : 2700), at.y() + 4000);
     const double sigma3 = basGlobal::ConfiningStressKPa;
     const double back = basGlobal::BackPressureKPa;
     // Setting the text counts as a change: the value read back is stored.
@@ -107,10 +108,10 @@ void PressureDialog::cmdOK_Click()
             picture->ShapeSpecimen->setVisible(true);
         }
     }
-    UnloadLater(this);
+    lx::UnloadLater(this);
 }
 
-void PressureDialog::cmdCancel_Click() { UnloadLater(this); }
+void PressureDialog::cmdCancel_Click() { lx::UnloadLater(this); }
 
 dlgCellPressure::dlgCellPressure() : PressureDialog(Edits::CellPressure), txtCellPressure(entry) {}
 

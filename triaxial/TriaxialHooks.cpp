@@ -1,10 +1,11 @@
 // Tells the frame where the triaxial windows are.
-#include "triaxial/TriaxialWindows.h"
+#include "app/ChildWindows.h"
+#include "platform/Controls.h"
 #include "triaxial/dlgTriaxialSel.h"
 
 #include "app/basGlobal.h"
 
 void basGlobal::InstallTriaxialHooks()
 {
-    Hooks().showTriaxialSel = [] { triaxial::ShowInFront(&lx::SingleInstance<dlgTriaxialSel>::get()); };
+    Hooks().showTriaxialSel = [] { lx::ShowInFront(&lx::SingleInstance<dlgTriaxialSel>::get()); };
 }

@@ -1,7 +1,8 @@
 #include "triaxial/dlgAnnCIDCInit.h"
 
 #include "triaxial/TriaxialRun.h"
-#include "triaxial/TriaxialWindows.h"
+#include "app/ChildWindows.h"
+#include "platform/Controls.h"
 #include "triaxial/frmScreenDASTriaxial.h"
 
 #include "controls/testreport/frmTestReport.h"
@@ -79,17 +80,17 @@ dlgAnnCIDCInit::dlgAnnCIDCInit()
     lblInit[7] = new QLabel(this);
     lblInit[7]->setVisible(false);
 
-    cmdStartTest = Button(this, QStringLiteral("Start Test"), QString(), 3960, 1200, 1400, 500);
+    cmdStartTest = lx::twButton(this, QStringLiteral("Start Test"), QString(), 3960, 1200, 1400, 500);
     cmdStartTest->setFont(bold);
-    cmdReport = Button(this, QStringLiteral("Create Report"), QStringLiteral("All the information at one place"), 3960, 1750, 1395, 500);
-    cmdCancel = Button(this, QStringLiteral("Cancel"), QStringLiteral("Exit and Go Back, Press F1 for Help"), 3960, 2300, 1395, 500);
-    cmdAdvanced = Button(this, QStringLiteral("Advanced"), QStringLiteral("Advanced parameters for particles"), 3960, 2850, 1395, 500);
+    cmdReport = lx::twButton(this, QStringLiteral("Create Report"), QStringLiteral("All the information at one place"), 3960, 1750, 1395, 500);
+    cmdCancel = lx::twButton(this, QStringLiteral("Cancel"), QStringLiteral("Exit and Go Back, Press F1 for Help"), 3960, 2300, 1395, 500);
+    cmdAdvanced = lx::twButton(this, QStringLiteral("Advanced"), QStringLiteral("Advanced parameters for particles"), 3960, 2850, 1395, 500);
     connect(cmdStartTest, &QPushButton::clicked, this, &dlgAnnCIDCInit::cmdStartTest_Click);
     connect(cmdReport, &QPushButton::clicked, this, &dlgAnnCIDCInit::cmdReport_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &dlgAnnCIDCInit::cmdCancel_Click);
     connect(cmdAdvanced, &QPushButton::clicked, this, &dlgAnnCIDCInit::cmdAdvanced_Click);
 
-    MakeChild(this, WidthTw, 4000, true);
+    lx::MakeChild(this, WidthTw, 4000, true);
     Form_Load();
 }
 
@@ -106,7 +107,7 @@ void dlgAnnCIDCInit::Form_Load()
 
     const bool clay = mSpecimen == u"Clay";
     if (clay) {
-        SetOuterSize(this, WidthTw, 4500);
+        lx::SetOuterSize(this, WidthTw, 4500);
         cmdAdvanced->setVisible(false);
         fraBasicInit->resize(fraBasicInit->width(), lx::tw(2765));
         fraAdvancedInit->move(fraAdvancedInit->x(), lx::tw(4200));
@@ -114,7 +115,7 @@ void dlgAnnCIDCInit::Form_Load()
         for (int i : {0, 1, 5, 6})
             lblInit[size_t(i)]->setText(labels[i]);
     } else {
-        SetOuterSize(this, WidthTw, 4000);
+        lx::SetOuterSize(this, WidthTw, 4000);
         fraAdvancedInit->setVisible(false);
         cmdAdvanced->setText(QStringLiteral("Advanced"));
     }
@@ -179,7 +180,7 @@ void dlgAnnCIDCInit::cmdAdvanced_Click()
     if (!ValidateChanged())
         return;
     const bool show = cmdAdvanced->text() == u"Advanced";
-    SetOuterSize(this, WidthTw, show ? 6000 : 4000);
+    lx::SetOuterSize(this, WidthTw, show ? 6000 : 4000);
     fraAdvancedInit->setVisible(show);
     cmdAdvanced->setText(show ? QStringLiteral("Basic") : QStringLiteral("Advanced"));
 }
@@ -201,11 +202,11 @@ void dlgAnnCIDCInit::cmdStartTest_Click()
     mRunTitle = RunTitle(mSimType, mSpecimen);
     auto* screen = new frmScreenDASTriaxial();
     if (!screen->StartTest(mRunTitle, mSoilType, mConnectionString, mTestID, InitData)) {
-        UnloadNow(screen);
+        lx::UnloadNow(screen);
         return;
     }
-    ShowInFront(screen);
-    UnloadLater(this);
+    lx::ShowInFront(screen);
+    lx::UnloadLater(this);
 }
 
 void dlgAnnCIDCInit::cmdReport_Click()
@@ -217,4 +218,4 @@ void dlgAnnCIDCInit::cmdReport_Click()
                        QStringLiteral("Get ") + mRunTitle, mSoilType, mTestID, InitData, mConnectionString);
 }
 
-void dlgAnnCIDCInit::cmdCancel_Click() { UnloadLater(this); }
+void dlgAnnCIDCInit::cmdCancel_Click() { lx::UnloadLater(this); }

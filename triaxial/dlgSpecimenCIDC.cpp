@@ -2,7 +2,8 @@
 
 #include "triaxial/TriaxialRun.h"
 #include "triaxial/TriaxialSoils.h"
-#include "triaxial/TriaxialWindows.h"
+#include "app/ChildWindows.h"
+#include "platform/Controls.h"
 #include "triaxial/frmTriaxialCell.h"
 
 #include "lab/ParamBoxes.h"
@@ -76,10 +77,10 @@ dlgSpecimenCIDC::dlgSpecimenCIDC()
     lblAdvanced2->setWordWrap(true);
     lblAdvanced2->setVisible(false);
 
-    cmdOK = Button(this, QStringLiteral("OK"), QStringLiteral("Accept the Selected Parameters"), 4560, 1050, 1200, 375);
-    cmdCancel = Button(this, QStringLiteral("Cancel"), QStringLiteral("Exit and Go Back, Press F1 for Help"), 4560, 1500, 1200, 375);
-    cmdHelp = Button(this, QStringLiteral("Help"), QString(), 4560, 1950, 1200, 375);
-    cmdAdvanced = Button(this, QStringLiteral("Advanced"), QStringLiteral("To define advanced parameters for particles"), 4560, 2400, 1200, 375);
+    cmdOK = lx::twButton(this, QStringLiteral("OK"), QStringLiteral("Accept the Selected Parameters"), 4560, 1050, 1200, 375);
+    cmdCancel = lx::twButton(this, QStringLiteral("Cancel"), QStringLiteral("Exit and Go Back, Press F1 for Help"), 4560, 1500, 1200, 375);
+    cmdHelp = lx::twButton(this, QStringLiteral("Help"), QString(), 4560, 1950, 1200, 375);
+    cmdAdvanced = lx::twButton(this, QStringLiteral("Advanced"), QStringLiteral("To define advanced parameters for particles"), 4560, 2400, 1200, 375);
 
     connect(CboParOption, &QComboBox::activated, this, &dlgSpecimenCIDC::CboParOption_Click);
     connect(cboConfStress, &QComboBox::activated, this, &dlgSpecimenCIDC::cboConfStress_Click);
@@ -88,7 +89,7 @@ dlgSpecimenCIDC::dlgSpecimenCIDC()
     connect(cmdCancel, &QPushButton::clicked, this, &dlgSpecimenCIDC::cmdCancel_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &dlgSpecimenCIDC::cmdHelp_Click);
 
-    MakeChild(this, WidthTw, BasicHeightTw, true);
+    lx::MakeChild(this, WidthTw, BasicHeightTw, true);
     Form_Load();
 }
 
@@ -103,8 +104,8 @@ dlgSpecimenCIDC::~dlgSpecimenCIDC()
 void dlgSpecimenCIDC::Form_Load()
 {
     lx::setLoamixIcon(this);
-    const QPointF at = ActiveChildPosTw();
-    MoveChild(this, at.x() + 1200, at.y() + 1000);
+    const QPointF at = lx::ActiveChildPosTw();
+    lx::MoveChild(this, at.x() + 1200, at.y() + 1000);
 
     const SpecimenState& state = State().specimen;
     CboParOption->addItems(SpecimenSoils(state.strSpecimen, state.strSimType));
@@ -112,7 +113,7 @@ void dlgSpecimenCIDC::Form_Load()
     stressPosition = StressPosition(state.strSpecimen);
 
     if (state.strSpecimen == u"Clay") {
-        SetOuterSize(this, WidthTw, ClayHeightTw);
+        lx::SetOuterSize(this, WidthTw, ClayHeightTw);
         cmdAdvanced->setVisible(false);
         fraAdvanced->move(fraAdvanced->x(), lx::tw(3300));
         fraBasic->resize(fraBasic->width(), lx::tw(2280));
@@ -121,7 +122,7 @@ void dlgSpecimenCIDC::Form_Load()
         for (int i : {0, 1, 5})
             lblSpecimen[size_t(i)]->setText(clay[i]);
     } else {
-        SetOuterSize(this, WidthTw, BasicHeightTw);
+        lx::SetOuterSize(this, WidthTw, BasicHeightTw);
     }
     cboConfStress->setEnabled(false);
 
@@ -203,7 +204,7 @@ void dlgSpecimenCIDC::cboConfStress_Click()
 void dlgSpecimenCIDC::cmdAdvanced_Click()
 {
     const bool show = cmdAdvanced->text() == u"Advanced";
-    SetOuterSize(this, WidthTw, show ? AdvancedHeightTw : BasicHeightTw);
+    lx::SetOuterSize(this, WidthTw, show ? AdvancedHeightTw : BasicHeightTw);
     fraAdvanced->setVisible(show);
     lblAdvanced2->setVisible(show);
     cmdAdvanced->setText(show ? QStringLiteral("Basic") : QStringLiteral("Advanced"));
@@ -241,9 +242,9 @@ void dlgSpecimenCIDC::cmdOK_Click()
         picture->ShapeSpecimen->setVisible(false);
         picture->ShapeCellPressure->setVisible(true);
     }
-    UnloadLater(this);
+    lx::UnloadLater(this);
 }
 
-void dlgSpecimenCIDC::cmdCancel_Click() { UnloadLater(this); }
+void dlgSpecimenCIDC::cmdCancel_Click() { lx::UnloadLater(this); }
 
 void dlgSpecimenCIDC::cmdHelp_Click() { ShowHelpTopic(1, QStringLiteral("html/Simulations/SimTriaxialShear.htm")); }

@@ -1,7 +1,8 @@
 #include "triaxial/dlgTriaxialSel.h"
 
 #include "triaxial/TriaxialRun.h"
-#include "triaxial/TriaxialWindows.h"
+#include "app/ChildWindows.h"
+#include "platform/Controls.h"
 #include "triaxial/PreShear.h"
 #include "triaxial/frmTriaxial1stStage.h"
 #include "triaxial/frmTriaxialCell.h"
@@ -48,11 +49,11 @@ dlgTriaxialSel::dlgTriaxialSel()
     lblTestSelected->setForegroundRole(QPalette::Highlight);
 
     const QString accept = QStringLiteral("Accept Selection");
-    cmdShearDataAnalysis = Button(this, QStringLiteral("Triaxial Compression"), accept, 3360, 210, 3240, 495);
-    cmdSaturationConsolidation = Button(this, QStringLiteral("Assembly, Saturation and Consolidation"), accept, 3360, 825, 3240, 495);
-    cmdParametricStudy = Button(this, QStringLiteral("Parametric Study"), accept, 3360, 1440, 3240, 495);
-    CancelButton = Button(this, QStringLiteral("Cancel"), QStringLiteral("Exit & Go Back, Press F1 for Help"), 3360, 2625, 1560, 495);
-    cmdHelp = Button(this, QStringLiteral("Help"), QString(), 5040, 2625, 1560, 495);
+    cmdShearDataAnalysis = lx::twButton(this, QStringLiteral("Triaxial Compression"), accept, 3360, 210, 3240, 495);
+    cmdSaturationConsolidation = lx::twButton(this, QStringLiteral("Assembly, Saturation and Consolidation"), accept, 3360, 825, 3240, 495);
+    cmdParametricStudy = lx::twButton(this, QStringLiteral("Parametric Study"), accept, 3360, 1440, 3240, 495);
+    CancelButton = lx::twButton(this, QStringLiteral("Cancel"), QStringLiteral("Exit & Go Back, Press F1 for Help"), 3360, 2625, 1560, 495);
+    cmdHelp = lx::twButton(this, QStringLiteral("Help"), QString(), 5040, 2625, 1560, 495);
 
     optUndrained->setChecked(true);
     optIsotropic->setChecked(true);
@@ -69,7 +70,7 @@ dlgTriaxialSel::dlgTriaxialSel()
     connect(cmdHelp, &QPushButton::clicked, this, &dlgTriaxialSel::cmdHelp_Click);
 
     setMouseTracking(true);
-    MakeChild(this, 6840, 3660, true);
+    lx::MakeChild(this, 6840, 3660, true);
     Form_Load();
 }
 
@@ -117,7 +118,7 @@ void OpenCellPicture(const Road& road)
     frmTriaxialCell& cell = lx::SingleInstance<frmTriaxialCell>::get();
     cell.SetSimType(road.simType);
     cell.setWindowTitle(road.caption);
-    ShowInFront(&cell);
+    lx::ShowInFront(&cell);
     if (basGlobal::MainForm) {
         basGlobal::MainForm->mnuSpecimenSand->setVisible(road.sand);
         basGlobal::MainForm->mnuSpecimenGravel->setVisible(road.gravel);
@@ -150,7 +151,7 @@ void dlgTriaxialSel::cmdSaturationConsolidation_Click()
     preshear::OpenPreShear(uuc ? TestCode(TestKind::UUC) : QString());
 }
 
-void dlgTriaxialSel::CancelButton_Click() { UnloadLater(this); }
+void dlgTriaxialSel::CancelButton_Click() { lx::UnloadLater(this); }
 
 void dlgTriaxialSel::cmdHelp_Click() { ShowHelpTopic(1, QStringLiteral("html/Simulations/SimTriaxial.htm")); }
 

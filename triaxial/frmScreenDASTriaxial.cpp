@@ -1,6 +1,7 @@
 #include "triaxial/frmScreenDASTriaxial.h"
 
-#include "triaxial/TriaxialWindows.h"
+#include "app/ChildWindows.h"
+#include "platform/Controls.h"
 
 #include "lab/ActivityCredit.h"
 #include "lab/AssemblyTables.h"
@@ -73,11 +74,10 @@ frmScreenDASTriaxial::frmScreenDASTriaxial() : ReplayCurve(ScreenColumns(true), 
     lvwData = new lx::ListView(this);
     lvwData->setGeometry(lx::twRect(3480, 4140, 7440, 2820));
 
-    using triaxial::Button;
-    cmdReport = Button(this, QStringLiteral("Create Report"), QStringLiteral("Create Summary Report"), 240, 5100, 1245, 420);
-    cmdExportData = Button(this, QStringLiteral("Export Data"), QStringLiteral("Export data to worksheets"), 1605, 5100, 1245, 420);
-    cmdClose = Button(this, QStringLiteral("Close"), QStringLiteral("Close Window"), 240, 5640, 1245, 420);
-    cmdHelp = Button(this, QStringLiteral("Help"), QStringLiteral("Help"), 1605, 5640, 1245, 420);
+    cmdReport = lx::twButton(this, QStringLiteral("Create Report"), QStringLiteral("Create Summary Report"), 240, 5100, 1245, 420);
+    cmdExportData = lx::twButton(this, QStringLiteral("Export Data"), QStringLiteral("Export data to worksheets"), 1605, 5100, 1245, 420);
+    cmdClose = lx::twButton(this, QStringLiteral("Close"), QStringLiteral("Close Window"), 240, 5640, 1245, 420);
+    cmdHelp = lx::twButton(this, QStringLiteral("Help"), QStringLiteral("Help"), 1605, 5640, 1245, 420);
     cmdReport->setEnabled(false);
     cmdExportData->setEnabled(false);
 
@@ -104,7 +104,7 @@ frmScreenDASTriaxial::frmScreenDASTriaxial() : ReplayCurve(ScreenColumns(true), 
                            cmdExportData->setEnabled(true);
                        }});
 
-    triaxial::MakeChild(this, 11200, 7530, false);
+    lx::MakeChild(this, 11200, 7530, false);
     Form_Load();
 }
 
@@ -170,7 +170,7 @@ bool frmScreenDASTriaxial::StartTest(const QString& simName, const QString& soil
     SetupCharts();
     started = true;
     replay.start(ReplayCurve.points());
-    triaxial::MoveChild(this, 0, 0);
+    lx::MoveChild(this, 0, 0);
     Timer1->start();
     return true;
 }
@@ -217,4 +217,4 @@ void frmScreenDASTriaxial::cmdReport_Click()
 
 void frmScreenDASTriaxial::cmdHelp_Click() { ShowHelpTopic(1, QStringLiteral("html/Simulations/SimTriaxialShear.htm#StartTest")); }
 
-void frmScreenDASTriaxial::cmdClose_Click() { triaxial::UnloadLater(this); }
+void frmScreenDASTriaxial::cmdClose_Click() { lx::UnloadLater(this); }

@@ -1,6 +1,7 @@
 #include "frmTriaxial1stStage.h"
 
-#include "triaxial/TriaxialWindows.h"
+#include "app/ChildWindows.h"
+#include "platform/Controls.h"
 #include "triaxial/frmTriaxialICStage.h"
 
 #include "app/FrameAssets.h"
@@ -232,7 +233,7 @@ void frmTriaxial1stStage::Form_Load()
     drawPanel();
 }
 
-void frmTriaxial1stStage::setOuterSize(double widthTw, double heightTw) { triaxial::SetOuterSize(this, widthTw, heightTw); }
+void frmTriaxial1stStage::setOuterSize(double widthTw, double heightTw) { lx::SetOuterSize(this, widthTw, heightTw); }
 
 Phase frmTriaxial1stStage::phase() const { return imgAssembly1Top == 0 ? Phase::Diameter : Phase::Height; }
 
@@ -370,7 +371,7 @@ void frmTriaxial1stStage::cmdNextAssembly_Click()
         return;
     }
     if (strTestType == QStringLiteral("UUC ")) {
-        triaxial::HideChild(this);
+        lx::HideChild(this);
         lx::messages().msgs(1, DimensionsTitle,
                             QStringLiteral("Finished the measurement of specimen dimensions. ") + QStringLiteral("\r\r")
                                 + QStringLiteral("Go to next step of Triaxial Compression."),
@@ -510,5 +511,5 @@ void frmTriaxial1stStage::unloadMe()
     Timer1->stop();
     Timer2->stop();
     lx::SingleInstance<frmTriaxial1stStage>::forget(this);
-    triaxial::UnloadLater(this);
+    lx::UnloadLater(this);
 }

@@ -2,7 +2,8 @@
 
 #include "triaxial/StudyDialog.h"
 #include "triaxial/TriaxialRun.h"
-#include "triaxial/TriaxialWindows.h"
+#include "app/ChildWindows.h"
+#include "platform/Controls.h"
 #include "triaxial/dlgAnnCIDCInit.h"
 #include "triaxial/dlgBackPressure.h"
 #include "triaxial/dlgCellPressure.h"
@@ -52,16 +53,16 @@ namespace triaxial {
 
 void CloseCellDialogs()
 {
-    Unload<dlgCellPressure>();
-    Unload<dlgBackPressure>();
-    Unload<dlgSpecimenCIDC>();
+    lx::Unload<dlgCellPressure>();
+    lx::Unload<dlgBackPressure>();
+    lx::Unload<dlgSpecimenCIDC>();
 }
 
 void BackToCellPicture()
 {
     QTimer::singleShot(0, qApp, [] {
         if (frmTriaxialCell* cell = lx::SingleInstance<frmTriaxialCell>::peek(); cell && cell->isVisible() && !basGlobal::ShuttingDown)
-            ShowInFront(cell);
+            lx::ShowInFront(cell);
     });
 }
 
@@ -84,14 +85,14 @@ frmTriaxialCell::frmTriaxialCell()
     ShapeBackPressure = new OutlineShape(OutlineShape::Circle, picTriaxialCell);
     ShapeBackPressure->setGeometry(lx::twRect(4700, 5355, 315, 285));
 
-    cmdOK = Button(this, QStringLiteral("OK"), QStringLiteral("Do Simulation"), 2760, 6960, 1095, 375);
-    cmdCancel = Button(this, QStringLiteral("Cancel"), QStringLiteral("Go Back"), 3960, 6960, 1095, 375);
-    cmdHelp = Button(this, QStringLiteral("Help"), QString(), 5160, 6960, 1095, 375);
+    cmdOK = lx::twButton(this, QStringLiteral("OK"), QStringLiteral("Do Simulation"), 2760, 6960, 1095, 375);
+    cmdCancel = lx::twButton(this, QStringLiteral("Cancel"), QStringLiteral("Go Back"), 3960, 6960, 1095, 375);
+    cmdHelp = lx::twButton(this, QStringLiteral("Help"), QString(), 5160, 6960, 1095, 375);
     connect(cmdOK, &QPushButton::clicked, this, &frmTriaxialCell::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmTriaxialCell::cmdCancel_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &frmTriaxialCell::cmdHelp_Click);
 
-    MakeChild(this, 6500, 8000, false);
+    lx::MakeChild(this, 6500, 8000, false);
     Form_Load();
 }
 
@@ -115,7 +116,7 @@ void frmTriaxialCell::Form_Load()
     ShapeCellPressure->setVisible(false);
     ShapeBackPressure->setVisible(false);
     ApplyLayout();
-    MoveChild(this, 0, 0);
+    lx::MoveChild(this, 0, 0);
 }
 
 void frmTriaxialCell::ApplyLayout()
@@ -149,16 +150,16 @@ void frmTriaxialCell::SelectSpecimen(const QString& strSpec)
     cell.mSpecimen = strSpec;
     if (IsStudy(cell.strSimType)) {
         ShowParamStudy(cell.mSpecimen, cell.strSimType);
-        UnloadLater(this);
+        lx::UnloadLater(this);
         return;
     }
     // A dialog still open for another kind or type is opened afresh: its lists, connection
     // and stress position are those of its load.
-    Unload<dlgSpecimenCIDC>();
+    lx::Unload<dlgSpecimenCIDC>();
     SpecimenState& specimen = State().specimen;
     specimen.strSpecimen = strSpec;
     specimen.strSimType = cell.strSimType;
-    ShowInFront(&lx::SingleInstance<dlgSpecimenCIDC>::get());
+    lx::ShowInFront(&lx::SingleInstance<dlgSpecimenCIDC>::get());
 }
 
 void frmTriaxialCell::picTriaxialCell_MouseMove(double x, double y)
@@ -171,10 +172,10 @@ void frmTriaxialCell::picTriaxialCell_MouseUp(double x, double y, const QPoint& 
 {
     switch (ClickTarget(x, y, State().cell.nSpecimen)) {
     case CellSpot::CellPressure:
-        ShowInFront(&lx::SingleInstance<dlgCellPressure>::get());
+        lx::ShowInFront(&lx::SingleInstance<dlgCellPressure>::get());
         break;
     case CellSpot::BackPressure:
-        ShowInFront(&lx::SingleInstance<dlgBackPressure>::get());
+        lx::ShowInFront(&lx::SingleInstance<dlgBackPressure>::get());
         break;
     case CellSpot::Specimen:
         if (basGlobal::MainForm)
@@ -215,12 +216,12 @@ void frmTriaxialCell::cmdOK_Click()
     cell.InitData[6] = basGlobal::ConfiningStressKPa;
     cell.InitData[7] = 30.0;
     auto* summary = new dlgAnnCIDCInit();
-    ShowInFront(summary);
+    lx::ShowInFront(summary);
     summary->setFocus();
-    UnloadLater(this);
+    lx::UnloadLater(this);
 }
 
-void frmTriaxialCell::cmdCancel_Click() { UnloadLater(this); }
+void frmTriaxialCell::cmdCancel_Click() { lx::UnloadLater(this); }
 
 void frmTriaxialCell::cmdHelp_Click()
 {

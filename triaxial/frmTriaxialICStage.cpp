@@ -1,6 +1,7 @@
 #include "frmTriaxialICStage.h"
 
-#include "triaxial/TriaxialWindows.h"
+#include "app/ChildWindows.h"
+#include "platform/Controls.h"
 
 #include "app/FrameAssets.h"
 #include "app/basGlobal.h"
@@ -202,7 +203,7 @@ void frmTriaxialICStage::Form_Load(const preshear::HandOver& values)
     curve->start(0, 0, false);
 
     txtBackPressure->setText(in.backPressure);
-    triaxial::SetOuterSize(this, 11400, 4600);
+    lx::SetOuterSize(this, 11400, 4600);
     attempts.reset();
     nRecordRow = 1;
     if (!nRecord->valid()) {
@@ -216,7 +217,7 @@ void frmTriaxialICStage::Form_Load(const preshear::HandOver& values)
     TimerRecordData->start();
 }
 
-void frmTriaxialICStage::ShowRecord() { triaxial::ShowAsChild(this); }
+void frmTriaxialICStage::ShowRecord() { lx::ShowAsChild(this); }
 
 void frmTriaxialICStage::TimerRecordData_Timer()
 {
@@ -247,7 +248,7 @@ void frmTriaxialICStage::cmdOK_Click()
         return;
     for (;;) {
         if (nRecord->endStressAccepted(lx::Val(txtEffectiveConf->text()))) {
-            triaxial::SetOuterSize(this, 11400, 6000);
+            lx::SetOuterSize(this, 11400, 6000);
             cmdHelp[0]->hide();
             cmdOK->hide();
             attempts.reset();
@@ -293,5 +294,5 @@ void frmTriaxialICStage::closeMe()
 {
     TimerRecordData->stop();
     lx::SingleInstance<frmTriaxialICStage>::forget(this);
-    triaxial::UnloadLater(this);
+    lx::UnloadLater(this);
 }

@@ -3,7 +3,8 @@
 // specimen dialog; the two pressures; the initialization summary.
 #include "triaxial/PressureDialog.h"
 #include "triaxial/TriaxialRun.h"
-#include "triaxial/TriaxialWindows.h"
+#include "app/ChildWindows.h"
+#include "platform/Controls.h"
 #include "triaxial/dlgAnnCIDCInit.h"
 #include "triaxial/dlgBackPressure.h"
 #include "triaxial/dlgCellPressure.h"
@@ -229,7 +230,7 @@ class tst_triaxialRoad : public QObject {
         cell.mSpecimen = specimen;
         cell.InitData = init;
         auto* sum = new dlgAnnCIDCInit();
-        triaxial::ShowInFront(sum);
+        lx::ShowInFront(sum);
         return sum;
     }
 
