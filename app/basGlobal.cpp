@@ -12,6 +12,7 @@
 #include "platform/Paths.h"
 #include "platform/SafeFile.h"
 #include "platform/Services.h"
+#include "platform/TerminationSignals.h"
 
 #include <QApplication>
 #include <QFile>
@@ -215,7 +216,13 @@ int StartUp()
     BuildConnectionStrings();
 
     StartupQuizPending = true;
-    if (QuizOption()) {
+    const bool quizOpen = QuizOption();
+    // A termination request during the question ends start-up here: no quiz, no guidance.
+    if (lx::terminationRequested()) {
+        StartupQuizPending = false;
+        return 0;
+    }
+    if (quizOpen) {
         PressQuizButton(100);
         MainForm->mnuQuizOpen->setEnabled(false);
     } else {
@@ -238,6 +245,17 @@ int Main()
     lx::ignoreFileSizeSignal();
     installMessageBox();
     return StartUp();
+}
+
+int Run()
+{
+    // A start-up that failed has said why and removed its folder; its status is the program's.
+    if (const int status = Main(); status != 0)
+        return status;
+    // A termination request during start-up ends the program before the event loop runs.
+    const int status = lx::terminationRequested() ? 0 : QApplication::exec();
+    ResetFrameState();
+    return status;
 }
 
 } // namespace basGlobal

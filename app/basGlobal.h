@@ -109,6 +109,10 @@ void InstallFontSubstitutions();
 
 // The program's entry: installs the system's own message box, then runs StartUp.
 int Main();
+// The whole run of the program: Main, the event loop (skipped when a termination request
+// came during start-up) and the clean-up that removes the folder of working copies.
+// Returns the program's exit status.
+int Run();
 // The start-up in its fixed order, with the services as installed (tests script them).
 // Returns 0 once the main window is up; otherwise the reason has been shown and the
 // result is the program's exit status.

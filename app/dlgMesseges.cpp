@@ -9,6 +9,7 @@
 #include "platform/Controls.h"
 #include "platform/Geometry.h"
 #include "platform/Services.h"
+#include "platform/TerminationSignals.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -122,8 +123,11 @@ void dlgMesseges::layOut(int n)
 int16_t dlgMesseges::msgs(int16_t count, const QString& msgTitle, const QString& msgMessege, const QString& Button1,
                           const QString& Button2, const QString& Button3, const QString& Button4)
 {
+    const int n = lx::msgsButtons(count);
+    // A program that is ending shows no box: the last button declines.
+    if (lx::terminationRequested())
+        return int16_t(n);
     dlgMesseges box;
-    const int n = (count >= 1 && count <= 4) ? count : 3;
     box.msgClickOpts = 0;
     box.layOut(n);
     box.lblTitle->setText(lx::displayText(msgTitle));
@@ -138,6 +142,9 @@ int16_t dlgMesseges::msgs(int16_t count, const QString& msgTitle, const QString&
     const Registry::Scope waiting(box);
     box.setModal(true);
     box.exec();
+    // A termination request ends the box's loop without an answer.
+    if (box.msgClickOpts == 0 || lx::terminationRequested())
+        return int16_t(n);
     return box.msgClickOpts;
 }
 

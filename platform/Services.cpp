@@ -1,6 +1,7 @@
 #include "Services.h"
 
 #include "Paths.h"
+#include "TerminationSignals.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,10 +49,29 @@ QString toQtFilter(const QString& pipeFilter)
 
 namespace {
 
+struct BoxButton {
+    QMessageBox::StandardButton button;
+    int result;
+};
+
+std::vector<BoxButton> boxButtons(int style)
+{
+    switch (style & 0x0F) {
+    case vbOKCancel: return {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}};
+    case vbAbortRetryIgnore: return {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry}, {QMessageBox::Ignore, vbIgnore}};
+    case vbYesNoCancel: return {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}};
+    case vbYesNo: return {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}};
+    case vbRetryCancel: return {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}};
+    default: return {{QMessageBox::Ok, vbOK}};
+    }
+}
+
 class QtMessages final : public MessageService {
 public:
     int msgBox(const QString& text, int style, const QString& title) override
     {
+        if (terminationRequested())
+            return msgBoxEscapeAnswer(style);
         QMessageBox box(QApplication::activeWindow());
         box.setWindowTitle(title);
         box.setText(displayText(text));
@@ -62,47 +82,40 @@ public:
         case vbInformation: box.setIcon(QMessageBox::Information); break;
         default: break;
         }
-        struct B { QMessageBox::StandardButton b; int result; };
-        std::vector<B> buttons;
-        switch (style & 0x0F) {
-        case vbOKCancel: buttons = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}}; break;
-        case vbAbortRetryIgnore: buttons = {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry}, {QMessageBox::Ignore, vbIgnore}}; break;
-        case vbYesNoCancel: buttons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}}; break;
-        case vbYesNo: buttons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}}; break;
-        case vbRetryCancel: buttons = {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}}; break;
-        default: buttons = {{QMessageBox::Ok, vbOK}}; break;
-        }
+        const std::vector<BoxButton> buttons = boxButtons(style);
         QMessageBox::StandardButtons all;
-        for (const B& b : buttons)
-            all |= b.b;
+        for (const BoxButton& b : buttons)
+            all |= b.button;
         box.setStandardButtons(all);
         const int pressed = box.exec();
-        for (const B& b : buttons)
-            if (pressed == b.b)
+        if (terminationRequested())
+            return msgBoxEscapeAnswer(style);
+        for (const BoxButton& b : buttons)
+            if (pressed == b.button)
                 return b.result;
-        // Closed without a button: the box's escape answer (Cancel or No where offered).
-        for (const B& b : buttons)
-            if (b.result == vbCancel)
-                return vbCancel;
-        return buttons.back().result;
+        return msgBoxEscapeAnswer(style);
     }
 
     // Stand-in until the program installs its own box; the frame replaces it at start-up.
     int msgs(int count, const QString& title, const QString& message, const QStringList& captions) override
     {
+        const int n = msgsButtons(count);
+        if (terminationRequested())
+            return n;
         QMessageBox box(QApplication::activeWindow());
         box.setWindowTitle(title);
         box.setText(displayText(message));
-        const int n = (count >= 1 && count <= 4) ? count : 3;
         std::vector<QPushButton*> buttons;
         for (int i = 0; i < n; ++i)
             buttons.push_back(box.addButton(captions.value(i), QMessageBox::AcceptRole));
-        for (;;) {
+        // A box closed without a button asks again, until the program is ending.
+        while (!terminationRequested()) {
             box.exec();
             for (int i = 0; i < n; ++i)
                 if (box.clickedButton() == buttons[size_t(i)])
                     return i + 1;
         }
+        return n;
     }
 };
 
@@ -114,6 +127,8 @@ public:
 private:
     static QString run(const FileDialogRequest& r, QFileDialog::AcceptMode mode)
     {
+        if (terminationRequested())
+            return {};
         QFileDialog dialog(QApplication::activeWindow(), r.title);
         // The program asks its own overwrite question, and the dialog looks the same everywhere.
         dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
@@ -126,7 +141,7 @@ private:
         }
         if (!r.fileName.isEmpty())
             dialog.selectFile(r.fileName);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty() || terminationRequested())
             return {};
         return dialog.selectedFiles().constFirst();
     }
@@ -137,6 +152,8 @@ public:
     using PrinterService::choosePrinter;
     bool choosePrinter(QPrinter& printer, const PrintDialogRequest& request) override
     {
+        if (terminationRequested())
+            return false;
         if (!request.outputFile.isEmpty() && printer.outputFileName().isEmpty()) {
             // The dialog takes the printer's file when it is made. Naming one must not turn a
             // printer into a PDF writer; choosing a printer in the dialog clears it again.
@@ -150,7 +167,7 @@ public:
             dialog.setWindowTitle(request.title);
         dialog.setOption(QAbstractPrintDialog::PrintSelection, request.allowSelection);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.allowPageRange);
-        return dialog.exec() == QDialog::Accepted;
+        return dialog.exec() == QDialog::Accepted && !terminationRequested();
     }
 };
 
@@ -246,6 +263,8 @@ class QtHelp final : public HelpViewer {
 public:
     void showTopic(const QString& helpFolder, const QString& topic) override
     {
+        if (terminationRequested())
+            return;
         // "html\Page.htm" and "/html/Page.htm#part" both name a page of the help folder.
         QString path = topic;
         path.replace(u'\\', u'/');
@@ -337,6 +356,17 @@ void installReal(Services& s)
 }
 
 } // namespace
+
+int msgsButtons(int count) { return count >= 1 && count <= 4 ? count : 3; }
+
+int msgBoxEscapeAnswer(int style)
+{
+    const std::vector<BoxButton> buttons = boxButtons(style);
+    for (const BoxButton& b : buttons)
+        if (b.result == vbCancel)
+            return vbCancel;
+    return buttons.back().result;
+}
 
 Services& services()
 {

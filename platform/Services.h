@@ -22,6 +22,8 @@ enum MsgBoxStyle : int {
 };
 enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
 
+// The real services show nothing once the program is ending (lx::terminationRequested):
+// a box gives its declining answer, a file dialog no file, a printer dialog a cancel.
 class MessageService {
 public:
     virtual ~MessageService() = default;
@@ -30,9 +32,16 @@ public:
     virtual int msgBox(const QString& text, int style, const QString& title) = 0;
     // The system's own box with count captioned buttons (a count outside 1..4 shows three;
     // the buttons past it are not shown, whatever their captions); returns the 1-based
-    // number of the button pressed, never more than the buttons shown.
+    // number of the button pressed, never more than the buttons shown. Ending, it answers
+    // with the last button shown, the one that declines (Disable, Close, New File).
     virtual int msgs(int count, const QString& title, const QString& message, const QStringList& captions) = 0;
 };
+
+// The buttons a msgs box of count buttons shows (1 to 4).
+int msgsButtons(int count);
+// The answer of a message box of this style closed without a button: Cancel where it
+// has one, else its last button (No, Ignore, OK).
+int msgBoxEscapeAnswer(int style);
 
 struct FileDialogRequest {
     QString title;

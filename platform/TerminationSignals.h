@@ -7,7 +7,9 @@ namespace lx {
 // Call once, with the application object made; later signals quit its event loops.
 void quitOnTerminationSignals();
 // True once such a signal came: a signal during start-up, before the main event loop runs,
-// ends the program as soon as start-up is done.
+// ends the program as soon as start-up is done. From then on the modal services show
+// nothing and give their declining answer at once, and loops that ask again stop, so that
+// no window or dialog opens while the program ends.
 bool terminationRequested();
 
 } // namespace lx

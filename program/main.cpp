@@ -31,10 +31,5 @@ int main(int argc, char** argv)
     basGlobal::InstallTrueTriaxialHooks();
 #endif
 
-    // A start-up that failed has said why; its status is the program's.
-    if (const int status = basGlobal::Main(); status != 0)
-        return status;
-    const int status = lx::terminationRequested() ? 0 : app.exec();
-    basGlobal::ResetFrameState();
-    return status;
+    return basGlobal::Run();
 }

@@ -5,6 +5,7 @@
 #include "app/basGlobal.h"
 #include "app/frmMDI.h"
 #include "platform/Services.h"
+#include "platform/TerminationSignals.h"
 
 namespace quiz {
 
@@ -12,7 +13,8 @@ bool QuizOption()
 {
     bool result = false;
     int choice = 1;
-    while (!result && choice != 3) {
+    // A termination request ends the question: nothing more is asked or opened.
+    while (!result && choice != 3 && !lx::terminationRequested()) {
         choice = lx::messages().msgs(
             3, QStringLiteral("Quiz Option"),
             QStringLiteral("Open your Quiz Score file to enable the Quiz\r\r"
@@ -20,7 +22,7 @@ bool QuizOption()
                            "-'Create' new file and save it for future use\r"
                            "-'Disable' the quiz to remove quiz option."),
             {QStringLiteral("Open"), QStringLiteral("Create"), QStringLiteral("Disable"), QString()});
-        if (choice == 3)
+        if (choice == 3 || lx::terminationRequested())
             break;
         QString file;
         if (choice == 2) {

@@ -7,6 +7,7 @@
 #include "platform/Geometry.h"
 #include "platform/Paths.h"
 #include "platform/Services.h"
+#include "platform/TerminationSignals.h"
 
 #include <QFileInfo>
 #include <QGroupBox>
@@ -107,9 +108,11 @@ bool dlgAddQuizInfo::QuizUser()
         Form_Unload();
         return false;
     }
-    exec();
+    // A program that is ending opens no dialog.
+    if (!lx::terminationRequested())
+        exec();
     Form_Unload();
-    return result;
+    return result && !lx::terminationRequested();
 }
 
 void dlgAddQuizInfo::OKButton_Click()
