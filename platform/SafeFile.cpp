@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <algorithm>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -47,11 +48,25 @@ bool writeAll(int fd, const char* data, qint64 size, int* failure)
     return true;
 }
 
+// ".<name>.<random>.tmp" in folder, the name cut (at a character's start) so that the whole
+// fits the folder's longest name.
+QByteArray temporaryName(const QByteArray& folder, const QByteArray& name)
+{
+    const QByteArray suffix = '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
+    const long longest = ::pathconf(folder.constData(), _PC_NAME_MAX);
+    const qsizetype room = (longest > 0 ? qsizetype(longest) : 255) - 1 - suffix.size();
+    qsizetype keep = std::min(name.size(), std::max<qsizetype>(room, 0));
+    // UTF-8 continuation bytes (10xxxxxx) never start a character.
+    while (keep > 0 && keep < name.size() && (uchar(name[keep]) & 0xC0) == 0x80)
+        --keep;
+    return folder + "/." + name.left(keep) + suffix;
+}
+
 } // namespace
 
 void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
-bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error)
+bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error, FileAccess access)
 {
     static const bool signalIgnored = (ignoreFileSizeSignal(), true);
     (void)signalIgnored;
@@ -82,9 +97,10 @@ bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* erro
     const QByteArray name = QFile::encodeName(QFileInfo(QFile::decodeName(target)).fileName());
     TemporaryFile temp;
     for (int attempt = 0; attempt < 16 && temp.fd < 0; ++attempt) {
-        temp.path = folder + "/." + name + '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
+        temp.path = temporaryName(folder, name);
         // 0666 less the umask, as a new file gets; a replaced file's own mode is set below.
-        temp.fd = ::open(temp.path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        const mode_t mode = access == FileAccess::Private ? 0600 : 0666;
+        temp.fd = ::open(temp.path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
         if (temp.fd < 0 && errno != EEXIST) {
             const int why = errno;
             temp.path.clear();
@@ -99,7 +115,8 @@ bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* erro
         // Owner first (only root can give a file away), then the mode, which chown may clear.
         if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
             (void)::fchown(temp.fd, old.st_uid, old.st_gid);
-        if (::fchmod(temp.fd, old.st_mode & 07777) != 0)
+        const mode_t mode = access == FileAccess::Private ? mode_t(0600) : mode_t(old.st_mode & 07777);
+        if (::fchmod(temp.fd, mode) != 0)
             return fail(QStringLiteral("The file's permissions cannot be kept (%1).").arg(systemError(errno)));
     }
     int why = 0;

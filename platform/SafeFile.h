@@ -10,10 +10,18 @@ namespace lx {
 // - an existing target must be a regular file or a link to one; a folder, a FIFO, a device
 //   or a dangling link is refused and left as it was (a link keeps pointing at its file);
 // - a short write (a full disk, a size limit) and a failed sync are failures;
-// - the new file keeps the permissions of the file it replaces, and the folder is synced
-//   after the rename, so a completed save survives a power cut.
+// - the new file keeps the permissions of the file it replaces (a private file is always
+//   the owner's alone, 0600), and the folder is synced after the rename, so a completed
+//   save survives a power cut;
+// - the temporary file's name fits the folder whenever the target's name does (a long
+//   name is shortened in it).
 // On failure returns false and, when asked, the reason.
-bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+enum class FileAccess {
+    Shared,   // a new file as the umask makes it; a replaced file's own mode kept
+    Private,  // 0600 (a quiz file holds a name and a password)
+};
+bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error = nullptr,
+                     FileAccess access = FileAccess::Shared);
 
 // A write past the file-size limit raises SIGXFSZ, which ends the process unless ignored;
 // ignored, the write fails with EFBIG and is reported like any full disk. The program calls
