@@ -1,0 +1,60 @@
+#include "directshear/DirectShearCharts.h"
+
+#include "lab/ChartFrame.h"
+#include "lab/StoredPoints.h"
+#include "platform/Colors.h"
+#include "platform/PictureBox.h"
+
+#include <QLabel>
+
+namespace directshear {
+
+ShearAxes AxesOf(const lx::StoredCurve& points)
+{
+    return {lx::niceAxis(points.column(0)), lx::niceAxis(points.column(1)), lx::niceAxis(points.column(2), lx::Ladder::Fine)};
+}
+
+QStringList HorizontalCaptions(const ShearAxes& axes) { return lx::tickCaptions(axes.horizontal, 3); }
+QStringList ShearCaptions(const ShearAxes& axes) { return lx::tickCaptions(axes.shear, 0); }
+QStringList VerticalCaptions(const ShearAxes& axes) { return lx::tickCaptions(axes.vertical, 3); }
+
+lx::GridStyle ShearGrid()
+{
+    lx::GridStyle grid;
+    grid.verticalColor = lx::QBColor(7);
+    grid.horizontalColor = lx::QBColor(0);
+    return grid;
+}
+
+QColor CurveColor(int k) { return lx::QBColor(12 - 3 * k); }
+
+lx::CurveStyle CurveStyleOf(const QColor& color)
+{
+    const lx::MarkerStyle star{.text = QStringLiteral("*"), .firstOffset = {-60, -120}, .offset = {-60, -120}, .color = QColor()};
+    return {.color = color, .width = 2, .marker = star};
+}
+
+void LabelFrames(lx::ChartFrame& shearFrame, lx::ChartFrame& verticalFrame)
+{
+    shearFrame.lblTitle->setText(QStringLiteral("Shear Stress- H Disp."));
+    shearFrame.lblUnit->setText(QStringLiteral("(kPa)"));
+    shearFrame.lblXAxisName->setText(QStringLiteral("Horiz Disp. (mm)"));
+    verticalFrame.lblTitle->setText(QStringLiteral("V Disp. - H Disp."));
+    verticalFrame.lblUnit->setText(QStringLiteral("(mm)"));
+    verticalFrame.lblXAxisName->setText(QStringLiteral("Horiz. Disp. (mm)"));
+}
+
+ShearCharts SetupCharts(lx::ChartFrame& shearFrame, lx::ChartFrame& verticalFrame, const ShearAxes& axes)
+{
+    shearFrame.setCaptions(HorizontalCaptions(axes), ShearCaptions(axes));
+    verticalFrame.setCaptions(HorizontalCaptions(axes), VerticalCaptions(axes));
+    ShearCharts charts{lx::Chart(*shearFrame.picDraw, axes.horizontal, axes.shear),
+                       lx::Chart(*verticalFrame.picDraw, axes.horizontal, axes.vertical)};
+    for (const lx::Chart* c : {&charts.shear, &charts.vertical}) {
+        c->clear();
+        c->drawGrid(ShearGrid());
+    }
+    return charts;
+}
+
+} // namespace directshear

@@ -1,0 +1,48 @@
+#pragma once
+// The two charts of a direct shear test, as the replay screen and the report draw them:
+// shear stress and vertical displacement against horizontal displacement. The axes span
+// every point given (all curves of a report); both charts share the horizontal axis.
+#include "lab/Chart.h"
+#include "lab/ChartAxis.h"
+
+#include <QColor>
+#include <QStringList>
+
+namespace lx {
+class ChartFrame;
+template <typename T>
+class BasicStoredCurve;
+using StoredCurve = BasicStoredCurve<float>;
+} // namespace lx
+
+namespace directshear {
+
+struct ShearAxes {
+    lx::Axis horizontal;   // column 0, the standard ladder
+    lx::Axis shear;        // column 1, the standard ladder
+    lx::Axis vertical;     // column 2, the fine ladder
+};
+ShearAxes AxesOf(const lx::StoredCurve& points);
+
+// Tick captions: displacements to 3 decimals, shear stress whole.
+QStringList HorizontalCaptions(const ShearAxes& axes);
+QStringList ShearCaptions(const ShearAxes& axes);
+QStringList VerticalCaptions(const ShearAxes& axes);
+
+// Light grey verticals and black horizontals.
+lx::GridStyle ShearGrid();
+// Curve k of a report (0 on the screen): QBColor 12, 9 and 6, width 2, a star at every
+// point printed 60 twips left of and 120 above it.
+QColor CurveColor(int k);
+lx::CurveStyle CurveStyleOf(const QColor& color);
+
+// Frame captions and titles of the two charts, and the charts themselves: the surfaces
+// cleared and gridded, ready for curves.
+void LabelFrames(lx::ChartFrame& shearFrame, lx::ChartFrame& verticalFrame);
+struct ShearCharts {
+    lx::Chart shear;
+    lx::Chart vertical;
+};
+ShearCharts SetupCharts(lx::ChartFrame& shearFrame, lx::ChartFrame& verticalFrame, const ShearAxes& axes);
+
+} // namespace directshear

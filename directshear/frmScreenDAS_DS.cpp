@@ -1,0 +1,201 @@
+#include "directshear/frmScreenDAS_DS.h"
+
+#include "directshear/DirectShearCharts.h"
+#include "directshear/DirectShearSoils.h"
+#include "directshear/DirectShearStudy.h"
+#include "directshear/frmDirectShearReport.h"
+
+#include "app/ChildWindows.h"
+#include "app/FrameAssets.h"
+#include "app/basExport.h"
+#include "app/basGlobal.h"
+#include "app/basHTMLHelp.h"
+#include "lab/ActivityCredit.h"
+#include "lab/AssemblyTables.h"
+#include "lab/AssemblyView.h"
+#include "lab/ChartFrame.h"
+#include "lab/PictureLayout.h"
+#include "platform/Controls.h"
+#include "platform/Database.h"
+#include "platform/Fonts.h"
+#include "platform/Geometry.h"
+#include "platform/ListView.h"
+#include "platform/Services.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+void tell(const QString& text) { lx::messages().msgBox(text, lx::vbOKOnly | lx::vbExclamation, basGlobal::AppTitle); }
+
+QLabel* pictureCaption(QWidget* picture, const QString& text, const lx::pictures::TwipRect& r)
+{
+    auto* l = lx::twControl<QLabel>(picture, nullptr, r.left, r.top, r.width, r.height, text);
+    l->setWordWrap(true);
+    l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return l;
+}
+
+} // namespace
+
+frmScreenDAS_DS::frmScreenDAS_DS() : ReplayCurve(directshear::PointColumns(), directshear::MaxPoints)
+{
+    setWindowTitle(QStringLiteral("Direct Shear Test"));
+    setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 8.25));
+
+    lblTitle = lx::twControl<QLabel>(this, "lblTitle", 120, 60, 4800, 330, QStringLiteral("Direct Shear Test"));
+    lblTitle->setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+
+    namespace S = lx::pictures::directShearScreen;
+    PicILSetup = new lx::AssemblyView(this);
+    PicILSetup->setGeometry(lx::twRect(120, 420, S::PicILSetup.width, S::PicILSetup.height));
+    pictureCaption(PicILSetup, QStringLiteral("Normal Load"), S::lblNormalLoad);
+    pictureCaption(PicILSetup, QStringLiteral("LVDT measuring Vertical Displacement"), S::lblVerticalLVDT);
+    pictureCaption(PicILSetup, QStringLiteral("LVDT measuring Horizontal Displacement"), S::lblHorizontalLVDT);
+
+    lvwData = new lx::ListView(this);
+    lvwData->setGeometry(lx::twRect(120, 3540, 4800, 3660));
+
+    const lx::ChartFrameLayout layout = lx::ChartFrameLayout::replayScreen();
+    picFrame1 = new lx::ChartFrame(layout, this);
+    picFrame1->move(lx::tw(5040), lx::tw(0));
+    picFrame2 = new lx::ChartFrame(layout, this);
+    picFrame2->move(lx::tw(5040), lx::tw(3600));
+    directshear::LabelFrames(*picFrame1, *picFrame2);
+
+    fraNormalStress = lx::twControl<QGroupBox>(this, "fraNormalStress", 8880, 420, 2880, 855, QString());
+    lblNormalStress = lx::twControl<QLabel>(fraNormalStress, "lblNormalStress", 120, 120, 2640, 255, QStringLiteral("Normal Stress"));
+    lblNormalStressVal = lx::twControl<QLabel>(fraNormalStress, "lblNormalStressVal", 120, 450, 2640, 285);
+    lblNormalStressVal->setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+
+    cmdReport = lx::twButton(this, QStringLiteral("Create Report"), QStringLiteral("Create Summary Report"), 8880, 5400, 1380, 420);
+    cmdExportData = lx::twButton(this, QStringLiteral("Export Data"), QStringLiteral("Export data to worksheets"), 10380, 5400, 1380, 420);
+    cmdHelp = lx::twButton(this, QStringLiteral("Help"), QString(), 8880, 5940, 1380, 420);
+    cmdClose = lx::twButton(this, QStringLiteral("Close"), QStringLiteral("Close Window"), 10380, 5940, 1380, 420);
+    cmdReport->setEnabled(false);
+    cmdExportData->setEnabled(false);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(500);
+    connect(Timer1, &QTimer::timeout, this, &frmScreenDAS_DS::Timer1_Timer);
+    connect(cmdReport, &QPushButton::clicked, this, [this] { cmdReport_Click(); });
+    connect(cmdExportData, &QPushButton::clicked, this, &frmScreenDAS_DS::cmdExportData_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmScreenDAS_DS::cmdHelp_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmScreenDAS_DS::cmdClose_Click);
+
+    replay.setOutputs({.listLine = [this](int k) { ShowPoint(k); },
+                       .exportLine = [this](int k) { exportText.addPoint(ReplayCurve.row(k)); },
+                       .chartPoint = [this](int k) {
+                           trace1->lineTo(ReplayCurve(k, 0), ReplayCurve(k, 1));
+                           trace2->lineTo(ReplayCurve(k, 0), ReplayCurve(k, 2));
+                       },
+                       .animationStep = [this](int) { PicILSetup->apply(lx::assembly::directShearBoxPoint(PicILSetup->animation())); },
+                       .finished = [this] {
+                           Timer1->stop();
+                           PicILSetup->apply(lx::assembly::directShearBoxEnd(PicILSetup->animation()));
+                           cmdReport->setEnabled(true);
+                           cmdExportData->setEnabled(true);
+                       }});
+
+    lx::MakeChild(this, 12000, 8130, false);
+    Form_Load();
+}
+
+frmScreenDAS_DS::~frmScreenDAS_DS()
+{
+    Timer1->stop();
+    if (started)
+        lx::ActivityCredit(lx::activities::DirectShear);
+}
+
+void frmScreenDAS_DS::Form_Load()
+{
+    lx::setLoamixIcon(this);
+    PicILSetup->setAnimation(lx::assembly::directShearBox());
+}
+
+bool frmScreenDAS_DS::StartTest(const QString& testID, const QString& soilType, const QStringList& valParam)
+{
+    TestID = testID;
+    SoilType = soilType;
+    ParamTexts = valParam.mid(0, directshear::ParamCount);
+    while (ParamTexts.size() < directshear::ParamCount)
+        ParamTexts << QStringLiteral("N/A");
+
+    lblTitle->setText(QStringLiteral("Direct Shear Test: ") + SoilType);
+    lblNormalStressVal->setText(ParamTexts[directshear::NormalStressIndex] + QStringLiteral(" kPa"));
+    lvwData->clearColumns();
+    lvwData->clearLines();
+    lvwData->addColumn(QStringLiteral("No"), QStringLiteral("No."), 450, lx::ListView::lvwColumnLeft);
+    lvwData->addColumn(QStringLiteral("H"), QStringLiteral("H Disp (mm)"), 1100, lx::ListView::lvwColumnCenter);
+    lvwData->addColumn(QStringLiteral("Tau"), QStringLiteral("Shear Stress (kPa)"), 1500, lx::ListView::lvwColumnCenter);
+    lvwData->addColumn(QStringLiteral("V"), QStringLiteral("V Disp (mm)"), 1200, lx::ListView::lvwColumnCenter);
+    exportText.reset(lblTitle->text(), {QStringLiteral("Horizontal Displacement (mm)"), QStringLiteral("Shear Stress (kPa)"),
+                                        QStringLiteral("Vertical Displacement (mm)")});
+
+    ReplayCurve.clear();
+    try {
+        lx::Connection connection;
+        connection.Open(basGlobal::DirectShearConnection);
+        lx::Recordset rs;
+        rs.Open(directshear::TestResultsSql(), connection, lx::adOpenDynamic, lx::adLockUnspecified, {TestID});
+        ReplayCurve.append(rs);
+        rs.Close();
+        connection.Close();
+    } catch (const lx::DatabaseError& e) {
+        tell(QStringLiteral("The stored test could not be read.\r") + e.message());
+        return false;
+    }
+    if (ReplayCurve.empty()) {
+        tell(QStringLiteral("The database holds no points for the test ") + TestID + u'.');
+        return false;
+    }
+    if (ReplayCurve.truncated())
+        tell(QStringLiteral("The test ") + TestID + QStringLiteral(" holds more than 301 points: the first 301 are replayed."));
+
+    PicILSetup->reset();
+    SetupCharts();
+    started = true;
+    replay.start(ReplayCurve.points());
+    lx::MoveChild(this, 0, 0);
+    Timer1->start();
+    return true;
+}
+
+void frmScreenDAS_DS::SetupCharts()
+{
+    const directshear::ShearCharts charts = directshear::SetupCharts(*picFrame1, *picFrame2, directshear::AxesOf(ReplayCurve));
+    const lx::CurveStyle style1 = directshear::CurveStyleOf(directshear::CurveColor(0));
+    lx::CurveStyle style2 = style1;
+    style2.color = directshear::CurveColor(1);
+    trace1.emplace(charts.shear, style1);
+    trace2.emplace(charts.vertical, style2);
+    trace1->start(ReplayCurve(0, 0), ReplayCurve(0, 1));
+    trace2->start(ReplayCurve(0, 0), ReplayCurve(0, 2));
+}
+
+void frmScreenDAS_DS::ShowPoint(int k)
+{
+    const QString number = QString::number(k + 1);
+    const int line = lvwData->addLine(number, ReplayCurve.rowTexts(k), QStringLiteral("Point Number: ") + number);
+    lvwData->ensureLineVisible(line);
+}
+
+void frmScreenDAS_DS::Timer1_Timer() { replay.step(); }
+
+void frmScreenDAS_DS::cmdExportData_Click() { ExportData(exportText.text()); }
+
+frmDirectShearReport* frmScreenDAS_DS::cmdReport_Click()
+{
+    const int16_t counts[] = {1, int16_t(ReplayCurve.points()), 0};
+    auto* report = new frmDirectShearReport();
+    report->CreateReport(SoilType, ParamTexts, ReplayCurve, counts);
+    return report;
+}
+
+void frmScreenDAS_DS::cmdHelp_Click() { ShowHelpTopic(1, QStringLiteral("html/Simulations/SimDirectShear.htm")); }
+
+void frmScreenDAS_DS::cmdClose_Click() { lx::UnloadLater(this); }

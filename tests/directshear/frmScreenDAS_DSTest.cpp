@@ -1,0 +1,215 @@
+// The replay screen and its report, offscreen: the replay tick by tick (list numbers and
+// tooltips, export text, axis captions, the normal-stress caption, the shear box moved per
+// point and its beads hidden at the end), tests without points or with too many, the
+// report of one curve, and the credit when the screen closes.
+#include "directshear/frmScreenDAS_DS.h"
+
+#include "directshear/frmDirectShearReport.h"
+
+#include "DirectShearFixture.h"
+#include "app/basGlobal.h"
+#include "lab/AssemblyView.h"
+#include "lab/ChartFrame.h"
+#include "platform/Colors.h"
+#include "platform/Database.h"
+#include "platform/ListView.h"
+#include "platform/testing/ScriptedServices.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString QuizPassword = QStringLiteral("tarvinduso");
+const QStringList BarryTexts = {"0.3", "1.8", "0.5", "25.4", "63.5", "50", "0.66"};
+
+QStringList captions(const std::array<QLabel*, 5>& labels)
+{
+    QStringList t;
+    for (QLabel* l : labels)
+        t << l->text();
+    return t;
+}
+
+class ScreenTest : public ::testing::Test {
+public:
+    static inline std::unique_ptr<dsfixture::Packed> db;
+    static void SetUpTestSuite()
+    {
+        auto tests = dsfixture::smallTests();
+        tests.push_back({"103.3", "BIG", "0.3,1.5,0.86,0.55,80,0.612,50,0.5", 305});
+        db = std::make_unique<dsfixture::Packed>(tests);
+        lx::pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/QuizTemplate"), QuizPassword, db->path("template.lxq"));
+    }
+    static void TearDownTestSuite() { db.reset(); }
+
+    lx::testing::ScriptedServices scripted;
+    std::vector<int> pressed;
+    std::vector<QPointer<QWidget>> windows;
+
+    void SetUp() override
+    {
+        basGlobal::ResetFrameState();
+        basGlobal::DirectShearConnection = db->connection;
+        basGlobal::Hooks().pressQuizButton = [this](int n) { pressed.push_back(n); };
+    }
+    void TearDown() override
+    {
+        for (const auto& w : windows)
+            delete w.data();
+        basGlobal::ResetFrameState();
+    }
+    frmScreenDAS_DS* screen()
+    {
+        auto* s = new frmScreenDAS_DS();
+        windows.push_back(s);
+        return s;
+    }
+    QString quizFile()
+    {
+        const QString path = db->path("Quiz_Student.lxq");
+        QFile::remove(path);
+        EXPECT_TRUE(QFile::copy(db->path("template.lxq"), path));
+        QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        return QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=") + QuizPassword + u';';
+    }
+    static long long attempts(const QString& connection, int id)
+    {
+        lx::Connection c;
+        c.Open(connection);
+        auto rs = c.Execute(QStringLiteral("SELECT * FROM QuizInfo WHERE QuizID = %1").arg(id));
+        return rs->Fields(2).Value.toLongLong();
+    }
+};
+
+TEST_F(ScreenTest, ReplaysOnePointATickIntoListExportChartsAndShearBox)
+{
+    frmScreenDAS_DS* s = screen();
+    ASSERT_TRUE(s->StartTest("S-050", "Barry's Beach Sand", BarryTexts));
+    EXPECT_TRUE(s->Timer1->isActive());
+    EXPECT_EQ(s->Timer1->interval(), 500);
+    EXPECT_EQ(s->lblTitle->text(), "Direct Shear Test: Barry's Beach Sand");
+    EXPECT_EQ(s->lblNormalStressVal->text(), "50 kPa");
+    // 7 points: displacements 0 to 0.6 mm, shear stress up to 30 kPa, vertical down to
+    // -0.003 mm, on the frame's ladders (the vertical one the fine ladder).
+    EXPECT_EQ(captions(s->picFrame1->lblX), captions(s->picFrame2->lblX));
+    EXPECT_EQ(captions(s->picFrame1->lblX), (QStringList{"0", "1.25", "2.5", "3.75", "5"}));
+    EXPECT_EQ(captions(s->picFrame1->lblY), (QStringList{"0", "10", "20", "30", "40"}));
+    EXPECT_EQ(captions(s->picFrame2->lblY), (QStringList{"-0.2", "-0.15", "-0.1", "-0.05", "0"}));
+
+    const lx::AssemblyAnimation& box = s->PicILSetup->animation();
+    const double topLeft = box.sprite("imgDSTop").left, weightLeft = box.sprite("imgTopWeight").left;
+    for (int k = 1; k <= 7; ++k) {
+        s->Timer1_Timer();
+        EXPECT_EQ(s->lvwData->lineCount(), k);
+        EXPECT_EQ(s->lvwData->cellText(k - 1, 0), QString::number(k));
+        EXPECT_EQ(s->lvwData->topLevelItem(k - 1)->toolTip(0), "Point Number: " + QString::number(k));
+        EXPECT_EQ(box.sprite("imgDSTop").left, topLeft + 10 * k);
+        EXPECT_EQ(box.sprite("imgTopWeight").left, weightLeft + 10 * k);
+        EXPECT_NE(box.sprite("imgBeads1").visible, box.sprite("imgBeads2").visible);
+        EXPECT_FALSE(s->cmdReport->isEnabled());
+    }
+    EXPECT_EQ(s->lvwData->cellText(1, 1), "0.1");
+    EXPECT_EQ(s->lvwData->cellText(1, 2), "10");
+    EXPECT_EQ(s->lvwData->cellText(1, 3), "-0.001");
+    s->Timer1_Timer();   // the end of the replay
+    EXPECT_FALSE(s->Timer1->isActive());
+    EXPECT_FALSE(box.sprite("imgBeads1").visible);
+    EXPECT_FALSE(box.sprite("imgBeads2").visible);
+    EXPECT_EQ(box.sprite("imgDSTop").left, topLeft + 70);
+    EXPECT_TRUE(s->cmdReport->isEnabled());
+    EXPECT_TRUE(s->cmdExportData->isEnabled());
+
+    const QStringList lines = s->exportText.text().split(u'\n');
+    ASSERT_EQ(lines.size(), 10);
+    EXPECT_EQ(lines[0], "Direct Shear Test: Barry's Beach Sand");
+    EXPECT_EQ(lines[1], "");
+    EXPECT_EQ(lines[2], "No.\tHorizontal Displacement (mm)\tShear Stress (kPa)\tVertical Displacement (mm)\t");
+    EXPECT_EQ(lines[3], "1\t0\t0\t0\t");
+    EXPECT_EQ(lines[9], "7\t0.6\t10\t-0.001\t");
+}
+
+TEST_F(ScreenTest, AMissingNormalStressShowsNotAvailable)
+{
+    frmScreenDAS_DS* s = screen();
+    QStringList texts = BarryTexts;
+    texts[5] = "N/A";
+    ASSERT_TRUE(s->StartTest("S-200", "Barry's Beach Sand", texts));
+    EXPECT_EQ(s->lblNormalStressVal->text(), "N/A kPa");
+}
+
+TEST_F(ScreenTest, ATestWithoutPointsIsRefusedAndOneWithTooManyIsCut)
+{
+    const QString quiz = quizFile();
+    basGlobal::QuizFileConnection = quiz;
+    {
+        frmScreenDAS_DS* s = screen();
+        EXPECT_FALSE(s->StartTest("C-050", "Coarse New North Rankin Sand", BarryTexts));
+        EXPECT_FALSE(s->Timer1->isActive());
+        EXPECT_EQ(s->lvwData->lineCount(), 0);
+        ASSERT_EQ(scripted.messages->msgBoxCalls.size(), 1u);
+        EXPECT_EQ(scripted.messages->msgBoxCalls[0].text, "The database holds no points for the test C-050.");
+        delete s;
+    }
+    // A screen that replayed nothing credits nothing.
+    EXPECT_EQ(attempts(quiz, 411), 0);
+    EXPECT_TRUE(pressed.empty());
+
+    frmScreenDAS_DS* s = screen();
+    ASSERT_TRUE(s->StartTest("BIG", "Sydney Silica Sand", BarryTexts));
+    EXPECT_EQ(s->ReplayCurve.points(), 301);
+    ASSERT_EQ(scripted.messages->msgBoxCalls.size(), 2u);
+    EXPECT_EQ(scripted.messages->msgBoxCalls[1].text, "The test BIG holds more than 301 points: the first 301 are replayed.");
+}
+
+TEST_F(ScreenTest, ClosingInMidReplayCreditsTheActivity)
+{
+    const QString quiz = quizFile();
+    basGlobal::QuizFileConnection = quiz;
+    frmScreenDAS_DS* s = screen();
+    ASSERT_TRUE(s->StartTest("S-050", "Barry's Beach Sand", BarryTexts));
+    s->Timer1_Timer();
+    s->cmdClose->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(windows.back().isNull());
+    EXPECT_EQ(attempts(quiz, 411), 1);
+    EXPECT_EQ(pressed, std::vector<int>{401});
+}
+
+TEST_F(ScreenTest, TheReportOfOneTestFillsOneLegendColumn)
+{
+    frmScreenDAS_DS* s = screen();
+    ASSERT_TRUE(s->StartTest("S-200", "Barry's Beach Sand", {"0.3", "N/A", "N/A", "25.4", "63.5", "200", "0.812"}));
+    while (s->Timer1->isActive())
+        s->Timer1_Timer();
+    frmDirectShearReport* r = s->cmdReport_Click();
+    windows.push_back(r);
+    EXPECT_EQ(r->windowTitle(), "Test Report");
+    EXPECT_EQ(r->lblTitle->text(), "Shear Strength Behavior of Barry's Beach Sand");
+    EXPECT_EQ(r->lblTestType->text(), "Direct Shear Test");
+    EXPECT_EQ(r->lblParamValue[1]->text(), "N/A");
+    EXPECT_FALSE(r->LineLegend[0]->isHidden());
+    EXPECT_EQ(r->LineLegend[0]->palette().color(QPalette::Window), lx::QBColor(12));
+    EXPECT_TRUE(r->LineLegend[1]->isHidden());
+    EXPECT_TRUE(r->LineLegend[2]->isHidden());
+    // 11 points rising to 50 kPa at point 6 (5 * 0.1 mm).
+    EXPECT_EQ(r->lblNormalStressValue[0]->text(), "200");
+    EXPECT_EQ(r->lbl_e_value[0]->text(), "0.812");
+    EXPECT_EQ(r->lblStressValue[0]->text(), "50");
+    EXPECT_EQ(r->lblHorizDispValue[0]->text(), "0.5");
+    EXPECT_EQ(r->lblVertDispValue[0]->text(), "-0.005");
+    for (size_t k : {size_t(1), size_t(2)})
+        EXPECT_EQ(r->lblNormalStressValue[k]->text() + r->lbl_e_value[k]->text() + r->lblStressValue[k]->text()
+                      + r->lblHorizDispValue[k]->text() + r->lblVertDispValue[k]->text(),
+                  "");
+    EXPECT_EQ(captions(r->picFrame1->lblY), (QStringList{"0", "15", "30", "45", "60"}));
+    EXPECT_FALSE(r->lblDateValue->text().isEmpty());
+    EXPECT_TRUE(r->isVisible());
+}
+
+} // namespace
