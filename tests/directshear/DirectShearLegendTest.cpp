@@ -16,7 +16,7 @@ namespace {
 
 using directshear::CurveRows;
 
-TEST(CurveRows, FollowTheCountsAndStayWithinThePoints)
+TEST(DSCurveRows, FollowTheCountsAndStayWithinThePoints)
 {
     struct Case {
         std::vector<int16_t> counts;
@@ -38,7 +38,7 @@ TEST(CurveRows, FollowTheCountsAndStayWithinThePoints)
     }
 }
 
-TEST(Legend, ThePeakOfAnInstalledTestStandsOnItsFirstRow)
+TEST(DSLegend, ThePeakOfAnInstalledTestStandsOnItsFirstRow)
 {
     lx::Connection c;
     c.Open(dsfixture::installed());
@@ -59,7 +59,7 @@ TEST(Legend, ThePeakOfAnInstalledTestStandsOnItsFirstRow)
     EXPECT_EQ(l.color, lx::QBColor(12));
 }
 
-TEST(Legend, EachCurveHasItsOwnColourAndColumn)
+TEST(DSLegend, EachCurveHasItsOwnColourAndColumn)
 {
     lx::StoredCurve points(directshear::PointColumns());
     for (double v : {1.0, 5.0, 5.0, 2.0, 7.0, 3.0})

@@ -15,7 +15,7 @@ namespace {
 using directshear::ParamStudy;
 using Counts = std::vector<int16_t>;
 
-class StudyTest : public ::testing::Test {
+class DSStudyTest : public ::testing::Test {
 public:
     static inline std::unique_ptr<dsfixture::Packed> db;
     static void SetUpTestSuite() { db = std::make_unique<dsfixture::Packed>(); }
@@ -40,7 +40,7 @@ public:
     }
 };
 
-TEST(StudySands, AreTheFourNorthRankinSandsOfTheSetupList)
+TEST(DSStudySands, AreTheFourNorthRankinSandsOfTheSetupList)
 {
     QStringList names;
     for (const directshear::Sand& s : directshear::StudySands())
@@ -51,7 +51,7 @@ TEST(StudySands, AreTheFourNorthRankinSandsOfTheSetupList)
               "SELECT * FROM TestInfo WHERE ReferenceNumber =103.51 order by [Normal Stress (kPa)]");
 }
 
-TEST_F(StudyTest, TakesAtMostThreeTestsInNormalStressOrderAndSaysWhatWasLeftOut)
+TEST_F(DSStudyTest, TakesAtMostThreeTestsInNormalStressOrderAndSaysWhatWasLeftOut)
 {
     struct Case {
         const char* sand;
@@ -85,7 +85,7 @@ TEST_F(StudyTest, TakesAtMostThreeTestsInNormalStressOrderAndSaysWhatWasLeftOut)
     }
 }
 
-TEST_F(StudyTest, ParameterTextsFollowTheReportLayoutAndReselectionClearsThem)
+TEST_F(DSStudyTest, ParameterTextsFollowTheReportLayoutAndReselectionClearsThem)
 {
     choose("New North Rankin Dense Sand");
     EXPECT_EQ(study.texts(), (QStringList{"0.25", "2.2", "0.5", "25.4", "63.5", "50", "0.911", "100", "0.909", "200", "0.907",
@@ -100,7 +100,7 @@ TEST_F(StudyTest, ParameterTextsFollowTheReportLayoutAndReselectionClearsThem)
     EXPECT_EQ(study.sand(), "Coarse New North Rankin Sand");
 }
 
-TEST_F(StudyTest, ASandWithoutReferenceOrTestsHasNothingToReport)
+TEST_F(DSStudyTest, ASandWithoutReferenceOrTestsHasNothingToReport)
 {
     choose("Fine New North Rankin Sand");   // no Reference row
     EXPECT_FALSE(study.canReport());
@@ -119,7 +119,7 @@ TEST_F(StudyTest, ASandWithoutReferenceOrTestsHasNothingToReport)
     EXPECT_TRUE(study.message().startsWith("No stored test of Coarse New North Rankin Sand can be reported"));
 }
 
-TEST(StudyInstalled, EachSandGivesThreeWholeTestsOf91Points)
+TEST(DSStudyInstalled, EachSandGivesThreeWholeTestsOf91Points)
 {
     lx::Connection c;
     c.Open(dsfixture::installed());

@@ -25,7 +25,7 @@ namespace {
 const QString QuizPassword = QStringLiteral("tarvinduso");
 using Registry = lx::SingleInstance<dlgDSParamStudy>;
 
-class StudyDialogTest : public ::testing::Test {
+class DSStudyDialogTest : public ::testing::Test {
 public:
     static inline std::unique_ptr<dsfixture::Packed> db;
     static void SetUpTestSuite()
@@ -83,7 +83,7 @@ public:
     }
 };
 
-TEST_F(StudyDialogTest, ListsFourSandsAndFillsTheBoxesOfTheChosenOne)
+TEST_F(DSStudyDialogTest, ListsFourSandsAndFillsTheBoxesOfTheChosenOne)
 {
     dlgDSParamStudy& d = Registry::get();
     EXPECT_EQ(d.windowTitle(), "Parametric Study - Direct Shear Test");
@@ -109,7 +109,7 @@ TEST_F(StudyDialogTest, ListsFourSandsAndFillsTheBoxesOfTheChosenOne)
     ASSERT_EQ(scripted.messages->msgBoxCalls.size(), 2u);
 }
 
-TEST_F(StudyDialogTest, AReportDrawsEachTestInItsColourWithItsLegendColumn)
+TEST_F(DSStudyDialogTest, AReportDrawsEachTestInItsColourWithItsLegendColumn)
 {
     dlgDSParamStudy& d = Registry::get();
     choose(d, "New North Rankin Dense Sand");
@@ -129,7 +129,7 @@ TEST_F(StudyDialogTest, AReportDrawsEachTestInItsColourWithItsLegendColumn)
     EXPECT_EQ(r->lbl_e_value[2]->text(), "0.907");
 }
 
-TEST_F(StudyDialogTest, ClosingCreditsTheStudyOnceAfterReportsWithAQuizFileOpen)
+TEST_F(DSStudyDialogTest, ClosingCreditsTheStudyOnceAfterReportsWithAQuizFileOpen)
 {
     struct Case {
         const char* what;

@@ -36,7 +36,7 @@ QStringList captions(const std::array<QLabel*, 5>& labels)
     return t;
 }
 
-class ScreenTest : public ::testing::Test {
+class DSScreenTest : public ::testing::Test {
 public:
     static inline std::unique_ptr<dsfixture::Packed> db;
     static void SetUpTestSuite()
@@ -87,7 +87,7 @@ public:
     }
 };
 
-TEST_F(ScreenTest, ReplaysOnePointATickIntoListExportChartsAndShearBox)
+TEST_F(DSScreenTest, ReplaysOnePointATickIntoListExportChartsAndShearBox)
 {
     frmScreenDAS_DS* s = screen();
     ASSERT_TRUE(s->StartTest("S-050", "Barry's Beach Sand", BarryTexts));
@@ -134,7 +134,7 @@ TEST_F(ScreenTest, ReplaysOnePointATickIntoListExportChartsAndShearBox)
     EXPECT_EQ(lines[9], "7\t0.6\t10\t-0.001\t");
 }
 
-TEST_F(ScreenTest, AMissingNormalStressShowsNotAvailable)
+TEST_F(DSScreenTest, AMissingNormalStressShowsNotAvailable)
 {
     frmScreenDAS_DS* s = screen();
     QStringList texts = BarryTexts;
@@ -143,7 +143,7 @@ TEST_F(ScreenTest, AMissingNormalStressShowsNotAvailable)
     EXPECT_EQ(s->lblNormalStressVal->text(), "N/A kPa");
 }
 
-TEST_F(ScreenTest, ATestWithoutPointsIsRefusedAndOneWithTooManyIsCut)
+TEST_F(DSScreenTest, ATestWithoutPointsIsRefusedAndOneWithTooManyIsCut)
 {
     const QString quiz = quizFile();
     basGlobal::QuizFileConnection = quiz;
@@ -167,7 +167,7 @@ TEST_F(ScreenTest, ATestWithoutPointsIsRefusedAndOneWithTooManyIsCut)
     EXPECT_EQ(scripted.messages->msgBoxCalls[1].text, "The test BIG holds more than 301 points: the first 301 are replayed.");
 }
 
-TEST_F(ScreenTest, ClosingInMidReplayCreditsTheActivity)
+TEST_F(DSScreenTest, ClosingInMidReplayCreditsTheActivity)
 {
     const QString quiz = quizFile();
     basGlobal::QuizFileConnection = quiz;
@@ -181,7 +181,7 @@ TEST_F(ScreenTest, ClosingInMidReplayCreditsTheActivity)
     EXPECT_EQ(pressed, std::vector<int>{401});
 }
 
-TEST_F(ScreenTest, TheReportOfOneTestFillsOneLegendColumn)
+TEST_F(DSScreenTest, TheReportOfOneTestFillsOneLegendColumn)
 {
     frmScreenDAS_DS* s = screen();
     ASSERT_TRUE(s->StartTest("S-200", "Barry's Beach Sand", {"0.3", "N/A", "N/A", "25.4", "63.5", "200", "0.812"}));
