@@ -227,4 +227,42 @@ AssemblyStep directShearBoxEnd(const AssemblyAnimation& box)
     return {{}, {hide(box.indexOf(QStringLiteral("imgBeads1"))), hide(box.indexOf(QStringLiteral("imgBeads2")))}};
 }
 
+AssemblyAnimation consolidationLoadFrame()
+{
+    namespace S = L::consolidationScreen;
+    const QString d = QStringLiteral("\\Pictures\\1DConsol\\");
+    Table t;
+    t.add(QStringLiteral("imgOedometer"), d + "Base.gif", S::imgOedometer, true);
+    t.add(QStringLiteral("imgAssembly"), d + "AssemblySmall.gif", S::imgAssembly, true);
+    t.add(QStringLiteral("imgArm"), d + "arm.gif", S::imgArm, true);
+    for (int i = 0; i < ConsolidationWeights; ++i) {
+        L::TwipRect r = S::imgLoad0;
+        r.top += i * S::imgLoadStep;
+        t.add(indexed("imgLoad", i), QStringLiteral(":/forms/frmScreenDAS1D/imgLoad.png"), r, false);
+    }
+    return t.done(600);
+}
+
+AssemblyStep consolidationWeights(const AssemblyAnimation& frame, const std::vector<int>& show,
+                                  const std::vector<int>& hide)
+{
+    AssemblyStep step;
+    const auto weight = [&](int i) { return i >= 0 && i < ConsolidationWeights ? frame.indexOf(indexed("imgLoad", i)) : -1; };
+    for (int i : show)
+        if (const int s = weight(i); s >= 0)
+            step.then.push_back(SpriteChange{s, SpriteChange::Show});
+    for (int i : hide)
+        if (const int s = weight(i); s >= 0)
+            step.then.push_back(SpriteChange{s, SpriteChange::Hide});
+    return step;
+}
+
+AssemblyAnimation consolidationCRSFrame()
+{
+    Table t;
+    t.add(QStringLiteral("imgCRS"), QStringLiteral("\\Pictures\\1DConsol\\CRSLoadingFrame.gif"),
+          L::consolidationScreen::imgCRS, true);
+    return t.done(600);
+}
+
 } // namespace lx::assembly

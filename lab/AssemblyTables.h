@@ -31,4 +31,16 @@ AssemblyAnimation directShearBox();
 AssemblyStep directShearBoxPoint(const AssemblyAnimation& box);
 AssemblyStep directShearBoxEnd(const AssemblyAnimation& box);
 
+// frmScreenDAS1D.PicILSetup: the loading frame (imgOedometer, imgAssembly, imgArm) and the
+// fourteen slotted weights imgLoad(0) to imgLoad(13), stacked upwards on the hanger from
+// imgLoad(0), all hidden at first.
+AssemblyAnimation consolidationLoadFrame();
+inline constexpr int ConsolidationWeights = 14;
+// The step that puts weights on the hanger and takes others off, by weight index; an index
+// outside 0 .. 13 has no picture and is left out.
+AssemblyStep consolidationWeights(const AssemblyAnimation& frame, const std::vector<int>& show,
+                                  const std::vector<int>& hide);
+// frmScreenDAS1D.PicCRSSetup: the constant-rate-of-strain loading frame (imgCRS).
+AssemblyAnimation consolidationCRSFrame();
+
 } // namespace lx::assembly

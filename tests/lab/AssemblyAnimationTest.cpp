@@ -182,6 +182,23 @@ TEST(AssemblyAnimation, ReplayMovesTheApparatusPointByPoint)
     EXPECT_FALSE(box.sprite(QStringLiteral("imgBeads2")).visible);
 }
 
+TEST(AssemblyAnimation, ConsolidationWeightsGoOnAndOffTheHanger)
+{
+    AssemblyAnimation frame = lx::assembly::consolidationLoadFrame();
+    ASSERT_EQ(frame.sprites().size(), 3u + lx::assembly::ConsolidationWeights);
+    EXPECT_EQ(frame.sprite(QStringLiteral("imgLoad(13)")).top, 2745 + 13 * -120);
+    for (int i = 0; i < lx::assembly::ConsolidationWeights; ++i)
+        EXPECT_FALSE(frame.sprite(QStringLiteral("imgLoad(%1)").arg(i)).visible);
+    frame.apply(lx::assembly::consolidationWeights(frame, {0, 1, 13, 14, -1}, {}));
+    EXPECT_TRUE(frame.sprite(QStringLiteral("imgLoad(0)")).visible);
+    EXPECT_TRUE(frame.sprite(QStringLiteral("imgLoad(13)")).visible);
+    frame.apply(lx::assembly::consolidationWeights(frame, {}, {1, 0, 14}));
+    EXPECT_FALSE(frame.sprite(QStringLiteral("imgLoad(0)")).visible);
+    EXPECT_FALSE(frame.sprite(QStringLiteral("imgLoad(1)")).visible);
+    EXPECT_TRUE(frame.sprite(QStringLiteral("imgLoad(13)")).visible);
+    EXPECT_TRUE(lx::assembly::consolidationCRSFrame().sprite(QStringLiteral("imgCRS")).visible);
+}
+
 TEST(AssemblyAnimation, TableNamingAMissingSpriteIsRefused)
 {
     std::vector<lx::Sprite> one = {{QStringLiteral("imgA"), QString(), 0, 0, 10, 10, false}};
