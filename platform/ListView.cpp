@@ -70,6 +70,26 @@ QString ListView::cellText(int line, int column) const
     return item ? item->text(column) : QString();
 }
 
+void ListView::setLineKey(int line, const QString& key)
+{
+    if (QTreeWidgetItem* item = topLevelItem(line))
+        item->setData(0, Qt::UserRole, key);
+}
+
+QString ListView::lineKey(int line) const
+{
+    const QTreeWidgetItem* item = topLevelItem(line);
+    return item ? item->data(0, Qt::UserRole).toString() : QString();
+}
+
+int ListView::lineIndex(const QString& key) const
+{
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        if (lineKey(i) == key)
+            return i;
+    return -1;
+}
+
 void ListView::ensureLineVisible(int line)
 {
     if (QTreeWidgetItem* item = topLevelItem(line))

@@ -23,6 +23,10 @@ public:
     int addLine(const QString& text, const QStringList& subItems = {}, const QString& toolTip = {});
     void setSubItem(int line, int subItem, const QString& text, const QString& toolTip = {});
     QString cellText(int line, int column) const;
+    // A line's key (a list item's Key): set once the line is added, found back by lineIndex.
+    void setLineKey(int line, const QString& key);
+    QString lineKey(int line) const;
+    int lineIndex(const QString& key) const;   // -1 when no line has the key
     int lineCount() const { return topLevelItemCount(); }
     void clearLines() { clear(); }
     // Scrolls so that the line is visible (as a replay adds points).

@@ -2,6 +2,7 @@
 
 #include "lab/ChartFrame.h"
 #include "lab/ReportChart.h"
+#include "lab/TriaxialReportPage.h"
 #include "platform/Database.h"
 #include "platform/Geometry.h"
 #include "platform/Numbers.h"
@@ -12,7 +13,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 
 #include <algorithm>
 #include <vector>
@@ -21,21 +21,6 @@ namespace lx {
 
 namespace {
 
-struct GridPlace {
-    const char* caption;
-    double left, top, valueLeft;
-};
-// Captions of the left column end where its values begin; the right column likewise.
-constexpr std::array<GridPlace, 7> kValueGrid = {{
-    {"Average Diameter (mm):", 240, 1440, 2460},
-    {"Coefficient of Uniformity:", 240, 1740, 2460},
-    {"Coefficient of Concavity:", 4020, 1440, 6360},
-    {"Hardness:", 4020, 1740, 6360},
-    {"Shape Factor:", 4020, 2040, 6360},
-    {"Void Ratio:", 240, 2040, 2460},
-    {"Confining Pressure (kPa):", 240, 2340, 2460},
-}};
-constexpr double kValueWidth = 1215;
 constexpr double kRowHeight = 240;
 
 // Drained and undrained column maps: the report multiplies before it rounds.
@@ -82,40 +67,11 @@ std::array<double, 4> annCiucRecord(std::span<const double> initData)
 }
 
 LXTestReport::LXTestReport(QWidget* parent)
-    : ReportPage(PageWidth, PageHeight, parent), data(databaseReferenceMap(), TableRows)
+    : ReportPage(PageWidth, PageHeight, parent), TriaxialReportPage(addTriaxialReportPage(*this)),
+      data(databaseReferenceMap(), TableRows)
 {
     setObjectName(QString::fromLatin1(kLXTestReportClassName));
 
-    txtTitle = new QLineEdit(QStringLiteral("Title"));
-    txtTitle->setFont(font(Style::Title));
-    txtTitle->setFrame(false);
-    place(txtTitle, 360, 60, 7395, 375);
-
-    lblType = addLabel(QStringLiteral("Test Type:"), 180, 600, Style::Heading);
-    lblTestType = addLabel({}, 1500, 660, Style::Body, 6315, kRowHeight);
-    lblConditions = addLabel(QStringLiteral("Specimen and Test Conditions:"), 180, 1080, Style::Heading);
-    for (size_t i = 0; i < kValueGrid.size(); ++i) {
-        const GridPlace& g = kValueGrid[i];
-        lblInit[i] = addLabel(QString::fromLatin1(g.caption), g.left, g.top, Style::Body, g.valueLeft - g.left, kRowHeight);
-        lblInitValues[i] = addLabel({}, g.valueLeft, g.top, Style::Body, kValueWidth, kRowHeight);
-    }
-
-    lblChart = addLabel(QStringLiteral("Stress-Strain and Volume Change Plots:"), 180, 2820, Style::Heading, 7000);
-    const ChartFrameLayout layout = ChartFrameLayout::reportPage();
-    auto makeFrame = [&](double left) {
-        auto* frame = new ChartFrame(layout);
-        place(frame, left, 3240, layout.frame.width(), layout.frame.height());
-        frame->lblXAxisName->setText(QStringLiteral("Axial Strain (%)"));
-        return frame;
-    };
-    picFrame1 = makeFrame(240);
-    picFrame2 = makeFrame(4080);
-    picDraw1 = picFrame1->picDraw;
-    picDraw2 = picFrame2->picDraw;
-    lblTitleChart1 = picFrame1->lblTitle;
-    lblTitleChart2 = picFrame2->lblTitle;
-    picFrame1->lblUnit->setText(QStringLiteral("(kPa)"));
-    picFrame2->lblUnit->setText(QStringLiteral("(%)"));
     lblY2Unit = picFrame2->lblUnit;
 
     lblData = addLabel(QStringLiteral("Failure Conditions:"), 180, 6360, Style::Heading);
@@ -148,14 +104,7 @@ LXTestReport::LXTestReport(QWidget* parent)
     for (QLabel* l : {lblPressure, lblPressureValue, unitLabels[3]})
         l->hide();
 
-    lblName = addLabel(QStringLiteral("Created by:"), 420, 8100, Style::Caption);
-    lblDate = addLabel(QStringLiteral("Date:"), 4920, 8100, Style::Caption);
-    lblDateValue = addLabel({}, 5760, 8100, Style::Body, 2000, kRowHeight);
-
-    addRule(480, 120, 7860, 3);
-    addRule(7980, 120, 7860, 3);
-    for (double y : {960.0, 2700.0, 6240.0})
-        addRule(y, 120, 7860, 2);
+    addRule(6240, 120, 7860, 2);
 }
 
 LXTestReport::~LXTestReport() = default;
@@ -168,7 +117,7 @@ void LXTestReport::CreateReport(const QString& strTestName, const QString& strRe
 {
     data = DoubleStoredCurve(databaseReferenceMap(), TableRows);
     txtTitle->setText(strTitle);
-    lblDateValue->setText(QLocale::system().toString(clock().now().date(), QLocale::ShortFormat));
+    showDate();
     const QString mode = strTestName.left(8);
     const QChar soil = strTestName.size() > 9 ? strTestName.at(9) : QChar();
 
@@ -301,13 +250,6 @@ void LXTestReport::readResultFile(const QString& path, int headerLines, bool thi
         if (!data.addPoint({row.axialStrain, row.deviatorStress, row.third}))
             break;
     }
-}
-
-void LXTestReport::showValues(std::span<const double> nInit, int rows, bool skipZeros)
-{
-    for (int i = 0; i < rows && size_t(i) < nInit.size(); ++i)
-        if (!skipZeros || nInit[size_t(i)] != 0)
-            lblInitValues[size_t(i)]->setText(Str(nInit[size_t(i)]));
 }
 
 void LXTestReport::layOutClay()

@@ -6,6 +6,7 @@
 // comes back as a TestReportError (or DatabaseError) and leaves the labels filled so far.
 #include "lab/ReportPage.h"
 #include "lab/StoredPoints.h"
+#include "lab/TriaxialReportPage.h"
 
 #include <QString>
 
@@ -38,7 +39,7 @@ public:
 // ratio of 1, and the confining stress.
 std::array<double, 4> annCiucRecord(std::span<const double> initData);
 
-class LXTestReport : public ReportPage {
+class LXTestReport : public ReportPage, public TriaxialReportPage {
     Q_OBJECT
 public:
     // The data table's rows; longer tests and result files are cut there.
@@ -67,19 +68,6 @@ public:
     const DoubleStoredCurve& table() const { return data; }
     int rowCount() const { return data.points(); }
 
-    QLineEdit* txtTitle;
-    QLabel* lblType;
-    QLabel* lblTestType;
-    QLabel* lblConditions;
-    std::array<QLabel*, 7> lblInit;
-    std::array<QLabel*, 7> lblInitValues;
-    QLabel* lblChart;
-    ChartFrame* picFrame1;
-    ChartFrame* picFrame2;
-    PictureBox* picDraw1;
-    PictureBox* picDraw2;
-    QLabel* lblTitleChart1;
-    QLabel* lblTitleChart2;
     QLabel* lblData;
     QLabel* lblStress;
     QLabel* lblStressValue;
@@ -90,9 +78,6 @@ public:
     QLabel* lblAxisStrainValue;
     QLabel* lblPressure;
     QLabel* lblPressureValue;
-    QLabel* lblName;
-    QLabel* lblDate;
-    QLabel* lblDateValue;
     // Chart 2's unit label (lblY2(5)).
     QLabel* lblY2Unit;
 
@@ -101,7 +86,6 @@ private:
     void readPoints(const QString& sql, const QVariantList& parameters, const ColumnMap& map);
     void readResultFile(const QString& path, int headerLines, bool thinUndrained);
     void runSoilNet(SoilNetProcedure procedure, std::span<const double> nInit, QString& resultFile);
-    void showValues(std::span<const double> nInit, int rows, bool skipZeros);
     void layOutClay();
     void layOutUndrainedCharts();
     void drawCharts();

@@ -1,8 +1,9 @@
 #pragma once
 // The window a test report stands in: a plain white child window holding one test report
 // control, which owns the report's content, data access and drawing.
+#include "lab/ReportWindow.h"
+
 #include <QString>
-#include <QWidget>
 
 #include <span>
 
@@ -10,14 +11,12 @@ namespace lx {
 
 class LXTestReport;
 
-class frmTestReport : public QWidget {
+class frmTestReport : public ReportWindow {
     Q_OBJECT
 public:
     explicit frmTestReport(QWidget* parent = nullptr);
 
     LXTestReport* ctlLXTestReport;
-
-    void Form_Load();
 };
 
 // What a Create Report button does: a new report window with the caption, its control given

@@ -1,0 +1,118 @@
+// The database-simulation report window: a plain white child window of a fixed size holding
+// the control; ShowDBSimReport shows it filled, or a message and no window.
+#include "controls/dbsimreport/LXDBSimReport.h"
+#include "controls/dbsimreport/frmDBSimReport.h"
+
+#include "app/basGlobal.h"
+#include "app/frmMDI.h"
+#include "platform/Geometry.h"
+#include "platform/Paths.h"
+#include "platform/testing/ScriptedServices.h"
+#include "TinyDatabase.h"
+
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <array>
+#include <memory>
+
+class tst_frmDBSimReport : public QObject {
+    Q_OBJECT
+    QTemporaryDir folder;
+    QTemporaryDir temp;
+    QString connection;
+    std::unique_ptr<lx::testing::ScriptedServices> services;
+    std::unique_ptr<frmMDI> main;
+    static constexpr std::array<double, 8> sand45 = {0.6, 2.5, 1.2, 7, 15, 0.65, 200, 30};
+
+private slots:
+    void initTestCase()
+    {
+        connection = testreport::packTinyDatabase(folder.path());
+    }
+    void init()
+    {
+        basGlobal::ResetFrameState();
+        basGlobal::TempPath = temp.path();
+        lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));   // the icon and the response library
+        services = std::make_unique<lx::testing::ScriptedServices>();
+        main = std::make_unique<frmMDI>();
+        basGlobal::MainForm = main.get();
+        main->show();
+    }
+    void cleanup()
+    {
+        main.reset();
+        services.reset();
+        lx::setInstallDir({});
+        basGlobal::ResetFrameState();
+    }
+
+    void windowIsAFixedWhiteFrameAroundTheControl()
+    {
+        lx::frmDBSimReport w;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Simulation Report"));
+        QCOMPARE(w.size(), QSize(lx::tw(8145), lx::tw(8580)));
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(w.palette().color(QPalette::Window), QColor(Qt::white));
+        QVERIFY(w.autoFillBackground());
+        QVERIFY(!w.windowIcon().isNull());
+        QCOMPARE(w.ctlLXDBSimReport->objectName(), QStringLiteral("ctlLXDBSimReport"));
+        QCOMPARE(w.ctlLXDBSimReport->pos(), QPoint(lx::tw(60), 0));
+        QVERIFY(w.rect().contains(w.ctlLXDBSimReport->geometry()));
+        QVERIFY(w.ctlLXDBSimReport->mTestType.isEmpty());
+    }
+
+    void reportOpensAsAChildWindowOfTheMainWindow()
+    {
+        std::array<double, 8> init = sand45;
+        QString results = QStringLiteral("shown.txt");
+        lx::frmDBSimReport* w = lx::ShowDBSimReport(QStringLiteral("DB CIDC "), results, QStringLiteral("10"),
+                                                    QStringLiteral("T-45"), init, connection,
+                                                    QStringLiteral("Drained test T-45"));
+        QVERIFY(w);
+        QVERIFY(services->messages->msgBoxCalls.empty());
+        QCOMPARE(main->mdiArea->subWindowList().size(), 1);
+        QCOMPARE(main->mdiArea->activeSubWindow()->widget(), w);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Simulation Report"));
+        main->mdiArea->closeAllSubWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(main->mdiArea->subWindowList().isEmpty());
+    }
+
+    void failureShowsAMessageAndLeavesNoWindow_data()
+    {
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<QString>("testId");
+        QTest::addColumn<int>("values");
+        QTest::addColumn<bool>("library");
+        QTest::newRow("seven values") << "10" << "T-45" << 7 << true;
+    }
+    void failureShowsAMessageAndLeavesNoWindow()
+    {
+        QFETCH(QString, reference);
+        QFETCH(QString, testId);
+        QFETCH(int, values);
+        QFETCH(bool, library);
+        if (!library)
+            lx::setInstallDir(folder.path());   // no DLL folder there
+        std::array<double, 8> init = sand45;
+        QString results = QStringLiteral("r.txt");
+        QVERIFY(!lx::ShowDBSimReport(QStringLiteral("DB CIDC "), results, reference, testId,
+                                     std::span<double>(init).first(size_t(values)), connection));
+        QCOMPARE(services->messages->msgBoxCalls.size(), size_t(1));
+        QCOMPARE(services->messages->msgBoxCalls[0].title, QStringLiteral("Simulation Report"));
+        QVERIFY(services->messages->msgBoxCalls[0].text.startsWith(QStringLiteral("The report could not be created.\r")));
+        QVERIFY(main->mdiArea->subWindowList().isEmpty());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<lx::frmDBSimReport*>(w));
+    }
+};
+
+QTEST_MAIN(tst_frmDBSimReport)
+#include "tst_frmDBSimReport.moc"
