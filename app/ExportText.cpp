@@ -4,16 +4,23 @@
 
 void ExportText::reset(const QString& title, const QStringList& headings)
 {
-    body = title + QStringLiteral("\n\nNo.\t");
-    for (const QString& h : headings)
+    begin(title, QStringList{QStringLiteral("No.")} + headings);
+}
+
+void ExportText::begin(const QString& title, const QStringList& header)
+{
+    body = title + QStringLiteral("\n\n");
+    for (const QString& h : header)
         body += h + u'\t';
     count = 0;
 }
 
-void ExportText::addPoint(const std::vector<float>& values)
+void ExportText::addPoint(const std::vector<float>& values, LineEnd end)
 {
     ++count;
-    body += u'\n' + QString::number(count) + u'\t';
+    body += u'\n' + QString::number(count);
     for (float v : values)
-        body += lx::SingleText(v) + u'\t';
+        body += u'\t' + lx::SingleText(v);
+    if (end == LineEnd::Tab || values.empty())
+        body += u'\t';
 }

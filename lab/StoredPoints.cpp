@@ -3,7 +3,9 @@
 #include "platform/Database.h"
 #include "platform/Numbers.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <type_traits>
 
@@ -23,47 +25,99 @@ double ColumnRule::apply(double source) const
 }
 
 template <typename T>
-BasicStoredCurve<T>::BasicStoredCurve(ColumnMap map, int cap) : rules(std::move(map)), limit(cap < 0 ? Unlimited : cap)
+BasicStoredCurve<T>::BasicStoredCurve(ColumnMap map, int cap, int testCap)
+    : rules(std::move(map)), limit(cap < 0 ? Unlimited : cap), testLimit(testCap < 0 ? Unlimited : testCap)
 {
-    for (size_t c = 0; c < rules.size(); ++c)
-        if (rules[c].source == ColumnRule::Source::Log10 && (rules[c].position < 0 || size_t(rules[c].position) >= c))
+    for (size_t c = 0; c < rules.size(); ++c) {
+        const ColumnRule& r = rules[c];
+        if (r.source == ColumnRule::Source::Log10 && (r.position < 0 || size_t(r.position) >= c))
             throw std::invalid_argument("a logarithm column must follow the column it is taken of");
+        if (r.source == ColumnRule::Source::Computed && !r.formula)
+            throw std::invalid_argument("a computed column needs a formula");
+    }
     data.resize(rules.size());
 }
 
 template <typename T>
-int BasicStoredCurve<T>::append(Recordset& rs)
+int BasicStoredCurve<T>::room() const
 {
-    starts.push_back(count);
-    const int before = count;
-    std::vector<double> values(rules.size());
-    for (rs.MoveFirst(); !rs.eof(); rs.MoveNext()) {
-        if (full()) {
-            cut = true;
+    int r = limit == Unlimited ? std::numeric_limits<int>::max() : std::max(0, limit - count);
+    if (testLimit != Unlimited)
+        r = std::min(r, testLimit);
+    return r;
+}
+
+template <typename T>
+bool BasicStoredCurve<T>::readRow(Recordset& rs, std::vector<double>& values) const
+{
+    for (size_t c = 0; c < rules.size(); ++c) {
+        const ColumnRule& rule = rules[c];
+        switch (rule.source) {
+        case ColumnRule::Source::Field: {
+            const Field& f = rs.Fields(rule.position);
+            if (f.isMissing())
+                return false;
+            values[c] = T(rule.apply(f.toDouble()));
             break;
         }
-        bool missing = false;
-        for (size_t c = 0; c < rules.size() && !missing; ++c) {
-            const ColumnRule& rule = rules[c];
-            if (rule.source == ColumnRule::Source::Field) {
-                const Field& f = rs.Fields(rule.position);
-                missing = f.isMissing();
-                if (!missing)
-                    values[c] = T(rule.apply(f.toDouble()));
-            } else {
-                // The logarithm of the value as this curve stores it, as the screens take it.
-                const double base = values[size_t(rule.position)];
-                missing = !(base > 0.0);
-                if (!missing)
-                    values[c] = T(rule.apply(std::log(base) / std::log(10.0)));
-            }
+        case ColumnRule::Source::Log10: {
+            // The logarithm of the value as this curve stores it, as the screens take it.
+            const double base = values[size_t(rule.position)];
+            if (!(base > 0.0))
+                return false;
+            values[c] = T(rule.apply(std::log(base) / std::log(10.0)));
+            break;
         }
-        if (missing)
-            ++skipped;
-        else
-            push(values);
+        case ColumnRule::Source::Computed: {
+            std::array<double, ColumnRule::MaxInputs> in{};
+            for (int k = 0; k < rule.inputCount; ++k) {
+                const Field& f = rs.Fields(rule.inputs[size_t(k)]);
+                if (f.isMissing())
+                    return false;
+                in[size_t(k)] = f.toDouble();
+            }
+            values[c] = T(rule.apply(rule.formula(std::span<const double>(in.data(), size_t(rule.inputCount)))));
+            break;
+        }
+        }
     }
-    return count - before;
+    return true;
+}
+
+template <typename T>
+int BasicStoredCurve<T>::append(Recordset& rs, TestFit fit)
+{
+    // The test is read into its own rows first, so that an error or a refusal adds nothing.
+    Appended a;
+    const int fits = room();
+    std::vector<std::vector<double>> taken;
+    std::vector<double> values(rules.size());
+    for (rs.MoveFirst(); !rs.eof(); rs.MoveNext()) {
+        if (!readRow(rs, values)) {
+            ++a.skipped;
+            continue;
+        }
+        if (int(taken.size()) >= fits) {
+            a.cut = true;
+            if (fit == TestFit::Cut)
+                break;
+            continue;
+        }
+        taken.push_back(values);
+    }
+    skipped += a.skipped;
+    cut = cut || a.cut;
+    if (a.cut && fit == TestFit::WholeOnly) {
+        a.refused = true;
+        last = a;
+        return 0;
+    }
+    starts.push_back(count);
+    for (const auto& row : taken)
+        push(row);
+    a.points = int(taken.size());
+    last = a;
+    return a.points;
 }
 
 template <typename T>
@@ -96,9 +150,46 @@ void BasicStoredCurve<T>::clear()
     for (auto& column : data)
         column.clear();
     starts.clear();
+    last = {};
     count = 0;
     skipped = 0;
     cut = false;
+}
+
+template <typename T>
+std::span<const T> BasicStoredCurve<T>::column(int c, int test) const
+{
+    const std::span<const T> all = data[size_t(c)];
+    if (test == AllTests)
+        return all;
+    return all.subspan(size_t(testStart(test)), size_t(testPoints(test)));
+}
+
+template <typename T>
+std::vector<float> BasicStoredCurve<T>::singles(int c, int test) const
+{
+    const std::span<const T> values = column(c, test);
+    return std::vector<float>(values.begin(), values.end());
+}
+
+template <typename T>
+int BasicStoredCurve<T>::peakRow(int c, int test) const
+{
+    const std::span<const T> values = column(c, test);
+    int best = -1;
+    float peak = 0;
+    for (size_t i = 0; i < values.size(); ++i) {
+        const float v = float(values[i]);
+        if (std::isnan(v))
+            continue;
+        if (best < 0 || v > peak) {
+            best = int(i);
+            peak = v;
+        }
+    }
+    if (best < 0)
+        return -1;
+    return best + (test == AllTests ? 0 : testStart(test));
 }
 
 template <typename T>

@@ -8,6 +8,8 @@
 #include "lab/AssemblyView.h"
 #include "lab/ChartAxis.h"
 #include "lab/ChartFrame.h"
+#include "lab/PointColumns.h"
+#include "lab/StoredTest.h"
 
 #include "controls/testreport/frmTestReport.h"
 
@@ -16,12 +18,10 @@
 #include "app/basGlobal.h"
 #include "app/basHTMLHelp.h"
 #include "platform/Colors.h"
-#include "platform/Database.h"
 #include "platform/Fonts.h"
 #include "platform/Geometry.h"
 #include "platform/ListView.h"
 #include "platform/Numbers.h"
-#include "platform/Services.h"
 #include "triaxial/TriaxialSoils.h"
 
 #include <QLabel>
@@ -135,38 +135,21 @@ bool frmScreenDASTriaxial::StartTest(const QString& simName, const QString& soil
 
     const bool drained = IsDrained(strSimName);
     lblTitle->setText(strSimName.left(4) + QStringLiteral(" test: ") + strSoilType);
-    lvwData->clearColumns();
-    lvwData->addColumn(QStringLiteral("No"), QStringLiteral("No."), 600, lx::ListView::lvwColumnLeft);
-    lvwData->addColumn(QStringLiteral("Eps"), QStringLiteral("Eps(a) %"), 1200, lx::ListView::lvwColumnCenter);
-    lvwData->addColumn(QStringLiteral("Sigma"), QStringLiteral("Sigma(d) kPa"), 1200, lx::ListView::lvwColumnCenter);
-    if (drained)
-        lvwData->addColumn(QStringLiteral("Epsv"), QStringLiteral("Eps(v) %"), 1200, lx::ListView::lvwColumnCenter);
-    else
-        lvwData->addColumn(QStringLiteral("U"), QStringLiteral("U kPa"), 1000, lx::ListView::lvwColumnCenter);
-    exportText.reset(lblTitle->text(), {QStringLiteral("Axial Strain (%)"), QStringLiteral("Deviator Stress (kPa)"),
-                                        drained ? QStringLiteral("Volumetric Strain (%)") : QStringLiteral("Pore pressure (kPa)")});
+    using lx::ListView;
+    const lx::PointColumn columns[] = {
+        {QStringLiteral("No."), 600, ListView::lvwColumnLeft, QStringLiteral("No.")},
+        {QStringLiteral("Eps(a) %"), 1200, ListView::lvwColumnCenter, QStringLiteral("Axial Strain (%)")},
+        {QStringLiteral("Sigma(d) kPa"), 1200, ListView::lvwColumnCenter, QStringLiteral("Deviator Stress (kPa)")},
+        drained ? lx::PointColumn{QStringLiteral("Eps(v) %"), 1200, ListView::lvwColumnCenter, QStringLiteral("Volumetric Strain (%)")}
+                : lx::PointColumn{QStringLiteral("U kPa"), 1000, ListView::lvwColumnCenter, QStringLiteral("Pore pressure (kPa)")},
+    };
+    lx::setPointColumns(*lvwData, exportText, lblTitle->text(), columns);
     picFrame2->lblTitle->setText(drained ? QStringLiteral("Volumetric Strain") : QStringLiteral("Excess pore pressure"));
     picFrame2->lblUnit->setText(drained ? QStringLiteral("(%)") : QStringLiteral("(kPa)"));
 
     ReplayCurve = lx::StoredCurve(ScreenColumns(drained), MaxPoints);
-    try {
-        lx::Connection connection;
-        connection.Open(strConnDataView);
-        lx::Recordset rs;
-        rs.Open(triaxial::TestResultsSql(), connection, lx::adOpenDynamic, lx::adLockUnspecified, {strTestID});
-        ReplayCurve.append(rs);
-        rs.Close();
-        connection.Close();
-    } catch (const lx::DatabaseError& e) {
-        lx::messages().msgBox(QStringLiteral("The stored test could not be read.\r") + e.message(),
-                              lx::vbOKOnly | lx::vbExclamation, basGlobal::AppTitle);
+    if (!lx::reportLoadFailure(lx::loadStoredTest(ReplayCurve, {strConnDataView, triaxial::TestResultsSql(), {strTestID}, strTestID})))
         return false;
-    }
-    if (ReplayCurve.empty()) {
-        lx::messages().msgBox(QStringLiteral("The database holds no points for the test ") + strTestID + u'.',
-                              lx::vbOKOnly | lx::vbExclamation, basGlobal::AppTitle);
-        return false;
-    }
     SetupCharts();
     started = true;
     replay.start(ReplayCurve.points());

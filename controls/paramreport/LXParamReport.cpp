@@ -39,11 +39,6 @@ constexpr std::array<double, 5> LegendLineTo = {825, 2295, 3705, 5145, 6660};
 constexpr std::array<double, 5> LegendTextLeft = {915, 2385, 3795, 5235, 6750};
 constexpr double LegendSurfaceTop = 200;   // the surface starts below the frame's caption
 
-std::vector<float> singles(std::span<const double> values)
-{
-    return std::vector<float>(values.begin(), values.end());
-}
-
 } // namespace
 
 namespace lx {
@@ -191,26 +186,20 @@ void LXParamReport::CreateReport(const QString& strTestName, const std::array<QS
     lvwFailure->addColumn(QStringLiteral("Third"), drained ? QStringLiteral("Volumetric Strain (%)") : QStringLiteral("Pore Pressure (kPa)"),
                           1800, lx::ListView::lvwColumnCenter);
     for (int t = 0; t < table.tests(); ++t) {
-        const int first = table.testStart(t), n = table.testPoints(t);
-        const std::vector<float> stress = singles(table.column(1).subspan(size_t(first), size_t(n)));
-        const float peak = MaxData(stress, n);
         QStringList at;
         // The peak is a single: a stress such as 153.4 is found only at single precision.
-        for (int i = 0; i < n; ++i)
-            if (stress[size_t(i)] == peak) {
-                for (int c = 0; c < 3; ++c)
-                    at << lx::DoubleText(lx::Round(table.value(first + i, c), 2));
-                break;
-            }
+        if (const int i = table.peakRow(1, t); i >= 0)
+            for (int c = 0; c < 3; ++c)
+                at << lx::DoubleText(lx::Round(table.value(i, c), 2));
         lvwFailure->addLine(lblLegend[size_t(t)], at);
     }
 }
 
 void LXParamReport::drawCharts()
 {
-    const std::vector<float> strain = singles(table.column(0));
-    const std::vector<float> stress = singles(table.column(1));
-    const std::vector<float> third = singles(table.column(2));
+    const std::vector<float> strain = table.singles(0);
+    const std::vector<float> stress = table.singles(1);
+    const std::vector<float> third = table.singles(2);
     // The axes span all tests; each test is a curve of its own, not joined to the one before.
     const auto curves = [&](const std::vector<float>& values) {
         std::vector<lx::Curve> c;

@@ -44,11 +44,6 @@ double referenceNumber(const QString& text)
     return v;
 }
 
-std::vector<float> singles(std::span<const double> column)
-{
-    return std::vector<float>(column.begin(), column.end());
-}
-
 } // namespace
 
 std::array<double, 4> annCiucRecord(std::span<const double> initData)
@@ -278,9 +273,9 @@ void LXTestReport::layOutUndrainedCharts()
 
 void LXTestReport::drawCharts()
 {
-    const std::vector<float> strain = singles(data.column(0));
-    const std::vector<float> stress = singles(data.column(1));
-    const std::vector<float> third = singles(data.column(2));
+    const std::vector<float> strain = data.singles(0);
+    const std::vector<float> stress = data.singles(1);
+    const std::vector<float> third = data.singles(2);
     const Curve chart1[] = {{strain, stress, reportCurveStyle(12)}};
     drawReportChart(*picFrame1, stressChartAxes(strain, stress), chart1);
     const Curve chart2[] = {{strain, third, reportCurveStyle(9)}};
@@ -289,16 +284,12 @@ void LXTestReport::drawCharts()
 
 void LXTestReport::showFailureConditions()
 {
-    const int n = data.points();
-    const std::vector<float> stress = singles(data.column(1));
-    const float peak = MaxData(stress, n);
-    lblStressValue->setText(SingleText(peak));
-    for (int i = 0; i < n; ++i) {
-        if (stress[size_t(i)] == peak) {
-            lblStrainValue->setText(DoubleText(data.value(i, 2)));
-            lblAxisStrainValue->setText(DoubleText(data.value(i, 0)));
-            break;
-        }
+    // The peak is compared at single precision; a tie goes to the earlier point.
+    const int at = data.peakRow(1);
+    lblStressValue->setText(SingleText(at < 0 ? 0.0f : float(data.value(at, 1))));
+    if (at >= 0) {
+        lblStrainValue->setText(DoubleText(data.value(at, 2)));
+        lblAxisStrainValue->setText(DoubleText(data.value(at, 0)));
     }
 }
 

@@ -44,6 +44,21 @@ TEST(ExportTextTest, TitleBlankLineHeaderAndOneLinePerPoint)
     EXPECT_EQ(text.text(), u"CIDC Test on Ottawa sand\n\nNo.\tAxial Strain (%)\tq (kPa)\t\n1\t0\t0\t\n2\t0.1\t123.4567\t");
 }
 
+TEST(ExportTextTest, AnIncrementCurveEndsItsLinesWithoutATab)
+{
+    // The consolidation increment export: a header line ending in a TAB, data lines without one.
+    ExportText text;
+    text.begin(QStringLiteral("IL consolidation test: Clay"),
+               {QStringLiteral("No."), QStringLiteral("Time (min)"), QStringLiteral("Void ratio - e")});
+    text.addPoint({0.0f, 0.9f}, ExportText::LineEnd::NoTab);
+    text.addPoint({0.6f, 0.8975f}, ExportText::LineEnd::NoTab);
+    EXPECT_EQ(text.text(), u"IL consolidation test: Clay\n\nNo.\tTime (min)\tVoid ratio - e\t\n1\t0\t0.9\n2\t0.6\t0.8975");
+    // begin() starts over, numbering from 1 again.
+    text.begin(QStringLiteral("T"), {QStringLiteral("No.")});
+    text.addPoint({2.5f});
+    EXPECT_EQ(text.text(), u"T\n\nNo.\t\n1\t2.5\t");
+}
+
 TEST_F(ExportDataTest, WritesTheTextAndOneCrLfWhateverTheExtension)
 {
     ExportText text(QStringLiteral("Title"), {QStringLiteral("A")});

@@ -13,6 +13,9 @@
 #include <memory>
 #include <stdexcept>
 
+#include "lab/StoredTest.h"
+#include "platform/testing/ScriptedServices.h"
+
 namespace {
 
 using lx::ColumnRule;
@@ -32,18 +35,29 @@ public:
                                "ReferenceNumber,TestID,Point Number,a,b,c,d\n");
         const QString path = dir.filePath(QStringLiteral("points.db"));
         lx::pack::packDatabase(source, QStringLiteral("mobkel"), path);
-        db.Open(QStringLiteral("DBQ=") + path + QStringLiteral(";Pwd=mobkel;"));
+        connection = QStringLiteral("DBQ=") + path + QStringLiteral(";Pwd=mobkel;");
+        db.Open(connection);
+        addTest(QStringLiteral("T1"), rows);
+    }
+    // Another test's rows in the same table.
+    void addTest(const QString& id, const std::vector<QVariantList>& rows)
+    {
         db.ExecuteNonQuery(QStringLiteral("BEGIN"));
         int point = 0;
         for (const QVariantList& row : rows) {
-            QVariantList values{++point};
+            QVariantList values{id, ++point};
             values += row;
-            while (values.size() < 5)
+            while (values.size() < 6)
                 values << QVariant(0.0);
-            db.ExecuteNonQuery(QStringLiteral("INSERT INTO TestResults VALUES (1, 'T1', ?, ?, ?, ?, ?)"), values);
+            db.ExecuteNonQuery(QStringLiteral("INSERT INTO TestResults VALUES (1, ?, ?, ?, ?, ?, ?)"), values);
         }
         db.ExecuteNonQuery(QStringLiteral("COMMIT"));
     }
+    std::unique_ptr<lx::Recordset> points(const QString& id)
+    {
+        return db.Execute(QStringLiteral("SELECT * from TestResults WHERE TestID = ?order by [Point Number]"), {id});
+    }
+    QString connection;
     std::unique_ptr<lx::Recordset> points()
     {
         return db.Execute(QStringLiteral("SELECT * from TestResults WHERE TestID = 'T1'order by [Point Number]"));
@@ -226,6 +240,168 @@ TEST(StoredPoints, AMapIsCheckedWhenTheCurveIsMade)
     lx::StoredCurve curve({ColumnRule::field(9)});
     auto rs = table.points();
     EXPECT_THROW(curve.append(*rs), lx::DatabaseError);
+}
+
+TEST(StoredPoints, ThePeakIsTheFirstRowAtTheLargestSingle)
+{
+    struct Case {
+        const char* what;
+        std::vector<double> stress;
+        int test;    // AllTests or a test of the curve
+        int row;     // -1: no points
+    } const cases[] = {
+        {"a single peak", {1, 5, 3}, lx::StoredCurve::AllTests, 1},
+        {"a tie goes to the earlier row", {1, 7, 2, 7, 7}, lx::StoredCurve::AllTests, 1},
+        // 153.40000000001 and 153.4 are one single: the first of them is the peak.
+        {"equal at single precision", {153.4, 153.40000000001, 153.4000001}, lx::StoredCurve::AllTests, 0},
+        {"negative values only", {-3, -1, -2}, lx::StoredCurve::AllTests, 1},
+        {"within the second test", {9, 1, 4, 4, 2}, 1, 2},
+        {"no points", {}, lx::StoredCurve::AllTests, -1},
+    };
+    for (const Case& c : cases) {
+        lx::DoubleStoredCurve curve({ColumnRule::field(3)});
+        // Test 0 holds the first two values, test 1 the rest (or test 0 all of them).
+        std::vector<QVariantList> first, second;
+        for (size_t i = 0; i < c.stress.size(); ++i)
+            (c.test == 1 && i >= 2 ? second : first).push_back({c.stress[i]});
+        PointsTable table(first);
+        table.addTest(QStringLiteral("T2"), second);
+        curve.append(*table.points(QStringLiteral("T1")));
+        if (c.test == 1)
+            curve.append(*table.points(QStringLiteral("T2")));
+        EXPECT_EQ(curve.peakRow(0, c.test), c.row) << c.what;
+        // The float view is what the charts and the peak compare.
+        const std::vector<float> singles = curve.singles(0, c.test);
+        EXPECT_EQ(singles.size(), curve.column(0, c.test).size()) << c.what;
+    }
+}
+
+TEST(StoredPoints, AWholeTestFitsOrIsLeftOut)
+{
+    // A study of three tests of 4, 3 and 2 points under a cap of 8: the third would be cut.
+    PointsTable table(rowsOf(4));
+    table.addTest(QStringLiteral("T2"), rowsOf(3));
+    table.addTest(QStringLiteral("T3"), rowsOf(2));
+    lx::StoredCurve curve({ColumnRule::field(4).rounded(1)}, 8);
+    EXPECT_EQ(curve.append(*table.points(QStringLiteral("T1")), lx::TestFit::WholeOnly), 4);
+    EXPECT_EQ(curve.append(*table.points(QStringLiteral("T2")), lx::TestFit::WholeOnly), 3);
+    EXPECT_FALSE(curve.truncated());
+    EXPECT_EQ(curve.append(*table.points(QStringLiteral("T3")), lx::TestFit::WholeOnly), 0);
+    EXPECT_TRUE(curve.lastAppend().refused);
+    EXPECT_TRUE(curve.truncated());
+    // The refused test is no test of the curve: the counts a report gets are those taken.
+    ASSERT_EQ(curve.tests(), 2);
+    EXPECT_EQ(curve.points(), 7);
+    EXPECT_EQ(curve.testPoints(1), 3);
+    // A test that fits exactly is taken.
+    lx::StoredCurve exact({ColumnRule::field(4).rounded(1)}, 9);
+    for (const char* id : {"T1", "T2", "T3"})
+        exact.append(*table.points(QString::fromLatin1(id)), lx::TestFit::WholeOnly);
+    EXPECT_EQ(exact.tests(), 3);
+    EXPECT_EQ(exact.points(), 9);
+    EXPECT_FALSE(exact.truncated());
+}
+
+TEST(StoredPoints, ATestCapLimitsEachTest)
+{
+    PointsTable table(rowsOf(5));
+    table.addTest(QStringLiteral("T2"), rowsOf(2));
+    table.addTest(QStringLiteral("T3"), rowsOf(4));
+    struct Case {
+        lx::TestFit fit;
+        std::vector<int> counts;
+    } const cases[] = {
+        {lx::TestFit::Cut, {3, 2, 3}},       // each test cut at 3 points
+        {lx::TestFit::WholeOnly, {2}},       // only the test of 2 points fits whole
+    };
+    for (const Case& c : cases) {
+        lx::StoredCurve curve({ColumnRule::field(4).rounded(1)}, lx::StoredCurve::Unlimited, 3);
+        for (const char* id : {"T1", "T2", "T3"})
+            curve.append(*table.points(QString::fromLatin1(id)), c.fit);
+        std::vector<int> counts;
+        for (int t = 0; t < curve.tests(); ++t)
+            counts.push_back(curve.testPoints(t));
+        EXPECT_EQ(counts, c.counts);
+        EXPECT_TRUE(curve.truncated());
+    }
+    // The total cap still holds with a test cap.
+    lx::StoredCurve both({ColumnRule::field(4).rounded(1)}, 4, 3);
+    both.append(*table.points(QStringLiteral("T1")));
+    both.append(*table.points(QStringLiteral("T3")));
+    EXPECT_EQ(both.testPoints(0), 3);
+    EXPECT_EQ(both.testPoints(1), 1);
+    EXPECT_EQ(both.lastAppend().points, 1);
+    EXPECT_TRUE(both.lastAppend().cut);
+}
+
+double octahedral(std::span<const double> s)
+{
+    return std::sqrt(((s[0] - s[1]) * (s[0] - s[1]) + (s[1] - s[2]) * (s[1] - s[2]) + (s[2] - s[0]) * (s[2] - s[0])) / 9.0);
+}
+
+TEST(StoredPoints, AComputedColumnTakesSeveralFieldsOfTheRow)
+{
+    PointsTable table({
+        {300.0, 200.0, 100.0, 5.0},     // sqrt(6 * 10^4 / 9) = 81.6496... -> 81.6
+        {250.0, QVariant(), 100.0, 5.0},  // a missing input: skipped
+        {100.0, 100.0, 100.0, 6.25},
+    });
+    lx::StoredCurve curve({ColumnRule::computed({3, 4, 5}, octahedral).rounded(1), ColumnRule::field(6).rounded(1),
+                           ColumnRule::computed({3, 5}, [](std::span<const double> f) { return f[0] - f[1]; }).times(0.5)});
+    ASSERT_EQ(curve.append(*table.points(QStringLiteral("T1"))), 2);
+    EXPECT_EQ(curve.skippedRows(), 1);
+    EXPECT_EQ(curve.row(0), (std::vector<float>{81.6f, 5.0f, 100.0f}));
+    EXPECT_EQ(curve.row(1), (std::vector<float>{0.0f, 6.2f, 0.0f}));
+    EXPECT_THROW(lx::StoredCurve({ColumnRule::computed({3}, nullptr)}), std::invalid_argument);
+}
+
+TEST(StoredTest, LoadsATestAndSaysWhatItLeftOut)
+{
+    lx::testing::ScriptedServices services;
+    PointsTable table({{0.0, 0.0}, {0.01, QVariant()}, {0.02, 20.0}, {0.03, 30.0}, {0.04, 40.0}});
+    table.addTest(QStringLiteral("Empty"), {{QVariant(), QVariant()}});
+    const QString sql = QStringLiteral("SELECT * from TestResults WHERE TestID = ?order by [Point Number]");
+    const lx::ColumnMap map{ColumnRule::field(3).rounded(3).times(100), ColumnRule::field(4).rounded(1)};
+
+    lx::StoredCurve curve(map, 3);
+    lx::LoadedTest loaded = lx::loadStoredTest(curve, {table.connection, sql, {QStringLiteral("T1")}, QStringLiteral("T1")});
+    EXPECT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded.points, 3);
+    EXPECT_EQ(loaded.skipped, 1);
+    EXPECT_TRUE(loaded.cut);
+    EXPECT_TRUE(loaded.message.isEmpty());
+    EXPECT_TRUE(lx::reportLoadFailure(loaded));
+    EXPECT_TRUE(services.messages->msgBoxCalls.empty());
+
+    struct Case {
+        const char* what;
+        QString connection;
+        QString id;
+        lx::LoadedTest::Failure failure;
+        QString message;
+    } const cases[] = {
+        {"no rows", table.connection, QStringLiteral("T9"), lx::LoadedTest::Failure::NoPoints,
+         QStringLiteral("The database holds no points for the test T9.")},
+        {"only missing values", table.connection, QStringLiteral("Empty"), lx::LoadedTest::Failure::NoPoints,
+         QStringLiteral("The database holds no points for the test Empty.")},
+        {"a wrong password", QString(table.connection).replace(QStringLiteral("mobkel"), QStringLiteral("wrong")),
+         QStringLiteral("T1"), lx::LoadedTest::Failure::Unreadable, QStringLiteral("The stored test could not be read.\r")},
+        {"no database", QStringLiteral("DBQ=/nonexistent/points.db;Pwd=mobkel;"), QStringLiteral("T1"),
+         lx::LoadedTest::Failure::Unreadable, QStringLiteral("The stored test could not be read.\r")},
+    };
+    for (const Case& c : cases) {
+        lx::StoredCurve fresh(map, 301);
+        services.messages->msgBoxCalls.clear();
+        loaded = lx::loadStoredTest(fresh, {c.connection, sql, {c.id}, c.id});
+        EXPECT_EQ(loaded.failure, c.failure) << c.what;
+        EXPECT_TRUE(loaded.message.startsWith(c.message)) << c.what << ": " << loaded.message.toStdString();
+        EXPECT_FALSE(lx::reportLoadFailure(loaded)) << c.what;
+        ASSERT_EQ(services.messages->msgBoxCalls.size(), 1u) << c.what;
+        EXPECT_EQ(services.messages->msgBoxCalls[0].text, loaded.message) << c.what;
+        if (c.failure == lx::LoadedTest::Failure::Unreadable) {
+            EXPECT_EQ(fresh.tests(), 0) << c.what;   // an error adds nothing
+        }
+    }
 }
 
 } // namespace

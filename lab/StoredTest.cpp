@@ -1,0 +1,72 @@
+#include "lab/StoredTest.h"
+
+#include "app/basGlobal.h"
+#include "platform/Database.h"
+#include "platform/Services.h"
+
+namespace lx {
+
+namespace {
+
+LoadedTest unreadable(const DatabaseError& e)
+{
+    LoadedTest r;
+    r.failure = LoadedTest::Failure::Unreadable;
+    r.message = QStringLiteral("The stored test could not be read.\r") + e.message();
+    return r;
+}
+
+} // namespace
+
+template <typename T>
+LoadedTest loadStoredTest(BasicStoredCurve<T>& curve, Connection& connection, const StoredTestQuery& query, TestFit fit)
+{
+    LoadedTest r;
+    try {
+        Recordset rs;
+        rs.Open(query.sql, connection, adOpenDynamic, adLockUnspecified, query.parameters);
+        curve.append(rs, fit);
+        rs.Close();
+    } catch (const DatabaseError& e) {
+        return unreadable(e);
+    }
+    const Appended& a = curve.lastAppend();
+    r.points = a.points;
+    r.skipped = a.skipped;
+    r.cut = a.cut;
+    r.refused = a.refused;
+    if (r.points == 0 && !r.refused) {
+        r.failure = LoadedTest::Failure::NoPoints;
+        r.message = QStringLiteral("The database holds no points for the test ") + query.testName + u'.';
+    }
+    return r;
+}
+
+template <typename T>
+LoadedTest loadStoredTest(BasicStoredCurve<T>& curve, const StoredTestQuery& query, TestFit fit)
+{
+    try {
+        Connection connection;
+        connection.Open(query.connectionString);
+        LoadedTest r = loadStoredTest(curve, connection, query, fit);
+        connection.Close();
+        return r;
+    } catch (const DatabaseError& e) {
+        return unreadable(e);
+    }
+}
+
+bool reportLoadFailure(const LoadedTest& loaded)
+{
+    if (loaded.ok())
+        return true;
+    messages().msgBox(loaded.message, vbOKOnly | vbExclamation, basGlobal::AppTitle);
+    return false;
+}
+
+template LoadedTest loadStoredTest(StoredCurve&, const StoredTestQuery&, TestFit);
+template LoadedTest loadStoredTest(DoubleStoredCurve&, const StoredTestQuery&, TestFit);
+template LoadedTest loadStoredTest(StoredCurve&, Connection&, const StoredTestQuery&, TestFit);
+template LoadedTest loadStoredTest(DoubleStoredCurve&, Connection&, const StoredTestQuery&, TestFit);
+
+} // namespace lx

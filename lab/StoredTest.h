@@ -1,0 +1,52 @@
+#pragma once
+// Loading one stored test into a curve: the connection opened from its connection string,
+// the query's parameters bound, the points appended through the curve's column map, and
+// the two failures a screen reports (the database cannot be read, the test has no points)
+// turned into the student's messages. Every data-acquisition screen and study loads its
+// tests through here:
+//
+//   const lx::LoadedTest loaded = lx::loadStoredTest(ReplayCurve, {connection, sql, {testID}, testID});
+//   if (!lx::reportLoadFailure(loaded))
+//       return false;            // the student has been told; nothing replays
+#include "lab/StoredPoints.h"
+
+#include <QString>
+#include <QVariantList>
+
+namespace lx {
+
+class Connection;
+
+struct StoredTestQuery {
+    QString connectionString;
+    QString sql;               // the test's points, in point order, with '?' for each parameter
+    QVariantList parameters;   // bound in order
+    QString testName;          // named in the no-points message (the TestID)
+};
+
+struct LoadedTest {
+    enum class Failure { None, Unreadable, NoPoints };
+    Failure failure = Failure::None;
+    QString message;           // the student's message for a failure; empty when loaded
+    int points = 0;            // points added to the curve
+    int skipped = 0;           // rows skipped for a missing value
+    bool cut = false;          // a cap left rows of the test out
+    bool refused = false;      // TestFit::WholeOnly: the test did not fit and nothing was added
+    bool ok() const { return failure == Failure::None; }
+};
+
+// Appends the test to the curve (clear it first for a fresh run). Never throws a database
+// error: it comes back as Unreadable, with the curve as it was. A test whose rows are all
+// missing values, or that has none, is NoPoints; a test refused whole is neither.
+template <typename T>
+LoadedTest loadStoredTest(BasicStoredCurve<T>& curve, const StoredTestQuery& query, TestFit fit = TestFit::Cut);
+// The same on a connection the caller holds open (a study reading several tests).
+template <typename T>
+LoadedTest loadStoredTest(BasicStoredCurve<T>& curve, Connection& connection, const StoredTestQuery& query,
+                          TestFit fit = TestFit::Cut);
+
+// Tells the student a failure (an exclamation box with the program's title) and returns
+// false; returns true, saying nothing, when the test loaded.
+bool reportLoadFailure(const LoadedTest& loaded);
+
+} // namespace lx
