@@ -1,5 +1,6 @@
 #include "LXTestReport.h"
 
+#include "controls/reportdata/ReportData.h"
 #include "lab/ChartFrame.h"
 #include "lab/ReportChart.h"
 #include "lab/TriaxialReportPage.h"
@@ -29,27 +30,13 @@ ColumnMap getMap(bool drained)
     return {ColumnRule::field(3).times(100).rounded(3), ColumnRule::field(4).rounded(1),
             drained ? ColumnRule::field(5).times(100).rounded(3) : ColumnRule::field(6).rounded(1)};
 }
-ColumnMap databaseReferenceMap()
-{
-    return {ColumnRule::field(3).times(100), ColumnRule::field(4).rounded(2), ColumnRule::field(5).times(100)};
-}
-
-// A reference number is a number; anything else is refused before it reaches the database.
-double referenceNumber(const QString& text)
-{
-    bool ok = false;
-    const double v = text.trimmed().toDouble(&ok);
-    if (!ok)
-        throw TestReportError(QStringLiteral("The reference number \"%1\" is not a number.").arg(text));
-    return v;
-}
 
 } // namespace
 
 std::array<double, 4> annCiucRecord(std::span<const double> initData)
 {
     if (initData.size() < 7)
-        throw TestReportError(QStringLiteral("The specimen record holds too few values."));
+        throw ReportError(QStringLiteral("The specimen record holds too few values."));
     soilnet::GranularSpecimen s;
     s.averageDiameterMm = initData[0];
     s.uniformity = initData[1];
@@ -63,7 +50,7 @@ std::array<double, 4> annCiucRecord(std::span<const double> initData)
 
 LXTestReport::LXTestReport(QWidget* parent)
     : ReportPage(PageWidth, PageHeight, parent), TriaxialReportPage(addTriaxialReportPage(*this)),
-      data(databaseReferenceMap(), TableRows)
+      data(referenceTestMap(), TableRows)
 {
     setObjectName(QString::fromLatin1(kLXTestReportClassName));
 
@@ -110,7 +97,7 @@ float LXTestReport::MinData(std::span<const float> d, int num) { return lx::MinD
 void LXTestReport::CreateReport(const QString& strTestName, const QString& strResultFile, const QString& strTitle,
                                 std::span<const double> nInit)
 {
-    data = DoubleStoredCurve(databaseReferenceMap(), TableRows);
+    data = DoubleStoredCurve(referenceTestMap(), TableRows);
     txtTitle->setText(strTitle);
     showDate();
     const QString mode = strTestName.left(8);
@@ -123,10 +110,8 @@ void LXTestReport::CreateReport(const QString& strTestName, const QString& strRe
         else if (soil == u'S')
             lblTestType->setText(QStringLiteral("Drained Triaxial Test for Sand."));
         showValues(nInit, 7, false);
-        QString file = strResultFile;
-        if (p)
-            runSoilNet(*p, nInit, file);
-        readResultFile(file, soilNetHeaderLines(SoilNetProcedure::CidcGravel), false);
+        const QString file = p ? runSoilNet(*p, nInit, strResultFile) : strResultFile;
+        readSoilNetResult(data, file, soilNetHeaderLines(SoilNetProcedure::CidcGravel));
         lblTitleChart1->setText(QStringLiteral("Deviator Stress"));
         lblTitleChart2->setText(QStringLiteral("Volumetric Strain"));
         drawCharts();
@@ -141,29 +126,18 @@ void LXTestReport::CreateReport(const QString& strTestName, const QString& strRe
             lblInitValues[i]->hide();
         }
         showValues(nInit, 4, false);
-        QString file = strResultFile;
-        if (const std::optional<SoilNetProcedure> p = undrainedProcedureForSoil(soil))
-            runSoilNet(*p, nInit, file);
-        readResultFile(file, soilNetHeaderLines(SoilNetProcedure::CiucSand), true);
+        const std::optional<SoilNetProcedure> p = undrainedProcedureForSoil(soil);
+        const QString file = p ? runSoilNet(*p, nInit, strResultFile) : strResultFile;
+        readSoilNetResult(data, file, soilNetHeaderLines(SoilNetProcedure::CiucSand), true);
         layOutUndrainedCharts();
     } else if (mode == QLatin1String("DB CIDC ")) {
         const double reference = referenceNumber(strResultFile);
         openDatabase();
-        {
-            Recordset head;
-            head.Open(QStringLiteral("SELECT DISTINCT [Reference Number], Reference, Date, [Soil Description] from "
-                                     "Reference WHERE [Reference Number] = ?"),
-                      *cn, adOpenStatic, adLockBatchOptimistic, {reference});
-            if (head.eof())
-                throw TestReportError(QStringLiteral("The reference database holds no reference %1.").arg(strResultFile));
-            txtTitle->setText(QStringLiteral("Reference: ") + head.Fields(QStringLiteral("Reference")).toText() +
-                              QStringLiteral(", ") + head.Fields(QStringLiteral("Date")).toText());
-            lblTestType->setText(QStringLiteral("Drained Triaxial Test for ") +
-                                 head.Fields(QStringLiteral("Soil Description")).toText() + QStringLiteral("."));
-        }
+        const ReferenceHeader head = readReferenceHeader(*cn, reference, strResultFile);
+        txtTitle->setText(head.title());
+        lblTestType->setText(head.testType());
         showValues(nInit, 7, false);
-        readPoints(QStringLiteral("SELECT * from TestResults WHERE ReferenceNumber = ? AND TestID = ?order by [Point Number]"),
-                   {reference, strTitle}, databaseReferenceMap());
+        readPoints(referenceTestSql(), {reference, strTitle}, referenceTestMap());
         lblTitleChart1->setText(QStringLiteral("Deviator Stress"));
         lblTitleChart2->setText(QStringLiteral("Volumetric Strain"));
         drawCharts();
@@ -210,41 +184,7 @@ void LXTestReport::readPoints(const QString& sql, const QVariantList& parameters
 {
     if (!rs)
         rs = std::make_unique<Recordset>();
-    rs->Open(sql, *cn, adOpenStatic, adLockBatchOptimistic, parameters);
-    data = DoubleStoredCurve(map, TableRows);
-    data.append(*rs);
-    if (data.empty())
-        throw TestReportError(QStringLiteral("The test %1 has no stored points.").arg(parameters.back().toString()));
-}
-
-void LXTestReport::runSoilNet(SoilNetProcedure procedure, std::span<const double> nInit, QString& resultFile)
-{
-    // The library writes into the private temp folder, whatever folder the name carries.
-    resultFile = SoilNet::resultFileIn(resultFile);
-    if (resultFile.isEmpty())
-        throw TestReportError(soilNetErrorText(SoilNetError::BadArguments));
-    SoilNet net;
-    const SoilNetResult r = net.call(procedure, nInit, resultFile);
-    if (!r.ok())
-        throw TestReportError(r.message);
-}
-
-void LXTestReport::readResultFile(const QString& path, int headerLines, bool thinUndrained)
-{
-    const SoilNetResult r = readSoilNetResultFile(path, headerLines);
-    if (!r.ok())
-        throw TestReportError(r.message);
-    if (r.rows.empty())
-        throw TestReportError(QStringLiteral("The result file %1 holds no points.").arg(path));
-    // Undrained files keep rows 0, 1 and 2, then every fifth row; the table takes at most
-    // its own number of rows.
-    for (size_t i = 0; i < r.rows.size(); ++i) {
-        if (thinUndrained && i > 2 && i % 5 != 0)
-            continue;
-        const SoilNetRow& row = r.rows[i];
-        if (!data.addPoint({row.axialStrain, row.deviatorStress, row.third}))
-            break;
-    }
+    readReportPoints(*rs, *cn, data, sql, parameters, map, TableRows);
 }
 
 void LXTestReport::layOutClay()

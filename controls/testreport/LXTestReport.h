@@ -3,7 +3,8 @@
 // specimen and test conditions, the two report charts and the failure conditions at the
 // peak deviator stress), from a reference database or from a result file of the response
 // library. The caller sets strConnectionString and calls CreateReport once; every failure
-// comes back as a TestReportError (or DatabaseError) and leaves the labels filled so far.
+// comes back as a ReportError (or DatabaseError) and leaves the labels filled so far.
+#include "controls/reportdata/ReportData.h"
 #include "lab/ReportPage.h"
 #include "lab/StoredPoints.h"
 #include "lab/TriaxialReportPage.h"
@@ -13,7 +14,6 @@
 #include <array>
 #include <memory>
 #include <span>
-#include <stdexcept>
 
 class QLabel;
 class QLineEdit;
@@ -24,15 +24,8 @@ class ChartFrame;
 class Connection;
 class PictureBox;
 class Recordset;
-enum class SoilNetProcedure;
 
 inline constexpr const char* kLXTestReportClassName = "LoamixTestReport.LXTestReport";
-
-class TestReportError : public std::runtime_error {
-public:
-    explicit TestReportError(const QString& message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromStdString(what()); }
-};
 
 // The undrained routine's record for a stored sand specimen (InitData of a sand or gravel):
 // relative density (%) by the response model's void-ratio limits, Cu, an over-consolidation
@@ -84,8 +77,6 @@ public:
 private:
     void openDatabase();
     void readPoints(const QString& sql, const QVariantList& parameters, const ColumnMap& map);
-    void readResultFile(const QString& path, int headerLines, bool thinUndrained);
-    void runSoilNet(SoilNetProcedure procedure, std::span<const double> nInit, QString& resultFile);
     void layOutClay();
     void layOutUndrainedCharts();
     void drawCharts();

@@ -233,20 +233,20 @@ TEST_F(TestReport, DatabaseReferenceModeTitlesTheReportByItsReference)
 TEST_F(TestReport, CallerTextReachesTheDatabaseOnlyAsAValue)
 {
     // A reference number that is not a number is refused before any SQL.
-    EXPECT_THROW(create("DB CIDC  S", QStringLiteral("7 OR 1=1"), QStringLiteral("T-CIDC")), lx::TestReportError);
+    EXPECT_THROW(create("DB CIDC  S", QStringLiteral("7 OR 1=1"), QStringLiteral("T-CIDC")), lx::ReportError);
     LXTestReport other;
     other.strConnectionString = report.strConnectionString;
     // No reference 99: an error, not an empty page.
     EXPECT_THROW(other.CreateReport(QStringLiteral("DB CIDC  S"), QStringLiteral("99"), QStringLiteral("T-CIDC"), sand),
-                 lx::TestReportError);
+                 lx::ReportError);
     // A quote in the TestID is part of the value: no test of that name, so no points.
-    EXPECT_THROW(create("Get CIDC S", QStringLiteral("Tiny Sand"), QStringLiteral("x' OR '1'='1")), lx::TestReportError);
+    EXPECT_THROW(create("Get CIDC S", QStringLiteral("Tiny Sand"), QStringLiteral("x' OR '1'='1")), lx::ReportError);
 }
 
 TEST_F(TestReport, FailuresComeBackToTheCaller)
 {
-    EXPECT_THROW(create("Get CIDC S", QStringLiteral("Tiny Sand"), QStringLiteral("NO-SUCH-TEST")), lx::TestReportError);
-    EXPECT_THROW(create("ANN CIDC C", temp.filePath(QStringLiteral("missing.txt")), QStringLiteral("t")), lx::TestReportError);
+    EXPECT_THROW(create("Get CIDC S", QStringLiteral("Tiny Sand"), QStringLiteral("NO-SUCH-TEST")), lx::ReportError);
+    EXPECT_THROW(create("ANN CIDC C", temp.filePath(QStringLiteral("missing.txt")), QStringLiteral("t")), lx::ReportError);
     LXTestReport locked;
     locked.strConnectionString = QStringLiteral("DBQ=%1;Pwd=wrong;").arg(database);
     EXPECT_THROW(locked.CreateReport(QStringLiteral("Get CIDC S"), {}, QStringLiteral("T-CIDC"), sand), lx::DatabaseError);
@@ -339,7 +339,7 @@ TEST_F(TestReport, ResponseModesCallTheRoutineOfTheirSoilAndStress)
 TEST_F(TestReport, MissingLibraryIsAnErrorOfTheCall)
 {
     lx::setInstallDir(temp.path());
-    EXPECT_THROW(create("ANN CIDC S", QStringLiteral("r.txt"), QStringLiteral("t")), lx::TestReportError);
+    EXPECT_THROW(create("ANN CIDC S", QStringLiteral("r.txt"), QStringLiteral("t")), lx::ReportError);
 }
 
 TEST_F(TestReport, RealLibrarySimulatesASandBesideItsStoredTest)
