@@ -1,15 +1,12 @@
 #include "directshear/DirectShearSoils.h"
 
-#include "platform/Numbers.h"
-
 #include <algorithm>
-#include <iterator>
 
 namespace directshear {
 
 namespace {
 
-const Sand setupSands[] = {
+const lx::SoilEntry setupSands[] = {
     {QStringLiteral("Barry's Beach Sand"), 103.0f},
     {QStringLiteral("Bass Strait Sand"), 103.1f},
     {QStringLiteral("Sydney Silica Sand"), 103.3f},
@@ -22,42 +19,32 @@ const Sand setupSands[] = {
     {QStringLiteral("Reigate Pale Brown Sand"), 101.1f},
 };
 
-// TestInfo positions into ParamTexts: particle size, uniformity, deformation rate, the
-// initial void ratio to three decimals and the normal stress.
-const lx::ParamSlot testInfoSlots[] = {{0, 2}, {1, 3}, {2, 9}, {6, 7, 3}, {5, 8}};
-// Reference positions: specimen height and diameter.
-const lx::ParamSlot referenceSlots[] = {{3, 4}, {4, 5}};
-
 } // namespace
 
-std::span<const Sand> SetupSands() { return setupSands; }
+std::span<const lx::SoilEntry> SetupSands() { return setupSands; }
 
-std::span<const Sand> StudySands() { return std::span<const Sand>(setupSands).subspan(4, 4); }
+std::span<const lx::SoilEntry> StudySands() { return std::span<const lx::SoilEntry>(setupSands).subspan(4, 4); }
 
-std::optional<Sand> FindSand(std::span<const Sand> sands, const QString& name)
+std::optional<lx::SoilEntry> FindSand(std::span<const lx::SoilEntry> sands, const QString& name)
 {
-    const auto it = std::find_if(sands.begin(), sands.end(), [&](const Sand& s) { return s.name == name; });
+    const auto it = std::find_if(sands.begin(), sands.end(), [&](const lx::SoilEntry& s) { return s.name == name; });
     if (it == sands.end())
         return std::nullopt;
     return *it;
 }
 
-QString TestInfoSql(float referenceNumber)
+lx::SoilParameterTable ParameterTable()
 {
-    return QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber =") + lx::SingleText(referenceNumber);
+    lx::SoilParameterTable t;
+    t.testInfoSql = QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber =");
+    t.testInfoSlots = {{0, 2}, {1, 3}, {2, 9}, {6, 7, 3}, {5, 8}};
+    t.referenceSql = QStringLiteral("SELECT * FROM Reference WHERE [Reference Number] =");
+    t.referenceSlots = {{3, 4}, {4, 5}};
+    t.boxCount = ParamCount;
+    t.testIdPosition = 1;
+    t.referenceRequired = true;
+    return t;
 }
-
-QString StudyTestInfoSql(float referenceNumber)
-{
-    return TestInfoSql(referenceNumber) + QStringLiteral(" order by [Normal Stress (kPa)]");
-}
-
-QString ReferenceSql(float referenceNumber)
-{
-    return QStringLiteral("SELECT * FROM Reference WHERE [Reference Number] =") + lx::SingleText(referenceNumber);
-}
-
-QString TestResultsSql() { return QStringLiteral("SELECT * from TestResults WHERE TestID = ? order by [Point Number]"); }
 
 QStringList ParamCaptions()
 {
@@ -67,8 +54,13 @@ QStringList ParamCaptions()
             QStringLiteral("Initial Void Ratio:")};
 }
 
-std::vector<lx::ParamSlot> TestInfoSlots() { return {std::begin(testInfoSlots), std::end(testInfoSlots)}; }
+QString StudyTestInfoSql(float referenceNumber)
+{
+    return lx::TestInfoQuery(ParameterTable(), referenceNumber) + QStringLiteral(" order by [Normal Stress (kPa)]");
+}
 
-std::vector<lx::ParamSlot> ReferenceSlots() { return {std::begin(referenceSlots), std::end(referenceSlots)}; }
+QString ReferenceSql(float referenceNumber) { return lx::ReferenceQuery(ParameterTable(), referenceNumber); }
+
+QString TestResultsSql() { return QStringLiteral("SELECT * from TestResults WHERE TestID = ? order by [Point Number]"); }
 
 } // namespace directshear

@@ -46,7 +46,7 @@ std::vector<int16_t> ParamStudy::curveCounts() const
     return counts;
 }
 
-void ParamStudy::chooseSand(lx::Connection& connection, const Sand& sand)
+void ParamStudy::chooseSand(lx::Connection& connection, const lx::SoilEntry& sand)
 {
     clear();
     try {

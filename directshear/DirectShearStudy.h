@@ -35,7 +35,7 @@ public:
     void clear();
     // Clears, then reads the sand's Reference row, its tests and their points. Throws
     // lx::DatabaseError when the database cannot be read (the study is then empty).
-    void chooseSand(lx::Connection& connection, const Sand& sand);
+    void chooseSand(lx::Connection& connection, const lx::SoilEntry& sand);
 
     const QString& sand() const { return sand_; }
     // ParamTexts of the report: 0 to 4 the sand and specimen, 5 + 2k and 6 + 2k the normal

@@ -31,7 +31,6 @@ dlgDSParamStudy::dlgDSParamStudy()
     setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 8.25));
 
     CboParOption = lx::twControl<QComboBox>(this, "CboParOption", 120, 150, 3720, 315);
-    CboParOption->setPlaceholderText(QStringLiteral("Select Soil Type"));
     fraParameters = lx::twControl<QGroupBox>(this, "fraParameters", 120, 600, 5520, 1380, QString());
     Label1 = lx::twControl<QLabel>(fraParameters, "Label1", 120, 345, 1800, 255, QStringLiteral("Normal Stress (kPa):"));
     Label2 = lx::twControl<QLabel>(fraParameters, "Label2", 120, 855, 1800, 255, QStringLiteral("Void Ratio (e):"));
@@ -60,9 +59,9 @@ dlgDSParamStudy::~dlgDSParamStudy() { Form_Unload(); }
 void dlgDSParamStudy::Form_Load()
 {
     lx::setLoamixIcon(this);
-    for (const directshear::Sand& s : directshear::StudySands())
+    for (const lx::SoilEntry& s : directshear::StudySands())
         CboParOption->addItem(s.name);
-    CboParOption->setCurrentIndex(-1);
+    lx::makePromptList(CboParOption);
     reportCreated_ = false;
     try {
         connection.Open(basGlobal::DirectShearConnection);

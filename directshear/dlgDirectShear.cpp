@@ -1,6 +1,7 @@
 #include "directshear/dlgDirectShear.h"
 
 #include "directshear/dlgDSParamStudy.h"
+#include "directshear/frmDirectShear.h"
 
 #include "app/ChildWindows.h"
 #include "app/FrameAssets.h"
@@ -29,16 +30,13 @@ dlgDirectShear::dlgDirectShear()
     connect(CancelButton, &QPushButton::clicked, this, &dlgDirectShear::CancelButton_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &dlgDirectShear::cmdHelp_Click);
 
-    // The set-up form joins in the next step; until then only the study opens.
-    cmdTesting->setEnabled(false);
-
     lx::MakeChild(this, 5300, 2100, true);
     Form_Load();
 }
 
 void dlgDirectShear::Form_Load() { lx::setLoamixIcon(this); }
 
-void dlgDirectShear::cmdTesting_Click() {}
+void dlgDirectShear::cmdTesting_Click() { lx::ShowInFront(&lx::SingleInstance<frmDirectShear>::get()); }
 
 void dlgDirectShear::cmdParamStudy_Click() { lx::ShowInFront(&lx::SingleInstance<dlgDSParamStudy>::get()); }
 

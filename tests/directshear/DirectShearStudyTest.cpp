@@ -43,10 +43,11 @@ public:
 TEST(DSStudySands, AreTheFourNorthRankinSandsOfTheSetupList)
 {
     QStringList names;
-    for (const directshear::Sand& s : directshear::StudySands())
-        names << s.name + u'=' + directshear::TestInfoSql(s.referenceNumber).section(u'=', 1);
+    for (const lx::SoilEntry& s : directshear::StudySands())
+        names << s.name + u'=' + directshear::ReferenceSql(s.referenceNumber).section(u'=', 1);
     EXPECT_EQ(names, (QStringList{"New North Rankin Dense Sand=103.51", "New North Rankin Loose Sand=103.52",
                                   "Coarse New North Rankin Sand=103.6", "Fine New North Rankin Sand=103.61"}));
+    EXPECT_EQ(directshear::ReferenceSql(103.51f), "SELECT * FROM Reference WHERE [Reference Number] =103.51");
     EXPECT_EQ(directshear::StudyTestInfoSql(103.51f),
               "SELECT * FROM TestInfo WHERE ReferenceNumber =103.51 order by [Normal Stress (kPa)]");
 }
@@ -124,7 +125,7 @@ TEST(DSStudyInstalled, EachSandGivesThreeWholeTestsOf91Points)
     lx::Connection c;
     c.Open(dsfixture::installed());
     ParamStudy study;
-    for (const directshear::Sand& s : directshear::StudySands()) {
+    for (const lx::SoilEntry& s : directshear::StudySands()) {
         SCOPED_TRACE(s.name.toStdString());
         study.chooseSand(c, s);
         EXPECT_EQ(study.curveCounts(), (Counts{3, 91, 91, 91, 0, 0, 0, 0, 0, 0, 0}));
