@@ -4,6 +4,7 @@
 #include "platform/Database.h"
 #include "platform/Numbers.h"
 #include "platform/Services.h"
+#include "quiz/QuizRow.h"
 
 #include <cmath>
 #include <exception>
@@ -11,11 +12,6 @@
 namespace lx {
 
 namespace {
-
-// QuizInfo columns by position.
-constexpr int AttemptsUsed = 2;
-constexpr int LastAttempted = 6;
-constexpr int LastCorrect = 7;
 
 // Inside a catch: what the exception being handled says.
 QString currentReason()
@@ -51,9 +47,14 @@ bool writeCredit(const QString& connection, const Activity& activity, double las
     rs.Open(QStringLiteral("SELECT * FROM QuizInfo WHERE QuizID = ") + QString::number(activity.id), quiz, adOpenDynamic, adLockOptimistic);
     const bool found = !rs.eof();
     if (found) {
-        rs.Fields(AttemptsUsed).Value = qlonglong(std::llround(rs.Fields(AttemptsUsed).toDouble())) + 1;
-        rs.Fields(LastAttempted).Value = qlonglong(1);
-        rs.Fields(LastCorrect).Value = Round(lastCorrect, 1);
+        // A row holding numbers no quiz can have is left as it is, and the reason told.
+        quiz::QuizRow row;
+        QString why;
+        if (!quiz::QuizRowFrom(rs, row, &why))
+            throw DatabaseError(why);
+        rs.Fields(quiz::info::AttemptsUsed).Value = qlonglong(row.attemptsUsed) + 1;
+        rs.Fields(quiz::info::LastAttempted).Value = qlonglong(1);
+        rs.Fields(quiz::info::LastCorrect).Value = Round(lastCorrect, 1);
         rs.Update();
     }
     rs.Close();
@@ -70,13 +71,18 @@ CreditResult ActivityCredit(const Activity& activity, double lastCorrect) noexce
     if (connection.isEmpty())
         return CreditResult::NoQuizFile;
     bool found = false;
-    try {
-        found = writeCredit(connection, activity, lastCorrect);
-    } catch (...) {
+    auto failed = [&](const QString& why) {
         report(QStringLiteral("Your quiz file could not record this activity:\r") + ConnectionString::parse(connection).path
                    + QStringLiteral("\r\rThe file may be read-only, moved, or not a quiz file. The scores already in it are unchanged."),
-               currentReason());
+               why);
         return CreditResult::Failed;
+    };
+    try {
+        found = writeCredit(connection, activity, lastCorrect);
+    } catch (const DatabaseError& e) {
+        return failed(quiz::QuizFileErrorText(e, connection));
+    } catch (...) {
+        return failed(currentReason());
     }
     // The credit is written; a quiz that then fails to open must not stop the window
     // that is closing.

@@ -17,6 +17,7 @@ namespace lx {
 namespace {
 
 QString lastError(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
+int lastCode(sqlite3* db) { return sqlite3_errcode(db) & 0xFF; }
 
 class Statement {
 public:
@@ -24,7 +25,7 @@ public:
     {
         const QByteArray utf8 = sql.toUtf8();
         if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &stmt, nullptr) != SQLITE_OK)
-            throw DatabaseError(lastError(db) + QStringLiteral(" in: ") + sql);
+            throw DatabaseError(lastError(db) + QStringLiteral(" in: ") + sql, lastCode(db));
     }
     ~Statement() { sqlite3_finalize(stmt); }
     Statement(const Statement&) = delete;
@@ -61,7 +62,7 @@ public:
             }
         }
         if (rc != SQLITE_OK)
-            throw DatabaseError(lastError(db));
+            throw DatabaseError(lastError(db), lastCode(db));
     }
 
     // True while a row is ready.
@@ -72,7 +73,7 @@ public:
             return true;
         if (rc == SQLITE_DONE)
             return false;
-        throw DatabaseError(lastError(db));
+        throw DatabaseError(lastError(db), lastCode(db));
     }
 
     int columns() const { return sqlite3_column_count(stmt); }
@@ -162,6 +163,8 @@ QString ConnectionString::braced(const QString& value)
     escaped.replace(u'}', QStringLiteral("}}"));
     return u'{' + escaped + u'}';
 }
+
+bool DatabaseError::damaged() const { return code == SQLITE_NOTADB || code == SQLITE_CORRUPT || code == SQLITE_EMPTY; }
 
 Connection::~Connection() { Close(); }
 
@@ -304,10 +307,10 @@ void Connection::Open(const QString& connectionString)
     }
     if (!a.handle) {
         if (a.code == SQLITE_BUSY || a.code == SQLITE_LOCKED)
-            throw DatabaseError(QStringLiteral("'%1' is in use by another program and cannot be opened now (%2).").arg(cs.path, a.why));
+            throw DatabaseError(QStringLiteral("'%1' is in use by another program and cannot be opened now (%2).").arg(cs.path, a.why), a.code & 0xFF);
         if (a.code == SQLITE_CANTOPEN || a.code == SQLITE_PERM || a.code == SQLITE_NOMEM)
-            throw DatabaseError(QStringLiteral("Could not open '%1': %2").arg(cs.path, a.why));
-        throw DatabaseError(QStringLiteral("'%1' is not a database or its password is wrong (%2).").arg(cs.path, a.why));
+            throw DatabaseError(QStringLiteral("Could not open '%1': %2").arg(cs.path, a.why), a.code & 0xFF);
+        throw DatabaseError(QStringLiteral("'%1' is not a database or its password is wrong (%2).").arg(cs.path, a.why), a.code & 0xFF);
     }
     if (derivedNow && !keySpec.isEmpty()) {
         const std::lock_guard lock(keysMutex());

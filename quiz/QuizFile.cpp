@@ -1,12 +1,15 @@
 #include "QuizFile.h"
 
+#include "app/basGlobal.h"
 #include "platform/Database.h"
+#include "platform/Paths.h"
 #include "platform/SafeFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <cmath>
+#include <memory>
 
 namespace quiz {
 
@@ -15,7 +18,13 @@ namespace {
 // The password every quiz score file shares; it only ever goes into a connection string.
 QString passwordEntry() { return QStringLiteral("Pwd=tarvinduso;"); }
 
-int intOf(lx::Field& f) { return int(std::lround(f.toDouble())); }
+// A small whole number as stored; -1 (never a slot, an option or a key) for anything no
+// quiz holds, so a wild value is refused where it is checked instead of wrapping.
+int intOf(lx::Field& f)
+{
+    const double v = f.toDouble();
+    return v >= -1e6 && v <= 1e6 ? int(std::lround(v)) : -1;
+}
 
 } // namespace
 
@@ -56,6 +65,25 @@ bool IsQuizFile(const QString& connection)
     }
 }
 
+bool CanSaveToQuizFile(const QString& connection, QString* why)
+{
+    try {
+        lx::Connection c;
+        c.Open(connection);
+        // A change that SQLite really writes (its journal beside the file first), taken back
+        // at once: the file ends as it was. A failure leaves the transaction open, and
+        // closing the connection rolls it back.
+        c.ExecuteNonQuery(QStringLiteral("BEGIN IMMEDIATE"));
+        c.ExecuteNonQuery(QStringLiteral("UPDATE UserInfo SET rowid = rowid"));
+        c.ExecuteNonQuery(QStringLiteral("ROLLBACK"));
+        return true;
+    } catch (const lx::DatabaseError& e) {
+        if (why)
+            *why = QuizFileErrorText(e, connection);
+        return false;
+    }
+}
+
 QString DefaultQuizFileName(const QString& lastName, const QString& firstName)
 {
     QString name = (lastName + firstName).trimmed();
@@ -75,16 +103,30 @@ bool CreateQuizFile(const QString& masterPath, const QString& target, const QStr
             *error = why;
         return false;
     };
-    QTemporaryDir aside;
-    if (!aside.isValid())
-        return fail(QStringLiteral("No temporary folder could be made."));
-    const QString copy = aside.filePath(QStringLiteral("new.lxq"));
-    if (!QFile::copy(masterPath, copy))
+    QFile master(masterPath);
+    if (!master.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("The empty quiz file could not be read: ") + QDir::toNativeSeparators(masterPath));
-    QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    // Filled in where nothing of it can stay behind: the instance folder, which the program
+    // removes when it ends and the next start removes after a kill. Without one (a tool), a
+    // private folder of the same kind.
+    std::unique_ptr<lx::InstanceFolder> own;
+    QString folder = basGlobal::TempPath;
+    if (folder.isEmpty()) {
+        QString why;
+        own = lx::InstanceFolder::create(&why);
+        if (!own)
+            return fail(why);
+        folder = own->path();
+    }
+    QTemporaryFile copy(QDir(folder).filePath(QStringLiteral("newquiz-XXXXXX.lxq")));   // 0600, removed when done
+    if (!copy.open())
+        return fail(QStringLiteral("No working copy can be made in %1 (%2).").arg(QDir::toNativeSeparators(folder), copy.errorString()));
+    const QByteArray empty = master.readAll();
+    if (copy.write(empty) != empty.size() || !copy.flush())
+        return fail(QStringLiteral("The working copy could not be written (%1).").arg(copy.errorString()));
     try {
         lx::Connection c;
-        c.Open(QuizConnectionString(copy));
+        c.Open(QuizConnectionString(copy.fileName()));
         lx::Recordset rs;
         rs.Open(QStringLiteral("SELECT * FROM UserInfo"), c, lx::adOpenDynamic, lx::adLockOptimistic);
         if (rs.eof())
@@ -98,28 +140,19 @@ bool CreateQuizFile(const QString& masterPath, const QString& target, const QStr
     } catch (const lx::DatabaseError& e) {
         return fail(e.message());
     }
-    QFile f(copy);
-    if (!f.open(QIODevice::ReadOnly))
-        return fail(f.errorString());
-    return lx::writeFileSafely(target, f.readAll(), error);
+    QFile filled(copy.fileName());
+    if (!filled.open(QIODevice::ReadOnly))
+        return fail(filled.errorString());
+    return lx::writeFileSafely(target, filled.readAll(), error, lx::FileAccess::Private);
 }
 
-bool ReadQuizRow(lx::Connection& score, int quizId, QuizRow& row)
+RowRead ReadQuizRow(lx::Connection& score, int quizId, QuizRow& row, QString* why)
 {
     lx::Recordset rs;
     rs.Open(QuizInfoSql(quizId), score, lx::adOpenDynamic, lx::adLockOptimistic);
-    if (rs.eof() || rs.fieldCount() <= info::MarksPerQuestion)
-        return false;
-    row.quizId = quizId;
-    row.attemptsUsed = intOf(rs.Fields(info::AttemptsUsed));
-    row.maxAttempts = intOf(rs.Fields(info::MaxAttempts));
-    row.bankSize = intOf(rs.Fields(info::BankSize));
-    row.questionsAsked = intOf(rs.Fields(info::QuestionsAsked));
-    row.lastAttempted = intOf(rs.Fields(info::LastAttempted));
-    row.lastCorrect = rs.Fields(info::LastCorrect).toDouble();
-    row.lastStart = intOf(rs.Fields(info::LastStart));
-    row.marksPerQuestion = rs.Fields(info::MarksPerQuestion).toDouble();
-    return true;
+    if (rs.eof())
+        return RowRead::Missing;
+    return QuizRowFrom(rs, row, why) ? RowRead::Read : RowRead::Refused;
 }
 
 std::vector<SavedSlot> ReadQuestionSeq(lx::Connection& score, int quizId)
@@ -159,24 +192,32 @@ AttemptScore SaveAttempt(lx::Connection& score, int quizId, const Attempt& attem
 {
     const AttemptScore s = Score(attempt);
     const size_t n = attempt.chosen.size();
+    // The write lock comes first: the row is checked as it is now, not as it was when the
+    // quiz was opened, so two windows or two instances cannot pass the limit together.
     score.ExecuteNonQuery(QStringLiteral("BEGIN IMMEDIATE"));
     try {
+        lx::Recordset row;
+        row.Open(QuizInfoSql(quizId), score, lx::adOpenDynamic, lx::adLockOptimistic);
+        QuizRow now;
+        QString why;
+        if (row.eof())
+            throw lx::DatabaseError(QStringLiteral("The quiz file has no row for quiz %1.").arg(quizId));
+        if (!QuizRowFrom(row, now, &why))
+            throw lx::DatabaseError(why);
+        if (now.attemptsUsed >= now.maxAttempts)
+            throw AttemptLimitReached(now.maxAttempts);
         lx::Recordset seqRows;
         seqRows.Open(QuestionSeqSql(quizId), score, lx::adOpenDynamic, lx::adLockOptimistic);
         for (size_t i = 0; i < n; ++i) {
             if (seqRows.eof())
-                throw lx::DatabaseError(QStringLiteral("The quiz file has too few question seqRows for quiz %1.").arg(quizId));
+                throw lx::DatabaseError(QStringLiteral("The quiz file has too few question slots for quiz %1.").arg(quizId));
             seqRows.Fields(seq::DisplayOrder).Value = qlonglong(attempt.order[i]);
             seqRows.Fields(seq::CorrectOption).Value = qlonglong(attempt.keys[i]);
             seqRows.Fields(seq::ChosenOption).Value = qlonglong(attempt.chosen[i]);
             seqRows.Update();
             seqRows.MoveNext();
         }
-        lx::Recordset row;
-        row.Open(QuizInfoSql(quizId), score, lx::adOpenDynamic, lx::adLockOptimistic);
-        if (row.eof())
-            throw lx::DatabaseError(QStringLiteral("The quiz file has no row for quiz %1.").arg(quizId));
-        row.Fields(info::AttemptsUsed).Value = qlonglong(intOf(row.Fields(info::AttemptsUsed)) + 1);
+        row.Fields(info::AttemptsUsed).Value = qlonglong(now.attemptsUsed) + 1;
         row.Fields(info::LastStart).Value = qlonglong(attempt.start);
         row.Fields(info::LastAttempted).Value = qlonglong(s.attempted);
         row.Fields(info::LastCorrect).Value = qlonglong(s.correct);

@@ -3,20 +3,13 @@
 // check that a file is a quiz file, creating a new file, and reading and saving attempts.
 // Columns are used by position; the slots and keys are read in their explicit order
 // (QuestionSeq by Slot, AnswerKey by QuestionNumber), never in whatever order they are stored.
+#include "QuizRow.h"
+
 #include <QString>
 #include <vector>
 
-namespace lx {
-class Connection;
-}
-
 namespace quiz {
 
-// QuizInfo positions.
-namespace info {
-inline constexpr int QuizID = 0, AttemptsUsed = 2, MaxAttempts = 3, BankSize = 4, QuestionsAsked = 5,
-                     LastAttempted = 6, LastCorrect = 7, LastStart = 8, MarksPerQuestion = 9;
-}
 // UserInfo positions.
 namespace user {
 inline constexpr int LastName = 0, FirstName = 1, Password = 2, TotalScore = 3, TotalMaxScore = 4;
@@ -27,9 +20,6 @@ inline constexpr int DisplayOrder = 2, CorrectOption = 3, ChosenOption = 4;
 }
 // AnswerKey position of the correct option.
 inline constexpr int AnswerKeyCorrectOption = 2;
-
-// The ten slots of the quiz window.
-inline constexpr int MaxSlots = 10;
 
 // "DBQ=" & path & ";" & "Driver={Microsoft Access Driver (*.mdb)};" & the quiz password entry.
 QString QuizConnectionString(const QString& path);
@@ -43,30 +33,27 @@ QString AnswerKeySql(int quizId);     // ORDER BY QuestionNumber
 // QuizInfo rows and a QuestionSeq table. Never throws.
 bool IsQuizFile(const QString& connection);
 
+// True when an attempt can be saved to the quiz file: a write is tried and rolled back, so a
+// read-only file or folder and a full disk are found before a quiz is taken. False with the
+// reason otherwise. Never throws.
+bool CanSaveToQuizFile(const QString& connection, QString* why = nullptr);
+
 // "Quiz_" & Trim(last & first) & ".lxq", with characters that would make a path or an
 // awkward file name ('/', '\', ':', '*', '?', '"', '<', '>', '|', control characters) left out.
 QString DefaultQuizFileName(const QString& lastName, const QString& firstName);
 
-// Writes target as a copy of the master file with the user's row filled in. The copy is
-// made and written aside and renamed into place only when complete, so a failure leaves
-// target as it was (an existing file included). False with the reason on failure.
+// Writes target as a copy of the master file with the user's row filled in, readable by
+// its owner alone (0600: it holds the password). The copy is filled in inside the instance
+// folder (basGlobal::TempPath, which the next start removes after a kill) and then written
+// beside target and renamed over it, so a failure leaves target as it was (an existing file
+// included) and no copy behind. False with the reason on failure.
 bool CreateQuizFile(const QString& masterPath, const QString& target, const QString& lastName,
                     const QString& firstName, const QString& password, QString* error);
 
-// One quiz's progress row.
-struct QuizRow {
-    int quizId = 0;
-    int attemptsUsed = 0;
-    int maxAttempts = 0;
-    int bankSize = 0;
-    int questionsAsked = 0;
-    int lastAttempted = 0;
-    double lastCorrect = 0;
-    int lastStart = 0;
-    double marksPerQuestion = 0;
-};
-// The row, or false when the file has none for the quiz. Throws lx::DatabaseError.
-bool ReadQuizRow(lx::Connection& score, int quizId, QuizRow& row);
+// One quiz's progress row: Read, Missing (the file has no row for the quiz) or Refused (a
+// number lies outside what a quiz can hold; why says which). Throws lx::DatabaseError.
+enum class RowRead { Read, Missing, Refused };
+RowRead ReadQuizRow(lx::Connection& score, int quizId, QuizRow& row, QString* why = nullptr);
 
 // One saved slot.
 struct SavedSlot {
@@ -91,8 +78,19 @@ struct AttemptScore {
 };
 // Counts what was attempted and answered correctly.
 AttemptScore Score(const Attempt& attempt);
+// A save refused because the quiz's attempts were all used meanwhile (another window or
+// another instance of the program saved one on the same file).
+class AttemptLimitReached : public lx::DatabaseError {
+public:
+    explicit AttemptLimitReached(int maxAttempts)
+        : lx::DatabaseError(QStringLiteral("All %1 attempts of this quiz have been used.").arg(maxAttempts)), maxAttempts(maxAttempts)
+    {
+    }
+    int maxAttempts;
+};
 // Writes the slots to QuestionSeq and the counts to QuizInfo (one more attempt) in one
-// transaction: on any failure nothing is written and lx::DatabaseError is thrown.
+// transaction, which first checks the attempt limit on the row as it is now: on any failure
+// nothing is written and lx::DatabaseError (AttemptLimitReached at the limit) is thrown.
 AttemptScore SaveAttempt(lx::Connection& score, int quizId, const Attempt& attempt);
 
 } // namespace quiz

@@ -4,8 +4,11 @@
 #include "dlgAddQuizInfo.h"
 #include "app/basGlobal.h"
 #include "app/frmMDI.h"
+#include "platform/Database.h"
 #include "platform/Services.h"
 #include "platform/TerminationSignals.h"
+
+#include <QDir>
 
 namespace quiz {
 
@@ -49,9 +52,19 @@ bool QuizOption()
                                   lx::vbOKOnly | lx::vbCritical, basGlobal::AppTitle);
         }
     }
-    if (!result)
+    if (!result) {
         basGlobal::QuizFileConnection.clear();
-    return result;
+        return false;
+    }
+    // Said now, before a quiz is taken, not when its attempt is refused.
+    if (QString why; !CanSaveToQuizFile(basGlobal::QuizFileConnection, &why))
+        lx::messages().msgBox(QStringLiteral("Your quiz file cannot be written:\r")
+                                  + QDir::toNativeSeparators(lx::ConnectionString::parse(basGlobal::QuizFileConnection).path)
+                                  + QStringLiteral("\r\r(") + why
+                                  + QStringLiteral(")\r\rYou can take the quizzes, but your attempts will not be saved. To keep them, "
+                                                   "copy the file to a folder you can write to and open it from there."),
+                              lx::vbOKOnly | lx::vbExclamation, basGlobal::AppTitle);
+    return true;
 }
 
 } // namespace quiz

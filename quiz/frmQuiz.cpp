@@ -180,23 +180,30 @@ void frmQuiz::Form_Load()
     setWindowTitle(QStringLiteral("Quiz -") + lx::Str(QuizID));
     quiz::QuizRow row;
     std::vector<quiz::SavedSlot> saved;
+    // Which file a failure concerns: the installed resource or the student's quiz file.
+    bool inQuizFile = false;
     try {
         resource = std::make_unique<lx::Connection>();
         resource->Open(basGlobal::QuizResourceConnection);
+        keys = quiz::ReadAnswerKeys(*resource, QuizID);
+        inQuizFile = true;
         score = std::make_unique<lx::Connection>();
         score->Open(basGlobal::QuizFileConnection);
-        if (!quiz::ReadQuizRow(*score, QuizID, row))
-            return refuse(QStringLiteral("Your quiz file has no row for this quiz."));
-        keys = quiz::ReadAnswerKeys(*resource, QuizID);
+        QString why;
+        switch (quiz::ReadQuizRow(*score, QuizID, row, &why)) {
+        case quiz::RowRead::Missing: return refuse(QStringLiteral("Your quiz file has no row for this quiz."));
+        case quiz::RowRead::Refused: return refuse(QStringLiteral("Your quiz file's row for it is damaged: ") + why);
+        case quiz::RowRead::Read: break;
+        }
         saved = quiz::ReadQuestionSeq(*score, QuizID);
     } catch (const lx::DatabaseError& e) {
-        return refuse(e.message());
+        return refuse(inQuizFile ? quiz::QuizFileErrorText(e, basGlobal::QuizFileConnection) : e.message());
     }
     BankSize = row.bankSize;
     N = row.questionsAsked;
     mode_ = Take;
-    const double scoreNow = row.lastCorrect * row.marksPerQuestion;
-    const double maximum = row.questionsAsked * row.marksPerQuestion;
+    const double scoreNow = row.score();
+    const double maximum = row.maximum();
     const QString caption = windowTitle();
     if (row.attemptsUsed >= row.maxAttempts) {
         const int b = lx::messages().msgs(
@@ -378,9 +385,20 @@ void frmQuiz::lblDone_Click()
         quiz::AttemptScore s;
         try {
             s = quiz::SaveAttempt(*score, QuizID, attempt);
+        } catch (const quiz::AttemptLimitReached& e) {
+            // Another window or instance used the last attempt meanwhile: this one can never
+            // be saved, and the file keeps the attempt that was.
+            lx::messages().msgBox(QStringLiteral("Your attempt could not be saved: all %1 attempts of this quiz have been used meanwhile, "
+                                                 "in another window or another Loa-mix on the same quiz file.\r\r"
+                                                 "Your quiz file is unchanged.")
+                                      .arg(e.maxAttempts),
+                                  lx::vbOKOnly | lx::vbExclamation, windowTitle());
+            Unload();
+            return;
         } catch (const lx::DatabaseError& e) {
             // Nothing was written: the answers stay on screen to save again or skip.
-            lx::messages().msgBox(QStringLiteral("Your attempt could not be saved; your quiz file is unchanged.\r\r") + e.message(),
+            lx::messages().msgBox(QStringLiteral("Your attempt could not be saved; your quiz file is unchanged.\r\r")
+                                      + quiz::QuizFileErrorText(e, basGlobal::QuizFileConnection),
                                   lx::vbOKOnly | lx::vbExclamation, windowTitle());
             showModeless();
             return;

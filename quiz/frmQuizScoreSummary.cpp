@@ -1,6 +1,7 @@
 #include "frmQuizScoreSummary.h"
 
 #include "ScoreSheet.h"
+#include "QuizFile.h"
 #include "app/FrameAssets.h"
 #include "app/basGlobal.h"
 #include "QuizWindows.h"
@@ -104,12 +105,25 @@ bool frmQuizScoreSummary::Form_Load()
     try {
         sheet = quiz::ReadScoreSheet(basGlobal::QuizFileConnection);
     } catch (const lx::DatabaseError& e) {
-        lx::messages().msgBox(QStringLiteral("The score sheet could not read your quiz file.\r\r") + e.message(),
+        lx::messages().msgBox(QStringLiteral("The score sheet could not read your quiz file.\r\r")
+                                  + quiz::QuizFileErrorText(e, basGlobal::QuizFileConnection),
                               lx::vbOKOnly | lx::vbExclamation, windowTitle());
         return false;
     }
-    // Rows are matched by number, so a file with rows missing leaves their design counts.
+    // The totals are a copy for the file's own sake: a file that cannot be written (read-only,
+    // a full disk) keeps its old ones, and the sheet shows all the same.
+    quiz::WriteScoreTotals(basGlobal::QuizFileConnection, sheet);
+    // Rows are matched by number; a row the file lacks, or one it holds wrongly, shows no
+    // counts rather than the design's.
+    for (int i = 1; i <= Rows; ++i)
+        for (auto* column : {&lblAsked, &lblAttempted, &lblCorrect, &lblScore})
+            (*column)[size_t(i)]->setText(QStringLiteral("-"));
+    QStringList refused;
     for (const quiz::ScoreLine& line : sheet.lines) {
+        if (!line.refused.isEmpty()) {
+            refused << QStringLiteral("Quiz %1: ").arg(line.quizId) + line.refused;
+            continue;
+        }
         for (int i = 1; i <= Rows; ++i) {
             if (quiz::Catalogue[i - 1].quizId != line.quizId)
                 continue;
@@ -122,6 +136,10 @@ bool frmQuizScoreSummary::Form_Load()
     if (!sheet.userName.isEmpty())
         lblHeadingName->setText(sheet.userName);
     lblFinalScore->setText(sheet.finalScore);
+    if (!refused.isEmpty())
+        lx::messages().msgBox(QStringLiteral("These rows of your quiz file hold numbers no quiz can have; they are left out of the score:\r\r")
+                                  + refused.join(u'\r'),
+                              lx::vbOKOnly | lx::vbExclamation, windowTitle());
     return true;
 }
 

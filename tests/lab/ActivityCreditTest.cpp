@@ -144,8 +144,18 @@ TEST_F(ActivityCreditTest, AFailureIsReportedOnceAndChangesNothing)
     struct Case {
         const char* what;
         std::function<QString(ActivityCreditTest&)> connection;
+        const char* says = nullptr;   // the reason, where it is the program's own
     } const cases[] = {
         {"read-only file", [](ActivityCreditTest& t) { return connectionTo(t.quizFile()) + QStringLiteral("READONLY=True;"); }},
+        {"a row with numbers no quiz holds",
+         [](ActivityCreditTest& t) {
+             const QString connection = connectionTo(t.quizFile());
+             lx::Connection c;
+             c.Open(connection);
+             c.ExecuteNonQuery(QStringLiteral("UPDATE QuizInfo SET AttemptsUsed = 1e300 WHERE QuizID = 212"));
+             return connection;
+         },
+         "(The number of attempts used is 1E+300; a quiz allows whole numbers from 0 to 1000000000.)"},
         {"quiz password, no QuizInfo", [](ActivityCreditTest& t) { return connectionTo(t.quizFile(QStringLiteral("resource.lxq"))); }},
         {"a reference database", [](ActivityCreditTest& t) { return connectionTo(t.quizFile(QStringLiteral("reference.lxq"))); }},
         {"a text file",
@@ -172,6 +182,11 @@ TEST_F(ActivityCreditTest, AFailureIsReportedOnceAndChangesNothing)
         EXPECT_EQ(shown.title, basGlobal::AppTitle);
         EXPECT_EQ(shown.style, lx::vbOKOnly | lx::vbExclamation);
         EXPECT_TRUE(shown.text.startsWith(QStringLiteral("Your quiz file could not record this activity:\r") + path + u'\r')) << c.what;
+        // A damaged file or one of another kind is no question of the student's password.
+        EXPECT_FALSE(shown.text.contains(QStringLiteral("password"))) << shown.text.toStdString();
+        if (c.says) {
+            EXPECT_TRUE(shown.text.endsWith(QString::fromLatin1(c.says))) << shown.text.toStdString();
+        }
     }
 }
 

@@ -2,10 +2,14 @@
 // attempts (whole or not at all), the score sheet and an activity credit.
 #include "QuizFixture.h"
 #include "lab/ActivityCredit.h"
+#include "platform/testing/FileLimit.h"
 #include "platform/testing/ScriptedServices.h"
+#include "platform/testing/Unprivileged.h"
 #include "quiz/ScoreSheet.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace quiz;
 using quizfixture::valueOf;
@@ -137,6 +141,7 @@ TEST_F(QuizFileTest, ScoreSheetTextsAndTotals)
 {
     world.openStudentFile();
     const ScoreSheet sheet = ReadScoreSheet(basGlobal::QuizFileConnection);
+    EXPECT_TRUE(WriteScoreTotals(basGlobal::QuizFileConnection, sheet));
     ASSERT_EQ(sheet.lines.size(), 8u);
     EXPECT_EQ(sheet.lines[0].quizId, 100);
     const ScoreLine& graded = sheet.lines[4];   // 211
@@ -168,6 +173,200 @@ TEST_F(QuizFileTest, CreditFor212AddsOneAttemptAndPressesQuiz202)
     const ScoreSheet sheet = ReadScoreSheet(basGlobal::QuizFileConnection);
     EXPECT_EQ(sheet.lines[5].attempted, QStringLiteral("1"));
     EXPECT_EQ(sheet.lines[5].score, QStringLiteral(" 1 / 1"));
+}
+
+} // namespace
+
+namespace {
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+mode_t modeOf(const QString& path)
+{
+    struct stat st {};
+    ::stat(QFile::encodeName(path).constData(), &st);
+    return st.st_mode & 07777;
+}
+
+QStringList everythingIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+TEST_F(QuizFileTest, TwoSavesAtTheLastAttemptDoNotPassTheLimit)
+{
+    world.openStudentFile();
+    lx::Connection first, second;
+    first.Open(basGlobal::QuizFileConnection);
+    second.Open(basGlobal::QuizFileConnection);
+    // Both windows (or both instances) opened the quiz at 2 of 3.
+    first.ExecuteNonQuery(QStringLiteral("UPDATE QuizInfo SET AttemptsUsed = 2 WHERE QuizID = 301"));
+    const QString slotsSql = QStringLiteral("SELECT group_concat(DisplayOrder || CorrectOption || ChosenOption, ' ') FROM "
+                                            "(SELECT * FROM QuestionSeq WHERE QuizID = 301 ORDER BY Slot)");
+    SaveAttempt(first, 301, Attempt{2, {1, 2, 0}, {3, 1, 2}, {3, 4, 0}});
+    const QString saved = valueOf(slotsSql).toString();
+    try {
+        SaveAttempt(second, 301, Attempt{1, {0, 1, 2}, {1, 1, 1}, {1, 1, 1}});
+        ADD_FAILURE() << "the second save passed the limit";
+    } catch (const AttemptLimitReached& e) {
+        EXPECT_EQ(e.maxAttempts, 3);
+    }
+    EXPECT_EQ(valueOf(QStringLiteral("SELECT AttemptsUsed || ',' || LastStart FROM QuizInfo WHERE QuizID = 301")).toString(),
+              QStringLiteral("3,2"));
+    EXPECT_EQ(valueOf(slotsSql).toString(), saved);
+}
+
+TEST_F(QuizFileTest, RowsWithNumbersNoQuizHoldsAreRefusedWithTheNumberAsStored)
+{
+    const struct {
+        const char* set;
+        const char* says;
+    } cases[] = {
+        {"MarksPerQuestion = 200000000", "The number of marks per question is 200000000;"},
+        {"QuestionsAsked = 3567587328", "The number of questions asked is 3567587328;"},
+        {"QuestionsAsked = 2.5", "The number of questions asked is 2.5;"},
+        {"LastCorrect = 1e12", "The number of correct answers is 1000000000000;"},
+        {"MarksPerQuestion = 9e999", "The number of marks per question is Inf;"},
+        {"AttemptsUsed = -1", "The number of attempts used is -1;"},
+    };
+    for (const auto& c : cases) {
+        world.openStudentFile();
+        lx::Connection score;
+        score.Open(basGlobal::QuizFileConnection);
+        score.ExecuteNonQuery(QStringLiteral("UPDATE QuizInfo SET %1 WHERE QuizID = 301").arg(QString::fromLatin1(c.set)));
+        QuizRow row;
+        QString why;
+        EXPECT_EQ(ReadQuizRow(score, 301, row, &why), RowRead::Refused) << c.set;
+        EXPECT_TRUE(why.startsWith(QString::fromLatin1(c.says))) << why.toStdString();
+        // The sheet leaves the row out, and its totals hold the others only.
+        const ScoreSheet sheet = ReadScoreSheet(basGlobal::QuizFileConnection);
+        ASSERT_EQ(sheet.lines.size(), 8u);
+        EXPECT_EQ(sheet.lines[6].quizId, 301);
+        EXPECT_EQ(sheet.lines[6].refused, why) << c.set;
+        EXPECT_EQ(sheet.finalScore, QStringLiteral("Final Score =  2.8 / 15")) << c.set;
+        // Saving onto it is refused as well, and changes nothing.
+        EXPECT_THROW(SaveAttempt(score, 301, Attempt{2, {1, 2, 0}, {3, 1, 2}, {3, 4, 0}}), lx::DatabaseError) << c.set;
+    }
+}
+
+TEST_F(QuizFileTest, AFileThatCannotBeWrittenShowsItsSheetAndIsFoundOutAtOnce)
+{
+    const struct {
+        const char* label;
+        mode_t folder;
+        mode_t file;
+        bool fullDisk;
+    } cases[] = {
+        {"writable", 0777, 0666, false},
+        {"read-only file", 0755, 0444, false},
+        {"read-only folder", 0555, 0666, false},
+        {"full disk", 0755, 0644, true},
+    };
+    const QString folder = world.student.filePath(QStringLiteral("term"));
+    for (const auto& c : cases) {
+        ASSERT_TRUE(QDir().mkpath(folder));
+        const QString path = folder + QStringLiteral("/mine.lxq");
+        QFile::remove(path);
+        ASSERT_TRUE(QFile::copy(world.openStudentFile(), path));
+        const QString connection = QuizConnectionString(path);
+        // The ordinary user who runs the check reaches the file through these folders.
+        ::chmod(QFile::encodeName(world.student.path()).constData(), 0755);
+        ::chmod(QFile::encodeName(path).constData(), c.file);
+        ::chmod(QFile::encodeName(folder).constData(), c.folder);
+        const QByteArray before = bytesOf(path);
+        const QByteArray line = lx::testing::asOrdinaryUser([&] {
+            QByteArray out;
+            auto check = [&] {
+                const ScoreSheet sheet = ReadScoreSheet(connection);
+                QString why;
+                const bool wrote = WriteScoreTotals(connection, sheet, &why);
+                const bool canSave = CanSaveToQuizFile(connection);
+                out = sheet.finalScore.toUtf8() + (wrote ? "|wrote" : "|kept") + (canSave ? "|can save" : "|cannot save");
+            };
+            if (c.fullDisk)
+                lx::testing::withSmallFileLimit(check);
+            else
+                check();
+            return out;
+        });
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+        if (line == "!threw: 'unable to open database file'" || line.startsWith("!rights"))
+            GTEST_SKIP() << "the temp folder is out of an ordinary user's reach: " << line.constData();
+        const bool writable = QByteArray(c.label) == "writable";
+        EXPECT_EQ(line.toStdString(), std::string("Final Score =  2.8 / 21") + (writable ? "|wrote|can save" : "|kept|cannot save"))
+            << c.label;
+        if (!writable) {
+            EXPECT_EQ(bytesOf(path), before) << c.label;
+        }
+        EXPECT_EQ(everythingIn(folder), QStringList{QStringLiteral("mine.lxq")}) << c.label;
+        QFile::remove(path);
+    }
+}
+
+TEST_F(QuizFileTest, ANewFileIsTheStudentsAloneAndAFailedOneLeavesNothing)
+{
+    const QString master = world.install.filePath(QStringLiteral("QuizTemplate.lxq"));
+    const QString target = world.student.filePath(QStringLiteral("Quiz_SmithAnn.lxq"));
+    // Built in the instance folder: a system temp folder that cannot be used changes nothing.
+    const QByteArray oldTmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(world.student.filePath(QStringLiteral("no such folder"))));
+    QString why;
+    EXPECT_TRUE(CreateQuizFile(master, target, QStringLiteral("Smith"), QStringLiteral("Ann"), QStringLiteral("pw"), &why))
+        << why.toStdString();
+    qputenv("TMPDIR", oldTmp);
+    EXPECT_EQ(modeOf(target), 0600u);
+    // Overwriting a file others could read closes it.
+    ::chmod(QFile::encodeName(target).constData(), 0644);
+    ASSERT_TRUE(CreateQuizFile(master, target, QStringLiteral("Smith"), QStringLiteral("Ann"), QStringLiteral("pw2"), &why));
+    EXPECT_EQ(modeOf(target), 0600u);
+
+    // A disk that fills up part-way: the old file stays, and no copy is left anywhere.
+    const QByteArray before = bytesOf(target);
+    const QStringList student = everythingIn(world.student.path());
+    const QStringList instance = everythingIn(basGlobal::TempPath);
+    bool made = true;
+    lx::testing::withSmallFileLimit(
+        [&] { made = CreateQuizFile(master, target, QStringLiteral("Lee"), QStringLiteral("Bo"), QStringLiteral("x"), &why); });
+    EXPECT_FALSE(made);
+    EXPECT_FALSE(why.isEmpty());
+    EXPECT_EQ(bytesOf(target), before);
+    EXPECT_EQ(everythingIn(world.student.path()), student);
+    EXPECT_EQ(everythingIn(basGlobal::TempPath), instance);
+}
+
+TEST_F(QuizFileTest, ADamagedFileIsNamedAsSuchAndNotAsAPasswordProblem)
+{
+    const QString path = world.openStudentFile();
+    const QByteArray whole = bytesOf(path);
+    const struct {
+        const char* label;
+        QByteArray bytes;
+    } cases[] = {
+        {"garbage", QByteArray(whole.size(), 'x')},
+        {"cut inside its header", whole.left(100)},
+        {"cut inside its first page", whole.left(1000)},
+        {"empty", QByteArray()},
+    };
+    for (const auto& c : cases) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(c.bytes);
+        f.close();
+        QString text;
+        try {
+            const ScoreSheet sheet = ReadScoreSheet(basGlobal::QuizFileConnection);
+            ADD_FAILURE() << c.label << ": read " << sheet.finalScore.toStdString();
+        } catch (const lx::DatabaseError& e) {
+            text = QuizFileErrorText(e, basGlobal::QuizFileConnection);
+        }
+        EXPECT_EQ(text.toStdString(), QStringLiteral("'%1' is damaged or is not a quiz file.").arg(path).toStdString()) << c.label;
+        EXPECT_FALSE(CanSaveToQuizFile(basGlobal::QuizFileConnection, &text)) << c.label;
+        EXPECT_FALSE(text.contains(QStringLiteral("password"))) << c.label;
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "QuizFixture.h"
 #include "platform/FormRegistry.h"
 #include "platform/Geometry.h"
+#include "platform/testing/FileLimit.h"
 #include "platform/testing/ScriptedServices.h"
 #include "quiz/QuizOption.h"
 #include "quiz/dlgAddQuizInfo.h"
@@ -13,6 +14,7 @@
 #include "quiz/frmQuizScoreSummary.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -374,9 +376,111 @@ private slots:
         QCOMPARE(sheet.lblScore[6]->text(), QStringLiteral(" .8 / 1"));
         QCOMPARE(sheet.lblAsked[10]->text(), QStringLiteral("3"));    // 301
         QCOMPARE(sheet.lblScore[10]->text(), QStringLiteral(" 0 / 6"));
-        QCOMPARE(sheet.lblScore[9]->text(), QStringLiteral("0"));     // 300 is not in this file
+        // 300 is not in this file: no design counts stand in for it.
+        for (auto* column : {&sheet.lblAsked, &sheet.lblAttempted, &sheet.lblCorrect, &sheet.lblScore})
+            QCOMPARE((*column)[9]->text(), QStringLiteral("-"));
         QCOMPARE(sheet.lblFinalScore->text(), QStringLiteral("Final Score =  2.8 / 21"));
         QCOMPARE(sheet.lblHeadingName->text(), QStringLiteral("User's Name"));
+        QVERIFY(scripted->messages->msgBoxCalls.empty());
+        QCOMPARE(valueOf(QStringLiteral("SELECT TotalMaxScore FROM UserInfo")).toInt(), 21);
+    }
+
+    void scoreSheetOfAFileThatCannotBeWritten()
+    {
+        world->openStudentFile();
+        frmQuizScoreSummary sheet;
+        bool loaded = false;
+        // A full disk (the same for a read-only file or folder): the totals cannot be written.
+        lx::testing::withSmallFileLimit([&] { loaded = sheet.Form_Load(); });
+        QVERIFY(loaded);
+        QVERIFY(scripted->messages->msgBoxCalls.empty());
+        QCOMPARE(sheet.lblScore[6]->text(), QStringLiteral(" .8 / 1"));
+        QCOMPARE(sheet.lblFinalScore->text(), QStringLiteral("Final Score =  2.8 / 21"));
+        QCOMPARE(valueOf(QStringLiteral("SELECT TotalMaxScore FROM UserInfo")).toInt(), 0);
+    }
+
+    void aRowWithNumbersNoQuizHoldsIsRefusedWithItsNumber()
+    {
+        world->openStudentFile();
+        {
+            lx::Connection c;
+            c.Open(basGlobal::QuizFileConnection);
+            c.ExecuteNonQuery(QStringLiteral("UPDATE QuizInfo SET QuestionsAsked = 3567587328 WHERE QuizID = 301"));
+            c.ExecuteNonQuery(QStringLiteral("UPDATE QuizInfo SET MarksPerQuestion = 200000000 WHERE QuizID = 302"));
+        }
+        QVERIFY(!press(301));
+        QCOMPARE(scripted->messages->msgBoxCalls.at(0).text,
+                 QStringLiteral("Quiz 301 cannot be opened.\r\rYour quiz file's row for it is damaged: "
+                                "The number of questions asked is 3567587328; a quiz allows whole numbers from 0 to 10."));
+        scripted->messages->msgBoxCalls.clear();
+        frmQuizScoreSummary sheet;
+        QVERIFY(sheet.Form_Load());
+        QCOMPARE(sheet.lblScore[10]->text(), QStringLiteral("-"));
+        QCOMPARE(sheet.lblScore[11]->text(), QStringLiteral("-"));
+        QCOMPARE(sheet.lblFinalScore->text(), QStringLiteral("Final Score =  .8 / 9"));
+        QCOMPARE(scripted->messages->msgBoxCalls.size(), size_t(1));
+        const QString text = scripted->messages->msgBoxCalls[0].text;
+        QVERIFY2(text.contains(QStringLiteral("Quiz 301: The number of questions asked is 3567587328;")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Quiz 302: The number of marks per question is 200000000;")), qPrintable(text));
+    }
+
+    void aDamagedFileIsNamedAsSuch()
+    {
+        const QString path = world->openStudentFile();
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QByteArray(3000, 'x'));
+        f.close();
+        const QString damaged = QStringLiteral("'%1' is damaged or is not a quiz file.").arg(path);
+        QVERIFY(!press(301));
+        QCOMPARE(scripted->messages->msgBoxCalls.at(0).text, QStringLiteral("Quiz 301 cannot be opened.\r\r") + damaged);
+        frmQuizScoreSummary sheet;
+        QVERIFY(!sheet.Form_Load());
+        QCOMPARE(scripted->messages->msgBoxCalls.at(1).text, QStringLiteral("The score sheet could not read your quiz file.\r\r") + damaged);
+    }
+
+    void aSaveAfterTheLastAttemptWasUsedElsewhereIsRefused()
+    {
+        world->openStudentFile();
+        lx::Connection other;
+        other.Open(basGlobal::QuizFileConnection);
+        other.ExecuteNonQuery(QStringLiteral("UPDATE QuizInfo SET AttemptsUsed = 2 WHERE QuizID = 301"));
+        scripted->messages->msgsAnswers = {1};   // Retake
+        QPointer<frmQuiz> w = press(301);
+        QVERIFY(w);
+        QTest::mouseClick(w->OptAns[0][0], Qt::LeftButton);
+        // Meanwhile another instance on the same file saves the last attempt.
+        other.ExecuteNonQuery(QStringLiteral("UPDATE QuizInfo SET AttemptsUsed = 3 WHERE QuizID = 301"));
+        const QString before = valueOf(SlotsSql).toString();
+        QTest::mouseClick(w->lblDone, Qt::LeftButton);
+        QCOMPARE(scripted->messages->msgBoxCalls.size(), size_t(1));
+        QVERIFY2(scripted->messages->msgBoxCalls[0].text.startsWith(
+                     QStringLiteral("Your attempt could not be saved: all 3 attempts of this quiz have been used meanwhile")),
+                 qPrintable(scripted->messages->msgBoxCalls[0].text));
+        QCOMPARE(valueOf(QStringLiteral("SELECT AttemptsUsed FROM QuizInfo WHERE QuizID = 301")).toInt(), 3);
+        QCOMPARE(valueOf(SlotsSql).toString(), before);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!w);
+    }
+
+    void aFileThatCannotBeSavedIsToldWhenOpened()
+    {
+        const QString path = world->openStudentFile();
+        QString why;
+        QVERIFY(quiz::CreateQuizFile(path, path, QStringLiteral("Lee"), QStringLiteral("Bo"), QStringLiteral("x"), &why));
+        scripted->messages->msgsAnswers = {1, 1};   // Open; the welcome
+        scripted->files->answers = {path};
+        onDialog([](dlgAddQuizInfo& d) {
+            d.txtPassword->setText(QStringLiteral("x"));
+            QTest::mouseClick(d.OKButton, Qt::LeftButton);
+        });
+        bool open = false;
+        lx::testing::withSmallFileLimit([&] { open = quiz::QuizOption(); });
+        QVERIFY(open);
+        QCOMPARE(scripted->messages->msgBoxCalls.size(), size_t(1));
+        const QString text = scripted->messages->msgBoxCalls[0].text;
+        QVERIFY2(text.startsWith(QStringLiteral("Your quiz file cannot be written:\r") + path), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("attempts will not be saved")), qPrintable(text));
     }
 };
 

@@ -1,0 +1,110 @@
+#pragma once
+// One progress row (QuizInfo) of a quiz score file, read by position and checked against what
+// a quiz can hold, so that no number is wrapped when it is shown and no score or total can
+// overflow; and what a failure of the file means for the student. Header-only: the quiz
+// windows, the score sheet and the laboratory kit's activity credit read rows alike.
+#include "platform/Database.h"
+#include "platform/Numbers.h"
+
+#include <QDir>
+#include <QString>
+#include <array>
+#include <cmath>
+
+namespace quiz {
+
+// QuizInfo positions.
+namespace info {
+inline constexpr int QuizID = 0, AttemptsUsed = 2, MaxAttempts = 3, BankSize = 4, QuestionsAsked = 5,
+                     LastAttempted = 6, LastCorrect = 7, LastStart = 8, MarksPerQuestion = 9;
+}
+
+// The ten slots of the quiz window: no quiz asks more questions.
+inline constexpr int MaxSlots = 10;
+
+// What a row may hold: far more than any quiz or student needs, and little enough that a
+// row's maximum (questions x marks) and the sum of any number of rows stay exact.
+namespace limits {
+inline constexpr double QuizId = 1e9;
+inline constexpr double Attempts = 1e9;
+inline constexpr double BankSize = 100000;
+inline constexpr double Marks = 1000;
+}
+
+struct QuizRow {
+    int quizId = 0;
+    int attemptsUsed = 0;
+    int maxAttempts = 0;
+    int bankSize = 0;
+    int questionsAsked = 0;
+    int lastAttempted = 0;
+    double lastCorrect = 0;   // a graded activity holds a fraction
+    int lastStart = 0;
+    int marksPerQuestion = 0;
+
+    double score() const { return lastCorrect * marksPerQuestion; }
+    int maximum() const { return questionsAsked * marksPerQuestion; }
+};
+
+// Fills row from the current row of a "SELECT * FROM QuizInfo" recordset. False, with the
+// reason, when a number lies outside what a quiz can hold (the number as stored, unwrapped);
+// row is then left as it was.
+inline bool QuizRowFrom(lx::Recordset& rs, QuizRow& row, QString* why = nullptr)
+{
+    struct Column {
+        int position;
+        const char* name;
+        double highest;
+        bool whole;
+    };
+    static constexpr std::array<Column, 9> columns{{
+        {info::QuizID, "The quiz number", limits::QuizId, true},
+        {info::AttemptsUsed, "The number of attempts used", limits::Attempts, true},
+        {info::MaxAttempts, "The number of attempts allowed", limits::Attempts, true},
+        {info::BankSize, "The number of questions in its bank", limits::BankSize, true},
+        {info::QuestionsAsked, "The number of questions asked", MaxSlots, true},
+        {info::LastAttempted, "The number of questions attempted", MaxSlots, true},
+        {info::LastCorrect, "The number of correct answers", MaxSlots, false},
+        {info::LastStart, "The first question of the last attempt", limits::BankSize, true},
+        {info::MarksPerQuestion, "The number of marks per question", limits::Marks, true},
+    }};
+    if (rs.fieldCount() <= info::MarksPerQuestion) {
+        if (why)
+            *why = QStringLiteral("The row has %1 columns; a quiz row has %2.").arg(rs.fieldCount()).arg(info::MarksPerQuestion + 1);
+        return false;
+    }
+    std::array<double, 9> v{};
+    for (size_t i = 0; i < columns.size(); ++i) {
+        const Column& c = columns[i];
+        v[i] = rs.Fields(c.position).toDouble();
+        // Written so that NaN fails too.
+        if (!(v[i] >= 0 && v[i] <= c.highest) || (c.whole && v[i] != std::floor(v[i]))) {
+            if (why)
+                *why = QStringLiteral("%1 is %2; a quiz allows %3 from 0 to %4.")
+                           .arg(QString::fromLatin1(c.name), lx::DoubleText(v[i]),
+                                c.whole ? QStringLiteral("whole numbers") : QStringLiteral("numbers"), lx::DoubleText(c.highest));
+            return false;
+        }
+    }
+    row.quizId = int(v[0]);
+    row.attemptsUsed = int(v[1]);
+    row.maxAttempts = int(v[2]);
+    row.bankSize = int(v[3]);
+    row.questionsAsked = int(v[4]);
+    row.lastAttempted = int(v[5]);
+    row.lastCorrect = v[6];
+    row.lastStart = int(v[7]);
+    row.marksPerQuestion = int(v[8]);
+    return true;
+}
+
+// A failure of the quiz file for the student: a file that is damaged or of another kind is
+// named as such, since its password is the program's, never the student's.
+inline QString QuizFileErrorText(const lx::DatabaseError& e, const QString& connection)
+{
+    if (e.damaged())
+        return QStringLiteral("'%1' is damaged or is not a quiz file.").arg(QDir::toNativeSeparators(lx::ConnectionString::parse(connection).path));
+    return e.message();
+}
+
+} // namespace quiz
