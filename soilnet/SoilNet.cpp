@@ -83,6 +83,7 @@ QString soilNetErrorText(SoilNetError e, const QString& subject)
     case SoilNetError::ProcedureMissing: text = QStringLiteral("The simulation library lacks the procedure asked for."); break;
     case SoilNetError::BadArguments: text = QStringLiteral("The simulation was not given a specimen and a result file."); break;
     case SoilNetError::CallFailed: text = QStringLiteral("The simulation could not be run for this specimen."); break;
+    case SoilNetError::ResultFileUnwritable: text = QStringLiteral("The simulation's result file could not be written."); break;
     case SoilNetError::ResultFileMissing: text = QStringLiteral("The simulation wrote no result file."); break;
     case SoilNetError::ResultFileMalformed: text = QStringLiteral("The simulation's result file cannot be read."); break;
     case SoilNetError::ResultFileTruncated: text = QStringLiteral("The simulation's result file ends in the middle of a row."); break;
@@ -180,6 +181,10 @@ SoilNetResult SoilNet::call(SoilNetProcedure p, std::span<const double> values, 
     // An old file must not pass for this call's result.
     QFile::remove(resultFile);
     const int status = procedure(values.data(), int(values.size()), path.constData(), int(path.size()));
+    // The library's own status for a result file it could not write: the specimen was fine.
+    constexpr int resultFileNotWritten = 3;
+    if (status == resultFileNotWritten)
+        return failure(SoilNetError::ResultFileUnwritable, resultFile, {}, status);
     if (status != 0)
         return failure(SoilNetError::CallFailed, QStringLiteral("%1 returned %2").arg(soilNetSymbol(p)).arg(status), {},
                        status);

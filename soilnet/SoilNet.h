@@ -37,6 +37,7 @@ enum class SoilNetError {
     ProcedureMissing,     // the library lacks the procedure
     BadArguments,         // no values, too few values, or an unusable result-file path
     CallFailed,           // the procedure returned an error (its status in SoilNetResult::status)
+    ResultFileUnwritable, // the procedure could not write its result file (status 3)
     ResultFileMissing,    // no result file at the path after the call
     ResultFileMalformed,  // a field is not a number, or the file ends inside its header
     ResultFileTruncated,  // the file ends in the middle of a row

@@ -87,6 +87,18 @@ TEST_F(RealLibrary, UnusableSpecimensAndShortRecordsFailTheCall)
     }
 }
 
+TEST_F(RealLibrary, AResultFileThatCannotBeWrittenIsSaidSoNotBlamedOnTheSpecimen)
+{
+    const std::array<double, 7> values{0.38, 1.6, 1, 7, 11, 0.62, 233};
+    const QString unwritable = dir.filePath(QStringLiteral("no such folder/soilnet.txt"));
+    const SoilNetResult r = net.simulate(SoilNetProcedure::CidcSandLow, values, unwritable);
+    EXPECT_EQ(r.error, SoilNetError::ResultFileUnwritable);
+    EXPECT_EQ(r.status, 3);
+    EXPECT_EQ(r.message, QStringLiteral("The simulation's result file could not be written.\r(") + unwritable + u')');
+    // The same specimen with a file that can be written runs.
+    EXPECT_TRUE(run(SoilNetProcedure::CidcSandLow, values).ok());
+}
+
 // --- every stored sand and gravel test ---------------------------------------------------
 
 struct StoredTest {
