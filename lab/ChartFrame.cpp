@@ -1,5 +1,6 @@
 #include "lab/ChartFrame.h"
 
+#include "lab/LegendMark.h"
 #include "platform/Geometry.h"
 #include "platform/PictureBox.h"
 
@@ -75,6 +76,13 @@ ChartFrame::ChartFrame(const ChartFrameLayout& layout, QWidget* parent) : QWidge
     lblTitle->setFont(bold);
     lblUnit = label(this, layout.unit, Qt::AlignRight | Qt::AlignTop);
     lblXAxisName = label(this, layout.xName, Qt::AlignHCenter | Qt::AlignTop);
+    if (!layout.secondTitle.isEmpty()) {
+        lblTitle2 = label(this, layout.secondTitle, Qt::AlignLeft | Qt::AlignTop);
+        lblTitle2->setFont(bold);
+        lblTitle2->hide();
+    }
+    for (const ChartFrameLayout::Mark& m : layout.marks)
+        marks.push_back(new LegendMark(this, m.from, m.to, m.width));
 }
 
 void ChartFrame::setCaptions(const QStringList& x, const QStringList& y)

@@ -4,6 +4,7 @@
 #include "platform/Colors.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace lx {
 
@@ -38,33 +39,67 @@ float MinData(std::span<const float> data, int num)
     return m;
 }
 
-ReportChartAxes stressChartAxes(std::span<const float> strain, std::span<const float> stress)
+namespace {
+
+// An axis extreme over several curves: each curve's by the report's function over its
+// points, then the same function over those (an empty curve counts as 0, as MaxData of no
+// values is).
+float curvesExtreme(std::span<const Curve> curves, bool ofX, bool largest)
 {
-    return {reportXAxis(MaxData(strain, int(strain.size()))), reportStressAxis(MaxData(stress, int(stress.size())))};
+    std::vector<float> extremes;
+    for (const Curve& c : curves) {
+        const std::span<const float> v = ofX ? c.x : c.y;
+        extremes.push_back(largest ? MaxData(v, int(v.size())) : MinData(v, int(v.size())));
+    }
+    const int n = int(extremes.size());
+    return largest ? MaxData(extremes, n) : MinData(extremes, n);
 }
 
-ReportChartAxes secondChartAxes(std::span<const float> strain, std::span<const float> third)
+} // namespace
+
+ReportChartAxes stressChartAxes(std::span<const Curve> curves, ReportLadders ladders)
 {
-    const int n = int(third.size());
-    return {reportXAxis(MaxData(strain, int(strain.size()))), reportSecondAxis(MinData(third, n), MaxData(third, n))};
+    return {reportXAxis(curvesExtreme(curves, true, true), ladders.lastXRung),
+            reportStressAxis(curvesExtreme(curves, false, true))};
 }
 
-CurveStyle reportCurveStyle(int qbColor)
+ReportChartAxes secondChartAxes(std::span<const Curve> curves, ReportLadders ladders)
+{
+    return {reportXAxis(curvesExtreme(curves, true, true), ladders.lastXRung),
+            reportSecondAxis(curvesExtreme(curves, false, false), curvesExtreme(curves, false, true), ladders.lastMinRung)};
+}
+
+ReportChartAxes stressChartAxes(std::span<const float> strain, std::span<const float> stress, ReportLadders ladders)
+{
+    const Curve one[] = {{strain, stress}};
+    return stressChartAxes(one, ladders);
+}
+
+ReportChartAxes secondChartAxes(std::span<const float> strain, std::span<const float> third, ReportLadders ladders)
+{
+    const Curve one[] = {{strain, third}};
+    return secondChartAxes(one, ladders);
+}
+
+CurveStyle reportCurveStyle(int qbColor, bool markers)
 {
     CurveStyle style;
     style.color = QBColor(qbColor);
     style.width = 2;
+    if (!markers)
+        style.marker.text.clear();
     return style;
 }
 
-void drawReportChart(ChartFrame& frame, const ReportChartAxes& axes, std::span<const Curve> curves)
+void drawReportChart(ChartFrame& frame, const ReportChartAxes& axes, std::span<const Curve> curves,
+                     const ReportChartOptions& options)
 {
     const Chart chart(*frame.picDraw, axes.x, axes.y);
     chart.clear();
-    chart.drawGrid();
+    chart.drawGrid(options.grid);
     for (const Curve& curve : curves)
         chart.plot(curve);
-    frame.setCaptions(tickCaptions(chart.xAxis()), tickCaptions(chart.yAxis()));
+    frame.setCaptions(tickCaptions(chart.xAxis(), options.xDecimals), tickCaptions(chart.yAxis(), options.yDecimals));
 }
 
 } // namespace lx

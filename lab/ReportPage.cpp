@@ -1,5 +1,6 @@
 #include "lab/ReportPage.h"
 
+#include "lab/LegendMark.h"
 #include "platform/Fonts.h"
 #include "platform/Geometry.h"
 #include "platform/PictureBox.h"
@@ -59,6 +60,52 @@ QWidget* ReportPage::place(QWidget* control, double left, double top, double wid
     control->setGeometry(twRect(left, top, width, height));
     control->show();
     return control;
+}
+
+LegendTable ReportPage::addLegendTable(const LegendTableLayout& layout)
+{
+    LegendTable t;
+    t.heading = addLabel(layout.heading, layout.headingLeft, layout.top, Style::Heading);
+    const double captionWidth =
+        layout.captionWidth > 0 ? layout.captionWidth : std::max(0.0, layout.firstColumnLeft - layout.captionLeft - 60);
+    for (const LegendTableLayout::Row& row : layout.rows)
+        t.captions.push_back(row.heading ? addLabel(row.caption, layout.headingLeft, row.top, Style::Heading)
+                                         : addLabel(row.caption, layout.captionLeft, row.top, Style::Body, captionWidth,
+                                                    layout.rowHeight));
+    for (int k = 0; k < layout.columns; ++k) {
+        const double left = layout.firstColumnLeft + k * layout.columnStep;
+        const double middle = left + layout.columnWidth / 2;
+        t.lines.push_back(new LegendMark(this, {middle - layout.lineLength / 2, layout.lineTop},
+                                         {middle + layout.lineLength / 2, layout.lineTop}, layout.lineWidth));
+        std::vector<QLabel*> column;
+        for (const LegendTableLayout::Row& row : layout.rows) {
+            QLabel* value = nullptr;
+            if (!row.heading) {
+                value = addLabel({}, left, row.top, Style::Body, layout.columnWidth, layout.rowHeight);
+                value->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            }
+            column.push_back(value);
+        }
+        t.values.push_back(std::move(column));
+    }
+    return t;
+}
+
+void LegendTable::setColumn(int k, const QColor& color, const QStringList& texts) const
+{
+    lines[size_t(k)]->showAs(color);
+    int next = 0;
+    for (QLabel* value : values[size_t(k)])
+        if (value)
+            value->setText(texts.value(next++));
+}
+
+void LegendTable::clearColumn(int k) const
+{
+    lines[size_t(k)]->hide();
+    for (QLabel* value : values[size_t(k)])
+        if (value)
+            value->clear();
 }
 
 void ReportPage::addRule(double y, double x1, double x2, int width)

@@ -1,9 +1,11 @@
 // The report page: controls placed in twips on white, rules, and printing to PDF
 // through the scripted printer.
 #include "lab/Chart.h"
+#include "lab/LegendMark.h"
 #include "lab/ReportPage.h"
 
 #include "platform/Colors.h"
+#include "platform/Geometry.h"
 #include "platform/PictureBox.h"
 #include "platform/testing/ScriptedServices.h"
 
@@ -107,6 +109,76 @@ TEST_F(ReportPageTest, CancelPrintsNothingAndFailureIsReported)
     EXPECT_FALSE(page.print(QStringLiteral("Report")));
     ASSERT_EQ(s.messages->msgBoxCalls.size(), 1u);
     EXPECT_EQ(s.messages->msgBoxCalls[0].text, QStringLiteral("The report could not be printed."));
+}
+
+// The legend-and-values tables of the direct shear report (three columns) and the true
+// triaxial report (seven): a line in each curve's colour over its column of values.
+TEST(ReportPageLegend, AColumnPerCurveUnderItsLegendLine)
+{
+    using Row = lx::LegendTableLayout::Row;
+    lx::LegendTableLayout shear{.heading = QStringLiteral("Legend;"), .top = 5850, .lineTop = 5955, .columns = 3,
+                                .firstColumnLeft = 3360, .columnStep = 1560, .columnWidth = 1380,
+                                .rows = {Row{QStringLiteral("Normal Stress (kPa):"), 6150},
+                                         Row{QStringLiteral("Initial Void Ratio:"), 6390},
+                                         Row{QStringLiteral("Failure Conditions:"), 6630, true},
+                                         Row{QStringLiteral("Peak Shear Stress (kPa):"), 6900},
+                                         Row{QStringLiteral("Horizontal Displacement (mm):"), 7140},
+                                         Row{QStringLiteral("Vertical Displacement (mm):"), 7380}}};
+    lx::LegendTableLayout cube{.heading = QStringLiteral("Legend;"), .top = 7000, .lineTop = 7100, .lineLength = 400,
+                               .columns = 7, .firstColumnLeft = 2415, .columnStep = 840, .columnWidth = 780,
+                               .rows = {Row{QStringLiteral("b-value :"), 7300}, Row{QStringLiteral("Beta Angle (deg.):"), 7540},
+                                        Row{QStringLiteral("Peak Oct Shear Stress (kPa):"), 7780},
+                                        Row{QStringLiteral("Oct. Shear Strain (%):"), 8020},
+                                        Row{QStringLiteral("Excess Pore Pressure (kPa):"), 8260}}};
+    struct Case {
+        const char* what;
+        lx::LegendTableLayout layout;
+        int valueRows;
+    } const cases[] = {{"direct shear", shear, 5}, {"true triaxial", cube, 5}};
+    for (const Case& c : cases) {
+        lx::ReportPage page(8500, 9400);
+        page.show();
+        const lx::LegendTable table = page.addLegendTable(c.layout);
+        ASSERT_EQ(int(table.lines.size()), c.layout.columns) << c.what;
+        ASSERT_EQ(table.captions.size(), c.layout.rows.size()) << c.what;
+        EXPECT_EQ(table.heading->text(), QStringLiteral("Legend;"));
+        EXPECT_TRUE(table.heading->font().bold());
+        for (int k = 0; k < c.layout.columns; ++k) {
+            EXPECT_FALSE(table.lines[size_t(k)]->isVisible()) << c.what << " column " << k;
+            int values = 0;
+            for (size_t r = 0; r < c.layout.rows.size(); ++r) {
+                QLabel* v = table.values[size_t(k)][r];
+                EXPECT_EQ(v == nullptr, c.layout.rows[r].heading) << c.what;
+                if (!v)
+                    continue;
+                ++values;
+                // The value stands in its column, on its caption's row, right of every caption.
+                EXPECT_EQ(v->x(), lx::tw(c.layout.firstColumnLeft + k * c.layout.columnStep)) << c.what;
+                EXPECT_EQ(v->y(), table.captions[r]->y()) << c.what;
+                EXPECT_LE(table.captions[r]->geometry().right(), table.values[0][r]->x()) << c.what;
+            }
+            EXPECT_EQ(values, c.valueRows) << c.what;
+            // The line is centred over its column.
+            EXPECT_NEAR(table.lines[size_t(k)]->geometry().center().x(), table.values[size_t(k)][0]->geometry().center().x(), 2)
+                << c.what;
+        }
+        // Column 1 of a report: its line in the curve's colour, its values in order.
+        table.setColumn(1, lx::QBColor(9), {QStringLiteral("100"), QStringLiteral(".65"), QStringLiteral("75.3")});
+        EXPECT_TRUE(table.lines[1]->isVisible());
+        EXPECT_EQ(table.lines[1]->color(), lx::QBColor(9));
+        EXPECT_FALSE(table.lines[0]->isVisible());
+        QStringList shown;
+        for (QLabel* v : table.values[1])
+            if (v)
+                shown << v->text();
+        EXPECT_EQ(shown, (QStringList{"100", ".65", "75.3", "", ""})) << c.what;
+        const QImage image = page.grab().toImage();
+        const QPoint mid = table.lines[1]->geometry().center();
+        EXPECT_EQ(image.pixelColor(mid), lx::QBColor(9)) << c.what;
+        table.clearColumn(1);
+        EXPECT_FALSE(table.lines[1]->isVisible());
+        EXPECT_TRUE(table.values[1][0]->text().isEmpty());
+    }
 }
 
 } // namespace
