@@ -1,15 +1,13 @@
 #pragma once
-// What the direct shear report writes of its curves, without windows: where each curve's
-// rows lie in the one point array, and the legend column of each curve (normal stress,
-// initial void ratio, the peak shear stress and the displacements where it is first
-// reached).
+// What the direct shear report writes of each curve in its legend, without windows: the
+// normal stress and initial void ratio texts of the curve, its peak shear stress and the
+// displacements of the first row at that peak. Curve k of a report is test k of its points.
 #include <QColor>
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
 #include <span>
-#include <vector>
 
 namespace lx {
 template <typename T>
@@ -19,13 +17,9 @@ using StoredCurve = BasicStoredCurve<float>;
 
 namespace directshear {
 
-struct CurveRows {
-    int first = 0;
-    int count = 0;
-};
-// The rows of each curve from CurveCounts (element 0 the number of curves, then the points
-// of each): at most three curves, each held to the points there are.
-std::vector<CurveRows> CurveRowsOf(std::span<const int16_t> curveCounts, int totalPoints);
+// The number of curves a report draws: CurveCounts(0), held to the tests the points hold
+// and to the three columns of the legend.
+int CurvesOf(std::span<const int16_t> curveCounts, const lx::StoredCurve& points);
 
 struct LegendColumn {
     QColor color;
@@ -35,6 +29,6 @@ struct LegendColumn {
     QString horizontal;     // the displacements of the first row at the peak
     QString vertical;
 };
-LegendColumn LegendOf(const lx::StoredCurve& points, const CurveRows& rows, const QStringList& texts, int k);
+LegendColumn LegendOf(const lx::StoredCurve& points, int k, const QStringList& texts);
 
 } // namespace directshear

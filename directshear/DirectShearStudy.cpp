@@ -1,6 +1,7 @@
 #include "directshear/DirectShearStudy.h"
 
 #include "lab/ParamBoxes.h"
+#include "lab/StoredTest.h"
 #include "platform/Database.h"
 
 namespace directshear {
@@ -74,7 +75,6 @@ void ParamStudy::chooseSand(lx::Connection& connection, const lx::SoilEntry& san
         texts_[2] = lx::ParamText(info.Fields(9), studyFormat);
 
         QStringList leftOut;
-        lx::StoredCurve scratch(PointColumns(), MaxPoints + 1);
         for (; !info.eof(); info.MoveNext()) {
             const QString id = info.Fields(1).isMissing() ? QString() : info.Fields(1).toText();
             const QString stress = lx::ParamText(info.Fields(8), studyFormat);
@@ -87,22 +87,20 @@ void ParamStudy::chooseSand(lx::Connection& connection, const lx::SoilEntry& san
                 leftOut << name + QStringLiteral(": a report holds at most three tests");
                 continue;
             }
-            rs.Open(TestResultsSql(), connection, lx::adOpenDynamic, lx::adLockUnspecified, {id});
-            scratch.clear();
-            const int n = scratch.append(rs);
-            if (n == 0) {
+            const lx::LoadedTest loaded =
+                lx::loadStoredTest(points_, connection, {QString(), TestResultsSql(), {id}, id}, lx::TestFit::WholeOnly);
+            if (loaded.failure == lx::LoadedTest::Failure::Unreadable)
+                throw lx::DatabaseError(loaded.message);
+            if (loaded.failure == lx::LoadedTest::Failure::NoPoints) {
                 leftOut << name + QStringLiteral(": no stored points");
-            } else if (points_.points() + n > MaxPoints) {
+            } else if (loaded.refused) {
                 leftOut << name + QStringLiteral(": its points would take the report past 301 points");
             } else {
-                rs.MoveFirst();
-                points_.append(rs);
-                const int k = tests();
+                const int k = tests() ;
                 testIDs_ << id;
                 texts_[5 + 2 * k] = stress;
                 texts_[6 + 2 * k] = lx::ParamText(info.Fields(7), studyFormat);
             }
-            rs.Close();
         }
         if (!canReport()) {
             message_ = QStringLiteral("No stored test of ") + sand.name

@@ -121,15 +121,15 @@ void frmDirectShearReport::CreateReport(const QString& soilType, const QStringLi
         ParamTexts << QString();
     for (size_t i = 0; i < 5; ++i)
         lblParamValue[i]->setText(ParamTexts[int(i)]);
-    const std::vector<directshear::CurveRows> rows = directshear::CurveRowsOf(curveCounts, valPoints.points());
     Points = valPoints;
+    const int curves = directshear::CurvesOf(curveCounts, Points);
 
     lblTitle->setText(QStringLiteral("Shear Strength Behavior of ") + strSoilType);
     lblTestType->setText(QStringLiteral("Direct Shear Test"));
 
     charts = directshear::SetupCharts(*picFrame1, *picFrame2, directshear::AxesOf(Points));
-    for (size_t k = 0; k < rows.size(); ++k)
-        PlotCurve(int(k), rows[k].first, rows[k].count);
+    for (int k = 0; k < curves; ++k)
+        PlotCurve(k);
     charts.reset();
 
     lblDateValue->setText(QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
@@ -137,13 +137,12 @@ void frmDirectShearReport::CreateReport(const QString& soilType, const QStringLi
     lx::MoveChild(this, 0, 0);
 }
 
-void frmDirectShearReport::PlotCurve(int k, int first, int count)
+void frmDirectShearReport::PlotCurve(int k)
 {
-    const directshear::LegendColumn legend = directshear::LegendOf(Points, {first, count}, ParamTexts, k);
+    const directshear::LegendColumn legend = directshear::LegendOf(Points, k, ParamTexts);
     const lx::CurveStyle style = directshear::CurveStyleOf(legend.color);
-    const auto part = [&](int column) { return Points.column(column).subspan(size_t(first), size_t(count)); };
-    charts->shear.plot({.x = part(0), .y = part(1), .style = style});
-    charts->vertical.plot({.x = part(0), .y = part(2), .style = style});
+    charts->shear.plot({.x = Points.column(0, k), .y = Points.column(1, k), .style = style});
+    charts->vertical.plot({.x = Points.column(0, k), .y = Points.column(2, k), .style = style});
 
     const size_t c = size_t(k);
     QPalette pal = LineLegend[c]->palette();

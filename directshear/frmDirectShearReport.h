@@ -29,8 +29,9 @@ public:
     frmDirectShearReport();
 
     // valParam: 0 to 4 the sand and specimen, 5 + 2k and 6 + 2k the normal stress and void
-    // ratio of curve k. curveCounts: the number of curves, then the points of each, whose
-    // rows follow one another in valPoints. Draws the page and shows the window.
+    // ratio of curve k. curveCounts: the number of curves (at most three), then the points
+    // of each; curve k is test k of valPoints, whose tests give the counts. Draws the page
+    // and shows the window.
     void CreateReport(const QString& strSoilType, const QStringList& valParam, const lx::StoredCurve& valPoints,
                       std::span<const int16_t> curveCounts);
 
@@ -57,6 +58,6 @@ public:
     lx::StoredCurve Points;
 
 private:
-    void PlotCurve(int k, int first, int count);
+    void PlotCurve(int k);
     std::optional<directshear::ShearCharts> charts;   // while the curves are drawn
 };

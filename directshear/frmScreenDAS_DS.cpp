@@ -15,8 +15,9 @@
 #include "lab/AssemblyView.h"
 #include "lab/ChartFrame.h"
 #include "lab/PictureLayout.h"
+#include "lab/PointColumns.h"
+#include "lab/StoredTest.h"
 #include "platform/Controls.h"
-#include "platform/Database.h"
 #include "platform/Fonts.h"
 #include "platform/Geometry.h"
 #include "platform/ListView.h"
@@ -30,6 +31,14 @@
 namespace {
 
 void tell(const QString& text) { lx::messages().msgBox(text, lx::vbOKOnly | lx::vbExclamation, basGlobal::AppTitle); }
+
+// The list's columns and the export's headers.
+const lx::PointColumn PointColumns[] = {
+    {QStringLiteral("No."), 450, lx::ListView::lvwColumnLeft, QStringLiteral("No.")},
+    {QStringLiteral("H Disp (mm)"), 1100, lx::ListView::lvwColumnCenter, QStringLiteral("Horizontal Displacement (mm)")},
+    {QStringLiteral("Shear Stress (kPa)"), 1500, lx::ListView::lvwColumnCenter, QStringLiteral("Shear Stress (kPa)")},
+    {QStringLiteral("V Disp (mm)"), 1200, lx::ListView::lvwColumnCenter, QStringLiteral("Vertical Displacement (mm)")},
+};
 
 QLabel* pictureCaption(QWidget* picture, const QString& text, const lx::pictures::TwipRect& r)
 {
@@ -127,33 +136,15 @@ bool frmScreenDAS_DS::StartTest(const QString& testID, const QString& soilType, 
 
     lblTitle->setText(QStringLiteral("Direct Shear Test: ") + SoilType);
     lblNormalStressVal->setText(ParamTexts[directshear::NormalStressIndex] + QStringLiteral(" kPa"));
-    lvwData->clearColumns();
     lvwData->clearLines();
-    lvwData->addColumn(QStringLiteral("No"), QStringLiteral("No."), 450, lx::ListView::lvwColumnLeft);
-    lvwData->addColumn(QStringLiteral("H"), QStringLiteral("H Disp (mm)"), 1100, lx::ListView::lvwColumnCenter);
-    lvwData->addColumn(QStringLiteral("Tau"), QStringLiteral("Shear Stress (kPa)"), 1500, lx::ListView::lvwColumnCenter);
-    lvwData->addColumn(QStringLiteral("V"), QStringLiteral("V Disp (mm)"), 1200, lx::ListView::lvwColumnCenter);
-    exportText.reset(lblTitle->text(), {QStringLiteral("Horizontal Displacement (mm)"), QStringLiteral("Shear Stress (kPa)"),
-                                        QStringLiteral("Vertical Displacement (mm)")});
+    lx::setPointColumns(*lvwData, exportText, lblTitle->text(), PointColumns);
 
     ReplayCurve.clear();
-    try {
-        lx::Connection connection;
-        connection.Open(basGlobal::DirectShearConnection);
-        lx::Recordset rs;
-        rs.Open(directshear::TestResultsSql(), connection, lx::adOpenDynamic, lx::adLockUnspecified, {TestID});
-        ReplayCurve.append(rs);
-        rs.Close();
-        connection.Close();
-    } catch (const lx::DatabaseError& e) {
-        tell(QStringLiteral("The stored test could not be read.\r") + e.message());
+    const lx::LoadedTest loaded =
+        lx::loadStoredTest(ReplayCurve, {basGlobal::DirectShearConnection, directshear::TestResultsSql(), {TestID}, TestID});
+    if (!lx::reportLoadFailure(loaded))
         return false;
-    }
-    if (ReplayCurve.empty()) {
-        tell(QStringLiteral("The database holds no points for the test ") + TestID + u'.');
-        return false;
-    }
-    if (ReplayCurve.truncated())
+    if (loaded.cut)
         tell(QStringLiteral("The test ") + TestID + QStringLiteral(" holds more than 301 points: the first 301 are replayed."));
 
     PicILSetup->reset();

@@ -112,6 +112,10 @@ int BasicStoredCurve<T>::append(Recordset& rs, TestFit fit)
         last = a;
         return 0;
     }
+    if (taken.empty() && fit == TestFit::WholeOnly) {
+        last = a;
+        return 0;
+    }
     starts.push_back(count);
     for (const auto& row : taken)
         push(row);

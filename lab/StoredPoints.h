@@ -131,7 +131,8 @@ public:
     // "Null") in any field the map reads is skipped. Reading stops at the cap or the test
     // cap; truncated() then tells whether rows were left. With TestFit::WholeOnly a test
     // with more points than either cap leaves room for adds nothing and is no test of the
-    // curve. A field position beyond the row throws DatabaseError and adds nothing.
+    // curve, nor is a test without points (a study reports only tests it can draw). A
+    // field position beyond the row throws DatabaseError and adds nothing.
     int append(Recordset& rs, TestFit fit = TestFit::Cut);
     const Appended& lastAppend() const { return last; }
     // Adds a point whose values are already in the curve's units (a result file's row);

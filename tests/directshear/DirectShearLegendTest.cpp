@@ -14,28 +14,15 @@
 
 namespace {
 
-using directshear::CurveRows;
 
-TEST(DSCurveRows, FollowTheCountsAndStayWithinThePoints)
+TEST(DSCurves, AreTheCountsFirstEntryHeldToTheTestsAndThreeColumns)
 {
-    struct Case {
-        std::vector<int16_t> counts;
-        int total;
-        std::vector<std::pair<int, int>> rows;
-    } const cases[] = {
-        {{1, 91, 0}, 91, {{0, 91}}},
-        {{3, 10, 20, 30, 0}, 60, {{0, 10}, {10, 20}, {30, 30}}},
-        {{3, 10, 20, 30}, 40, {{0, 10}, {10, 20}, {30, 10}}},   // held to the points there are
-        {{5, 1, 1, 1, 1, 1}, 5, {{0, 1}, {1, 1}, {2, 1}}},        // three curves at most
-        {{2, 4}, 4, {{0, 4}}},                                     // a count missing
-        {{}, 0, {}},
-    };
-    for (const Case& c : cases) {
-        std::vector<std::pair<int, int>> got;
-        for (const CurveRows& r : directshear::CurveRowsOf(c.counts, c.total))
-            got.emplace_back(r.first, r.count);
-        EXPECT_EQ(got, c.rows);
-    }
+    lx::StoredCurve one(directshear::PointColumns());
+    one.addPoint({0.1, 1, 0});
+    const std::vector<int16_t> screen = {1, 1, 0}, many = {5, 1, 1, 1, 1, 1}, none = {};
+    EXPECT_EQ(directshear::CurvesOf(screen, one), 1);
+    EXPECT_EQ(directshear::CurvesOf(many, one), 1);
+    EXPECT_EQ(directshear::CurvesOf(none, one), 0);
 }
 
 TEST(DSLegend, ThePeakOfAnInstalledTestStandsOnItsFirstRow)
@@ -49,7 +36,7 @@ TEST(DSLegend, ThePeakOfAnInstalledTestStandsOnItsFirstRow)
     QStringList texts(21);
     texts[5] = QStringLiteral("100");
     texts[6] = QStringLiteral("0.66");
-    const directshear::LegendColumn l = directshear::LegendOf(points, {0, 91}, texts, 0);
+    const directshear::LegendColumn l = directshear::LegendOf(points, 0, texts);
     // 88.5 kPa stands at 1.8, 1.9 and 2 mm: the first of them is reported.
     EXPECT_EQ(l.peak, "88.5");
     EXPECT_EQ(l.horizontal, "1.8");
@@ -59,21 +46,28 @@ TEST(DSLegend, ThePeakOfAnInstalledTestStandsOnItsFirstRow)
     EXPECT_EQ(l.color, lx::QBColor(12));
 }
 
-TEST(DSLegend, EachCurveHasItsOwnColourAndColumn)
+TEST(DSLegend, EachCurveHasItsOwnColourAndColumnAndTheEarlierOfTwoPeaks)
 {
-    lx::StoredCurve points(directshear::PointColumns());
-    for (double v : {1.0, 5.0, 5.0, 2.0, 7.0, 3.0})
-        points.addPoint({v / 10, v, -v / 100});
-    const QStringList texts = {"", "", "", "", "", "50", "0.7", "", "", "200", "0.6"};
-    const directshear::LegendColumn a = directshear::LegendOf(points, {0, 3}, texts, 0);
-    const directshear::LegendColumn b = directshear::LegendOf(points, {3, 2}, texts, 1);
-    const directshear::LegendColumn c = directshear::LegendOf(points, {5, 1}, texts, 2);
-    EXPECT_EQ(QStringList({a.peak, a.horizontal, a.vertical}), QStringList({"5", "0.5", "-0.05"}));
-    EXPECT_EQ(QStringList({b.peak, b.horizontal, b.normalStress, b.voidRatio}), QStringList({"7", "0.7", "", ""}));
-    EXPECT_EQ(QStringList({c.peak, c.normalStress, c.voidRatio}), QStringList({"3", "200", "0.6"}));
-    EXPECT_EQ(QList<QColor>({a.color, b.color, c.color}), QList<QColor>({lx::QBColor(12), lx::QBColor(9), lx::QBColor(6)}));
-    // An empty curve has no peak.
-    EXPECT_EQ(directshear::LegendOf(points, {6, 0}, texts, 1).peak, "");
+    // 5 points rise to 20 kPa on rows 2 and 3 (0.2 and 0.3 mm); then 4 and 3 points.
+    dsfixture::Packed db({{"103.51", "A", "0.25,2.2,1.4,0.82,85,0.9,50,0.5", 5},
+                          {"103.51", "B", "0.25,2.2,1.4,0.82,85,,100,0.5", 4},
+                          {"103.51", "C", "0.25,2.2,1.4,0.82,85,0.8,200,0.5", 3}});
+    lx::Connection c;
+    c.Open(db.connection);
+    directshear::ParamStudy study;
+    study.chooseSand(c, directshear::StudySands()[0]);
+    ASSERT_EQ(study.points().tests(), 3);
+    const directshear::LegendColumn a = directshear::LegendOf(study.points(), 0, study.texts());
+    const directshear::LegendColumn b = directshear::LegendOf(study.points(), 1, study.texts());
+    const directshear::LegendColumn cc = directshear::LegendOf(study.points(), 2, study.texts());
+    EXPECT_EQ(QStringList({a.normalStress, a.voidRatio, a.peak, a.horizontal, a.vertical}),
+              QStringList({"50", "0.9", "20", "0.2", "-0.002"}));
+    EXPECT_EQ(QStringList({b.normalStress, b.voidRatio, b.peak, b.horizontal}), QStringList({"100", "", "20", "0.2"}));
+    EXPECT_EQ(QStringList({cc.normalStress, cc.voidRatio, cc.peak, cc.horizontal}), QStringList({"200", "0.8", "10", "0.1"}));
+    EXPECT_EQ(QList<QColor>({a.color, b.color, cc.color}), QList<QColor>({lx::QBColor(12), lx::QBColor(9), lx::QBColor(6)}));
+    // A column without a curve stays empty.
+    const directshear::LegendColumn none = directshear::LegendOf(study.points(), 3, study.texts());
+    EXPECT_EQ(none.peak + none.horizontal + none.normalStress, "");
 }
 
 } // namespace

@@ -300,6 +300,13 @@ TEST(StoredPoints, AWholeTestFitsOrIsLeftOut)
     EXPECT_EQ(exact.tests(), 3);
     EXPECT_EQ(exact.points(), 9);
     EXPECT_FALSE(exact.truncated());
+    // A test without points is no test of a study's curve either; a screen's curve keeps it.
+    lx::StoredCurve study({ColumnRule::field(4).rounded(1)}, 9), screen({ColumnRule::field(4).rounded(1)}, 9);
+    EXPECT_EQ(study.append(*table.points(QStringLiteral("none")), lx::TestFit::WholeOnly), 0);
+    EXPECT_FALSE(study.lastAppend().refused);
+    EXPECT_EQ(study.tests(), 0);
+    screen.append(*table.points(QStringLiteral("none")));
+    EXPECT_EQ(screen.tests(), 1);
 }
 
 TEST(StoredPoints, ATestCapLimitsEachTest)
