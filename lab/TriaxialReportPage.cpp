@@ -87,6 +87,12 @@ void TriaxialReportPage::showValues(std::span<const double> nInit, int rows, boo
             lblInitValues[size_t(i)]->setText(Str(nInit[size_t(i)]));
 }
 
+void TriaxialReportPage::showTitle(const QString& title) const
+{
+    txtTitle->setText(title);
+    txtTitle->setCursorPosition(0);
+}
+
 void TriaxialReportPage::showDate() const
 {
     lblDateValue->setText(QLocale::system().toString(clock().now().date(), QLocale::ShortFormat));

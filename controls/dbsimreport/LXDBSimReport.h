@@ -18,6 +18,7 @@ class QLabel;
 
 namespace lx {
 
+class ChartFrame;
 class ListView;
 class PictureBox;
 
@@ -62,6 +63,8 @@ private:
     void DrawSecondChart();
     void DrawLegend();
     void FillFailureTable();
+    // Both curves of one column (1 chart 1, 2 chart 2) against axial strain.
+    void drawChart(ChartFrame& frame, int column);
 
     // 0: the published test, 1: the simulation.
     std::array<DoubleStoredCurve, 2> curves;

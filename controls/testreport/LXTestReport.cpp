@@ -98,7 +98,7 @@ void LXTestReport::CreateReport(const QString& strTestName, const QString& strRe
                                 std::span<const double> nInit)
 {
     data = DoubleStoredCurve(referenceTestMap(), TableRows);
-    txtTitle->setText(strTitle);
+    showTitle(strTitle);
     showDate();
     const QString mode = strTestName.left(8);
     const QChar soil = strTestName.size() > 9 ? strTestName.at(9) : QChar();
@@ -134,7 +134,7 @@ void LXTestReport::CreateReport(const QString& strTestName, const QString& strRe
         const double reference = referenceNumber(strResultFile);
         openDatabase();
         const ReferenceHeader head = readReferenceHeader(*cn, reference, strResultFile);
-        txtTitle->setText(head.title());
+        showTitle(head.title());
         lblTestType->setText(head.testType());
         showValues(nInit, 7, false);
         readPoints(referenceTestSql(), {reference, strTitle}, referenceTestMap());
@@ -144,7 +144,7 @@ void LXTestReport::CreateReport(const QString& strTestName, const QString& strRe
     } else if (mode == QLatin1String("Get CIDC") || mode == QLatin1String("Get CIUC") || mode == QLatin1String("Get UUC ")) {
         const bool drained = mode == QLatin1String("Get CIDC");
         openDatabase();
-        txtTitle->setText(QStringLiteral("Mechanical Behavior of ") + strResultFile);
+        showTitle(QStringLiteral("Mechanical Behavior of ") + strResultFile);
         QString type;
         if (soil == u'C')
             type = drained ? QStringLiteral("Drained Triaxial Test for Clay.")

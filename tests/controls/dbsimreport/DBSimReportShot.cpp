@@ -1,6 +1,6 @@
 // A picture of the database-simulation report window on the installed sand database: a
 // stored sand test beside the response library's simulation, for a look under a real
-// display. Usage: dbsimreport_shot [FOLDER] [TESTID]
+// display. Usage: dbsimreport_shot [FOLDER] [TESTID] [stay]; with stay the window stays open.
 #include "controls/dbsimreport/LXDBSimReport.h"
 #include "controls/dbsimreport/frmDBSimReport.h"
 #include "platform/Database.h"
@@ -41,6 +41,8 @@ int main(int argc, char** argv)
         w->grab().save(QDir(out).filePath(QStringLiteral("dbsim-report.png")));
         std::printf("%s: reference %s, end strain %g %%, result file %s\n", qPrintable(id), qPrintable(reference),
                     init[7], qPrintable(results));
+        if (argc > 3 && qstrcmp(argv[3], "stay") == 0)
+            return app.exec();
         w->close();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());

@@ -79,6 +79,7 @@ private slots:
         QCOMPARE(main->mdiArea->subWindowList().size(), 1);
         QCOMPARE(main->mdiArea->activeSubWindow()->widget(), w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Simulation Report"));
+        QCOMPARE(w->ctlLXDBSimReport->txtTitle->text(), QStringLiteral("Reference: Forty-five points, 2001"));
         main->mdiArea->closeAllSubWindows();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(main->mdiArea->subWindowList().isEmpty());
@@ -91,6 +92,9 @@ private slots:
         QTest::addColumn<int>("values");
         QTest::addColumn<bool>("library");
         QTest::newRow("seven values") << "10" << "T-45" << 7 << true;
+        QTest::newRow("reference not a number") << "1x" << "T-45" << 8 << true;
+        QTest::newRow("no points") << "10" << "NO-SUCH" << 8 << true;
+        QTest::newRow("missing library") << "10" << "T-45" << 8 << false;
     }
     void failureShowsAMessageAndLeavesNoWindow()
     {
