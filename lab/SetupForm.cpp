@@ -235,8 +235,13 @@ void SetupForm::LoadSoilParameters()
     }
     TestID = p.testId;
     ParamTexts = p.texts;
-    for (size_t i = 0; i < txtParameter.size(); ++i)
-        txtParameter[i]->setText(ParamTexts.value(int(i)));
+    for (size_t i = 0; i < txtParameter.size(); ++i) {
+        // A long text (a specimen type) shows its beginning, and the whole in its tip.
+        QLineEdit* box = txtParameter[i];
+        box->setText(ParamTexts.value(int(i)));
+        box->setCursorPosition(0);
+        box->setToolTip(box->text());
+    }
     rules_.soilChosen(p.usable());
     applyRules();
     if (!p.usable())

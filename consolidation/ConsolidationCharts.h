@@ -1,0 +1,46 @@
+#pragma once
+// The two void-ratio charts of a consolidation test, set up once for the replay screen and
+// the report: e against vertical effective stress (picDraw1) and e against its logarithm
+// (picDraw2), which takes picDraw1's scale. The settlement-time chart of one increment
+// is the screen's alone.
+#include "lab/Chart.h"
+#include "lab/ChartAxis.h"
+#include "lab/StoredPoints.h"
+
+#include <QStringList>
+
+namespace lx {
+class ChartFrame;
+}
+
+namespace consolidation {
+
+struct ChartAxes {
+    lx::Axis stress;       // Standard ladder
+    lx::Axis voidRatio;    // Small ladder
+    lx::Axis log;          // the three-decade window
+    float maxStress = 0;   // the largest stress before the axis is widened
+};
+
+// The axes of a test's points (columns stress, e, log10 stress).
+ChartAxes AxesOf(const lx::StoredCurve& points);
+
+// Tick captions: the stress as shortest text, the void ratio rounded to 3 decimals, the
+// log axis as four powers of ten (the fifth label stays empty).
+QStringList StressCaptions(const ChartAxes& axes);
+QStringList VoidRatioCaptions(const ChartAxes& axes);
+QStringList LogCaptions(const ChartAxes& axes);
+
+// Light red on the stress chart, light blue on the log chart; a star at (-50, -100).
+lx::CurveStyle StressCurveStyle();
+lx::CurveStyle LogCurveStyle();
+
+// Writes the captions, gives picDraw2 picDraw1's scale, clears both charts and draws
+// their grids. The two charts returned draw the curves.
+struct Charts {
+    lx::Chart stress;
+    lx::Chart log;
+};
+Charts SetupCharts(lx::ChartFrame& frame1, lx::ChartFrame& frame2, const ChartAxes& axes);
+
+} // namespace consolidation

@@ -1,0 +1,353 @@
+#include "consolidation/frmScreenDAS1D.h"
+
+#include "consolidation/frm1DConsolReport.h"
+
+#include "app/ChildWindows.h"
+#include "app/FrameAssets.h"
+#include "app/basExport.h"
+#include "app/basGlobal.h"
+#include "app/basHTMLHelp.h"
+#include "lab/ActivityCredit.h"
+#include "lab/AssemblyTables.h"
+#include "lab/AssemblyView.h"
+#include "lab/ChartAxis.h"
+#include "lab/ChartFrame.h"
+#include "lab/PictureLayout.h"
+#include "platform/Colors.h"
+#include "platform/Controls.h"
+#include "platform/Database.h"
+#include "platform/Fonts.h"
+#include "platform/Geometry.h"
+#include "platform/ListView.h"
+#include "platform/Numbers.h"
+#include "platform/PictureBox.h"
+#include "platform/Services.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cmath>
+
+using namespace consolidation;
+
+namespace {
+
+// The replay screens' chart frame, a little lower so that two fit one above the other.
+lx::ChartFrameLayout SlotLayout()
+{
+    lx::ChartFrameLayout l = lx::ChartFrameLayout::replayScreen();
+    l.frame.setHeight(3500);
+    l.xName.moveTop(3290);
+    return l;
+}
+
+constexpr double ChartsLeft = 7320;
+
+} // namespace
+
+frmScreenDAS1D::frmScreenDAS1D() : ReplayCurve(ScreenColumns(), MaxPoints)
+{
+    setWindowTitle(QStringLiteral("One-Dimensional Consolidation"));
+    setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 8.25));
+
+    lblTitle = lx::twControl<QLabel>(this, "lblTitle", 120, 60, 7080, 330, QStringLiteral("One-Dimensional Consolidation Test"));
+    lblTitle->setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+
+    namespace S = lx::pictures::consolidationScreen;
+    PicILSetup = new lx::AssemblyView(this);
+    PicILSetup->setObjectName(QStringLiteral("PicILSetup"));
+    PicILSetup->setGeometry(lx::twRect(120, 480, S::PicILSetup.width, S::PicILSetup.height));
+    PicCRSSetup = new lx::AssemblyView(this);
+    PicCRSSetup->setObjectName(QStringLiteral("PicCRSSetup"));
+    PicCRSSetup->setGeometry(lx::twRect(120, 480, S::PicCRSSetup.width, S::PicCRSSetup.height));
+    const std::array<std::pair<const char*, lx::pictures::TwipRect>, 4> crsLabels = {{
+        {"LVDT", S::lblLVDT}, {"Load Cell", S::lblLoadCell}, {"Transducer", S::lblTransducer}, {"Back Pressure", S::lblBackPressure}}};
+    for (size_t i = 0; i < crsLabels.size(); ++i) {
+        const auto& [text, r] = crsLabels[i];
+        lblCRS[i] = lx::twControl<QLabel>(PicCRSSetup, nullptr, r.left, r.top, r.width, r.height, QString::fromLatin1(text));
+        lblCRS[i]->setStyleSheet(QStringLiteral("background: transparent;"));
+    }
+    PicCRSSetup->hide();
+
+    const double buttonLeft = 4740, buttonWidth = 2460, buttonHeight = 420;
+    const auto button = [&](const QString& caption, const QString& tip, int row) {
+        return lx::twButton(this, caption, tip, buttonLeft, 480 + row * 480, buttonWidth, buttonHeight);
+    };
+    cmdeSv = button(QStringLiteral("e - Sv Plot"), QString(), 0);
+    cmdeLogsv = button(QStringLiteral("e - Log (Sv) Plot"), QString(), 1);
+    cmdExportData = button(QStringLiteral("Export Data"), QStringLiteral("Export data to worksheets"), 2);
+    cmdExport_et = button(QStringLiteral("Export consolidation curve"), QString(), 3);
+    cmdReport = button(QStringLiteral("Create Report"), QStringLiteral("Create Summary Report"), 4);
+    cmdHelp = button(QStringLiteral("Help"), QString(), 5);
+    cmdClose = button(QStringLiteral("Close"), QStringLiteral("Close Window"), 6);
+    cmdExportData->setEnabled(false);
+    cmdExport_et->setEnabled(false);
+    cmdReport->setEnabled(false);
+
+    lvwData = new lx::ListView(this);
+    lvwData->setObjectName(QStringLiteral("lvwData"));
+    lvwData->setGeometry(lx::twRect(120, 3900, 7080, 3075));
+
+    // Back to front: the log chart, the stress chart, the increment chart. The chart
+    // buttons move the stress chart between the two places; the increment chart covers
+    // the upper place when it is shown.
+    const lx::ChartFrameLayout layout = SlotLayout();
+    picFrame2 = new lx::ChartFrame(layout, this);
+    picFrame2->setObjectName(QStringLiteral("picFrame2"));
+    picFrame2->move(lx::tw(ChartsLeft), lx::tw(LowerSlotTop));
+    picFrame1 = new lx::ChartFrame(layout, this);
+    picFrame1->setObjectName(QStringLiteral("picFrame1"));
+    picFrame1->move(lx::tw(ChartsLeft), lx::tw(UpperSlotTop));
+    PicFrame3 = new lx::ChartFrame(layout, this);
+    PicFrame3->setObjectName(QStringLiteral("PicFrame3"));
+    PicFrame3->move(lx::tw(ChartsLeft), lx::tw(UpperSlotTop));
+    for (lx::ChartFrame* f : {picFrame1, picFrame2, PicFrame3}) {
+        f->setAutoFillBackground(true);
+        f->picDraw->setFontName(QStringLiteral("MS Sans Serif"));
+        f->picDraw->setFontSize(9.75);
+        f->picDraw->setFontBold(true);
+        f->lblUnit->setText(QStringLiteral("e"));
+    }
+    const QString stressName = QStringLiteral("Vertical Stress, σ'v (kPa)");
+    picFrame1->lblTitle->setText(QStringLiteral("e - σ'v"));
+    picFrame1->lblXAxisName->setText(stressName);
+    picFrame2->lblTitle->setText(QStringLiteral("e - log σ'v"));
+    picFrame2->lblXAxisName->setText(stressName);
+    PicFrame3->lblTitle->setText(QStringLiteral("e - Time"));
+    PicFrame3->lblXAxisName->setText(QStringLiteral("Time (√min)"));
+    cmdPrev = lx::twButton(PicFrame3, QStringLiteral("Previous"), QString(), 600, 250, 780, 285);
+    lblPoints = lx::twControl<QLabel>(PicFrame3, "lblPoints", 1440, 295, 500, 200, QStringLiteral("Points"));
+    lbleRange = lx::twControl<QLabel>(PicFrame3, "lbleRange", 1940, 295, 640, 200);
+    cmdNext = lx::twButton(PicFrame3, QStringLiteral("Next"), QString(), 2595, 250, 780, 285);
+    cmdPrev->setEnabled(false);
+    cmdNext->setEnabled(false);
+    PicFrame3->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(600);
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(60);
+    connect(Timer1, &QTimer::timeout, this, &frmScreenDAS1D::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &frmScreenDAS1D::Timer2_Timer);
+    connect(cmdPrev, &QPushButton::clicked, this, &frmScreenDAS1D::cmdPrev_Click);
+    connect(cmdNext, &QPushButton::clicked, this, &frmScreenDAS1D::cmdNext_Click);
+    connect(cmdeSv, &QPushButton::clicked, this, &frmScreenDAS1D::cmdeSv_Click);
+    connect(cmdeLogsv, &QPushButton::clicked, this, &frmScreenDAS1D::cmdeLogsv_Click);
+    connect(cmdExportData, &QPushButton::clicked, this, &frmScreenDAS1D::cmdExportData_Click);
+    connect(cmdExport_et, &QPushButton::clicked, this, &frmScreenDAS1D::cmdExport_et_Click);
+    connect(cmdReport, &QPushButton::clicked, this, &frmScreenDAS1D::cmdReport_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmScreenDAS1D::cmdHelp_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmScreenDAS1D::cmdClose_Click);
+
+    replay.setOutputs({.listLine = [this](int i) { ShowPoint(i); },
+                       .exportLine = {},
+                       .chartPoint = [this](int i) {
+                           const bool listed = IsListed(kind, i, ReplayCurve.points(), ReplayCurve(i, 0), axes.maxStress);
+                           trace1->lineTo(ReplayCurve(i, 0), ReplayCurve(i, 1), listed);
+                           trace2->lineTo(ReplayCurve(i, 2), ReplayCurve(i, 1), listed);
+                       },
+                       .animationStep = {},
+                       .finished = [this] { ReplayFinished(); }});
+
+    lx::MakeChild(this, 11120, 7500, false);
+    Form_Load();
+}
+
+frmScreenDAS1D::~frmScreenDAS1D()
+{
+    Timer1->stop();
+    Timer2->stop();
+    if (started)
+        lx::ActivityCredit(kind == Kind::CRS ? lx::activities::ConsolidationCRS : lx::activities::ConsolidationIL);
+}
+
+void frmScreenDAS1D::Form_Load()
+{
+    lx::setLoamixIcon(this);
+    PicILSetup->setAnimation(lx::assembly::consolidationLoadFrame());
+    PicCRSSetup->setAnimation(lx::assembly::consolidationCRSFrame());
+}
+
+bool frmScreenDAS1D::StartTest(float RefN, const QString& TestID, const QString& SoilType, const QStringList& valParam)
+{
+    kind = KindOfReference(RefN);
+    if (kind == Kind::None)
+        return false;
+    const bool il = kind == Kind::IL;
+    PicCRSSetup->setVisible(!il);
+    PicILSetup->setVisible(il);
+    PicFrame3->setVisible(il);
+
+    strTestID = TestID;
+    strSoilType = SoilType;
+    ParamTexts = valParam;
+    while (ParamTexts.size() < 7)
+        ParamTexts << QStringLiteral("N/A");
+
+    lblTitle->setText(KindText(kind) + QStringLiteral(" consolidation test: ") + strSoilType);
+    lvwData->clearColumns();
+    lvwData->clearLines();
+    lvwData->addColumn(QStringLiteral("No"), QStringLiteral("No."), 600, lx::ListView::lvwColumnLeft);
+    lvwData->addColumn(QStringLiteral("Sv"), QStringLiteral("Eff. Sigma(v) kPa"), 1600, lx::ListView::lvwColumnCenter);
+    lvwData->addColumn(QStringLiteral("e"), QStringLiteral("Void ratio e"), 1200, lx::ListView::lvwColumnCenter);
+    exportText.reset(lblTitle->text(), {QStringLiteral("Vertical effective stress (kPa)"), QStringLiteral("Void ratio - e")});
+
+    ReplayCurve = lx::StoredCurve(ScreenColumns(), MaxPoints);
+    try {
+        lx::Connection connection;
+        connection.Open(basGlobal::Consolidation1DConnection);
+        lx::Recordset rs;
+        rs.Open(TestResultsSql(), connection, lx::adOpenDynamic, lx::adLockUnspecified, {strTestID});
+        ReplayCurve.append(rs);
+        rs.Close();
+        connection.Close();
+    } catch (const lx::DatabaseError& e) {
+        lx::messages().msgBox(QStringLiteral("The stored test could not be read.\r") + e.message(),
+                              lx::vbOKOnly | lx::vbExclamation, basGlobal::AppTitle);
+        return false;
+    }
+    if (ReplayCurve.empty()) {
+        lx::messages().msgBox(QStringLiteral("The database holds no usable points for the test ") + strTestID + u'.',
+                              lx::vbOKOnly | lx::vbExclamation, basGlobal::AppTitle);
+        return false;
+    }
+    QStringList notes;
+    if (ReplayCurve.skippedRows() > 0)
+        notes << QString::number(ReplayCurve.skippedRows()) +
+                     QStringLiteral(" stored point(s) without a stress above zero or a void ratio are left out.");
+    if (ReplayCurve.truncated())
+        notes << QStringLiteral("The test has more points than the screen holds; the first ") + QString::number(MaxPoints) +
+                     QStringLiteral(" are replayed.");
+    if (!notes.isEmpty())
+        lx::messages().msgBox(notes.join(u'\r'), lx::vbOKOnly | lx::vbInformation, basGlobal::AppTitle);
+
+    axes = AxesOf(ReplayCurve);
+    const Charts charts = SetupCharts(*picFrame1, *picFrame2, axes);
+    trace1.emplace(charts.stress, StressCurveStyle());
+    trace2.emplace(charts.log, LogCurveStyle());
+    trace1->start(ReplayCurve(0, 0), ReplayCurve(0, 1));
+    trace2->start(ReplayCurve(0, 2), ReplayCurve(0, 1));
+
+    increments.reset();
+    weights.reset();
+    curveDrawn = false;
+    started = true;
+    replay.start(ReplayCurve.points());
+    lx::MoveChild(this, 0, 0);
+    Timer1->start();
+    return true;
+}
+
+void frmScreenDAS1D::Timer1_Timer() { replay.step(); }
+
+void frmScreenDAS1D::ShowPoint(int i)
+{
+    const int n = ReplayCurve.points();
+    const float stress = ReplayCurve(i, 0);
+    if (!IsListed(kind, i, n, stress, axes.maxStress))
+        return;
+    increments.listed(i);
+    const int k = increments.listedCount();
+    const QString number = QString::number(k);
+    const int line = lvwData->addLine(number, ReplayCurve.rowTexts(i, 2), QStringLiteral("Point Number: ") + number);
+    lvwData->ensureLineVisible(line);
+    exportText.addPoint(ReplayCurve.row(i, 2));
+    if (kind != Kind::IL || k < 2)
+        return;
+    ShowIncrement();
+    const LoadWeights::Change change = weights.next(k, stress > ReplayCurve(i - 1, 0));
+    PicILSetup->apply(lx::assembly::consolidationWeights(PicILSetup->animation(), change.show, change.hide));
+}
+
+void frmScreenDAS1D::ShowIncrement()
+{
+    DrawIncrementCurve(ReplayCurve(increments.startRow(), 1), ReplayCurve(increments.endRow(), 1));
+}
+
+void frmScreenDAS1D::DrawIncrementCurve(float e1, float e2)
+{
+    const lx::Axis time{0, 40};
+    const lx::Axis e = lx::settlementAxis(e1, e2);
+    PicFrame3->setCaptions(lx::tickCaptions(time), lx::tickCaptions(e, 3));
+    const lx::Chart chart(*PicFrame3->picDraw, time, e);
+    chart.clear();
+    chart.drawGrid();
+    const lx::MarkerStyle star{.text = QStringLiteral("*"), .firstOffset = {-60, -150}, .offset = {-60, -150}, .color = QColor()};
+    trace3.emplace(chart, lx::CurveStyle{.color = lx::QBColor(12), .width = 2, .marker = star});
+    trace3->start(0, e1);
+    const int k = increments.k();
+    lbleRange->setText(QString::number(k - 1) + QStringLiteral(" -- ") + QString::number(k));
+    curveE1 = e1;
+    curveE2 = e2;
+    curveRow = 0;
+    curveDrawn = true;
+    Timer2->start();
+}
+
+void frmScreenDAS1D::Timer2_Timer()
+{
+    if (!trace3 || curveRow >= TimeRows - 1) {
+        Timer2->stop();
+        return;
+    }
+    ++curveRow;
+    trace3->lineTo(std::sqrt(TimeTable()[size_t(curveRow)].t), CurveVoidRatio(curveE1, curveE2, curveRow));
+    if (curveRow == TimeRows - 1)
+        Timer2->stop();
+}
+
+void frmScreenDAS1D::ReplayFinished()
+{
+    Timer1->stop();
+    const bool il = kind == Kind::IL;
+    cmdReport->setEnabled(true);
+    cmdExportData->setEnabled(true);
+    // Stepping and the curve export need a drawn increment curve, which only an
+    // incremental-loading test with two listed points has.
+    cmdExport_et->setEnabled(il && curveDrawn);
+    cmdPrev->setEnabled(il && increments.canPrevious());
+    cmdNext->setEnabled(false);
+}
+
+void frmScreenDAS1D::cmdPrev_Click()
+{
+    if (replay.running() || !increments.previous())
+        return;
+    ShowIncrement();
+    cmdPrev->setEnabled(increments.canPrevious());
+    cmdNext->setEnabled(increments.canNext());
+}
+
+void frmScreenDAS1D::cmdNext_Click()
+{
+    if (replay.running() || !increments.next())
+        return;
+    ShowIncrement();
+    cmdPrev->setEnabled(increments.canPrevious());
+    cmdNext->setEnabled(increments.canNext());
+}
+
+void frmScreenDAS1D::cmdeSv_Click() { picFrame1->move(lx::tw(ChartsLeft), lx::tw(LowerSlotTop)); }
+
+void frmScreenDAS1D::cmdeLogsv_Click() { picFrame1->move(lx::tw(ChartsLeft), lx::tw(UpperSlotTop)); }
+
+void frmScreenDAS1D::cmdExportData_Click() { ExportData(exportText.text()); }
+
+void frmScreenDAS1D::cmdExport_et_Click()
+{
+    if (!curveDrawn)
+        return;
+    ExportData(IncrementExportText(lblTitle->text(), curveE1, curveE2));
+}
+
+void frmScreenDAS1D::cmdReport_Click()
+{
+    auto* report = new frm1DConsolReport();
+    report->CreateReport(KindText(kind), strSoilType, ParamTexts, ReplayCurve, ReplayCurve.points());
+    lx::ShowInFront(report);
+}
+
+void frmScreenDAS1D::cmdHelp_Click() { ShowHelpTopic(1, QStringLiteral("html/Simulations/Sim1DConsol.htm")); }
+
+void frmScreenDAS1D::cmdClose_Click() { lx::UnloadLater(this); }

@@ -1,0 +1,200 @@
+// The consolidation test's rules without windows: the soil table, which rows a replay
+// lists, the weights on the hanger, the stepping through increments and the increment's
+// export text.
+#include "consolidation/ConsolidationRun.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+using namespace consolidation;
+
+TEST(ConsolidationSoils, KindsTablesAndBoxes)
+{
+    EXPECT_EQ(KindOfReference(1001.0f), Kind::IL);
+    EXPECT_EQ(KindOfReference(1999.9f), Kind::IL);
+    EXPECT_EQ(KindOfReference(2000.0f), Kind::CRS);
+    EXPECT_EQ(KindOfReference(0.0f), Kind::None);
+    EXPECT_EQ(KindOfReference(999.0f), Kind::None);
+    ASSERT_EQ(Soils(Kind::IL).size(), 6u);
+    ASSERT_EQ(Soils(Kind::CRS).size(), 4u);
+    EXPECT_TRUE(Soils(Kind::None).empty());
+    EXPECT_EQ(Soils(Kind::IL)[4].name, u"Ooty Silt");
+    EXPECT_EQ(Soils(Kind::IL)[4].referenceNumber, 1002.2f);
+    EXPECT_EQ(Soils(Kind::CRS)[3].name, u"Kaolin Clay");
+    EXPECT_EQ(lx::TestInfoQuery(ParameterTable(), Soils(Kind::IL)[4].referenceNumber),
+              u"SELECT * FROM TestInfo WHERE ReferenceNumber =1002.2");
+    EXPECT_EQ(lx::ReferenceQuery(ParameterTable(), Soils(Kind::IL)[0].referenceNumber),
+              u"SELECT * FROM Reference WHERE ReferenceNumber =1001");
+    EXPECT_EQ(ParameterCaptions().size(), 7);
+    EXPECT_EQ(ParameterCaptions()[StrainRateBox], u"Strain Rate (%/min):");
+    EXPECT_EQ(KindText(Kind::IL), u"IL");
+    EXPECT_EQ(KindText(Kind::CRS), u"CRS");
+    EXPECT_TRUE(KindText(Kind::None).isEmpty());
+}
+
+TEST(ConsolidationReplay, ListedRowsFollowTheDisplayRule)
+{
+    struct Case {
+        const char* name;
+        Kind kind;
+        std::vector<float> stress;
+        std::vector<int> listed;
+    };
+    const Case cases[] = {
+        {"even rows and the last", Kind::IL, {10, 14, 20, 28, 40, 20, 10}, {0, 2, 4, 6}},
+        {"the maximum on an odd row", Kind::IL, {10, 40, 20, 14, 10, 8}, {0, 1, 2, 4, 5}},
+        {"two maxima", Kind::IL, {10, 40, 20, 40, 10, 8, 5}, {0, 1, 2, 3, 4, 6}},
+        {"an odd last row", Kind::IL, {10, 20, 40, 20}, {0, 2, 3}},
+        {"one point", Kind::IL, {10}, {0}},
+        {"two points", Kind::IL, {10, 20}, {0, 1}},
+        {"CRS lists every row", Kind::CRS, {10, 11, 12, 13, 12}, {0, 1, 2, 3, 4}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ListedRows(c.kind, c.stress), c.listed) << c.name;
+    // Equality is in single precision with the unwidened maximum.
+    EXPECT_TRUE(IsListed(Kind::IL, 3, 9, 3200.001f, 3200.001f));
+    EXPECT_FALSE(IsListed(Kind::IL, 3, 9, 3200.0f, 3200.001f));
+}
+
+namespace {
+
+// A stored incremental-loading test as the generator writes it: the load doubles from
+// first for loadings steps, then falls to a quarter unloadings times; the listed rows are
+// the steps, the odd rows between them the geometric means.
+std::vector<float> LoadingTest(float first, int loadings, int unloadings)
+{
+    std::vector<float> steps;
+    float load = first;
+    for (int j = 0; j < loadings; ++j, load *= 2)
+        steps.push_back(load);
+    load = steps.back();
+    for (int j = 0; j < unloadings; ++j) {
+        load /= 4;
+        steps.push_back(load);
+    }
+    std::vector<float> rows;
+    for (size_t j = 0; j < steps.size(); ++j) {
+        if (j > 0)
+            rows.push_back(std::sqrt(steps[j - 1] * steps[j]));
+        rows.push_back(steps[j]);
+    }
+    return rows;
+}
+
+// Replays the weights of a test; the weights on the hanger at the end.
+std::set<int> WeightsAtTheEnd(const std::vector<float>& stress)
+{
+    LoadWeights weights;
+    std::set<int> shown;
+    int k = 0;
+    for (int i : ListedRows(Kind::IL, stress)) {
+        ++k;
+        if (k < 2)
+            continue;
+        const LoadWeights::Change c = weights.next(k, stress[size_t(i)] > stress[size_t(i - 1)]);
+        for (int w : c.show) {
+            EXPECT_TRUE(w >= 0 && w < LoadWeights::Count);
+            shown.insert(w);
+        }
+        for (int w : c.hide) {
+            EXPECT_TRUE(w >= 0 && w < LoadWeights::Count);
+            shown.erase(w);
+        }
+    }
+    return shown;
+}
+
+} // namespace
+
+TEST(ConsolidationReplay, WeightsGoOnWhileLoadingAndComeOffInPairs)
+{
+    const std::vector<float> t21 = LoadingTest(6.25f, 8, 3);
+    const std::vector<float> t25 = LoadingTest(12.5f, 9, 4);
+    ASSERT_EQ(t21.size(), 21u);
+    ASSERT_EQ(t25.size(), 25u);
+    EXPECT_EQ(WeightsAtTheEnd(t21), std::set<int>({0}));
+    EXPECT_EQ(WeightsAtTheEnd(t25), std::set<int>());
+    // Sixteen loadings show the fourteen weights there are and no more.
+    const std::vector<float> t16 = LoadingTest(1.0f, 16, 0);
+    std::set<int> all;
+    for (int w = 0; w < LoadWeights::Count; ++w)
+        all.insert(w);
+    EXPECT_EQ(WeightsAtTheEnd(t16), all);
+}
+
+TEST(ConsolidationReplay, AnUnloadingWithNothingToTakeOffChangesNothing)
+{
+    LoadWeights w;
+    // m = k - 2 - offset <= 0: no weight goes and the offset stays.
+    for (int k : {2, 3}) {
+        const LoadWeights::Change c = w.next(k, false);
+        EXPECT_TRUE(c.show.empty() && c.hide.empty()) << k;
+        EXPECT_EQ(w.offset(), 1);
+    }
+    const LoadWeights::Change c = w.next(4, false);   // m = 1: weights 1 and 0
+    EXPECT_EQ(c.hide, std::vector<int>({1, 0}));
+    EXPECT_EQ(w.offset(), 4);
+    EXPECT_TRUE(w.next(1, true).show.empty());         // the first listed point changes nothing
+    EXPECT_EQ(w.next(16, true).show, std::vector<int>()); // weight 14 does not exist
+    EXPECT_EQ(w.next(15, true).show, std::vector<int>({13}));
+}
+
+TEST(ConsolidationReplay, SteppingGoesBackToTheFirstIncrementAndForwardToTheLast)
+{
+    IncrementSteps s;
+    EXPECT_FALSE(s.hasIncrement());
+    s.listed(0);
+    // One listed point: no increment, no stepping.
+    EXPECT_FALSE(s.hasIncrement());
+    EXPECT_FALSE(s.canPrevious());
+    EXPECT_FALSE(s.canNext());
+    EXPECT_FALSE(s.previous());
+    s.listed(2);
+    // Two: one increment, nothing to step to.
+    EXPECT_TRUE(s.hasIncrement());
+    EXPECT_EQ(s.startRow(), 0);
+    EXPECT_EQ(s.endRow(), 2);
+    EXPECT_FALSE(s.canPrevious());
+    EXPECT_FALSE(s.canNext());
+    s.listed(3);
+    s.listed(4);
+    EXPECT_EQ(s.k(), 4);
+    EXPECT_TRUE(s.canPrevious());
+    EXPECT_FALSE(s.canNext());
+    EXPECT_TRUE(s.previous());
+    EXPECT_TRUE(s.previous());
+    EXPECT_EQ(s.k(), 2);
+    EXPECT_EQ(s.startRow(), 0);
+    EXPECT_FALSE(s.canPrevious());
+    EXPECT_TRUE(s.canNext());
+    EXPECT_TRUE(s.next());
+    EXPECT_TRUE(s.next());
+    EXPECT_EQ(s.endRow(), 4);
+    EXPECT_FALSE(s.next());
+}
+
+TEST(ConsolidationCurve, TheIncrementExportHasThirteenRowsEndingAtE2)
+{
+    const QString text = IncrementExportText(QStringLiteral("IL consolidation test: Ooty Silt"), 1.234f, 1.2f);
+    const QStringList lines = text.split(u'\n');
+    ASSERT_EQ(lines.size(), 16);
+    EXPECT_EQ(lines[0], u"IL consolidation test: Ooty Silt");
+    EXPECT_TRUE(lines[1].isEmpty());
+    EXPECT_EQ(lines[2], u"No.\tTime (min)\tVoid ratio - e\t");
+    EXPECT_EQ(lines[3], u"1\t0\t1.234");
+    EXPECT_EQ(lines[4].section(u'\t', 0, 1), u"2\t0.6");
+    EXPECT_EQ(lines[15].section(u'\t', 0, 1), u"13\t1440");
+    for (int j = 3; j < 16; ++j)
+        EXPECT_FALSE(lines[j].endsWith(u'\t')) << j;
+    // e1 + U x (e2 - e1) in single precision; the last is e1 + (e2 - e1).
+    const float last = 1.234f + (1.2f - 1.234f);
+    EXPECT_EQ(CurveVoidRatio(1.234f, 1.2f, 12), last);
+    EXPECT_EQ(CurveVoidRatio(1.234f, 1.2f, 0), 1.234f);
+    EXPECT_EQ(CurveVoidRatio(1.0f, 1.5f, 5), 1.0f + 0.608f * 0.5f);
+    const float times[] = {0, 0.6f, 1.5f, 3, 6, 12, 24, 45, 90, 180, 360, 720, 1440};
+    for (int j = 0; j < TimeRows; ++j)
+        EXPECT_EQ(TimeTable()[size_t(j)].t, times[j]);
+}

@@ -1,0 +1,537 @@
+// The consolidation road through the real windows, offscreen: Simulation, Consolidation;
+// the dialog; the set-up form assembled; a soil; Start; the replay tick by tick; the
+// stepping through increments; both exports; the report; the credit on closing. On the
+// installed database, and on small databases for the cases it lacks.
+#include "consolidation/ConsolidationRun.h"
+#include "consolidation/dlg1DConsolidation.h"
+#include "consolidation/frm1DConsolReport.h"
+#include "consolidation/frm1DConsolidation.h"
+#include "consolidation/frmScreenDAS1D.h"
+
+#include "app/ChildWindows.h"
+#include "app/basGlobal.h"
+#include "app/frmMDI.h"
+#include "lab/AssemblyView.h"
+#include "lab/ChartFrame.h"
+#include "platform/Colors.h"
+#include "platform/Database.h"
+#include "platform/FormRegistry.h"
+#include "platform/Geometry.h"
+#include "platform/ListView.h"
+#include "platform/Numbers.h"
+#include "platform/Paths.h"
+#include "platform/PictureBox.h"
+#include "platform/testing/ScriptedServices.h"
+
+#include "DataPacker.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace basGlobal;
+using namespace consolidation;
+using lx::SingleInstance;
+
+namespace {
+
+QString connectionTo(const QString& path, const char* password = "mobkel")
+{
+    return QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=") +
+           QString::fromLatin1(password) + u';';
+}
+
+QString installed(const char* file) { return QStringLiteral(LOAMIX_INSTALL_DIR "/Database/") + QString::fromLatin1(file); }
+
+void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+QByteArray header(const char* table)
+{
+    QFile f(QStringLiteral(LOAMIX_SOURCE_DIR "/data/LX1DConsolidation/%1.csv").arg(QLatin1String(table)));
+    return f.open(QIODevice::ReadOnly) ? f.readLine() : QByteArray();
+}
+
+// A small consolidation database under the installed schema: the TestInfo and Reference
+// rows of 1001 and 2001 and the given TestResults rows.
+QString packConsolidation(const QTemporaryDir& dir, const QByteArray& results)
+{
+    const auto write = [&](const char* name, const QByteArray& text) {
+        QFile f(dir.filePath(QString::fromLatin1(name)));
+        f.open(QIODevice::WriteOnly);
+        f.write(text);
+    };
+    QFile schema(QStringLiteral(LOAMIX_SOURCE_DIR "/data/LX1DConsolidation/schema.sql"));
+    schema.open(QIODevice::ReadOnly);
+    write("schema.sql", schema.readAll());
+    write("TestInfo.csv", header("TestInfo") + "1001,IL-X,82,52,2.05,\n2001,CRS-X,76,46,1.88,0.01\n");
+    write("Reference.csv", header("Reference") + "1001,r,2026,s,19,63.5,Undisturbed\n2001,r,2026,s,20,63.5,Block\n");
+    write("TestResults.csv", header("TestResults") + results);
+    const QString path = dir.filePath(QStringLiteral("Consol.lxr"));
+    lx::pack::packDatabase(dir.path(), QStringLiteral("mobkel"), path);
+    return path;
+}
+
+// TestResults rows of one test: stress and void ratio per point.
+QByteArray rows(const char* ref, const char* id, const std::vector<std::pair<double, double>>& points)
+{
+    QByteArray text;
+    int n = 0;
+    for (const auto& [stress, e] : points)
+        text += QByteArray(ref) + ',' + id + ',' + QByteArray::number(++n) + ',' + QByteArray::number(stress, 'g', 10) + ',' +
+                QByteArray::number(e, 'g', 10) + ",0\n";
+    return text;
+}
+
+template <typename Form>
+Form* form() { return SingleInstance<Form>::peek(); }
+
+// What a surface drew: segments in a colour and star markers.
+std::pair<int, int> drawn(const lx::PictureBox& surface, const QColor& color)
+{
+    int segments = 0, stars = 0;
+    for (const lx::DrawOp& op : surface.displayList()) {
+        segments += op.kind == lx::DrawOp::Line && op.color == color;
+        stars += op.kind == lx::DrawOp::Text && op.text == u"*";
+    }
+    return {segments, stars};
+}
+
+} // namespace
+
+class tst_consolidationRoad : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<lx::testing::ScriptedServices> s;
+    std::unique_ptr<frmMDI> main;
+    QList<int> pressed;
+
+    // The set-up form of a kind, opened from the menu through the dialog.
+    frm1DConsolidation& setupForm(Kind kind)
+    {
+        main->mnuSimConsol->trigger();
+        dlg1DConsolidation* dialog = form<dlg1DConsolidation>();
+        Q_ASSERT(dialog);
+        if (kind != Kind::None)
+            QTest::mouseClick(dialog->OptTestType[kind == Kind::IL ? 0 : 1], Qt::LeftButton, {}, QPoint(8, 8));
+        QTest::mouseClick(dialog->cmdTesting, Qt::LeftButton);
+        frm1DConsolidation* f = form<frm1DConsolidation>();
+        Q_ASSERT(f);
+        return *f;
+    }
+
+    // Clicks into the picture and runs the assembly to its end; the ticks it took.
+    static int assemble(frm1DConsolidation& f)
+    {
+        QTest::mouseClick(f.lblMask, Qt::LeftButton);
+        int ticks = 0;
+        while (f.Timer1->isActive() && ticks < 200) {
+            f.Timer1_Timer();
+            ++ticks;
+        }
+        return ticks;
+    }
+
+    frmScreenDAS1D* lastScreen(const frm1DConsolidation& f) const { return qobject_cast<frmScreenDAS1D*>(f.lastScreen()); }
+
+    template <typename Form>
+    QList<Form*> children() const
+    {
+        QList<Form*> found;
+        for (QMdiSubWindow* sub : main->mdiArea->subWindowList())
+            if (auto* w = qobject_cast<Form*>(sub->widget()))
+                found << w;
+        return found;
+    }
+
+    // Runs the replay to its end: points + 1 ticks.
+    static void replay(frmScreenDAS1D& screen)
+    {
+        const int n = screen.ReplayCurve.points();
+        for (int tick = 0; tick <= n; ++tick)
+            screen.Timer1_Timer();
+    }
+
+    // Runs the increment curve's timer to its end; the segments it drew.
+    static int drawCurve(frmScreenDAS1D& screen)
+    {
+        int ticks = 0;
+        while (screen.Timer2->isActive() && ticks < 50) {
+            screen.Timer2_Timer();
+            ++ticks;
+        }
+        return ticks;
+    }
+
+    QString exportOf(QPushButton* button)
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("out.txt"));
+        s->files->answers.push_back(path);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            return QStringLiteral("(nothing written)");
+        return QString::fromUtf8(f.readAll());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        InstallFontSubstitutions();
+        lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));
+    }
+
+    void init()
+    {
+        s = std::make_unique<lx::testing::ScriptedServices>();
+        Hooks() = {};
+        InstallConsolidationHooks();
+        pressed.clear();
+        Hooks().pressQuizButton = [this](int n) { pressed << n; };
+        Consolidation1DConnection = connectionTo(installed("LX1DConsolidation.lxr"));
+        QuizFileConnection.clear();
+        StartupQuizPending = false;
+        main = std::make_unique<frmMDI>();
+        MainForm = main.get();
+    }
+
+    void cleanup()
+    {
+        main.reset();
+        settle();
+        Hooks() = {};
+        QuizFileConnection.clear();
+        s.reset();
+    }
+
+    void theDialogOpensOneSetUpFormOfTheChosenKind()
+    {
+        main->mnuSimConsol->trigger();
+        dlg1DConsolidation* dialog = form<dlg1DConsolidation>();
+        QVERIFY(dialog && !dialog->isHidden());
+        QCOMPARE(dialog->windowTitle(), u"One-Dimenasional Consolidation");
+        QVERIFY(!dialog->OptTestType[0]->isChecked() && !dialog->OptTestType[1]->isChecked());
+        QVERIFY(dialog->cmdParamStudy->isHidden());
+        // The toolbar key opens the same dialog.
+        main->ToolbarButton(QStringLiteral("1DConsol"))->trigger();
+        QCOMPARE(children<dlg1DConsolidation>().size(), 1);
+
+        QTest::mouseClick(dialog->OptTestType[0], Qt::LeftButton, {}, QPoint(8, 8));
+        QTest::mouseClick(dialog->cmdTesting, Qt::LeftButton);
+        frm1DConsolidation* f = form<frm1DConsolidation>();
+        QVERIFY(f && !f->isHidden());
+        QCOMPARE(f->kind(), Kind::IL);
+        QCOMPARE(f->windowTitle(), u"One-Dimensional Consolidation: Assembly");
+        QVERIFY(!(lx::ChildFrame(f)->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(f->cboParamOptions->count(), 6);
+        QVERIFY(!f->cboParamOptions->isEnabled());
+        QVERIFY(f->txtParameter[StrainRateBox]->isHidden());
+        // Pressed again after the other option: only brought forward, kind and list kept.
+        QTest::mouseClick(dialog->OptTestType[1], Qt::LeftButton, {}, QPoint(8, 8));
+        QTest::mouseClick(dialog->cmdTesting, Qt::LeftButton);
+        QCOMPARE(form<frm1DConsolidation>(), f);
+        QCOMPARE(f->kind(), Kind::IL);
+        QCOMPARE(f->cboParamOptions->itemText(0), u"Singapore Clay");
+        // Cancel closes the dialog only.
+        QTest::mouseClick(dialog->CancelButton, Qt::LeftButton);
+        settle();
+        QVERIFY(!form<dlg1DConsolidation>());
+        QVERIFY(form<frm1DConsolidation>());
+    }
+
+    void theSetUpFormAssemblesAndStartsAListedSoil()
+    {
+        frm1DConsolidation& f = setupForm(Kind::IL);
+        QTest::mouseClick(f.lblMask, Qt::LeftButton);
+        QVERIFY(f.Timer1->isActive());
+        QCOMPARE(f.Timer1->interval(), 600);
+        QVERIFY(f.cboParamOptions->isEnabled());
+        f.cboParamOptions->setCurrentIndex(4);   // Ooty Silt, 1002.2
+        QCOMPARE(f.RefNumber, 1002.2f);
+        QCOMPARE(f.TestID, u"IL-OTS-01");
+        QCOMPARE(f.ParamTexts, QStringList({"47", "16", "1.16", "N/A", "19", "63.5", "Undisturbed (block sample)"}));
+        QCOMPARE(f.txtParameter[6]->toolTip(), u"Undisturbed (block sample)");
+        QVERIFY(!f.cmdStart->isEnabled());
+        int ticks = 0;
+        while (f.Timer1->isActive()) {
+            f.Timer1_Timer();
+            ++ticks;
+        }
+        QCOMPARE(ticks, 42);   // 41 steps, then the tick that finds none
+        QVERIFY(f.cmdStart->isEnabled());
+        const lx::AssemblyAnimation& a = f.Picture1->animation();
+        QVERIFY(a.sprite(QStringLiteral("imgAssembledOedo")).visible);
+        QVERIFY(!a.sprite(QStringLiteral("imgAssembledCRS")).visible);
+
+        QTest::mouseClick(f.cmdStart, Qt::LeftButton);
+        QTest::mouseClick(f.cmdStart, Qt::LeftButton);
+        QCOMPARE(children<frmScreenDAS1D>().size(), 2);
+        QVERIFY(f.cmdStart->isEnabled());
+        frmScreenDAS1D* screen = lastScreen(f);
+        QVERIFY(screen && !screen->isHidden());
+        QCOMPARE(screen->lblTitle->text(), u"IL consolidation test: Ooty Silt");
+        QCOMPARE(screen->ParamTexts, f.ParamTexts);
+    }
+
+    void theIncrementalLoadingReplay()
+    {
+        frm1DConsolidation& f = setupForm(Kind::IL);
+        assemble(f);
+        f.cboParamOptions->setCurrentIndex(4);
+        QTest::mouseClick(f.cmdStart, Qt::LeftButton);
+        frmScreenDAS1D& screen = *lastScreen(f);
+        QVERIFY(screen.Timer1->isActive());
+        QCOMPARE(screen.Timer1->interval(), 600);
+        QVERIFY(screen.PicFrame3->isVisibleTo(&screen) && screen.PicILSetup->isVisibleTo(&screen));
+        QVERIFY(!screen.PicCRSSetup->isVisibleTo(&screen));
+        const int n = screen.ReplayCurve.points();
+        QCOMPARE(n, 21);
+        const std::vector<int> listed = ListedRows(Kind::IL, screen.ReplayCurve.column(0));
+        QCOMPARE(int(listed.size()), 11);
+
+        // Tick by tick: a listed row adds a line numbered by the listed count, with its tip.
+        for (int i = 0; i < n; ++i) {
+            screen.Timer1_Timer();
+            const int k = int(std::count_if(listed.begin(), listed.end(), [&](int r) { return r <= i; }));
+            QCOMPARE(screen.lvwData->lineCount(), k);
+            if (k >= 2 && listed[size_t(k - 1)] == i) {
+                QVERIFY(screen.Timer2->isActive());
+                QCOMPARE(screen.lbleRange->text(), QString::number(k - 1) + QStringLiteral(" -- ") + QString::number(k));
+                QCOMPARE(drawCurve(screen), 12);
+            }
+            QVERIFY(!screen.cmdReport->isEnabled() && !screen.cmdPrev->isEnabled());
+        }
+        QCOMPARE(screen.lvwData->topLevelItem(0)->toolTip(0), u"Point Number: 1");
+        QCOMPARE(screen.lvwData->topLevelItem(10)->toolTip(0), u"Point Number: 11");
+        QCOMPARE(screen.lvwData->cellText(10, 0), u"11");
+        QCOMPARE(screen.lvwData->cellText(0, 1), u"12.5");
+        screen.Timer1_Timer();   // the tick after the last point ends the run
+        QVERIFY(!screen.Timer1->isActive());
+        QVERIFY(screen.cmdReport->isEnabled() && screen.cmdExportData->isEnabled() && screen.cmdExport_et->isEnabled());
+        QVERIFY(screen.cmdPrev->isEnabled() && !screen.cmdNext->isEnabled());
+        // The 21-point test ends with one weight on the hanger.
+        const lx::AssemblyAnimation& frame = screen.PicILSetup->animation();
+        for (int w = 0; w < 14; ++w)
+            QCOMPARE(frame.sprite(QStringLiteral("imgLoad(%1)").arg(w)).visible, w == 0);
+        // Both charts joined every row and starred the listed ones.
+        QCOMPARE(drawn(*screen.picFrame1->picDraw, lx::QBColor(12)), std::make_pair(n - 1, 11));
+        QCOMPARE(drawn(*screen.picFrame2->picDraw, lx::QBColor(9)), std::make_pair(n - 1, 11));
+        QCOMPARE(screen.picFrame2->lblX[0]->text(), u"10");
+        QCOMPARE(screen.picFrame2->lblX[3]->text(), u"10000");
+        QVERIFY(screen.picFrame2->lblX[4]->isHidden());
+        for (size_t j = 0; j < 5; ++j)
+            QVERIFY(screen.picFrame1->lblY[j]->text().size() <= 5);
+
+        // The whole-test export: title, empty line, header, one line per listed point.
+        const QString whole = exportOf(screen.cmdExportData);
+        QVERIFY(whole.endsWith(u"\r\n"));
+        QStringList lines = whole.chopped(2).split(u'\n');
+        QCOMPARE(lines.size(), 3 + 11);
+        QCOMPARE(lines[0], u"IL consolidation test: Ooty Silt");
+        QCOMPARE(lines[2], u"No.\tVertical effective stress (kPa)\tVoid ratio - e\t");
+        QCOMPARE(lines[3], u"1\t12.5\t1.16\t");
+        QVERIFY(lines.last().endsWith(u'\t'));
+
+        // Stepping back to the first increment and forward to the last.
+        int k = 11;
+        while (screen.cmdPrev->isEnabled()) {
+            QTest::mouseClick(screen.cmdPrev, Qt::LeftButton);
+            --k;
+            QCOMPARE(screen.lbleRange->text(), QString::number(k - 1) + QStringLiteral(" -- ") + QString::number(k));
+            QVERIFY(screen.cmdNext->isEnabled());
+        }
+        QCOMPARE(k, 2);
+        QCOMPARE(screen.curveE1, screen.ReplayCurve(0, 1));
+        QCOMPARE(screen.curveE2, screen.ReplayCurve(2, 1));
+        // A new curve abandons the running one: its drawing starts over.
+        QTest::mouseClick(screen.cmdNext, Qt::LeftButton);
+        screen.Timer2_Timer();
+        QTest::mouseClick(screen.cmdNext, Qt::LeftButton);
+        QCOMPARE(screen.curveRow, 0);
+        QCOMPARE(drawCurve(screen), 12);
+        const QString curve = exportOf(screen.cmdExport_et);
+        QVERIFY(curve.endsWith(u"\r\n"));
+        lines = curve.chopped(2).split(u'\n');
+        QCOMPARE(lines.size(), 16);
+        QCOMPARE(lines[2], u"No.\tTime (min)\tVoid ratio - e\t");
+        QCOMPARE(lines[3], QStringLiteral("1\t0\t") + lx::SingleText(screen.ReplayCurve(listed[2], 1)));
+        QCOMPARE(lines[15], QStringLiteral("13\t1440\t") + lx::SingleText(CurveVoidRatio(screen.curveE1, screen.curveE2, 12)));
+        while (screen.cmdNext->isEnabled())
+            QTest::mouseClick(screen.cmdNext, Qt::LeftButton);
+        QCOMPARE(screen.lbleRange->text(), u"10 -- 11");
+
+        // The chart buttons move the stress chart between the two places.
+        QTest::mouseClick(screen.cmdeSv, Qt::LeftButton);
+        QCOMPARE(screen.picFrame1->y(), lx::tw(frmScreenDAS1D::LowerSlotTop));
+        QCOMPARE(screen.PicFrame3->y(), lx::tw(frmScreenDAS1D::UpperSlotTop));
+        QTest::mouseClick(screen.cmdeLogsv, Qt::LeftButton);
+        QCOMPARE(screen.picFrame1->y(), lx::tw(frmScreenDAS1D::UpperSlotTop));
+        QCOMPARE(screen.picFrame2->y(), lx::tw(frmScreenDAS1D::LowerSlotTop));
+
+        // Each press makes another report, shown by the screen.
+        QTest::mouseClick(screen.cmdReport, Qt::LeftButton);
+        QTest::mouseClick(screen.cmdReport, Qt::LeftButton);
+        const QList<frm1DConsolReport*> reports = children<frm1DConsolReport>();
+        QCOMPARE(reports.size(), 2);
+        frm1DConsolReport* report = reports.last();
+        QVERIFY(!report->isHidden());
+        QCOMPARE(report->lblTitle->text(), u"Consolidation Behavior of Ooty Silt");
+        QCOMPARE(report->lblTestType->text(), u"Incremental Load One-dimensional Consolidation Test");
+        QVERIFY(report->lblParamValue[StrainRateBox]->isHidden());
+        QCOMPARE(report->lblParamValue[2]->text(), u"1.16");
+        QCOMPARE(drawn(*report->picFrame1->picDraw, lx::QBColor(12)), std::make_pair(n - 1, 11));
+        QCOMPARE(drawn(*report->picFrame2->picDraw, lx::QBColor(9)), std::make_pair(n - 1, 11));
+        QCOMPARE(report->picFrame1->lblY[4]->text(), screen.picFrame1->lblY[4]->text());
+
+        // No quiz file: closing credits nothing.
+        QTest::mouseClick(screen.cmdClose, Qt::LeftButton);
+        settle();
+        QVERIFY(pressed.isEmpty());
+    }
+
+    void theConstantRateOfStrainReplay()
+    {
+        frm1DConsolidation& f = setupForm(Kind::CRS);
+        QCOMPARE(f.lblTest->text(), u"Constant rate of strain (CRS) test on");
+        QVERIFY(!f.txtParameter[StrainRateBox]->isHidden());
+        QCOMPARE(assemble(f), 42);
+        QVERIFY(!f.cmdStart->isEnabled());
+        QVERIFY(f.Picture1->animation().sprite(QStringLiteral("imgCRSTopRodHidden")).visible);
+        f.cboParamOptions->setCurrentIndex(3);   // Kaolin Clay: chosen after the stop, Start at once
+        QVERIFY(f.cmdStart->isEnabled());
+        QCOMPARE(f.txtParameter[StrainRateBox]->text(), u"0.05");
+        QTest::mouseClick(f.cmdStart, Qt::LeftButton);
+        frmScreenDAS1D& screen = *lastScreen(f);
+        QVERIFY(!screen.PicFrame3->isVisibleTo(&screen) && !screen.PicILSetup->isVisibleTo(&screen));
+        QVERIFY(screen.PicCRSSetup->isVisibleTo(&screen));
+        const int n = screen.ReplayCurve.points();
+        replay(screen);
+        QCOMPARE(screen.lvwData->lineCount(), n);
+        QCOMPARE(screen.lvwData->topLevelItem(n - 1)->toolTip(0), QStringLiteral("Point Number: %1").arg(n));
+        QVERIFY(!screen.Timer2->isActive());
+        QVERIFY(screen.cmdReport->isEnabled() && screen.cmdExportData->isEnabled());
+        QVERIFY(!screen.cmdExport_et->isEnabled() && !screen.cmdPrev->isEnabled() && !screen.cmdNext->isEnabled());
+        QCOMPARE(drawn(*screen.picFrame2->picDraw, lx::QBColor(9)), std::make_pair(n - 1, n));
+        QTest::mouseClick(screen.cmdReport, Qt::LeftButton);
+        frm1DConsolReport* report = children<frm1DConsolReport>().last();
+        QVERIFY(!report->lblParamValue[StrainRateBox]->isHidden());
+        QCOMPARE(report->lblParamValue[StrainRateBox]->text(), u"0.05");
+        QCOMPARE(drawn(*report->picFrame1->picDraw, lx::QBColor(12)), std::make_pair(n - 1, n));
+    }
+
+    void noKindListsNoSoilAndNeverStarts()
+    {
+        frm1DConsolidation& f = setupForm(Kind::None);
+        QCOMPARE(f.cboParamOptions->count(), 0);
+        QCOMPARE(f.lblTest->text(), u"Oedometer (incremental load) test on");
+        QVERIFY(assemble(f) > 0);
+        QVERIFY(!f.cmdStart->isEnabled());
+        QTest::mouseClick(f.cmdStart, Qt::LeftButton);
+        QVERIFY(children<frmScreenDAS1D>().isEmpty());
+    }
+
+    // Tests the installed database lacks: one and two listed points, a stress without a
+    // logarithm, more than 301 rows, no rows, sixteen loadings.
+    void oddStoredTests()
+    {
+        QTemporaryDir dir;
+        std::vector<std::pair<double, double>> many, sixteen;
+        for (int i = 0; i < 320; ++i)
+            many.emplace_back(10 + i, 1.5 - i * 0.001);
+        for (int j = 0; j < 31; ++j)
+            sixteen.emplace_back(std::pow(2.0, j / 2.0), 1.5 - j * 0.01);
+        const QByteArray results = rows("1001", "ONE", {{10, 1.2}}) + rows("1001", "TWO", {{10, 1.2}, {20, 1.1}}) +
+                                   rows("1001", "ZERO", {{0, 1.3}, {10, 1.2}, {-5, 1.2}, {20, 1.1}, {40, 1.0}}) +
+                                   rows("2001", "MANY", many) + rows("1001", "SIXTEEN", sixteen);
+        Consolidation1DConnection = connectionTo(packConsolidation(dir, results));
+
+        struct Case {
+            const char* id;
+            float ref;
+            int points;
+            bool curve, previous;
+            int messages;
+        };
+        const Case cases[] = {
+            {"ONE", 1001, 1, false, false, 0},
+            {"TWO", 1001, 2, true, false, 0},
+            {"ZERO", 1001, 3, true, false, 1},
+            {"MANY", 2001, 301, false, false, 1},
+            {"SIXTEEN", 1001, 31, true, true, 0},
+        };
+        for (const Case& c : cases) {
+            s->messages->msgBoxCalls.clear();
+            auto* screen = new frmScreenDAS1D();
+            QVERIFY(screen->StartTest(c.ref, QString::fromLatin1(c.id), QStringLiteral("Soil"), {}));
+            QCOMPARE(int(s->messages->msgBoxCalls.size()), c.messages);
+            QCOMPARE(screen->ReplayCurve.points(), c.points);
+            replay(*screen);
+            drawCurve(*screen);
+            QVERIFY2(screen->cmdExport_et->isEnabled() == c.curve, c.id);
+            QVERIFY2(screen->cmdPrev->isEnabled() == c.previous, c.id);
+            QVERIFY(!screen->cmdNext->isEnabled());
+            if (QString::fromLatin1(c.id) == u"ZERO")
+                QVERIFY(s->messages->msgBoxCalls[0].text.startsWith(u"2 stored point(s)"));
+            if (QString::fromLatin1(c.id) == u"SIXTEEN") {
+                // Sixteen loadings: the fourteen weights there are, all on the hanger.
+                for (int w = 0; w < 14; ++w)
+                    QVERIFY(screen->PicILSetup->animation().sprite(QStringLiteral("imgLoad(%1)").arg(w)).visible);
+            }
+            lx::UnloadNow(screen);
+        }
+        // No rows: a message, no screen, no credit.
+        QuizFileConnection = QStringLiteral("DBQ=/nonexistent.lxq;Pwd=x;");
+        s->messages->msgBoxCalls.clear();
+        auto* empty = new frmScreenDAS1D();
+        QVERIFY(!empty->StartTest(1001.0f, QStringLiteral("NONE"), QStringLiteral("Soil"), {}));
+        QCOMPARE(int(s->messages->msgBoxCalls.size()), 1);
+        lx::UnloadNow(empty);
+        QCOMPARE(int(s->messages->msgBoxCalls.size()), 1);
+        QVERIFY(pressed.isEmpty());
+    }
+
+    // Credits against a real quiz file: every close, mid-replay too.
+    void closingCreditsTheActivityOfTheKind()
+    {
+        QTemporaryDir dir;
+        const QString quiz = dir.filePath(QStringLiteral("student.lxq"));
+        lx::pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/QuizTemplate"), QStringLiteral("tarvinduso"), quiz);
+        QuizFileConnection = connectionTo(quiz, "tarvinduso");
+        const auto attempts = [&](int id) {
+            lx::Connection c;
+            c.Open(QuizFileConnection);
+            lx::Recordset rs;
+            rs.Open(QStringLiteral("SELECT * FROM QuizInfo WHERE QuizID = ") + QString::number(id), c);
+            return rs.eof() ? -1 : int(rs.Fields(2).toDouble());
+        };
+        const int il = attempts(311), crs = attempts(312);
+        const auto run = [&](float ref, const char* id, int ticks) {
+            auto* screen = new frmScreenDAS1D();
+            QVERIFY(screen->StartTest(ref, QString::fromLatin1(id), QStringLiteral("Soil"), {}));
+            for (int t = 0; t < ticks; ++t)
+                screen->Timer1_Timer();
+            QTest::mouseClick(screen->cmdClose, Qt::LeftButton);
+            settle();
+        };
+        run(1002.2f, "IL-OTS-01", 100);
+        run(1001.0f, "IL-SGC-01", 3);   // closed in mid-replay
+        QCOMPARE(attempts(311), il + 2);
+        QCOMPARE(pressed, QList<int>({301, 301}));
+        run(2004.0f, "CRS-KAO-01", 1);
+        QCOMPARE(attempts(312), crs + 1);
+        QCOMPARE(pressed.last(), 302);
+    }
+};
+
+QTEST_MAIN(tst_consolidationRoad)
+#include "tst_consolidationRoad.moc"
