@@ -1,7 +1,7 @@
 #include "consolidation/ConsolidationRun.h"
 
+#include "app/ExportText.h"
 #include "lab/ChartAxis.h"
-#include "platform/Numbers.h"
 
 namespace consolidation {
 
@@ -148,11 +148,11 @@ float CurveVoidRatio(float e1, float e2, int j)
 
 QString IncrementExportText(const QString& title, float e1, float e2)
 {
-    QString text = title + QStringLiteral("\n\nNo.\tTime (min)\tVoid ratio - e\t");
+    ExportText text;
+    text.begin(title, {QStringLiteral("No."), QStringLiteral("Time (min)"), QStringLiteral("Void ratio - e")});
     for (int j = 0; j < TimeRows; ++j)
-        text += u'\n' + QString::number(j + 1) + u'\t' + lx::SingleText(TimeTable()[size_t(j)].t) + u'\t' +
-                lx::SingleText(CurveVoidRatio(e1, e2, j));
-    return text;
+        text.addPoint({TimeTable()[size_t(j)].t, CurveVoidRatio(e1, e2, j)}, ExportText::LineEnd::NoTab);
+    return text.text();
 }
 
 } // namespace consolidation

@@ -2,8 +2,6 @@
 
 #include "consolidation/ConsolidationRun.h"
 
-#include "app/ChildWindows.h"
-#include "app/FrameAssets.h"
 #include "lab/ChartFrame.h"
 #include "lab/ReportPage.h"
 #include "platform/Geometry.h"
@@ -18,14 +16,14 @@ using namespace consolidation;
 
 namespace {
 
+// The client area of a window of 8050 x 8200 twips.
 constexpr double PageWidth = 7930, PageHeight = 7795;
 constexpr double RowHeight = 225;
 
 } // namespace
 
-frm1DConsolReport::frm1DConsolReport()
+frm1DConsolReport::frm1DConsolReport() : lx::ReportWindow(QStringLiteral("Test Report"), PageWidth, PageHeight)
 {
-    setWindowTitle(QStringLiteral("Test Report"));
     using Style = lx::ReportPage::Style;
     page = new lx::ReportPage(PageWidth, PageHeight, this);
     auto* layout = new QVBoxLayout(this);
@@ -83,13 +81,12 @@ frm1DConsolReport::frm1DConsolReport()
     page->addRule(2520, 120, 7810, 2);
     page->addRule(5910, 120, 7810, 2);
 
-    lx::MakeChild(this, 8050, 8200, false);
     Form_Load();
 }
 
 void frm1DConsolReport::Form_Load()
 {
-    lx::setLoamixIcon(this);
+    lx::ReportWindow::Form_Load();
     lblDateValue->setText(QLocale::system().toString(lx::clock().now(), QLocale::ShortFormat));
 }
 
@@ -117,7 +114,6 @@ void frm1DConsolReport::CreateReport(const QString& TestType, const QString& str
         lblParamValue[StrainRateBox]->show();
     }
     DrawReportCharts();
-    lx::MoveChild(this, 0, 0);
 }
 
 void frm1DConsolReport::DrawReportCharts()

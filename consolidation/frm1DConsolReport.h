@@ -4,6 +4,7 @@
 // the date and a comment box. A new one per press of the screen's report button; it
 // reads no database and keeps nothing when closed.
 #include "consolidation/ConsolidationCharts.h"
+#include "lab/ReportWindow.h"
 #include "lab/StoredPoints.h"
 
 #include <QStringList>
@@ -19,7 +20,7 @@ class ChartFrame;
 class ReportPage;
 } // namespace lx
 
-class frm1DConsolReport : public QWidget {
+class frm1DConsolReport : public lx::ReportWindow {
     Q_OBJECT
 public:
     frm1DConsolReport();
@@ -27,6 +28,7 @@ public:
     // Fills the page and draws the charts; does not show the window.
     void CreateReport(const QString& TestType, const QString& strSoilType, const QStringList& valParam,
                       const lx::StoredCurve& valPoints, int nPoints);
+    // The window icon and the date of the report.
     void Form_Load();
 
     lx::ReportPage* page;

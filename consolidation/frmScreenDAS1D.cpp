@@ -12,10 +12,12 @@
 #include "lab/AssemblyView.h"
 #include "lab/ChartAxis.h"
 #include "lab/ChartFrame.h"
+#include "lab/ReportWindow.h"
 #include "lab/PictureLayout.h"
+#include "lab/PointColumns.h"
+#include "lab/StoredTest.h"
 #include "platform/Colors.h"
 #include "platform/Controls.h"
-#include "platform/Database.h"
 #include "platform/Fonts.h"
 #include "platform/Geometry.h"
 #include "platform/ListView.h"
@@ -186,37 +188,25 @@ bool frmScreenDAS1D::StartTest(float RefN, const QString& TestID, const QString&
         ParamTexts << QStringLiteral("N/A");
 
     lblTitle->setText(KindText(kind) + QStringLiteral(" consolidation test: ") + strSoilType);
-    lvwData->clearColumns();
     lvwData->clearLines();
-    lvwData->addColumn(QStringLiteral("No"), QStringLiteral("No."), 600, lx::ListView::lvwColumnLeft);
-    lvwData->addColumn(QStringLiteral("Sv"), QStringLiteral("Eff. Sigma(v) kPa"), 1600, lx::ListView::lvwColumnCenter);
-    lvwData->addColumn(QStringLiteral("e"), QStringLiteral("Void ratio e"), 1200, lx::ListView::lvwColumnCenter);
-    exportText.reset(lblTitle->text(), {QStringLiteral("Vertical effective stress (kPa)"), QStringLiteral("Void ratio - e")});
+    const lx::PointColumn columns[] = {
+        {QStringLiteral("No."), 600, lx::ListView::lvwColumnLeft, QStringLiteral("No.")},
+        {QStringLiteral("Eff. Sigma(v) kPa"), 1600, lx::ListView::lvwColumnCenter, QStringLiteral("Vertical effective stress (kPa)")},
+        {QStringLiteral("Void ratio e"), 1200, lx::ListView::lvwColumnCenter, QStringLiteral("Void ratio - e")},
+    };
+    lx::setPointColumns(*lvwData, exportText, lblTitle->text(), columns);
 
     ReplayCurve = lx::StoredCurve(ScreenColumns(), MaxPoints);
-    try {
-        lx::Connection connection;
-        connection.Open(basGlobal::Consolidation1DConnection);
-        lx::Recordset rs;
-        rs.Open(TestResultsSql(), connection, lx::adOpenDynamic, lx::adLockUnspecified, {strTestID});
-        ReplayCurve.append(rs);
-        rs.Close();
-        connection.Close();
-    } catch (const lx::DatabaseError& e) {
-        lx::messages().msgBox(QStringLiteral("The stored test could not be read.\r") + e.message(),
-                              lx::vbOKOnly | lx::vbExclamation, basGlobal::AppTitle);
+    const lx::LoadedTest loaded =
+        lx::loadStoredTest(ReplayCurve, {basGlobal::Consolidation1DConnection, TestResultsSql(), {strTestID}, strTestID});
+    if (!lx::reportLoadFailure(loaded))
         return false;
-    }
-    if (ReplayCurve.empty()) {
-        lx::messages().msgBox(QStringLiteral("The database holds no usable points for the test ") + strTestID + u'.',
-                              lx::vbOKOnly | lx::vbExclamation, basGlobal::AppTitle);
-        return false;
-    }
+    // What was left out is said once; the rest replays.
     QStringList notes;
-    if (ReplayCurve.skippedRows() > 0)
-        notes << QString::number(ReplayCurve.skippedRows()) +
+    if (loaded.skipped > 0)
+        notes << QString::number(loaded.skipped) +
                      QStringLiteral(" stored point(s) without a stress above zero or a void ratio are left out.");
-    if (ReplayCurve.truncated())
+    if (loaded.cut)
         notes << QStringLiteral("The test has more points than the screen holds; the first ") + QString::number(MaxPoints) +
                      QStringLiteral(" are replayed.");
     if (!notes.isEmpty())
@@ -343,9 +333,12 @@ void frmScreenDAS1D::cmdExport_et_Click()
 
 void frmScreenDAS1D::cmdReport_Click()
 {
-    auto* report = new frm1DConsolReport();
-    report->CreateReport(KindText(kind), strSoilType, ParamTexts, ReplayCurve, ReplayCurve.points());
-    lx::ShowInFront(report);
+    frm1DConsolReport* report = lx::showReportWindow<frm1DConsolReport>(
+        std::make_unique<frm1DConsolReport>(),
+        [this](frm1DConsolReport& r) { r.CreateReport(KindText(kind), strSoilType, ParamTexts, ReplayCurve, ReplayCurve.points()); },
+        QStringLiteral("Test Report"));
+    if (report)
+        lx::MoveChild(report, 0, 0);
 }
 
 void frmScreenDAS1D::cmdHelp_Click() { ShowHelpTopic(1, QStringLiteral("html/Simulations/Sim1DConsol.htm")); }
