@@ -91,6 +91,7 @@ void TriaxialReportPage::showTitle(const QString& title) const
 {
     txtTitle->setText(title);
     txtTitle->setCursorPosition(0);
+    txtTitle->setToolTip(title);
 }
 
 void TriaxialReportPage::showDate() const

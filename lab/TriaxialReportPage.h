@@ -41,7 +41,8 @@ struct TriaxialReportPage {
     // The value rows 0 to rows - 1 from nInit in the classic number text; zeros are left
     // empty with skipZeros. Rows the array does not reach stay as they are.
     void showValues(std::span<const double> nInit, int rows, bool skipZeros) const;
-    // The title box's text, shown from its start: a long reference is cut at its end.
+    // The title box's text, shown from its start (a long reference is cut at its end, and
+    // whole in the box's tool tip).
     void showTitle(const QString& title) const;
     // The date label: today in the short date form.
     void showDate() const;

@@ -28,8 +28,6 @@ constexpr double kFailureRule = 6450;
 constexpr double kFailureHeadingTop = 6600;
 // Curve colours in both charts and the legend: published light blue, simulation light green.
 constexpr int kPublishedColor = 9, kSimulationColor = 10;
-// The x ladder (and chart 2's ladder of minima) runs on to 50000.
-constexpr int kLastXRung = 50000;
 constexpr double kFailureLeft = 120, kFailureTop = 7020, kFailureWidth = 7695, kFailureHeight = 795;
 
 } // namespace
@@ -110,25 +108,19 @@ void LXDBSimReport::DrawSecondChart()
 
 void LXDBSimReport::drawChart(ChartFrame& frame, int column)
 {
-    // Each curve over its own points; the axes from the extremes of both.
+    // Each curve over its own points; the axes span both, on the longer ladders.
     std::array<std::vector<float>, 2> x, y;
-    std::array<float, 2> xMax{}, yMin{}, yMax{};
     std::vector<Curve> drawn;
     for (size_t c = 0; c < curves.size(); ++c) {
         x[c] = curves[c].singles(0);
         y[c] = curves[c].singles(column);
-        const int n = curves[c].points();
-        xMax[c] = MaxData(x[c], n);
-        yMin[c] = MinData(y[c], n);
-        yMax[c] = MaxData(y[c], n);
-        CurveStyle style = reportCurveStyle(c == 0 ? kPublishedColor : kSimulationColor);
-        style.marker.text.clear();
-        drawn.push_back({x[c], y[c], style, true});
+        drawn.push_back({x[c], y[c], reportCurveStyle(c == 0 ? kPublishedColor : kSimulationColor, false), true});
     }
-    const Axis xAxis = reportXAxis(MaxData(xMax, 2), kLastXRung);
-    const Axis yAxis = column == 1 ? reportStressAxis(MaxData(yMax, 2))
-                                   : reportSecondAxis(MinData(yMin, 2), MaxData(yMax, 2), -kLastXRung);
-    drawReportChart(frame, {xAxis, yAxis}, drawn);
+    const ReportChartAxes axes = column == 1 ? stressChartAxes(drawn, ReportLadders::longer())
+                                             : secondChartAxes(drawn, ReportLadders::longer());
+    ReportChartOptions options;
+    options.grid.wholeSteps = true;
+    drawReportChart(frame, axes, drawn, options);
 }
 
 void LXDBSimReport::DrawLegend()
@@ -143,6 +135,8 @@ void LXDBSimReport::DrawLegend()
 
 void LXDBSimReport::FillFailureTable()
 {
+    // A second report on the same control replaces the table, not adds to it.
+    lvwFailure->clearColumns();
     const double w = float((kFailureWidth - 50) / 4);
     const char* columns[][2] = {{"Type", "Type"},
                                 {"Strain", "Axial Strain (%)"},

@@ -204,6 +204,7 @@ TEST_F(DBSimReport, PublishedTestBesideItsSimulationFillsThePage)
     EXPECT_EQ(report.txtTitle->text(), QStringLiteral("Reference: Forty-five points, 2001"));
     // A long reference shows its start.
     EXPECT_EQ(report.txtTitle->cursorPosition(), 0);
+    EXPECT_EQ(report.txtTitle->toolTip(), report.txtTitle->text());
     EXPECT_EQ(report.lblTestType->text(), QStringLiteral("Drained test T-45 and its simulation"));
     const char* values[] = {" .6", " 2.5", " 1.2", " 7", " 15", " .65", " 200"};
     for (size_t i = 0; i < 7; ++i)
@@ -263,6 +264,16 @@ TEST_F(DBSimReport, BothChartsDrawBothCurvesThinnedOnSharedAxesWithoutMarkers)
                 EXPECT_NEAR(lines[i].to.y(), at[i + 1].y(), 0.01) << i;
             }
         }
+    }
+    // The grid steps are whole twips: 8 columns of CLng(W / 8), 4 rows of CLng(H / 4).
+    for (const lx::ChartFrame* frame : {report.picFrame1, report.picFrame2}) {
+        const lx::PictureBox& box = *frame->picDraw;
+        const double dx = lx::CLng(box.ScaleWidth() / 8), dy = lx::CLng(box.ScaleHeight() / 4);
+        std::vector<double> vertical, horizontal;
+        for (const lx::DrawOp& op : linesOf(box, Qt::black))
+            (op.from.x() == op.to.x() ? vertical : horizontal).push_back(op.from.x() == op.to.x() ? op.from.x() : op.from.y());
+        EXPECT_EQ(vertical, (std::vector<double>{dx, 2 * dx, 3 * dx, 4 * dx, 5 * dx, 6 * dx, 7 * dx, 8 * dx}));
+        EXPECT_EQ(horizontal, (std::vector<double>{dy, 2 * dy, 3 * dy}));
     }
     // The axes come from both curves: 22 % on the 30 rung, stress from 0.
     EXPECT_EQ(report.picFrame1->lblX[4]->text(), QStringLiteral("30"));
@@ -338,7 +349,22 @@ TEST_F(DBSimReport, ProcedureFollowsDiameterAndConfiningStress)
         // The library saw all eight values.
         EXPECT_EQ(r.simulation().value(1, 2), 8);
         EXPECT_EQ(r.published().points(), 45);
+        // No test type was given: the caption ends empty.
+        EXPECT_EQ(r.lblTestType->text(), QString());
     }
+}
+
+TEST_F(DBSimReport, SecondReportOnOneControlReplacesTheFailureTable)
+{
+    for (int i = 0; i < 2; ++i) {
+        std::array<double, 8> init = sand45;
+        QString results = QStringLiteral("again.txt");
+        report.CreateReport(QStringLiteral("DB CIDC "), results, QStringLiteral("10"), QStringLiteral("T-45"), init);
+    }
+    EXPECT_EQ(report.lvwFailure->columnCount(), 4);
+    EXPECT_EQ(report.lvwFailure->lineCount(), 2);
+    EXPECT_EQ(report.published().points(), 45);
+    EXPECT_EQ(report.simulation().points(), 301);
 }
 
 TEST_F(DBSimReport, FailuresComeBackBeforeTheLibraryIsCalled)
