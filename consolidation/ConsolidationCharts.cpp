@@ -1,6 +1,7 @@
 #include "consolidation/ConsolidationCharts.h"
 
 #include "lab/ChartFrame.h"
+#include "lab/ReportChart.h"
 #include "platform/Colors.h"
 #include "platform/PictureBox.h"
 
@@ -38,21 +39,18 @@ lx::CurveStyle Style(int qbColor)
 lx::CurveStyle StressCurveStyle() { return Style(12); }
 lx::CurveStyle LogCurveStyle() { return Style(9); }
 
-Charts SetupCharts(lx::ChartFrame& frame1, lx::ChartFrame& frame2, const ChartAxes& axes)
+Charts SetupCharts(lx::ChartFrame& frame1, lx::ChartFrame& frame2, const ChartAxes& axes,
+                   std::span<const lx::Curve> stressCurves, std::span<const lx::Curve> logCurves)
 {
     lx::PictureBox& draw1 = *frame1.picDraw;
     lx::PictureBox& draw2 = *frame2.picDraw;
     draw2.setScaleWidth(draw1.ScaleWidth());
     draw2.setScaleHeight(draw1.ScaleHeight());
-    frame1.setCaptions(StressCaptions(axes), VoidRatioCaptions(axes));
+    lx::drawReportChart(frame1, {axes.stress, axes.voidRatio}, stressCurves, {.yDecimals = 3});
+    lx::drawReportChart(frame2, {axes.log, axes.voidRatio}, logCurves, {.grid = lx::logGrid(), .yDecimals = 3});
     frame2.setCaptions(LogCaptions(axes), VoidRatioCaptions(axes));
     frame2.lblX[4]->hide();
-    Charts charts{lx::Chart(draw1, axes.stress, axes.voidRatio), lx::Chart(draw2, axes.log, axes.voidRatio)};
-    charts.stress.clear();
-    charts.stress.drawGrid();
-    charts.log.clear();
-    charts.log.drawGrid(lx::logGrid());
-    return charts;
+    return {lx::Chart(draw1, axes.stress, axes.voidRatio), lx::Chart(draw2, axes.log, axes.voidRatio)};
 }
 
 } // namespace consolidation

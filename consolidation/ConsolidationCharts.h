@@ -9,6 +9,8 @@
 
 #include <QStringList>
 
+#include <span>
+
 namespace lx {
 class ChartFrame;
 }
@@ -35,12 +37,15 @@ QStringList LogCaptions(const ChartAxes& axes);
 lx::CurveStyle StressCurveStyle();
 lx::CurveStyle LogCurveStyle();
 
-// Writes the captions, gives picDraw2 picDraw1's scale, clears both charts and draws
-// their grids. The two charts returned draw the curves.
+// Gives picDraw2 picDraw1's scale and draws both charts through the kit's report drawer:
+// grids (eighths on the stress chart, decades and five-times lines on the log chart),
+// captions, and the curves given (the report's; the screen grows its own from the charts
+// returned).
 struct Charts {
     lx::Chart stress;
     lx::Chart log;
 };
-Charts SetupCharts(lx::ChartFrame& frame1, lx::ChartFrame& frame2, const ChartAxes& axes);
+Charts SetupCharts(lx::ChartFrame& frame1, lx::ChartFrame& frame2, const ChartAxes& axes,
+                   std::span<const lx::Curve> stressCurves = {}, std::span<const lx::Curve> logCurves = {});
 
 } // namespace consolidation

@@ -121,10 +121,11 @@ void frm1DConsolReport::DrawReportCharts()
     if (points.empty())
         return;
     const ChartAxes axes = AxesOf(points);
-    const Charts charts = SetupCharts(*picFrame1, *picFrame2, axes);
     const Kind kind = testType == u"CRS" ? Kind::CRS : testType == u"IL" ? Kind::IL : Kind::None;
     const int n = points.points();
+    // The rows the screen listed carry a star; lines join every row.
     const auto marked = [&](int i) { return IsListed(kind, i, n, points(i, 0), axes.maxStress); };
-    charts.stress.plot({.x = points.column(0), .y = points.column(1), .style = StressCurveStyle(), .marked = marked});
-    charts.log.plot({.x = points.column(2), .y = points.column(1), .style = LogCurveStyle(), .marked = marked});
+    const lx::Curve stress{.x = points.column(0), .y = points.column(1), .style = StressCurveStyle(), .marked = marked};
+    const lx::Curve log{.x = points.column(2), .y = points.column(1), .style = LogCurveStyle(), .marked = marked};
+    SetupCharts(*picFrame1, *picFrame2, axes, {&stress, 1}, {&log, 1});
 }

@@ -1,7 +1,9 @@
 // The consolidation test's rules without windows: the soil table, which rows a replay
 // lists, the weights on the hanger, the stepping through increments and the increment's
 // export text.
+#include "consolidation/ConsolidationCharts.h"
 #include "consolidation/ConsolidationRun.h"
+#include "platform/Numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -197,4 +199,35 @@ TEST(ConsolidationCurve, TheIncrementExportHasThirteenRowsEndingAtE2)
     const float times[] = {0, 0.6f, 1.5f, 3, 6, 12, 24, 45, 90, 180, 360, 720, 1440};
     for (int j = 0; j < TimeRows; ++j)
         EXPECT_EQ(TimeTable()[size_t(j)].t, times[j]);
+}
+
+TEST(ConsolidationCharts, AxesAndCaptionsOfTheTwoCharts)
+{
+    struct Case {
+        std::vector<double> stress;
+        QStringList logCaptions;
+        QStringList voidRatioCaptions;
+        float maxStress;
+    };
+    const Case cases[] = {
+        // Largest log stress 2.5: 0 to 3; captions of the void ratio rounded to 3 decimals.
+        {{10, 100, 316.2}, {"1", "10", "100", "1000"}, {"0.4", "0.6", "0.8", "1", "1.2"}, 316.2f},
+        // 3.5: 1 to 4.
+        {{12.5, 3162.3}, {"10", "100", "1000", "10000"}, {"0.4", "0.6", "0.8", "1", "1.2"}, 3162.3f},
+        // 4.5: 2 to 5.
+        {{200, 31623}, {"100", "1000", "10000", "100000"}, {"0.4", "0.6", "0.8", "1", "1.2"}, 31623.0f},
+    };
+    for (const Case& c : cases) {
+        lx::StoredCurve points(ScreenColumns(), MaxPoints);
+        for (size_t i = 0; i < c.stress.size(); ++i) {
+            const double s = lx::Round(c.stress[i], 3);
+            points.addPoint({s, 1.1 - 0.1 * double(i), lx::Round(std::log10(double(float(s))), 4)});
+        }
+        const ChartAxes axes = AxesOf(points);
+        EXPECT_EQ(LogCaptions(axes), c.logCaptions);
+        EXPECT_EQ(VoidRatioCaptions(axes), c.voidRatioCaptions);
+        EXPECT_EQ(axes.maxStress, c.maxStress);
+        EXPECT_EQ(axes.stress.min, 0.0f);
+        EXPECT_GE(axes.stress.max, c.maxStress);   // widened; the display rule keeps the unwidened maximum
+    }
 }
