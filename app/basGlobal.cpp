@@ -51,6 +51,8 @@ void InstallFontSubstitutions()
     const QStringList faces{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
     for (const char* face : {"MS Sans Serif", "Tahoma", "Arial"})
         QFont::insertSubstitutions(QString::fromLatin1(face), faces);
+    // The script face of the cube's assembly notes.
+    QFont::insertSubstitutions(QStringLiteral("Lucida Handwriting"), {QStringLiteral("Z003"), QStringLiteral("URW Chancery L")});
     // The forms' default face and size.
     QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 }

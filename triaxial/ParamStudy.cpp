@@ -2,6 +2,7 @@
 
 #include "triaxial/TriaxialSoils.h"
 
+#include "lab/StudyWalk.h"
 #include "platform/Database.h"
 #include "platform/Numbers.h"
 
@@ -164,24 +165,10 @@ bool ParamStudy::chooseSoil(const QString& soil, lx::Connection& connection)
             data_[size_t(k)] = rs.Fields(k + 1).toDouble();
 
     const int variedPosition = pressure ? confiningPosition(clay()) : VoidRatioPosition;
-    const int decimals = pressure ? 0 : 2;
-    int count = 0;
-    for (; !rs.eof() && count < MaxValues; rs.MoveNext()) {
-        const lx::Field& varied = rs.Fields(variedPosition);
-        if (varied.isMissing())
-            continue;   // a test without the varied value has no place among the values
-        const QString value = lx::DoubleText(lx::Round(varied.toDouble(), decimals));
-        if (std::find(boxes_.begin(), boxes_.begin() + count, value) != boxes_.begin() + count)
-            continue;
-        boxes_[size_t(count)] = value;
-        text_[size_t(count) + 1] = rs.Fields(1).toText();
-        // Keep the boxes ascending: the new value moves left past every greater one.
-        for (int j = 0; j < count; ++j)
-            if (lx::Val(boxes_[size_t(j)]) > lx::Val(boxes_[size_t(count)])) {
-                std::swap(boxes_[size_t(j)], boxes_[size_t(count)]);
-                std::swap(text_[size_t(j) + 1], text_[size_t(count) + 1]);
-            }
-        ++count;
+    const std::vector<lx::StudyValue> values = lx::studyWalk(rs, MaxValues, variedPosition, pressure ? 0 : 2);
+    for (size_t i = 0; i < values.size(); ++i) {
+        boxes_[i] = values[i].text;
+        text_[i + 1] = values[i].testId;
     }
     return true;
 }

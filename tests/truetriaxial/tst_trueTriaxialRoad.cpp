@@ -1,0 +1,417 @@
+// The true triaxial road through the real windows, offscreen, on the installed databases:
+// Simulation, True Triaxial; the entry dialog; the set-up form of each kind with its show;
+// one screen that replays a cube run and a hollow-cylinder run; their reports; a study of
+// each kind; and the credits of the screen and the study.
+#include "truetriaxial/dlgTTT_HCT.h"
+#include "truetriaxial/dlgTTT_HCT_param.h"
+#include "truetriaxial/frmScreenDASTTT.h"
+#include "truetriaxial/frmTTT.h"
+#include "truetriaxial/frmTTTReport.h"
+
+#include "DataPacker.h"
+#include "lab/AssemblyView.h"
+#include "lab/ChartFrame.h"
+#include "app/ChildWindows.h"
+#include "app/basGlobal.h"
+#include "app/frmMDI.h"
+#include "platform/Database.h"
+#include "platform/Geometry.h"
+#include "platform/FormRegistry.h"
+#include "platform/ListView.h"
+#include "platform/Numbers.h"
+#include "platform/Paths.h"
+#include "platform/PictureBox.h"
+#include "platform/testing/ScriptedServices.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <memory>
+
+using namespace basGlobal;
+using lx::SingleInstance;
+
+namespace {
+
+QString connectionTo(const char* file)
+{
+    return QStringLiteral("DBQ=" LOAMIX_INSTALL_DIR "/Database/") + QString::fromLatin1(file)
+           + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;READONLY=True;");
+}
+
+void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+void clickOption(QRadioButton* option) { QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2)); }
+
+// Chooses a list entry as a student does (the list's own signal runs the handler).
+void choose(QComboBox* list, const QString& text)
+{
+    const int i = list->findText(text);
+    QVERIFY2(i >= 0, qPrintable(text));
+    list->setCurrentIndex(i);
+    emit list->activated(i);
+}
+
+QStringList items(const QComboBox* list)
+{
+    QStringList t;
+    for (int i = 0; i < list->count(); ++i)
+        t << list->itemText(i);
+    return t;
+}
+
+template <typename Form>
+Form* form() { return SingleInstance<Form>::peek(); }
+
+// The export text of a stored test computed from the database: title, headers, and each
+// point's columns rounded to one decimal.
+QString expectedExport(const QString& connection, const QString& title, const QString& headers, const QString& id, int columns)
+{
+    lx::Connection db;
+    db.Open(connection);
+    lx::Recordset rs;
+    rs.Open(QStringLiteral("SELECT * FROM TestResults WHERE TestID = ? ORDER BY [Point Number]"), db, lx::adOpenDynamic,
+            lx::adLockUnspecified, {id});
+    QString text = title + QStringLiteral("\n\nNo.\t") + headers;
+    for (int k = 1; !rs.eof(); rs.MoveNext(), ++k) {
+        text += u'\n' + QString::number(k) + u'\t';
+        for (int c = 0; c < columns; ++c)
+            text += lx::SingleText(float(lx::Round(rs.Fields(3 + c).toDouble(), 1))) + u'\t';
+    }
+    return text;
+}
+
+} // namespace
+
+class tst_trueTriaxialRoad : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<lx::testing::ScriptedServices> s;
+    std::unique_ptr<frmMDI> main;
+    QTemporaryDir dir;
+    std::vector<int> pressed;
+
+    frmTTTReport* lastReport() const
+    {
+        frmTTTReport* found = nullptr;
+        for (QMdiSubWindow* sub : main->mdiArea->subWindowList())
+            if (auto* r = qobject_cast<frmTTTReport*>(sub->widget()))
+                found = r;
+        return found;
+    }
+    int reports() const
+    {
+        int n = 0;
+        for (QMdiSubWindow* sub : main->mdiArea->subWindowList())
+            n += qobject_cast<frmTTTReport*>(sub->widget()) != nullptr;
+        return n;
+    }
+
+    dlgTTT_HCT& entry(int kind)
+    {
+        main->mnuSimTTT->trigger();
+        dlgTTT_HCT* d = form<dlgTTT_HCT>();
+        Q_ASSERT(d);
+        clickOption(d->optTTT[size_t(kind)]);
+        return *d;
+    }
+
+    // Runs the screen to the end of its replay by its timer's handler.
+    static void replayAll(frmScreenDASTTT* screen)
+    {
+        const int n = screen->curve().points();
+        QVERIFY(screen->Timer1->isActive());
+        QVERIFY(!screen->cmdExportData->isEnabled() && !screen->cmdReport->isEnabled());
+        for (int tick = 0; tick <= n; ++tick)
+            screen->Timer1_Timer();
+        QVERIFY(!screen->Timer1->isActive());
+        QVERIFY(screen->cmdExportData->isEnabled() && screen->cmdReport->isEnabled());
+        QCOMPARE(screen->lvwData->lineCount(), n);
+        QCOMPARE(screen->lvwData->topLevelItem(0)->toolTip(0), u"Point Number: 1");
+        QCOMPARE(screen->lvwData->topLevelItem(n - 1)->text(0), QString::number(n));
+        for (size_t i = 0; i < 5; ++i)
+            QCOMPARE(screen->picFrame2->lblX[i]->text(), screen->picFrame1->lblX[i]->text());
+    }
+
+    void exportsTheRun(frmScreenDASTTT* screen, const QString& connection, const QString& headers, int columns)
+    {
+        const QString path = dir.filePath(QStringLiteral("run.txt"));
+        QFile::remove(path);
+        s->files->answers.push_back(path);
+        QTest::mouseClick(screen->cmdExportData, Qt::LeftButton);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(f.readAll()),
+                 expectedExport(connection, screen->lblTitle->text(), headers, screen->testId(), columns) + QStringLiteral("\r\n"));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        InstallFontSubstitutions();
+        lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));
+    }
+
+    void init()
+    {
+        s = std::make_unique<lx::testing::ScriptedServices>();
+        Hooks() = {};
+        InstallTrueTriaxialHooks();
+        pressed.clear();
+        Hooks().pressQuizButton = [this](int n) { pressed.push_back(n); };
+        ClayTTTConnection = connectionTo("LXClayTTT.lxr");
+        HCTConnection = connectionTo("LXClaynSandHCT.lxr");
+        QuizFileConnection.clear();
+        main = std::make_unique<frmMDI>();
+        MainForm = main.get();
+        main->resize(1100, 850);
+        main->show();
+    }
+    void cleanup()
+    {
+        main.reset();
+        settle();
+        Hooks() = {};
+        QuizFileConnection.clear();
+        s.reset();
+    }
+
+    void theDialogWantsAKind()
+    {
+        main->mnuSimTTT->trigger();
+        dlgTTT_HCT* d = form<dlgTTT_HCT>();
+        QVERIFY(d && d->isVisible());
+        QCOMPARE(d->windowTitle(), u"True Triaxial Test");
+        QVERIFY(d->lblTTT->isVisible());
+        QTest::mouseClick(d->cmdTesting, Qt::LeftButton);
+        QTest::mouseClick(d->cmdParamStudy, Qt::LeftButton);
+        QCOMPARE(s->messages->msgBoxCalls.size(), size_t(2));
+        QCOMPARE(s->messages->msgBoxCalls[0].text, u"Please select the type of test.");
+        QVERIFY(!form<frmTTT>() && !form<dlgTTT_HCT_param>());
+        clickOption(d->optTTT[1]);
+        QVERIFY(!d->lblTTT->isVisible());
+        QVERIFY(!d->imgAssembly->pixmap().isNull());
+    }
+
+    // A cube run and a hollow-cylinder run on the one screen, each to its report.
+    void cubeThenHollowCylinderOnOneScreen()
+    {
+        // The cube.
+        QTest::mouseClick(entry(0).cmdTesting, Qt::LeftButton);
+        frmTTT* setup = form<frmTTT>();
+        QVERIFY(setup && setup->isVisible());
+        QCOMPARE(setup->windowTitle(), u"Cubical True Triaxial Test: Assembly");
+        QVERIFY(!setup->cboParamOptions->isEnabled());
+        QTest::mouseClick(setup->lblMask, Qt::LeftButton, {}, QPoint(100, 100));
+        QCOMPARE(setup->show().step(), 1);
+        QCOMPARE(setup->rtfComments[0]->y(), lx::tw(45));
+        QVERIFY(setup->rtfComments[0]->toPlainText().startsWith(u"Specimen:"));
+        QVERIFY(setup->rtfComments[1]->y() > setup->height());
+        QVERIFY(setup->cboParamOptions->isEnabled());
+        choose(setup->cboParamOptions, QStringLiteral("San Francisco Bay Mud"));
+        QCOMPARE(items(setup->cboBeta), QStringList({"0", "90"}));
+        QVERIFY(!setup->cbo_b_value->isEnabled());
+        choose(setup->cboBeta, QStringLiteral("0"));
+        QCOMPARE(items(setup->cbo_b_value), QStringList({"0", "0.1", "0.25", "0.4", "0.5", "0.75", "1"}));
+        choose(setup->cbo_b_value, QStringLiteral("0.25"));
+        QCOMPARE(setup->TestID(), u"TSF-B00-b025");
+        QCOMPARE(setup->txtParameter[0]->text(), u"88");
+        QCOMPARE(setup->ParamTexts().value(8), u"0.25");
+        QVERIFY2(!setup->cmdStart->isEnabled(), "the slides are still running");
+        QTest::mouseClick(setup->cmdSkip, Qt::LeftButton);
+        QVERIFY(setup->cmdStart->isEnabled());
+        QVERIFY(!setup->cmdSkip->isVisible());
+        QTest::mouseClick(setup->cmdStart, Qt::LeftButton);
+
+        frmScreenDASTTT* screen = form<frmScreenDASTTT>();
+        QVERIFY(screen && screen->isVisible());
+        QCOMPARE(screen->windowTitle(), u"Cubical True Triaxial Test");
+        QCOMPARE(screen->lblTitle->text(), u"True Triaxial Test: San Francisco Bay Mud");
+        QCOMPARE(screen->lvwData->columnCount(), 8);
+        QCOMPARE(screen->picFrame1->lblTitle->text(), u"Major Principal Stress");
+        replayAll(screen);
+        QCOMPARE(screen->lvwData->topLevelItem(0)->columnCount(), 8);
+        exportsTheRun(screen, ClayTTTConnection,
+                      QStringLiteral("Major Principal Strain (%)\tIntermediate Principal Strain (%)\tMinor Principal Strain (%)\t"
+                                     "Major Principal Stress (kPa)\tIntermediate Principal Stress (kPa)\tMinor Principal Stress (kPa)\t"
+                                     "Excess Pore Pressure (kPa)\t"),
+                      7);
+        QTest::mouseClick(screen->cmdReport, Qt::LeftButton);
+        QTest::mouseClick(screen->cmdReport, Qt::LeftButton);
+        QCOMPARE(reports(), 2);
+        frmTTTReport* report = lastReport();
+        QCOMPARE(report->lblTitle->text(), u"True Triaxial Test: San Francisco Bay Mud");
+        QCOMPARE(report->lbl_b_Value[0]->text(), u"0.25");
+        QVERIFY(!report->lblStressValue[0]->text().isEmpty());
+        QVERIFY(report->LineLegend[0]->isVisible() && !report->LineLegend[1]->isVisible());
+        QCOMPARE(report->lblParameter[4]->text(), u"Specimen Length (mm):");
+
+        // The hollow cylinder: the set-up form reads the kind when it loads again.
+        QTest::mouseClick(setup->cmdCancel, Qt::LeftButton);
+        settle();
+        QTest::mouseClick(entry(1).cmdTesting, Qt::LeftButton);
+        setup = form<frmTTT>();
+        QVERIFY(setup);
+        QCOMPARE(setup->windowTitle(), u"Axial-torional Test on Hollow cylinder: Assembly");
+        QVERIFY(!setup->cmdSkip->isVisible() && !setup->cmdNext->isVisible());
+        QCOMPARE(items(setup->cboParamOptions),
+                 QStringList({"Kaolin Clay", "McGill Clay (Hydrite 121)", "Edga Plastic Kaolin"}));
+        QTest::mouseClick(setup->lblMask, Qt::LeftButton, {}, QPoint(100, 100));
+        QVERIFY(setup->Timer2->isActive());
+        // The sketch's pace: 1500 ms, 800 ms for the ninth change to the thirteenth.
+        QList<int> intervals;
+        for (int tick = 0; tick < 21; ++tick) {
+            intervals << setup->Timer2->interval();
+            setup->Timer2_Timer();
+        }
+        QCOMPARE(intervals.mid(0, 8), QList<int>(8, 1500));
+        QCOMPARE(intervals.mid(8, 5), QList<int>(5, 800));
+        QCOMPARE(intervals.mid(13, 7), QList<int>(7, 1500));
+        QVERIFY(!setup->Timer2->isActive());
+        choose(setup->cboParamOptions, QStringLiteral("Edga Plastic Kaolin"));
+        QCOMPARE(items(setup->cboBeta), QStringList({"0", "15", "30", "45", "60", "75", "90"}));
+        choose(setup->cboBeta, QStringLiteral("45"));
+        choose(setup->cbo_b_value, QStringLiteral("0.5"));
+        QVERIFY(setup->cmdStart->isEnabled());
+        QCOMPARE(setup->lblParameter[5]->text(), u"Outer Diameter (mm)");
+        QTest::mouseClick(setup->cmdStart, Qt::LeftButton);
+        QCOMPARE(form<frmScreenDASTTT>(), screen);
+        QCOMPARE(screen->lblTitle->text(), u"Axial-Torsional Test: Edga Plastic Kaolin");
+        QCOMPARE(screen->lvwData->lineCount(), 0);   // a new run starts with an empty list
+        QCOMPARE(screen->lvwData->columnCount(), 6);
+        QCOMPARE(screen->picFrame1->lblTitle->text(), u"Axial Stress - Axial Strain");
+        QCOMPARE(screen->picFrame1->lblXAxisName->text(), u"Strain (%)");
+        replayAll(screen);
+        exportsTheRun(screen, HCTConnection,
+                      QStringLiteral("Axial Strain (%)\tShear Strain (%)\tChange in Vertical Stress (kPa)\t"
+                                     "Rotational Shear Stress (kPa)\tExcess Pore Pressure (kPa)\t"),
+                      5);
+        QTest::mouseClick(screen->cmdReport, Qt::LeftButton);
+        report = lastReport();
+        QCOMPARE(report->lblParameter[4]->text(), u"Outer Diameter (mm):");
+        QCOMPARE(report->lbl_BetaValue[0]->text(), u"45");
+
+        // Back to a cube on the open screen: the cube's captions again.
+        QTest::mouseClick(setup->cmdCancel, Qt::LeftButton);
+        settle();
+        QTest::mouseClick(entry(0).cmdTesting, Qt::LeftButton);
+        setup = form<frmTTT>();
+        QTest::mouseClick(setup->cmdSkip, Qt::LeftButton);
+        choose(setup->cboParamOptions, QStringLiteral("San Francisco Bay Mud"));
+        choose(setup->cboBeta, QStringLiteral("90"));
+        choose(setup->cbo_b_value, QStringLiteral("0.3"));
+        QVERIFY(setup->cmdStart->isEnabled());
+        QTest::mouseClick(setup->cmdStart, Qt::LeftButton);
+        QCOMPARE(screen->picFrame1->lblTitle->text(), u"Major Principal Stress");
+        QCOMPARE(screen->picFrame1->lblXAxisName->text(), u"Major Principal Strain (%)");
+        QVERIFY2(!screen->cmdReport->isEnabled(), "mid-replay");
+    }
+
+    void studiesOfBothKindsAndTheCredits()
+    {
+        const QString quiz = dir.filePath(QStringLiteral("student.lxq"));
+        QFile::remove(quiz);
+        lx::pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/QuizTemplate"), QStringLiteral("tarvinduso"), quiz);
+        QuizFileConnection = QStringLiteral("DBQ=") + quiz + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=tarvinduso;");
+        const auto attempts = [&](int id) {
+            lx::Connection c;
+            c.Open(QuizFileConnection);
+            auto rs = c.Execute(QStringLiteral("SELECT * FROM QuizInfo WHERE QuizID = %1").arg(id));
+            return rs->eof() ? -1 : int(rs->Fields(2).toDouble());
+        };
+
+        // The cube's study.
+        QTest::mouseClick(entry(0).cmdParamStudy, Qt::LeftButton);
+        pressed.clear();
+        dlgTTT_HCT_param* study = form<dlgTTT_HCT_param>();
+        QVERIFY(study && study->isVisible());
+        QCOMPARE(study->windowTitle(), u"Parametric Study - TTT Test on Cubical Specimen");
+        QVERIFY(study->opt_b_value->isChecked() && !study->optBetaAngle->isEnabled());
+        QCOMPARE(study->lblParameterVar->text(), u"b-value:");
+        choose(study->CboParOption, QStringLiteral("San Francisco Bay Mud"));
+        QCOMPARE(study->txtParameterVal->text(), u"122");
+        QStringList values;
+        for (QLineEdit* v : study->txtValues)
+            values << v->text();
+        QCOMPARE(values, QStringList({"0", "0.1", "0.25", "0.4", "0.5", "0.75", "1"}));
+        QCOMPARE(study->StudyTitles().value(0), u"True Triaxial Test Parametric Study:  San Francisco Bay Mud");
+        frmTTTReport* report = study->cmdCreate_Click();
+        QVERIFY(report);
+        QCOMPARE(report->data().tests.size(), size_t(7));
+        QCOMPARE(report->lbl_b_Value[6]->text(), u"1");
+        QVERIFY(report->LineLegend[6]->isVisible());
+        QTest::mouseClick(study->cmdCancel, Qt::LeftButton);
+        settle();
+        QCOMPARE(attempts(512), 1);
+        QCOMPARE(pressed, std::vector<int>{502});
+
+        // The hollow cylinder's study, closed without a report: no credit.
+        form<dlgTTT_HCT>()->close();
+        settle();
+        QTest::mouseClick(entry(1).cmdParamStudy, Qt::LeftButton);
+        study = form<dlgTTT_HCT_param>();
+        QVERIFY(study);
+        QCOMPARE(study->windowTitle(), u"Parametric Study - Axial Torsional Test on Hollow Cylinder");
+        QVERIFY(study->optBetaAngle->isChecked() && !study->opt_b_value->isEnabled());
+        choose(study->CboParOption, QStringLiteral("Edgar Plastic Kaolin"));
+        QCOMPARE(study->txtValues[6]->text(), u"90");
+        QCOMPARE(study->StudyTitles().value(0), u"Axial-Torsional Test Parametric Study:Edgar Plastic Kaolin");
+        report = study->cmdCreate_Click();
+        QVERIFY(report);
+        QCOMPARE(report->lblParameter[4]->text(), u"Outer Diameter (mm):");
+        // Every hollow-cylinder test ends at the same octahedral strain.
+        for (const truetriaxial::ReportTest& t : report->data().tests)
+            QCOMPARE(t.strain.back(), 6.364f);
+        pressed.clear();
+        lx::UnloadNow(study);
+        QCOMPARE(attempts(512), 2);
+
+        // The screen's credit goes to the kind of its last run.
+        QTest::mouseClick(entry(1).cmdTesting, Qt::LeftButton);
+        frmTTT* setup = form<frmTTT>();
+        choose(setup->cboParamOptions, QStringLiteral("Kaolin Clay"));
+        choose(setup->cboBeta, QStringLiteral("0"));
+        choose(setup->cbo_b_value, QStringLiteral("0"));
+        QTest::mouseClick(setup->cmdStart, Qt::LeftButton);
+        QVERIFY(form<frmScreenDASTTT>());
+        pressed.clear();
+        const int before = attempts(511);
+        QTest::mouseClick(form<frmScreenDASTTT>()->cmdClose, Qt::LeftButton);
+        settle();
+        QVERIFY(!form<frmScreenDASTTT>());
+        QCOMPARE(attempts(511), before + 1);
+        QCOMPARE(pressed, std::vector<int>{502});
+    }
+
+    // A run that cannot start leaves no window and earns no credit.
+    void aTestWithoutPointsOpensNothing()
+    {
+        QVERIFY(!frmScreenDASTTT::Start(QStringLiteral("Cube"), QStringLiteral("Soil"), QStringLiteral("T-NONE"), {}));
+        settle();
+        QVERIFY(!form<frmScreenDASTTT>());
+        QVERIFY(s->messages->msgBoxCalls.back().text.contains(u"T-NONE"));
+        QVERIFY(!frmScreenDASTTT::Start(QStringLiteral("Sphere"), QString(), QStringLiteral("TSF-B00-b000"), {}));
+        QVERIFY(!form<frmScreenDASTTT>());
+        QVERIFY(!frmTTTReport::Open(1, {QStringLiteral("True Triaxial Test: x"), QStringLiteral("T-NONE")}));
+        QCOMPARE(reports(), 0);
+        QVERIFY2(!frmTTTReport::Open(8, QStringList(9, QStringLiteral("TSF-B00-b000"))), "more than seven tests");
+        QCOMPARE(reports(), 0);
+        // A count of 0: the title and "N/A".
+        frmTTTReport* empty = frmTTTReport::Open(0, {QStringLiteral("True Triaxial Test Parametric Study:  ")});
+        QVERIFY(empty);
+        QCOMPARE(empty->lblParamValue[0]->text(), u"N/A");
+        QVERIFY(pressed.empty());
+    }
+};
+
+QTEST_MAIN(tst_trueTriaxialRoad)
+#include "tst_trueTriaxialRoad.moc"

@@ -1,0 +1,202 @@
+// The true triaxial windows as a student sees them, on the installed databases: a slide
+// with its note, the finished hollow-cylinder sketch, the screen after a run of each kind,
+// and a seven-test study report of each kind. Their labels fit, and pictures are saved for
+// a look. With LOAMIX_SHOW set the scene named by LOAMIX_SCENE stays up that many seconds
+// (for a screenshot of the real display).
+#include "truetriaxial/dlgTTT_HCT.h"
+#include "truetriaxial/dlgTTT_HCT_param.h"
+#include "truetriaxial/frmScreenDASTTT.h"
+#include "truetriaxial/frmTTT.h"
+#include "truetriaxial/frmTTTReport.h"
+
+#include "app/ChildWindows.h"
+#include "app/basGlobal.h"
+#include "app/frmMDI.h"
+#include "platform/FormRegistry.h"
+#include "platform/Paths.h"
+#include "platform/testing/ScriptedServices.h"
+#include "tests/common/TestHelpers.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace basGlobal;
+
+namespace {
+
+QString connectionTo(const char* file)
+{
+    return QStringLiteral("DBQ=" LOAMIX_INSTALL_DIR "/Database/") + QString::fromLatin1(file)
+           + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;READONLY=True;");
+}
+
+void choose(QComboBox* list, const QString& text)
+{
+    const int i = list->findText(text);
+    list->setCurrentIndex(i);
+    emit list->activated(i);
+}
+
+void checkLabelsFit(const QWidget* window)
+{
+    for (const QLabel* l : window->findChildren<QLabel*>()) {
+        if (l->text().isEmpty() || !l->isVisibleTo(window) || l->textFormat() == Qt::RichText || l->text().startsWith(u'<'))
+            continue;
+        const QRect need = l->wordWrap() ? l->fontMetrics().boundingRect(QRect(0, 0, l->width(), 10000), Qt::TextWordWrap, l->text())
+                                         : l->fontMetrics().boundingRect(l->text());
+        QVERIFY2(need.width() <= l->width() && need.height() <= l->height(),
+                 qPrintable(QStringLiteral("%1: %2x%3 in %4x%5").arg(l->text()).arg(need.width()).arg(need.height()).arg(l->width()).arg(l->height())));
+    }
+}
+
+} // namespace
+
+class tst_trueTriaxialWindows : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<lx::testing::ScriptedServices> s;
+    std::unique_ptr<frmMDI> main;
+
+    // Shows the scene's window on its own in the main window for a look.
+    void look(QWidget* window, const QString& scene)
+    {
+        lx::testing::saveShot(window, QStringLiteral("ttt_") + scene);
+        const int seconds = qEnvironmentVariableIntValue("LOAMIX_SHOW");
+        if (seconds > 0 && qEnvironmentVariable("LOAMIX_SCENE") == scene) {
+            lx::ShowInFront(window);
+            QTest::qWait(seconds * 1000);
+        }
+    }
+
+    frmTTT& setup(int kind)
+    {
+        main->mnuSimTTT->trigger();
+        dlgTTT_HCT* d = lx::SingleInstance<dlgTTT_HCT>::peek();
+        d->optTTT[size_t(kind)]->setChecked(true);
+        d->cmdTesting_Click();
+        return *lx::SingleInstance<frmTTT>::peek();
+    }
+
+    void run(int kind, const QString& soil, const QString& beta, const QString& b)
+    {
+        frmTTT& f = setup(kind);
+        if (kind == 0)
+            f.cmdSkip_Click();
+        choose(f.cboParamOptions, soil);
+        choose(f.cboBeta, beta);
+        choose(f.cbo_b_value, b);
+        f.cmdStart_Click();
+        frmScreenDASTTT* screen = lx::SingleInstance<frmScreenDASTTT>::peek();
+        QVERIFY(screen);
+        for (int i = 0; i <= screen->curve().points(); ++i)
+            screen->Timer1_Timer();
+        lx::UnloadNow(&f);
+        lx::Unload<dlgTTT_HCT>();
+        checkLabelsFit(screen);
+    }
+
+    frmTTTReport* study(int kind, const QString& soil)
+    {
+        main->mnuSimTTT->trigger();
+        dlgTTT_HCT* d = lx::SingleInstance<dlgTTT_HCT>::peek();
+        d->optTTT[size_t(kind)]->setChecked(true);
+        d->cmdParamStudy_Click();
+        dlgTTT_HCT_param* p = lx::SingleInstance<dlgTTT_HCT_param>::peek();
+        choose(p->CboParOption, soil);
+        checkLabelsFit(p);
+        frmTTTReport* r = p->cmdCreate_Click();
+        lx::UnloadNow(p);
+        lx::Unload<dlgTTT_HCT>();
+        return r;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        InstallFontSubstitutions();
+        lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));
+    }
+    void init()
+    {
+        s = std::make_unique<lx::testing::ScriptedServices>();
+        Hooks() = {};
+        InstallTrueTriaxialHooks();
+        ClayTTTConnection = connectionTo("LXClayTTT.lxr");
+        HCTConnection = connectionTo("LXClaynSandHCT.lxr");
+        main = std::make_unique<frmMDI>();
+        MainForm = main.get();
+        main->resize(1280, 1000);
+        main->show();
+    }
+    void cleanup()
+    {
+        main.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Hooks() = {};
+        s.reset();
+    }
+
+    void slideWithItsNote()
+    {
+        frmTTT& f = setup(0);
+        checkLabelsFit(&f);
+        f.lblMask_Click();
+        for (int i = 0; i < 3; ++i)
+            f.cmdNext_Click();
+        QCOMPARE(f.show().note(), 3);
+        choose(f.cboParamOptions, QStringLiteral("San Francisco Bay Mud"));
+        choose(f.cboBeta, QStringLiteral("0"));
+        choose(f.cbo_b_value, QStringLiteral("0.5"));
+        checkLabelsFit(&f);
+        lx::Unload<dlgTTT_HCT>();
+        look(&f, QStringLiteral("slide"));
+    }
+
+    void finishedSketch()
+    {
+        frmTTT& f = setup(1);
+        f.lblMask_Click();
+        while (f.Timer2->isActive())
+            f.Timer2_Timer();
+        choose(f.cboParamOptions, QStringLiteral("McGill Clay (Hydrite 121)"));
+        checkLabelsFit(&f);
+        lx::Unload<dlgTTT_HCT>();
+        look(&f, QStringLiteral("sketch"));
+    }
+
+    void screenAfterACubeRun()
+    {
+        run(0, QStringLiteral("San Francisco Bay Mud"), QStringLiteral("0"), QStringLiteral("0.5"));
+        look(lx::SingleInstance<frmScreenDASTTT>::peek(), QStringLiteral("cube-screen"));
+    }
+
+    void screenAfterAHollowCylinderRun()
+    {
+        run(1, QStringLiteral("Kaolin Clay"), QStringLiteral("30"), QStringLiteral("0.25"));
+        look(lx::SingleInstance<frmScreenDASTTT>::peek(), QStringLiteral("hc-screen"));
+    }
+
+    void sevenTestReports()
+    {
+        frmTTTReport* cube = study(0, QStringLiteral("San Francisco Bay Mud"));
+        QVERIFY(cube);
+        QCOMPARE(cube->data().tests.size(), size_t(7));
+        checkLabelsFit(cube);
+        look(cube, QStringLiteral("cube-report"));
+        frmTTTReport* hollow = study(1, QStringLiteral("Kaolin Clay"));
+        QVERIFY(hollow);
+        QCOMPARE(hollow->data().tests.size(), size_t(7));
+        checkLabelsFit(hollow);
+        look(hollow, QStringLiteral("hc-report"));
+    }
+};
+
+QTEST_MAIN(tst_trueTriaxialWindows)
+#include "tst_trueTriaxialWindows.moc"

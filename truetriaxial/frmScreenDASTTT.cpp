@@ -1,0 +1,280 @@
+#include "truetriaxial/frmScreenDASTTT.h"
+
+#include "truetriaxial/frmTTTReport.h"
+
+#include "lab/ActivityCredit.h"
+#include "lab/ChartAxis.h"
+#include "lab/ChartFrame.h"
+#include "lab/PictureLayout.h"
+
+#include "app/ChildWindows.h"
+#include "app/FrameAssets.h"
+#include "app/basExport.h"
+#include "app/basGlobal.h"
+#include "app/basHTMLHelp.h"
+#include "platform/Colors.h"
+#include "platform/Controls.h"
+#include "platform/Database.h"
+#include "platform/Fonts.h"
+#include "platform/ListView.h"
+#include "platform/PictureBox.h"
+#include "platform/Services.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+using truetriaxial::Kind;
+
+namespace {
+
+// Every stored column from position 3, rounded to one decimal.
+lx::ColumnMap screenColumns(Kind kind)
+{
+    lx::ColumnMap map;
+    for (int p = 3; p <= (kind == Kind::Cube ? 9 : 7); ++p)
+        map.push_back(lx::ColumnRule::field(p).rounded(1));
+    return map;
+}
+
+struct Column {
+    const char* header;
+    double width;
+    int alignment;
+    const char* exportHeader;
+};
+
+std::vector<Column> listColumns(Kind kind)
+{
+    const int c = lx::ListView::lvwColumnCenter, l = lx::ListView::lvwColumnLeft;
+    if (kind == Kind::Cube)
+        return {{"No.", 500, l, "No."},
+                {"e(1) %", 800, c, "Major Principal Strain (%)"},
+                {"e(2) %", 800, c, "Intermediate Principal Strain (%)"},
+                {"e(3) %", 800, c, "Minor Principal Strain (%)"},
+                {"S(1) kPa", 800, c, "Major Principal Stress (kPa)"},
+                {"S(2) kPa", 800, c, "Intermediate Principal Stress (kPa)"},
+                {"S(3) kPa", 800, c, "Minor Principal Stress (kPa)"},
+                {"U (kPa)", 800, c, "Excess Pore Pressure (kPa)"}};
+    return {{"No.", 600, l, "No."},
+            {"ea %", 1100, c, "Axial Strain (%)"},
+            {"es %", 1100, c, "Shear Strain (%)"},
+            {"Delta Sa (kPa)", 1100, c, "Change in Vertical Stress (kPa)"},
+            {"Tau kPa", 1100, c, "Rotational Shear Stress (kPa)"},
+            {"U (kPa)", 1100, c, "Excess Pore Pressure (kPa)"}};
+}
+
+lx::ChartFrameLayout chartLayout(int chart)
+{
+    lx::ChartFrameLayout l = lx::ChartFrameLayout::replayScreen();
+    l.frame = {0, 0, 3660, 3660};
+    if (chart == 2) {
+        l.surface.moveLeft(630);
+        l.xTickLefts = {360, 1020, 1680, 2400, 3060};
+        l.title = {1100, 50, 2445, 195};
+        l.xName = {420, 3350, 3150, 195};
+    }
+    return l;
+}
+
+} // namespace
+
+frmScreenDASTTT::frmScreenDASTTT() : ReplayCurve(screenColumns(Kind::Cube), MaxPoints)
+{
+    setWindowTitle(QStringLiteral("Cubical True Triaxial Test"));
+    setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 8.25));
+
+    lblTitle = lx::twControl<QLabel>(this, "lblTitle", 105, 105, 9990, 330, QStringLiteral("Triaxial data"));
+    lblTitle->setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+    const auto pic = lx::pictures::trueTriaxial::screenImgTTT;
+    imgTTT = lx::twControl<QLabel>(this, "imgTTT", pic.left, pic.top, pic.width, pic.height);
+    imgTTT->setScaledContents(true);
+    lvwData = lx::twControl<lx::ListView>(this, "lvwData", 3900, 3570, 6360, 4410);
+
+    picFrame1 = new lx::ChartFrame(chartLayout(1), this);
+    picFrame1->move(lx::tw(100), lx::tw(495));
+    picFrame2 = new lx::ChartFrame(chartLayout(2), this);
+    picFrame2->move(lx::tw(100), lx::tw(4290));
+    picFrame2->picDraw->setBackColor(palette().color(QPalette::Base));
+    for (lx::ChartFrame* f : {picFrame1, picFrame2}) {
+        f->lblUnit->setText(QStringLiteral("(kPa)"));
+        for (QLabel* l : f->lblX)
+            l->setText(QStringLiteral("123456"));
+        for (QLabel* l : f->lblY)
+            l->setText(QStringLiteral("123456"));
+    }
+
+    cmdExportData = lx::twButton(this, QStringLiteral("Export Data"), QStringLiteral("Export data to worksheets"), 7605, 585, 2430, 550);
+    cmdReport = lx::twButton(this, QStringLiteral("Create Report"), QStringLiteral("Create Summary Report"), 7605, 1260, 2430, 550);
+    cmdHelp = lx::twButton(this, QStringLiteral("Help"), QStringLiteral("Help"), 7605, 2100, 2430, 550);
+    cmdClose = lx::twButton(this, QStringLiteral("Close"), QStringLiteral("Close Window"), 7605, 2805, 2430, 550);
+    cmdExportData->setEnabled(false);
+    cmdReport->setEnabled(false);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(200);
+    connect(Timer1, &QTimer::timeout, this, &frmScreenDASTTT::Timer1_Timer);
+    connect(cmdExportData, &QPushButton::clicked, this, &frmScreenDASTTT::cmdExportData_Click);
+    connect(cmdReport, &QPushButton::clicked, this, &frmScreenDASTTT::cmdReport_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmScreenDASTTT::cmdHelp_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmScreenDASTTT::cmdClose_Click);
+
+    replay.setOutputs({.listLine = [this](int k) { ShowPoint(k); },
+                       .exportLine = [this](int k) { exportText_.addPoint(ReplayCurve.row(k)); },
+                       .chartPoint = [this](int k) { DrawPoint(k); },
+                       .animationStep = {},
+                       .finished = [this] {
+                           Timer1->stop();
+                           cmdReport->setEnabled(true);
+                           cmdExportData->setEnabled(true);
+                       }});
+
+    lx::MakeChild(this, 10500, 8500, false);
+    Form_Load();
+}
+
+frmScreenDASTTT::~frmScreenDASTTT()
+{
+    Timer1->stop();
+    if (started_)
+        lx::ActivityCredit(kind_ == Kind::Cube ? lx::activities::TrueTriaxialCube : lx::activities::HollowCylinder);
+}
+
+void frmScreenDASTTT::Form_Load() { lx::setLoamixIcon(this); }
+
+bool frmScreenDASTTT::Start(const QString& TestType, const QString& strSoilType, const QString& strTestID, const QStringList& nInit)
+{
+    const bool fresh = !lx::SingleInstance<frmScreenDASTTT>::exists();
+    frmScreenDASTTT& screen = lx::SingleInstance<frmScreenDASTTT>::get();
+    if (screen.StartTest(TestType, strSoilType, strTestID, nInit))
+        return true;
+    if (fresh)
+        lx::UnloadNow(&screen);
+    return false;
+}
+
+bool frmScreenDASTTT::StartTest(const QString& TestType, const QString& strSoilType, const QString& strTestID, const QStringList&)
+{
+    const std::optional<Kind> kind = truetriaxial::kindFromText(TestType);
+    if (!kind)
+        return false;
+
+    // The test is read first: a run that cannot start leaves the screen as it was.
+    lx::StoredCurve curve(screenColumns(*kind), MaxPoints);
+    try {
+        lx::Connection connection;
+        connection.Open(truetriaxial::connectionOf(*kind));
+        lx::Recordset rs;
+        rs.Open(truetriaxial::testResultsSql(), connection, lx::adOpenDynamic, lx::adLockUnspecified, {strTestID});
+        curve.append(rs);
+        rs.Close();
+        connection.Close();
+    } catch (const lx::DatabaseError& e) {
+        lx::messages().msgBox(QStringLiteral("The stored test could not be read.\r") + e.message(), lx::vbOKOnly | lx::vbExclamation,
+                              basGlobal::AppTitle);
+        return false;
+    }
+    if (curve.empty()) {
+        lx::messages().msgBox(QStringLiteral("The database holds no points for the test ") + strTestID + u'.',
+                              lx::vbOKOnly | lx::vbExclamation, basGlobal::AppTitle);
+        return false;
+    }
+
+    Timer1->stop();
+    kind_ = *kind;
+    soil_ = strSoilType;
+    testId_ = strTestID;
+    ReplayCurve = std::move(curve);
+    const bool cube = kind_ == Kind::Cube;
+    imgTTT->setPixmap(lx::InstallPicture(cube ? QStringLiteral("\\pictures\\TTT\\TTT_10.jpg") : QStringLiteral("\\pictures\\HCT\\Sketch_2.jpg")));
+    lblTitle->setText((cube ? QStringLiteral("True Triaxial Test: ") : QStringLiteral("Axial-Torsional Test: ")) + soil_);
+
+    lvwData->clearLines();
+    lvwData->clearColumns();
+    QStringList headers;
+    for (const Column& c : listColumns(kind_)) {
+        lvwData->addColumn(QString::fromLatin1(c.header), QString::fromLatin1(c.header), c.width, c.alignment);
+        headers << QString::fromLatin1(c.exportHeader);
+    }
+    exportText_.reset(lblTitle->text(), headers.mid(1));
+
+    // Export and Report wait for the whole run.
+    cmdExportData->setEnabled(false);
+    cmdReport->setEnabled(false);
+    SetupCharts();
+    started_ = true;
+    replay.start(ReplayCurve.points());
+    lx::MoveChild(this, 0, 0);
+    lx::ShowInFront(this);
+    Timer1->start();
+    return true;
+}
+
+void frmScreenDASTTT::SetupCharts()
+{
+    const bool cube = kind_ == Kind::Cube;
+    const int last = lastColumn(), c1 = last / 2;
+    picFrame1->lblTitle->setText(cube ? QStringLiteral("Major Principal Stress") : QStringLiteral("Axial Stress - Axial Strain"));
+    picFrame2->lblTitle->setText(cube ? QStringLiteral("Excess Pore Pressure") : QStringLiteral("Pore Pressure - Axial Strain"));
+    for (lx::ChartFrame* f : {picFrame1, picFrame2})
+        f->lblXAxisName->setText(cube ? QStringLiteral("Major Principal Strain (%)") : QStringLiteral("Strain (%)"));
+
+    lx::PictureBox& draw1 = *picFrame1->picDraw;
+    lx::PictureBox& draw2 = *picFrame2->picDraw;
+    draw2.setScaleWidth(draw1.ScaleWidth());
+    draw2.setScaleHeight(draw1.ScaleHeight());
+    const auto col = [this](int c) { return ReplayCurve.column(c); };
+    // A hollow cylinder's two curves share their chart's axes.
+    const lx::Axis x = cube ? lx::niceAxis(col(0)) : lx::niceAxis({col(0), col(1)});
+    const lx::Axis y1 = cube ? lx::niceAxis(col(3)) : lx::niceAxis({col(2), col(3)});
+    const lx::Axis y2 = lx::niceAxis(col(last));
+    picFrame1->setCaptions(lx::tickCaptions(x), lx::tickCaptions(y1));
+    picFrame2->setCaptions(lx::tickCaptions(x), lx::tickCaptions(y2));
+    const lx::Chart chart1(draw1, x, y1), chart2(draw2, x, y2);
+    for (const lx::Chart* c : {&chart1, &chart2}) {
+        c->clear();
+        c->drawGrid();
+    }
+    const lx::MarkerStyle marker{.firstOffset = {-40, -70}, .offset = {-50, -100}, .color = QColor()};
+    const lx::CurveStyle mainStyle{.color = lx::QBColor(12), .width = 2, .marker = marker};
+    const lx::CurveStyle secondStyle{.color = lx::QBColor(9), .width = 1, .marker = marker};
+    main1_.emplace(chart1, mainStyle);
+    main2_.emplace(chart2, mainStyle);
+    main1_->start(ReplayCurve(0, 0), ReplayCurve(0, c1));
+    main2_->start(ReplayCurve(0, 0), ReplayCurve(0, last));
+    second1_.reset();
+    second2_.reset();
+    if (!cube) {
+        second1_.emplace(chart1, secondStyle);
+        second2_.emplace(chart2, secondStyle);
+        second1_->start(ReplayCurve(0, 1), ReplayCurve(0, 3));
+        second2_->start(ReplayCurve(0, 1), ReplayCurve(0, 4));
+    }
+}
+
+void frmScreenDASTTT::DrawPoint(int k)
+{
+    const int last = lastColumn();
+    main1_->lineTo(ReplayCurve(k, 0), ReplayCurve(k, last / 2));
+    main2_->lineTo(ReplayCurve(k, 0), ReplayCurve(k, last));
+    if (second1_) {
+        second1_->lineTo(ReplayCurve(k, 1), ReplayCurve(k, 3));
+        second2_->lineTo(ReplayCurve(k, 1), ReplayCurve(k, 4));
+    }
+}
+
+void frmScreenDASTTT::ShowPoint(int k)
+{
+    const int line = lvwData->addLine(QString::number(k + 1), ReplayCurve.rowTexts(k), QStringLiteral("Point Number: ") + QString::number(k + 1));
+    lvwData->ensureLineVisible(line);
+}
+
+void frmScreenDASTTT::Timer1_Timer() { replay.step(); }
+
+void frmScreenDASTTT::cmdExportData_Click() { ExportData(exportText_.text()); }
+
+void frmScreenDASTTT::cmdReport_Click() { frmTTTReport::Open(1, {lblTitle->text(), testId_}); }
+
+void frmScreenDASTTT::cmdHelp_Click() { ShowHelpTopic(1, QStringLiteral("html/Simulations/SimTTT.htm")); }
+
+void frmScreenDASTTT::cmdClose_Click() { lx::UnloadLater(this); }
