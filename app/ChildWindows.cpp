@@ -3,6 +3,7 @@
 #include "basGlobal.h"
 #include "frmMDI.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -55,6 +56,9 @@ QMdiSubWindow* addChildWindow(QMdiArea* area, QWidget* child)
     QMdiSubWindow* sub = area->addSubWindow(child);
     if (sized)
         sub->resize(size.grownBy(sub->contentsMargins()));
+    // The frame is what the window list and a screen reader meet first.
+    if (!child->accessibleName().isEmpty())
+        sub->setAccessibleName(child->accessibleName());
     if (!sub->isVisible())
         new KeepInside(sub);
     return sub;
@@ -119,8 +123,16 @@ void AddFixedChild(QMdiArea* area, QWidget* form, bool dialog)
 
 } // namespace
 
+void SetHeading(QWidget* form, const QString& heading)
+{
+    form->setAccessibleName(heading);
+    if (QMdiSubWindow* sub = ChildFrame(form))
+        sub->setAccessibleName(heading);
+}
+
 void MakeChild(QWidget* form, double outerWidthTw, double outerHeightTw, bool dialog)
 {
+    Q_ASSERT(outerWidthTw <= LargestChildWidthTw && outerHeightTw <= LargestChildHeightTw);
     form->setFixedSize(clientSizeForOuter(outerWidthTw, outerHeightTw));
     if (QMdiArea* area = childArea())
         AddFixedChild(area, form, dialog);
@@ -128,6 +140,7 @@ void MakeChild(QWidget* form, double outerWidthTw, double outerHeightTw, bool di
 
 void SetOuterSize(QWidget* form, double outerWidthTw, double outerHeightTw)
 {
+    Q_ASSERT(outerWidthTw <= LargestChildWidthTw && outerHeightTw <= LargestChildHeightTw);
     form->setFixedSize(clientSizeForOuter(outerWidthTw, outerHeightTw));
     if (QMdiSubWindow* sub = ChildFrame(form)) {
         const QMargins m = sub->contentsMargins();
@@ -141,10 +154,17 @@ void ShowInFront(QWidget* form)
     if (QMdiSubWindow* sub = ChildFrame(form)) {
         const QMargins m = sub->contentsMargins();
         sub->setFixedSize(form->size().grownBy(m));
+        // A window the student minimised comes back as it was: an icon is not in front.
+        if (sub->isMinimized())
+            sub->showNormal();
         sub->show();
         sub->raise();
         if (sub->mdiArea())
             sub->mdiArea()->setActiveSubWindow(sub);
+        // The focus leaves the window it was opened from, whose button would otherwise
+        // take the front back when it next gets an event.
+        if (!sub->isAncestorOf(QApplication::focusWidget()))
+            sub->setFocus(Qt::ActiveWindowFocusReason);
     } else {
         form->raise();
         form->activateWindow();

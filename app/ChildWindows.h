@@ -32,6 +32,18 @@ void centreWindow(QWidget* window, const QWidget* over);
 void showAndPaint(QWidget* window);
 
 
+// Every child window stays within this outer size in twips: the widest are the first-stage
+// windows of the triaxial road (11400), the tallest the quiz score sheet (9750); the later
+// families' largest (10500 x 8500, 8500 x 9400) fit too. The main window opens with room for
+// it and the logo strip, so no child window needs the area's scroll bars.
+inline constexpr double LargestChildWidthTw = 11400;
+inline constexpr double LargestChildHeightTw = 9750;
+
+// Gives a window its heading as the name a screen reader and the window list read, for a
+// window whose caption says nothing (an empty caption stays empty); its child-window frame
+// carries the name too, made now or later.
+void SetHeading(QWidget* form, const QString& heading);
+
 // How a form lives in the main window: a child window with a fixed outer size in twips,
 // shown modeless and brought to the front, placed against another child window, and
 // unloaded by closing its child window.
@@ -42,7 +54,8 @@ void MakeChild(QWidget* form, double outerWidthTw, double outerHeightTw, bool di
 void SetOuterSize(QWidget* form, double outerWidthTw, double outerHeightTw);
 // The child window around a form; null when the form is not one.
 QMdiSubWindow* ChildFrame(QWidget* form);
-// Shows the form modeless and makes it the active child window.
+// Shows the form modeless and makes it the active child window, in front of the window it
+// was opened from (which keeps no focus that would take the front back).
 void ShowInFront(QWidget* form);
 // The same for a form that does not make itself a child window: made one on first show,
 // with a fixed border and no minimise button, at the size the form has then.

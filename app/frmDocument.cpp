@@ -1,12 +1,16 @@
 #include "frmDocument.h"
 
 #include "FrameAssets.h"
+#include "basGlobal.h"
 
 #include "platform/Geometry.h"
 #include "platform/SafeFile.h"
 #include "platform/rtf/RichText.h"
+#include "platform/TerminationSignals.h"
 #include "platform/rtf/Rtf.h"
 
+#include <QCloseEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QTextCursor>
@@ -74,7 +78,8 @@ protected:
 frmDocument::frmDocument(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmDocument"));
-    // Its child-window frame deletes it when the student closes it; nothing asks to save.
+    // Its child-window frame deletes it when the student closes it (asked first when the
+    // text changed).
     resize(tw(4680), tw(3195));
 
     rtfText = new DocumentTextBox(this);
@@ -163,4 +168,84 @@ QByteArray frmDocument::TextRTF() const { return lx::writeRtf(*rtfText->document
 bool frmDocument::SaveFile(const QString& path, QString* error) const
 {
     return lx::writeFileSafely(path, TextRTF(), error);
+}
+
+bool frmDocument::Changed() const { return rtfText->document()->isModified(); }
+
+lx::FileDialogRequest frmDocument::FileDialog(const QString& title)
+{
+    // Every option is set for every dialog: nothing is left over from an earlier one.
+    lx::FileDialogRequest request;
+    request.title = title;
+    request.filter = QStringLiteral("All Files (*.*)|*.*");
+    return request;
+}
+
+bool frmDocument::ConfirmRichText(const QString& path, const QString& title)
+{
+    // Only a file that holds something other than rich text is asked about; a device or a
+    // folder is refused by the write itself, unread.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() == 0)
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || lx::isRtf(file.read(64)))
+        return true;
+    return lx::messages().msgBox(QStringLiteral("%1 is not a rich-text file.\rSaving replaces its text with rich text (RTF), "
+                                                "which other programs show as markup.\r\rDo you want to replace it?")
+                                     .arg(path),
+                                 lx::vbYesNo | lx::vbExclamation, title)
+           == lx::vbYes;
+}
+
+bool frmDocument::SaveTo(const QString& path, const QString& title)
+{
+    if (!ConfirmRichText(path, title))
+        return false;
+    QString why;
+    if (!SaveFile(path, &why)) {
+        lx::messages().msgBox(QStringLiteral("The document could not be saved to %1.\r%2").arg(path, why),
+                              lx::vbOKOnly | lx::vbExclamation, title);
+        return false;
+    }
+    rtfText->document()->setModified(false);
+    return true;
+}
+
+bool frmDocument::Save()
+{
+    const QString title = QStringLiteral("Save");
+    const QString caption = windowTitle();
+    if (caption.left(8) != u"Document")
+        return SaveTo(caption, title);
+    // Never saved under a name: ask each time, and keep the caption.
+    const QString path = lx::fileDialogs().saveFile(FileDialog(title));
+    return !path.isEmpty() && SaveTo(path, title);
+}
+
+bool frmDocument::SaveAs()
+{
+    const QString title = QStringLiteral("Save As");
+    const QString path = lx::fileDialogs().saveFile(FileDialog(title));
+    // The caption names the file only once the file holds the text.
+    if (path.isEmpty() || !SaveTo(path, title))
+        return false;
+    setWindowTitle(path);
+    return true;
+}
+
+void frmDocument::closeEvent(QCloseEvent* event)
+{
+    // A program ending on a termination request opens no box.
+    if (!Changed() || lx::terminationRequested()) {
+        event->accept();
+        return;
+    }
+    const int answer = lx::messages().msgBox(
+        QStringLiteral("The text in %1 has changed.\r\rDo you want to save the changes?").arg(windowTitle()),
+        lx::vbYesNoCancel | lx::vbExclamation, basGlobal::AppTitle);
+    if (answer == lx::vbNo || (answer == lx::vbYes && Save()))
+        event->accept();
+    else
+        event->ignore();
 }

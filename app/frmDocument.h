@@ -4,6 +4,8 @@
 // window; the caption is "Document N" for a new document or the path of its file.
 #include "DocumentChild.h"
 
+#include "platform/Services.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QTextEdit>
@@ -33,6 +35,18 @@ public:
     bool LoadFile(const QString& path, QString* error = nullptr);
     // Writes the whole text as RTF; the old file survives any failure (false, with the reason).
     bool SaveFile(const QString& path, QString* error = nullptr) const;
+
+    // File > Save: a document with a file (its caption) is written there; one that has none
+    // asks for a path each time and keeps its caption. File > Save As asks for a path and
+    // takes it as its caption once the file holds the text. Replacing a file that is not
+    // rich text (a plain-text file the document was opened from, say) with rich text is
+    // asked first. A failure says so, naming the path. True when the text was written.
+    bool Save();
+    bool SaveAs();
+    // The file dialog of the document commands (Open, Save, Save As), titled.
+    static lx::FileDialogRequest FileDialog(const QString& title);
+    // True when the text changed since it was opened or last saved.
+    bool Changed() const;
     // The whole text as RTF, as SaveFile writes it.
     QByteArray TextRTF() const;
 
@@ -43,8 +57,14 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // A changed text is not lost unasked: Yes saves as File > Save does, No discards it,
+    // Cancel (or a save that did not happen) keeps the window open.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    bool SaveTo(const QString& path, const QString& title);
+    bool ConfirmRichText(const QString& path, const QString& title);
+
     void Form_Load();
     void Form_Resize();
 

@@ -15,6 +15,7 @@
 #include "controls/printform/LXPrintForm.h"
 #include "platform/Geometry.h"
 #include "platform/Numbers.h"
+#include "platform/Printing.h"
 #include "platform/Services.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -22,11 +23,14 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QScreen>
 #include <QStyle>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextFrame>
 
 #include <memory>
@@ -252,9 +256,11 @@ frmMDI::frmMDI()
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::mnuFile_Click);
     mnuFile_Click();
 
-    // The client area below the menu bar (toolbar, child windows' area with the logo strip,
-    // status bar) at its design size.
-    resize(tw(9885), tw(7305) + menuBar()->sizeHint().height());
+    // Room for the largest child window and the logo strip on the screen it opens on.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        FitToScreen(screen->availableGeometry());
+    else
+        resize(ClientSizeNeeded());
 
     MDIForm_Load();
 }
@@ -269,6 +275,41 @@ frmMDI::~frmMDI()
 }
 
 void frmMDI::MDIForm_Load() { lx::setLoamixIcon(this); }
+
+QSize frmMDI::ClientSizeNeeded() const
+{
+    // The largest child window inside its frame, which QMdiSubWindow draws with the style's
+    // caption and borders.
+    QMdiSubWindow probe;
+    probe.setWidget(new QWidget);
+    probe.ensurePolished();
+    const QMargins m = probe.contentsMargins();
+    const int border = qMax(m.left(), probe.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, &probe));
+    const int caption = qMax(m.top(), probe.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &probe));
+    const QSize child = lx::clientSizeForOuter(lx::LargestChildWidthTw, lx::LargestChildHeightTw);
+    const int frame = 2 * mdiArea->frameWidth();
+    return {child.width() + 2 * border + frame, child.height() + caption + border + frame + tw(frmMessege::HeightTw)};
+}
+
+void frmMDI::FitToScreen(const QRect& available)
+{
+    // The bars around the client area, as the layout sets them (it runs on a hidden window).
+    const QSize client = ClientSizeNeeded();
+    resize(client);
+    layout()->activate();
+    const QSize needed = client + (size() - clientArea->size());
+    // The desktop's caption and border come on top once the window is shown.
+    const int captionAllowance = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
+    const QSize withFrame(needed.width() + 8, needed.height() + captionAllowance);
+    resize(needed);
+    if (withFrame.width() > available.width() || withFrame.height() > available.height()) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+    // At the area's top-left corner, where the window has always opened.
+    move(available.topLeft());
+}
 
 void frmMDI::CreateMenus()
 {
@@ -415,6 +456,12 @@ void frmMDI::MDIForm_Resize()
 
 void frmMDI::closeEvent(QCloseEvent* event)
 {
+    // A changed document asks first (frmDocument::closeEvent); its Cancel keeps the program.
+    for (QMdiSubWindow* sub : mdiArea->subWindowList())
+        if (IsDocumentWindow(sub->widget()) && !sub->close()) {
+            event->ignore();
+            return;
+        }
     basGlobal::ShuttingDown = true;
     MDIForm_QueryUnload();
     sbClock->stop();
@@ -453,29 +500,6 @@ void frmMDI::mnuFile_Click()
 
 frmDocument* frmMDI::ActiveDocument() const { return qobject_cast<frmDocument*>(ActiveChild()); }
 
-bool frmMDI::SaveDocument(frmDocument* document, const QString& path, const QString& title)
-{
-    QString why;
-    if (document->SaveFile(path, &why))
-        return true;
-    lx::messages().msgBox(QStringLiteral("The document could not be saved to %1.\r%2").arg(path, why),
-                          lx::vbOKOnly | lx::vbExclamation, title);
-    return false;
-}
-
-namespace {
-
-// Every option is set for every dialog: nothing is left over from an earlier one.
-lx::FileDialogRequest documentDialog(const QString& title)
-{
-    lx::FileDialogRequest request;
-    request.title = title;
-    request.filter = QStringLiteral("All Files (*.*)|*.*");
-    return request;
-}
-
-} // namespace
-
 void frmMDI::LoadNewDoc()
 {
     ++lDocumentCount;
@@ -489,7 +513,7 @@ void frmMDI::mnuFileNew_Click() { LoadNewDoc(); }
 void frmMDI::mnuFileOpen_Click()
 {
     const QString title = QStringLiteral("Open");
-    const QString path = lx::fileDialogs().openFile(documentDialog(title));
+    const QString path = lx::fileDialogs().openFile(frmDocument::FileDialog(title));
     if (path.isEmpty())
         return;
     // Read before the window joins the frame: a file that cannot be read leaves no window.
@@ -506,30 +530,14 @@ void frmMDI::mnuFileOpen_Click()
 
 void frmMDI::mnuFileSave_Click()
 {
-    frmDocument* document = ActiveDocument();
-    if (!document)
-        return;
-    const QString caption = document->windowTitle();
-    if (caption.left(8) != u"Document") {
-        SaveDocument(document, caption, QStringLiteral("Save"));
-        return;
-    }
-    // Never saved under a name: ask each time, and keep the caption.
-    const QString path = lx::fileDialogs().saveFile(documentDialog(QStringLiteral("Save")));
-    if (!path.isEmpty())
-        SaveDocument(document, path, QStringLiteral("Save"));
+    if (frmDocument* document = ActiveDocument())
+        document->Save();
 }
 
 void frmMDI::mnuFileSaveAs_Click()
 {
-    frmDocument* document = ActiveDocument();
-    if (!document)
-        return;
-    const QString title = QStringLiteral("Save As");
-    const QString path = lx::fileDialogs().saveFile(documentDialog(title));
-    // The caption names the file only once the file holds the text.
-    if (!path.isEmpty() && SaveDocument(document, path, title))
-        document->setWindowTitle(path);
+    if (frmDocument* document = ActiveDocument())
+        document->SaveAs();
 }
 
 void frmMDI::mnuFilePrintDoc_Click()
@@ -568,11 +576,24 @@ void frmMDI::mnuFilePrintDoc_Click()
     if (printer.printRange() == QPrinter::PageRange && !hasSelection && printer.fromPage() <= 1
         && printer.toPage() >= pages)
         printer.setPrintRange(QPrinter::AllPages);
-    // The box prints its selection when the printer asks for one, else the whole text.
-    box->print(&printer);
-    if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
-        lx::messages().msgBox(QStringLiteral("The document could not be printed."), lx::vbOKOnly | lx::vbExclamation,
-                              QStringLiteral("Print Document"));
+    // The selection when the printer asks for one, else the whole text.
+    const bool selectionOnly = printer.printRange() == QPrinter::Selection;
+    QString why;
+    const bool printed = lx::printPages(printer, [&](QPagedPaintDevice& device) {
+        if (&device == &printer || !selectionOnly) {
+            box->print(&device);
+            return true;
+        }
+        // A PDF writer knows no selection: the selection is printed as a text of its own.
+        QTextDocument selection;
+        selection.setDefaultFont(box->document()->defaultFont());
+        QTextCursor(&selection).insertFragment(box->textCursor().selection());
+        selection.print(&device);
+        return true;
+    }, &why);
+    if (!printed)
+        lx::messages().msgBox(lx::printFailureMessage(QStringLiteral("The document"), printer, why),
+                              lx::vbOKOnly | lx::vbExclamation, QStringLiteral("Print Document"));
 }
 
 int frmMDI::PrintedPages(const QTextDocument& text, QPrinter& printer)

@@ -36,6 +36,12 @@ public:
     // 2 tile vertically (full-height columns), 3 arrange the minimised windows.
     void Arrange(int arrangement);
 
+    // Sizes the window for a screen's available area (in screen pixels): the child windows'
+    // area holds the largest child window (lx::LargestChildWidthTw x LargestChildHeightTw)
+    // without scrolling, with the logo strip below it, at the area's top-left corner. On a screen
+    // smaller than that the window is maximised. The constructor fits it to the primary screen.
+    void FitToScreen(const QRect& available);
+
     // The toolbar's button with this key (each button has its own action, apart from the
     // menu items); null for an unknown key.
     QAction* ToolbarButton(const QString& key) const;
@@ -245,6 +251,8 @@ private:
     void CreateStatusBar();
     void MDIForm_Load();
     void MDIForm_Resize();
+    // The client area's size (child windows' area and logo strip) for the largest child window.
+    QSize ClientSizeNeeded() const;
     void MDIForm_QueryUnload();
     void UpdateClockPanels();
     void RunSimulation(const std::function<void()>& showEntryDialog, int quizButton);
@@ -254,8 +262,6 @@ private:
     frmDocument* ActiveDocument() const;
     // How many pages the text takes on the printer's pages (at least one).
     static int PrintedPages(const QTextDocument& text, QPrinter& printer);
-    // Writes the document to path; on failure says so, naming the path, and gives false.
-    bool SaveDocument(frmDocument* document, const QString& path, const QString& title);
 
     QWidget* clientArea;
     frmMessege* logoStrip = nullptr;

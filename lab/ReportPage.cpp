@@ -4,9 +4,11 @@
 #include "platform/Fonts.h"
 #include "platform/Geometry.h"
 #include "platform/PictureBox.h"
+#include "platform/Printing.h"
 #include "platform/Services.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -108,6 +110,57 @@ void LegendTable::clearColumn(int k) const
             value->clear();
 }
 
+namespace {
+
+// A title box that makes room for its text, however long the soil's name (a line edit
+// scrolls a text longer than itself, which cut the title's start off).
+class TitleBox final : public QLineEdit {
+public:
+    TitleBox(const QRect& home, const QRect& widest, QWidget* page) : QLineEdit(page), home_(home), widest_(widest)
+    {
+        setFrame(false);
+        connect(this, &QLineEdit::textChanged, this, &TitleBox::fit);
+    }
+
+    void fit()
+    {
+        QFont face = ReportPage::font(ReportPage::Style::Title);
+        const double smallest = ReportPage::font(ReportPage::Style::Body).pointSizeF();
+        setGeometry(home_);
+        if (!fits(face)) {
+            setGeometry(widest_);
+            while (!fits(face) && face.pointSizeF() - 0.25 >= smallest)
+                face.setPointSizeF(face.pointSizeF() - 0.25);
+        }
+        setFont(face);
+        // The start of the text in view, as a printed title is read.
+        setCursorPosition(0);
+    }
+
+private:
+    bool fits(const QFont& face) const
+    {
+        // The line edit keeps 2 pixels free on either side of its text, and one for the cursor.
+        const int room = contentsRect().marginsRemoved(textMargins()).width() - 2 * 2 - 1;
+        return QFontMetrics(face).horizontalAdvance(text()) <= room;
+    }
+
+    QRect home_, widest_;
+};
+
+} // namespace
+
+QLineEdit* ReportPage::addTitle(double left, double top, double width, double height, Qt::Alignment alignment,
+                                double spanLeft, double spanWidth)
+{
+    auto* title = new TitleBox(twRect(left, top, width, height), twRect(spanLeft, top, spanWidth, height), this);
+    title->setAlignment(alignment);
+    title->setText(QStringLiteral("Title"));
+    title->fit();
+    title->show();
+    return title;
+}
+
 void ReportPage::addRule(double y, double x1, double x2, int width)
 {
     rules_.push_back({y, x1, x2, width});
@@ -142,20 +195,22 @@ bool ReportPage::print(const QString& documentName)
     if (!printers().choosePrinter(printer, request))
         return false;
 
-    QPainter painter;
-    bool printed = painter.begin(&printer);
-    if (printed) {
+    QString why;
+    const bool printed = printPages(printer, [this](QPagedPaintDevice& device) {
+        QPainter painter;
+        if (!painter.begin(&device))
+            return false;
         // Twips are 1/1440 inch: the page keeps its size in inches unless the paper is smaller.
         const QRect paper = painter.viewport();
         const double pixelsPerInch = 1440.0 / TwipsPerPixel;
-        double k = printer.resolution() / pixelsPerInch;
+        double k = device.logicalDpiX() / pixelsPerInch;
         k = std::min({k, paper.width() / double(width()), paper.height() / double(height())});
         painter.scale(k, k);
         renderPage(painter);
-        printed = painter.end();
-    }
-    if (!printed || printer.printerState() == QPrinter::Error) {
-        messages().msgBox(QStringLiteral("The report could not be printed."), vbOKOnly | vbExclamation,
+        return painter.end();
+    }, &why);
+    if (!printed) {
+        messages().msgBox(printFailureMessage(QStringLiteral("The report"), printer, why), vbOKOnly | vbExclamation,
                           QStringLiteral("Print Report"));
         return false;
     }

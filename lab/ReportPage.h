@@ -11,6 +11,7 @@
 #include <vector>
 
 class QLabel;
+class QLineEdit;
 class QPainter;
 
 namespace lx {
@@ -78,6 +79,12 @@ public:
 
     // A legend-and-values table placed by its layout.
     LegendTable addLegendTable(const LegendTableLayout& layout);
+
+    // The report's title: an editable line in the title face at its place, whose text always
+    // shows whole. A text longer than the box widens it to the span from spanLeft, spanWidth
+    // wide (the page's rules), and one longer still is set smaller, down to the body face's size.
+    QLineEdit* addTitle(double left, double top, double width, double height, Qt::Alignment alignment,
+                        double spanLeft, double spanWidth);
 
     // A horizontal rule from x1 to x2 at y, width in pixels.
     struct Rule {

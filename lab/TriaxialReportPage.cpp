@@ -36,10 +36,7 @@ TriaxialReportPage addTriaxialReportPage(ReportPage& page, double dx)
 {
     using Style = ReportPage::Style;
     TriaxialReportPage p{};
-    p.txtTitle = new QLineEdit(QStringLiteral("Title"));
-    p.txtTitle->setFont(ReportPage::font(Style::Title));
-    p.txtTitle->setFrame(false);
-    page.place(p.txtTitle, 360 + dx, 60, 7395, 375);
+    p.txtTitle = page.addTitle(360 + dx, 60, 7395, 375, Qt::AlignLeft | Qt::AlignVCenter, 120 + dx, 7740);
 
     p.lblType = page.addLabel(QStringLiteral("Test Type:"), 180 + dx, 600, Style::Heading);
     p.lblTestType = page.addLabel({}, 1500 + dx, 660, Style::Body, 6315, kRowHeight);

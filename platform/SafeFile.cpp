@@ -86,6 +86,10 @@ bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* erro
     if (::lstat(target.constData(), &link) == 0) {
         if (::stat(target.constData(), &old) != 0 || !S_ISREG(old.st_mode))
             return fail(QStringLiteral("It is not a regular file, so it is left as it is."));
+        // A file its owner made read-only, or one this user may not write, is not replaced
+        // behind their back (the rename would need only the folder's permission).
+        if ((old.st_mode & 0222) == 0 || ::access(target.constData(), W_OK) != 0)
+            return fail(QStringLiteral("It is a read-only file, so it is left as it is."));
         replacing = true;
         if (S_ISLNK(link.st_mode))
             target = QFile::encodeName(QFileInfo(path).canonicalFilePath());

@@ -9,6 +9,7 @@ namespace lx {
 // through it, so they share its rules:
 // - an existing target must be a regular file or a link to one; a folder, a FIFO, a device
 //   or a dangling link is refused and left as it was (a link keeps pointing at its file);
+// - a read-only file (no write permission for anyone, or none for this user) is refused too;
 // - a short write (a full disk, a size limit) and a failed sync are failures;
 // - the new file keeps the permissions of the file it replaces (a private file is always
 //   the owner's alone, 0600), and the folder is synced after the rename, so a completed

@@ -77,6 +77,13 @@ int confiningPosition(bool clay) { return clay ? 6 : 8; }
 
 } // namespace
 
+QString reportTitle(Varies varies, const QString& soil)
+{
+    return (varies == Varies::ConfiningPressure ? QStringLiteral("Effect of Confining Pressure on Shear Behavior of ")
+                                                : QStringLiteral("Effect of Void Ratio on Shear Behavior of "))
+           + soil;
+}
+
 QStringList soils(const QString& code, const QString& specimen, Varies varies)
 {
     for (const SoilList& l : soilLists())
@@ -150,8 +157,7 @@ bool ParamStudy::chooseSoil(const QString& soil, lx::Connection& connection)
     const bool pressure = varies_ == Varies::ConfiningPressure;
     fixed_ = pressure && window->c == 0 ? QStringLiteral("N/A") : lx::SingleText(window->c);
     data_[0] = pressure ? 0 : 1;
-    text_[0] = (pressure ? QStringLiteral("Effect of Confining Pressure on Shear Behavior of ")
-                         : QStringLiteral("Effect of Void Ratio on Shear Behavior of ")) + soil;
+    text_[0] = reportTitle(varies_, soil);
     sql_ = studySql(*window, clay(), varies_);
     data_[6] = double(window->c);
 

@@ -32,6 +32,9 @@ inline QString testCode(const QString& simType) { return simType.left(4); }
 // never varies its void ratio).
 QStringList soils(const QString& code, const QString& specimen, Varies varies);
 
+// The title of a study's report.
+QString reportTitle(Varies varies, const QString& soil);
+
 // The database a study reads: the clay file for a clay, else the sand file of the test code
 // (the CIDC one for any code but "CIUC").
 triaxial::TriaxialFile studyFile(const QString& specimen, const QString& code);

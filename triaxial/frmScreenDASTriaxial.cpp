@@ -135,6 +135,8 @@ bool frmScreenDASTriaxial::StartTest(const QString& simName, const QString& soil
 
     const bool drained = IsDrained(strSimName);
     lblTitle->setText(strSimName.left(4) + QStringLiteral(" test: ") + strSoilType);
+    // The caption stays empty; the heading tells this window from the others.
+    lx::SetHeading(this, lblTitle->text());
     using lx::ListView;
     const lx::PointColumn columns[] = {
         {QStringLiteral("No."), 600, ListView::lvwColumnLeft, QStringLiteral("No.")},

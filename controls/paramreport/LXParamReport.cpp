@@ -46,11 +46,7 @@ namespace lx {
 LXParamReport::LXParamReport(QWidget* parent) : lx::ReportPage(8010, 8610, parent)
 {
     setObjectName(QString::fromLatin1(kLXParamReportClassName));
-    txtTitle = new QLineEdit(QStringLiteral("Title"));
-    txtTitle->setFont(font(Style::Title));
-    txtTitle->setFrame(false);
-    txtTitle->setAlignment(Qt::AlignCenter);
-    place(txtTitle, 360, 60, 7395, 375);
+    txtTitle = addTitle(360, 60, 7395, 375, Qt::AlignCenter, 120, 7740);
     addLabel(QStringLiteral("Test Type:"), 180, 600, Style::Heading);
     lblTestType = addLabel(QString(), 1500, 660, Style::Body, 6315, 210);
     addLabel(QStringLiteral("Specimen and Test Conditions:"), 180, 1080, Style::Heading);

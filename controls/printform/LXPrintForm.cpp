@@ -2,6 +2,7 @@
 
 #include "platform/Geometry.h"
 #include "platform/PictureBox.h"
+#include "platform/Printing.h"
 #include "platform/Services.h"
 
 #include <QMdiSubWindow>
@@ -50,9 +51,10 @@ void LXPrintForm::tmrWait_Timer()
     const QImage picture = Capture();
     picCapture->setPicture(picture);
     picCapture->resize(picture.deviceIndependentSize().toSize());
-    if (picture.isNull() || !PrintCapture())
-        lx::messages().msgBox(QStringLiteral("The window could not be printed."), lx::vbOKOnly | lx::vbExclamation,
-                              QStringLiteral("Print Window"));
+    QString why;
+    if (picture.isNull() || !lx::printPages(*printer, [this](QPagedPaintDevice& device) { return PrintCapture(device); }, &why))
+        lx::messages().msgBox(lx::printFailureMessage(QStringLiteral("The window"), *printer, why),
+                              lx::vbOKOnly | lx::vbExclamation, QStringLiteral("Print Window"));
 }
 
 QImage LXPrintForm::Capture() const
@@ -70,14 +72,14 @@ QPointF LXPrintForm::PagePosition(const QSizeF& pageTw, const QSizeF& pictureTw)
                    float((pageTw.height() - pictureTw.height()) / 2 - 300));
 }
 
-bool LXPrintForm::PrintCapture()
+bool LXPrintForm::PrintCapture(QPagedPaintDevice& device)
 {
     QPainter painter;
-    if (!painter.begin(printer.get()))
+    if (!painter.begin(&device))
         return false;
     // The page is the printable area in whole twips; the picture keeps its on-screen size
     // in twips, however large the page (a window larger than the page runs off it).
-    const double dotsPerTwip = printer->resolution() / 1440.0;
+    const double dotsPerTwip = device.logicalDpiX() / 1440.0;
     const QRect page = painter.viewport();
     const QSizeF pageTw(std::round(page.width() / dotsPerTwip), std::round(page.height() / dotsPerTwip));
     const QSizeF pictureTw(lx::toTwips(picCapture->width()), lx::toTwips(picCapture->height()));
@@ -85,5 +87,5 @@ bool LXPrintForm::PrintCapture()
     // Captions and lines stay sharp: no lossy compression of the picture.
     painter.setRenderHint(QPainter::LosslessImageRendering);
     painter.drawImage(QRectF(PagePosition(pageTw, pictureTw), pictureTw), picCapture->picture());
-    return painter.end() && printer->printerState() != QPrinter::Error;
+    return painter.end();
 }

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class QPagedPaintDevice;
 class QPrinter;
 class QTimer;
 
@@ -43,7 +44,9 @@ public:
     bool Waiting() const;
 
     // The end of the wait (tests call it directly): captures frmSrc and prints it unless it
-    // has been closed. A printer that fails says so in a message box titled "Print Window".
+    // has been closed. A printer that fails says so in a message box titled "Print Window";
+    // a PDF file is written as every file of the program is (lx::printPages), and the
+    // message then names it and the reason.
     void tmrWait_Timer();
 
     // Where a picture goes on a page, both in twips: centred, then 300 twips up and left.
@@ -56,8 +59,8 @@ public:
 private:
     // The picture of frmSrc: its child-window frame when it has one, else the window itself.
     QImage Capture() const;
-    // Prints the picture in picCapture on one page; false when the printer failed.
-    bool PrintCapture();
+    // Draws the picture in picCapture on one page of the device; false when that failed.
+    bool PrintCapture(QPagedPaintDevice& device);
 
     std::unique_ptr<QPrinter> printer;
 };

@@ -270,6 +270,140 @@ private slots:
         QCOMPARE(b.toPlainText(), QStringLiteral("second"));
     }
 
+    // Closing by the close button, the child window's menu or the main window's exit: a changed
+    // text asks; Yes saves as File > Save, No discards, Cancel keeps the window (and the program).
+    void aChangedDocumentAsksBeforeItCloses_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("close button") << QStringLiteral("button");
+        QTest::newRow("window menu") << QStringLiteral("menu");
+        QTest::newRow("exit") << QStringLiteral("exit");
+    }
+    void aChangedDocumentAsksBeforeItCloses()
+    {
+        QFETCH(QString, how);
+        main->show();
+        auto closeIt = [&](frmDocument* doc) {
+            QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(doc->parentWidget());
+            if (how == u"button") {
+                sub->close();
+            } else if (how == u"menu") {
+                QAction* close = nullptr;
+                for (QAction* a : sub->systemMenu()->actions())
+                    if (a->text().remove(u'&').startsWith(QStringLiteral("Close")))
+                        close = a;
+                QVERIFY(close);
+                close->trigger();
+            } else {
+                main->mnuFileExit->trigger();
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        };
+
+        // Unchanged (a new one, and one whose change was saved): no question.
+        frmDocument* doc = newDocument();
+        closeIt(doc);
+        QCOMPARE(windows(), 0);
+        QVERIFY(messages().empty());
+        if (how == u"exit")
+            main->show();
+
+        doc = newDocument();
+        QTextCursor(doc->rtfText->document()).insertText(QStringLiteral("my notes"));
+        QVERIFY(doc->Changed());
+        const QString caption = doc->windowTitle();
+
+        s->messages->msgBoxAnswers = {lx::vbCancel};
+        closeIt(doc);
+        QCOMPARE(windows(), 1);
+        QVERIFY(main->isVisible());
+        QCOMPARE(messages().size(), size_t(1));
+        QCOMPARE(messages()[0].text, QStringLiteral("The text in %1 has changed.\r\rDo you want to save the changes?").arg(caption));
+        QCOMPARE(messages()[0].style, int(lx::vbYesNoCancel | lx::vbExclamation));
+        QCOMPARE(doc->windowTitle(), caption);
+
+        // Yes, and the save dialog cancelled: nothing saved, so nothing closes.
+        s->messages->msgBoxAnswers = {lx::vbYes};
+        s->files->answers = {QString()};
+        closeIt(doc);
+        QCOMPARE(windows(), 1);
+
+        // Yes: saved as File > Save saves an untitled document, then closed.
+        const QString file = path("kept.rtf");
+        s->messages->msgBoxAnswers = {lx::vbYes};
+        s->files->answers = {file};
+        closeIt(doc);
+        QCOMPARE(windows(), 0);
+        QTextDocument back;
+        lx::readRtf(back, readAll(file));
+        QCOMPARE(back.toPlainText(), QStringLiteral("my notes"));
+
+        // No: discarded.
+        if (how == u"exit")
+            main->show();
+        doc = newDocument();
+        QTextCursor(doc->rtfText->document()).insertText(QStringLiteral("scrap"));
+        s->messages->msgBoxAnswers = {lx::vbNo};
+        closeIt(doc);
+        QCOMPARE(windows(), 0);
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.rtf")});
+        QCOMPARE(messages().size(), size_t(4));
+
+        // A document saved since its change closes without a word.
+        if (how == u"exit")
+            main->show();
+        doc = newDocument();
+        QTextCursor(doc->rtfText->document()).insertText(QStringLiteral("saved"));
+        s->files->answers = {path("saved.rtf")};
+        main->mnuFileSaveAs->trigger();
+        QVERIFY(!doc->Changed());
+        closeIt(doc);
+        QCOMPARE(windows(), 0);
+        QCOMPARE(messages().size(), size_t(4));
+    }
+
+    void savingATextFileAsksBeforeRichTextReplacesIt()
+    {
+        const QString file = path("notes.txt");
+        const QByteArray text = "Void ratio 0.65\nDry unit weight 16 kN/m3\n";
+        QVERIFY(lx::testing::writeFile(file, text));
+        s->files->answers = {file};
+        main->mnuFileOpen->trigger();
+        frmDocument* doc = active();
+        QVERIFY(doc);
+        QTextCursor(doc->rtfText->document()).insertText(QStringLiteral("Sample 3: "));
+
+        s->messages->msgBoxAnswers = {lx::vbNo};
+        main->mnuFileSave->trigger();
+        QCOMPARE(readAll(file), text);
+        QCOMPARE(messages().size(), size_t(1));
+        QVERIFY(messages()[0].text.startsWith(QStringLiteral("%1 is not a rich-text file.").arg(file)));
+        QCOMPARE(messages()[0].style, int(lx::vbYesNo | lx::vbExclamation));
+        QVERIFY(doc->Changed());
+
+        s->messages->msgBoxAnswers = {lx::vbYes};
+        main->mnuFileSave->trigger();
+        QVERIFY(lx::isRtf(readAll(file)));
+        QCOMPARE(doc->windowTitle(), file);
+        QVERIFY(!doc->Changed());
+        // Rich text now: later saves ask nothing.
+        QTextCursor(doc->rtfText->document()).insertText(QStringLiteral("x"));
+        main->mnuFileSave->trigger();
+        QCOMPARE(messages().size(), size_t(2));
+
+        // Save As onto another text file asks too; an RTF file or a new name does not.
+        const QString other = path("other.txt");
+        QVERIFY(lx::testing::writeFile(other, "plain"));
+        s->files->answers = {other, path("new.rtf")};
+        s->messages->msgBoxAnswers = {lx::vbNo};
+        main->mnuFileSaveAs->trigger();
+        QCOMPARE(readAll(other), QByteArray("plain"));
+        QCOMPARE(doc->windowTitle(), file);
+        main->mnuFileSaveAs->trigger();
+        QCOMPARE(doc->windowTitle(), path("new.rtf"));
+        QCOMPARE(messages().size(), size_t(3));
+    }
+
     void aFailedSaveAsSaysSoAndKeepsTheCaption_data()
     {
         QTest::addColumn<QString>("target");
@@ -664,7 +798,7 @@ private slots:
         s->printers->pdfPath = path("missing/doc.pdf");
         main->mnuFilePrintDoc->trigger();
         QCOMPARE(messages().size(), size_t(1));
-        QCOMPARE(messages()[0].text, QStringLiteral("The document could not be printed."));
+        QVERIFY(messages()[0].text.startsWith(QStringLiteral("The document could not be printed to %1.\r").arg(path("missing/doc.pdf"))));
 
         // Another kind of window (the menu item is greyed, the button is not): the message,
         // and no printer dialog.

@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTextEdit>
 #include <QWindow>
@@ -412,15 +413,85 @@ private slots:
         QVERIFY(!strip->imgLogo->pixmap().isNull());
     }
 
-    void clientAreaBelowTheMenuBarHasItsDesignSize()
+    void mainWindowHoldsTheLargestChildAndTheStripAt1280x1024()
     {
+        MainForm = main.get();
+        const auto forget = qScopeGuard([] { MainForm = nullptr; });
+        const QRect screen(0, 0, 1280, 1024);
+        main->FitToScreen(screen);
+        QVERIFY(!(main->windowState() & Qt::WindowMaximized));
         main->show();
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));
-        // Toolbar, child windows' area with the logo strip, and status bar: 9885 x 7305 twips.
-        QCOMPARE(main->width(), lx::tw(9885));
-        QCOMPARE(main->height() - main->menuBar()->geometry().bottom() - 1, lx::tw(7305));
+        QVERIFY(screen.contains(main->frameGeometry()));
         QCOMPARE(main->sbStatusBar->geometry().bottom(), main->height() - 1);
-        QVERIFY(main->mdiArea->height() > 0);
+        auto* strip = main->findChild<frmMessege*>();
+        QVERIFY(strip && strip->isVisible());
+        QCOMPARE(strip->geometry().bottom(), strip->parentWidget()->height() - 1);
+        // The largest of every family, the cell picture among them, opens whole: no scrolling.
+        const QSizeF sizes[] = {{lx::LargestChildWidthTw, lx::LargestChildHeightTw}, {10500, 8500}, {8500, 9400}, {6500, 8000}};
+        for (const QSizeF& outer : sizes) {
+            auto* form = new QWidget;
+            lx::MakeChild(form, outer.width(), outer.height(), false);
+            lx::ShowInFront(form);
+            lx::MoveChild(form, 0, 0);
+            QApplication::processEvents();
+            const QRect room = main->mdiArea->viewport()->rect();
+            const QString size = QStringLiteral("%1 x %2").arg(outer.width()).arg(outer.height());
+            QVERIFY2(room.contains(lx::ChildFrame(form)->geometry()), qPrintable(size));
+            QVERIFY2(main->mdiArea->verticalScrollBar()->maximum() == 0, qPrintable(size));
+            QVERIFY2(main->mdiArea->horizontalScrollBar()->maximum() == 0, qPrintable(size));
+            lx::UnloadNow(form);
+        }
+
+        // A screen smaller than that: the window takes all of it.
+        main->FitToScreen(QRect(0, 0, 1024, 700));
+        QVERIFY(main->windowState() & Qt::WindowMaximized);
+    }
+
+    void aWindowOpenedFromAnotherComesToTheFront()
+    {
+        MainForm = main.get();
+        const auto forget = qScopeGuard([] { MainForm = nullptr; });
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        // The picture, opened before and minimised by the student.
+        auto* picture = new QWidget;
+        lx::MakeChild(picture, 6500, 8000, false);
+        lx::ShowInFront(picture);
+        lx::ChildFrame(picture)->showMinimized();
+        // The chooser it is opened from again, with the focus on its button.
+        auto* chooser = new QWidget;
+        auto* button = new QPushButton(QStringLiteral("Parametric Study"), chooser);
+        button->setGeometry(10, 10, 150, 30);
+        lx::MakeChild(chooser, 6840, 3660, true);
+        lx::ShowInFront(chooser);
+        QObject::connect(button, &QPushButton::clicked, picture, [picture] { lx::ShowInFront(picture); });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QApplication::processEvents();
+
+        QMdiSubWindow* frame = lx::ChildFrame(picture);
+        QVERIFY(!frame->isMinimized());
+        QCOMPARE(main->mdiArea->activeSubWindow(), frame);
+        QCOMPARE(main->mdiArea->subWindowList(QMdiArea::StackingOrder).last(), frame);
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus == frame || frame->isAncestorOf(focus));
+    }
+
+    void aWindowWithoutACaptionIsNamedByItsHeading()
+    {
+        MainForm = main.get();
+        const auto forget = qScopeGuard([] { MainForm = nullptr; });
+        // Named before its frame is made, and after.
+        auto* screen = new QWidget;
+        lx::SetHeading(screen, QStringLiteral("CIDC test: Ottawa sand"));
+        lx::MakeChild(screen, 11200, 7530, false);
+        lx::ShowInFront(screen);
+        QCOMPARE(screen->windowTitle(), QString());
+        QCOMPARE(lx::ChildFrame(screen)->accessibleName(), QStringLiteral("CIDC test: Ottawa sand"));
+        lx::SetHeading(screen, QStringLiteral("CIUC test: Dune Sand"));
+        QCOMPARE(screen->accessibleName(), QStringLiteral("CIUC test: Dune Sand"));
+        QCOMPARE(lx::ChildFrame(screen)->accessibleName(), QStringLiteral("CIUC test: Dune Sand"));
+        QCOMPARE(lx::ChildFrame(screen)->windowTitle(), QString());
     }
 
     void logoStripDocksBelowTheChildArea()

@@ -108,7 +108,9 @@ TEST_F(ReportPageTest, CancelPrintsNothingAndFailureIsReported)
     s.printers->pdfPath = dir.filePath(QStringLiteral("missing/folder/report.pdf"));
     EXPECT_FALSE(page.print(QStringLiteral("Report")));
     ASSERT_EQ(s.messages->msgBoxCalls.size(), 1u);
-    EXPECT_EQ(s.messages->msgBoxCalls[0].text, QStringLiteral("The report could not be printed."));
+    // The file and the reason, as every print to a PDF file says them.
+    EXPECT_TRUE(s.messages->msgBoxCalls[0].text.startsWith(
+        QStringLiteral("The report could not be printed to %1.\r").arg(s.printers->pdfPath)));
 }
 
 // The legend-and-values tables of the direct shear report (three columns) and the true

@@ -10,9 +10,13 @@
 #include "triaxial/StudyDialog.h"
 #include "triaxial/dlgCIDCParamStudy.h"
 #include "frmStudyReport.h"
+#include "controls/testreport/LXTestReport.h"
+#include "triaxial/ParamStudy.h"
+#include "triaxial/TriaxialSoils.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QtTest>
 
 namespace {
@@ -28,6 +32,17 @@ void checkLabelsFit(const QWidget* window)
     }
 }
 
+// The title box shows the whole title, within the page, no smaller than the body text.
+void checkTitleWhole(const lx::ReportPage& page, QLineEdit* title, const QString& text)
+{
+    title->setText(text);
+    const int need = QFontMetrics(title->font()).horizontalAdvance(text);
+    QVERIFY2(need + 5 <= title->contentsRect().width() && page.rect().contains(title->geometry())
+                 && title->font().pointSizeF() >= lx::ReportPage::font(lx::ReportPage::Style::Body).pointSizeF(),
+             qPrintable(QStringLiteral("%1: %2 in %3").arg(text).arg(need).arg(title->width())));
+    QCOMPARE(title->cursorPosition(), 0);
+}
+
 } // namespace
 
 class tst_studyWindows : public QObject {
@@ -39,6 +54,28 @@ private slots:
     {
         lx::SingleInstance<dlgCIDCParamStudy>::unload();
         basGlobal::ResetFrameState();
+    }
+
+    void everyReportTitleShowsWhole()
+    {
+        using paramstudy::Varies;
+        lx::LXParamReport study;
+        lx::LXTestReport test;
+        const QString title = QStringLiteral("Title");
+        const QRect home = study.txtTitle->geometry();
+        for (const char* code : {"CIDC", "CIUC", "UUC "})
+            for (const char* specimen : {"Clay", "Gravel", "Sand"}) {
+                for (Varies varies : {Varies::ConfiningPressure, Varies::VoidRatio})
+                    for (const QString& soil : paramstudy::soils(QString::fromLatin1(code), QString::fromLatin1(specimen), varies))
+                        checkTitleWhole(study, study.txtTitle, paramstudy::reportTitle(varies, soil));
+                for (const QString& soil : triaxial::SpecimenSoils(QString::fromLatin1(specimen), QString::fromLatin1(code)))
+                    checkTitleWhole(test, test.txtTitle,
+                                    QStringLiteral("Report of %1 test: %2").arg(QString::fromLatin1(code).left(4), soil));
+            }
+        // A short title keeps the box and the face the page was laid out with.
+        study.txtTitle->setText(title);
+        QCOMPARE(study.txtTitle->geometry(), home);
+        QCOMPARE(study.txtTitle->font().pointSizeF(), lx::ReportPage::font(lx::ReportPage::Style::Title).pointSizeF());
     }
 
     void dialogAndFiveCurveReport()

@@ -2,11 +2,14 @@
 // the active child window, frame and caption included, at its on-screen size on one page.
 // The printed PDF is read back with poppler-utils (pdfinfo, pdfimages, pdftoppm).
 #include "ChildWindows.h"
+#include "basExport.h"
 #include "frmMDI.h"
 
 #include "controls/printform/LXPrintForm.h"
 #include "platform/Geometry.h"
 #include "platform/PictureBox.h"
+#include "platform/SafeFile.h"
+#include "platform/testing/FileLimit.h"
 #include "platform/testing/ScriptedServices.h"
 #include "tests/app/FrameFixture.h"
 #include "tests/common/TestHelpers.h"
@@ -22,6 +25,11 @@
 #include <QTest>
 
 #include <memory>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -256,10 +264,95 @@ private slots:
         main->mnuFilePrintWin->trigger();
         control().tmrWait_Timer();
         QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));
-        QCOMPARE(s->messages->msgBoxCalls[0].text, QStringLiteral("The window could not be printed."));
+        QVERIFY(s->messages->msgBoxCalls[0].text.startsWith(
+            QStringLiteral("The window could not be printed to %1.\r").arg(s->printers->pdfPath)));
         QCOMPARE(s->messages->msgBoxCalls[0].title, QStringLiteral("Print Window"));
         QCOMPARE(s->messages->msgBoxCalls[0].style, int(lx::vbOKOnly | lx::vbExclamation));
         QVERIFY(!control().Waiting());
+    }
+
+    void aFullDiskKeepsTheOldPdfAndSaysWhy()
+    {
+        addChild(QStringLiteral("Triaxial Cell"));
+        QTemporaryDir folder;
+        const QString target = folder.filePath(QStringLiteral("kept.pdf"));
+        const QByteArray old = "%PDF-1.4\n" + QByteArray(37000, 'x') + "\n%%EOF\n";
+        QVERIFY(lx::testing::writeFile(target, old));
+        s->printers->pdfPath = target;
+        main->mnuFilePrintWin->trigger();
+        // A disk that takes next to nothing more: the new PDF cannot be written whole.
+        lx::ignoreFileSizeSignal();
+        lx::testing::withSmallFileLimit([&] { control().tmrWait_Timer(); });
+        QCOMPARE(lx::testing::readAll(target), old);
+        QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));
+        const QString text = s->messages->msgBoxCalls[0].text;
+        QVERIFY2(text.startsWith(QStringLiteral("The window could not be printed to %1.\r").arg(target))
+                     && text.contains(QString::fromLocal8Bit(strerror(EFBIG))),
+                 qPrintable(text));
+        // Nothing is left beside it.
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{QStringLiteral("kept.pdf")});
+
+        // With room again the same print replaces it with a whole PDF.
+        main->mnuFilePrintWin->trigger();
+        control().tmrWait_Timer();
+        QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));
+        const QByteArray printed = lx::testing::readAll(target);
+        QVERIFY(printed.startsWith("%PDF") && printed.trimmed().endsWith("%%EOF"));
+        QCOMPARE(readPdf(target).pages, 1);
+    }
+
+    // A FIFO (whose opening would block the program), a dangling link and a read-only file
+    // are refused by Print Window as by Export, and each is left as it was.
+    void targetsExportRefusesPrintRefusesAlike_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("fifo") << QStringLiteral("fifo");
+        QTest::newRow("dangling link") << QStringLiteral("dangling");
+        QTest::newRow("read-only file") << QStringLiteral("read-only");
+    }
+    void targetsExportRefusesPrintRefusesAlike()
+    {
+        QFETCH(QString, kind);
+        const QString target = pdf(kind + QStringLiteral(".pdf"));
+        const QString away = pdf(kind + QStringLiteral("-away.pdf"));
+        const QByteArray name = QFile::encodeName(target);
+        if (kind == u"fifo")
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);   // as lx::testing::makeSpecialFile, under this name
+        else if (kind == u"dangling")
+            QCOMPARE(::symlink(QFile::encodeName(away).constData(), name.constData()), 0);
+        else {
+            QVERIFY(lx::testing::writeFile(target, "kept"));
+            QCOMPARE(::chmod(name.constData(), 0444), 0);
+        }
+        auto unchanged = [&] {
+            struct stat st {};
+            QCOMPARE(::lstat(name.constData(), &st), 0);
+            if (kind == u"fifo")
+                QVERIFY(S_ISFIFO(st.st_mode));
+            else if (kind == u"dangling")
+                QVERIFY(S_ISLNK(st.st_mode) && !QFileInfo::exists(away));
+            else
+                QCOMPARE(lx::testing::readAll(target), QByteArray("kept"));
+        };
+
+        addChild(QStringLiteral("Triaxial Cell"));
+        s->printers->pdfPath = target;
+        main->mnuFilePrintWin->trigger();
+        control().tmrWait_Timer();
+        unchanged();
+        QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));
+        const QString printText = s->messages->msgBoxCalls[0].text;
+        QVERIFY2(printText.startsWith(QStringLiteral("The window could not be printed to %1.\r").arg(target)), qPrintable(printText));
+
+        s->files->answers = {target};
+        s->messages->msgsAnswers = {1};   // "Overwrite", where it asks
+        QVERIFY(!ExportData(QStringLiteral("Axial Strain (%)\tDeviator Stress (kPa)")));
+        unchanged();
+        QCOMPARE(s->messages->msgBoxCalls.size(), size_t(2));
+        const QString exportText = s->messages->msgBoxCalls[1].text;
+        QVERIFY(exportText.startsWith(QStringLiteral("The data could not be written to %1.\r").arg(target)));
+        // The same reason from both.
+        QCOMPARE(exportText.section(u'\r', 1), printText.section(u'\r', 1));
     }
 
     void windowOfItsOwnPrintsWithoutAFrame()

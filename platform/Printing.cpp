@@ -1,0 +1,56 @@
+#include "Printing.h"
+
+#include "SafeFile.h"
+
+#include <QBuffer>
+#include <QPdfWriter>
+#include <QPrinter>
+
+namespace lx {
+
+namespace {
+
+bool writesPdfFile(const QPrinter& printer)
+{
+    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+}
+
+} // namespace
+
+bool printPages(QPrinter& printer, const std::function<bool(QPagedPaintDevice& device)>& paint, QString* error)
+{
+    if (!writesPdfFile(printer)) {
+        const bool painted = paint(printer);
+        return painted && printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
+    }
+    // The same pages as the printer would make: its paper, margins, resolution and range.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setPageLayout(printer.pageLayout());
+        writer.setResolution(printer.resolution());
+        writer.setPageRanges(printer.pageRanges());
+        writer.setTitle(printer.docName());
+        writer.setCreator(printer.creator());
+        if (!paint(writer)) {
+            if (error)
+                error->clear();
+            return false;
+        }
+    }
+    return writeFileSafely(printer.outputFileName(), pdf.data(), error);
+}
+
+QString printFailureMessage(const QString& what, const QPrinter& printer, const QString& error)
+{
+    QString text = QStringLiteral("%1 could not be printed").arg(what);
+    if (writesPdfFile(printer))
+        text += QStringLiteral(" to ") + printer.outputFileName();
+    text += u'.';
+    if (!error.isEmpty())
+        text += u'\r' + error;
+    return text;
+}
+
+} // namespace lx
