@@ -84,8 +84,9 @@ void LXDBSimReport::CreateReport(const QString& strTestName, QString& strResults
 
     // The simulation runs to the published test's last strain.
     nInit[7] = curves[0].value(curves[0].points() - 1, 0);
-    strResults = runSoilNet(drainedProcedureForDiameter(nInit[0], nInit[6]), nInit, strResults);
-    readSoilNetResult(curves[1], strResults, soilNetHeaderLines(SoilNetProcedure::CidcGravel));
+    const SoilNetProcedure procedure = drainedProcedureForDiameter(nInit[0], nInit[6]);
+    strResults = runSoilNet(procedure, nInit, strResults);
+    readSoilNetResult(curves[1], strResults, soilNetHeaderLines(procedure));
 
     lblTestType->setText(mTestType);
     lblTitleChart1->setText(QStringLiteral("Deviator Stress"));
