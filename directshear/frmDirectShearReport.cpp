@@ -6,19 +6,16 @@
 #include "directshear/DirectShearStudy.h"
 
 #include "app/ChildWindows.h"
-#include "app/FrameAssets.h"
 #include "lab/Chart.h"
 #include "lab/ChartFrame.h"
-#include "lab/ReportPage.h"
-#include "platform/Geometry.h"
-#include "platform/PictureBox.h"
+#include "lab/ReportChart.h"
 
 #include <QDateTime>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 
+#include <vector>
 
 namespace {
 
@@ -30,22 +27,33 @@ struct Place {
     double captionLeft, top, valueLeft;
 };
 constexpr Place ParamPlaces[5] = {{240, 1380, 2640}, {240, 1650, 2640}, {240, 1920, 2640}, {4080, 1380, 6300}, {4080, 1650, 6300}};
-// The legend table: a caption column and one column per curve.
-constexpr double LegendColumnLeft[3] = {3360, 4920, 6480};
-constexpr double LegendColumnWidth = 1380;
 constexpr double LegendTop = 5850;
+
+lx::LegendTableLayout LegendLayout()
+{
+    lx::LegendTableLayout l;
+    l.heading = QStringLiteral("Legend;");
+    l.top = LegendTop;
+    l.lineTop = LegendTop + 120;
+    l.columns = 3;
+    l.firstColumnLeft = 3360;
+    l.columnStep = 1560;
+    l.columnWidth = 1380;
+    l.captionWidth = 2800;
+    l.rows = {{QStringLiteral("Normal Stress (kPa):"), LegendTop + 300},
+              {QStringLiteral("Initial Void Ratio:"), LegendTop + 540},
+              {QStringLiteral("Failure Conditions:"), LegendTop + 780, true},
+              {QStringLiteral("Peak Shear Stress (kPa):"), LegendTop + 1050},
+              {QStringLiteral("Horizontal Displacement (mm):"), LegendTop + 1290},
+              {QStringLiteral("Vertical Displacement (mm):"), LegendTop + 1530}};
+    return l;
+}
 
 } // namespace
 
-frmDirectShearReport::frmDirectShearReport() : Points(directshear::PointColumns())
+frmDirectShearReport::frmDirectShearReport()
+    : lx::ReportWindow(QStringLiteral("Test Report"), PageWidth, PageHeight), Points(directshear::PointColumns())
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Test Report"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
-
     page = new lx::ReportPage(PageWidth, PageHeight, this);
     lblTitle = page->addLabel(QStringLiteral("Title"), 120, 90, Style::Title, 7740, 315);
     lblTitle->setAlignment(Qt::AlignCenter);
@@ -68,32 +76,7 @@ frmDirectShearReport::frmDirectShearReport() : Points(directshear::PointColumns(
     page->place(picFrame2, 4080, 2700, layout.frame.width(), layout.frame.height());
     directshear::LabelFrames(*picFrame1, *picFrame2);
 
-    lblLegend = page->addLabel(QStringLiteral("Legend;"), 180, LegendTop, Style::Heading);
-    const double rowTop[] = {LegendTop + 300, LegendTop + 540, LegendTop + 810, LegendTop + 1050, LegendTop + 1290, LegendTop + 1530};
-    page->addLabel(QStringLiteral("Normal Stress (kPa):"), 420, rowTop[0], Style::Body, 2800, 210);
-    page->addLabel(QStringLiteral("Initial Void Ratio:"), 420, rowTop[1], Style::Body, 2800, 210);
-    page->addLabel(QStringLiteral("Failure Conditions:"), 180, rowTop[2] - 30, Style::Heading);
-    page->addLabel(QStringLiteral("Peak Shear Stress (kPa):"), 420, rowTop[3], Style::Body, 2800, 210);
-    page->addLabel(QStringLiteral("Horizontal Displacement (mm):"), 420, rowTop[4], Style::Body, 2800, 210);
-    page->addLabel(QStringLiteral("Vertical Displacement (mm):"), 420, rowTop[5], Style::Body, 2800, 210);
-    for (size_t k = 0; k < 3; ++k) {
-        const double left = LegendColumnLeft[k];
-        auto* line = new QFrame;
-        line->setAutoFillBackground(true);
-        page->place(line, left + 360, LegendTop + 90, 660, 30);
-        line->hide();
-        LineLegend[k] = line;
-        auto value = [&](double top) {
-            QLabel* l = page->addLabel(QString(), left, top, Style::Body, LegendColumnWidth, 210);
-            l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            return l;
-        };
-        lblNormalStressValue[k] = value(rowTop[0]);
-        lbl_e_value[k] = value(rowTop[1]);
-        lblStressValue[k] = value(rowTop[3]);
-        lblHorizDispValue[k] = value(rowTop[4]);
-        lblVertDispValue[k] = value(rowTop[5]);
-    }
+    legend = page->addLegendTable(LegendLayout());
 
     page->addLabel(QStringLiteral("Comments:"), 180, 7800, Style::Heading);
     Text1 = new QLineEdit;
@@ -106,16 +89,13 @@ frmDirectShearReport::frmDirectShearReport() : Points(directshear::PointColumns(
     page->addRule(8160, 120, 7860, 3);
     for (double y : {960.0, 2280.0, 5700.0, 7680.0})
         page->addRule(y, 120, 7860, 2);
-
-    page->move(0, 0);
-    setFixedSize(page->size());
+    Form_Load();
 }
 
 void frmDirectShearReport::CreateReport(const QString& soilType, const QStringList& valParam, const lx::StoredCurve& valPoints,
                                         std::span<const int16_t> curveCounts)
 {
     strSoilType = soilType;
-    lx::setLoamixIcon(this);
     ParamTexts = valParam;
     while (ParamTexts.size() < 21)
         ParamTexts << QString();
@@ -127,31 +107,22 @@ void frmDirectShearReport::CreateReport(const QString& soilType, const QStringLi
     lblTitle->setText(QStringLiteral("Shear Strength Behavior of ") + strSoilType);
     lblTestType->setText(QStringLiteral("Direct Shear Test"));
 
-    charts = directshear::SetupCharts(*picFrame1, *picFrame2, directshear::AxesOf(Points));
-    for (int k = 0; k < curves; ++k)
-        PlotCurve(k);
-    charts.reset();
+    // Both charts over every curve: each curve in its colour, every point starred.
+    const directshear::ShearAxes axes = directshear::AxesOf(Points);
+    std::vector<lx::Curve> shear, vertical;
+    for (int k = 0; k < curves; ++k) {
+        const directshear::LegendColumn column = directshear::LegendOf(Points, k, ParamTexts);
+        const lx::CurveStyle style = directshear::CurveStyleOf(column.color);
+        shear.push_back({.x = Points.column(0, k), .y = Points.column(1, k), .style = style});
+        vertical.push_back({.x = Points.column(0, k), .y = Points.column(2, k), .style = style});
+        legend.setColumn(k, column.color,
+                         {column.normalStress, column.voidRatio, column.peak, column.horizontal, column.vertical});
+    }
+    const lx::GridStyle grid = directshear::ShearGrid();
+    lx::drawReportChart(*picFrame1, {axes.horizontal, axes.shear}, shear, {.grid = grid, .xDecimals = 3, .yDecimals = 0});
+    lx::drawReportChart(*picFrame2, {axes.horizontal, axes.vertical}, vertical, {.grid = grid, .xDecimals = 3, .yDecimals = 3});
 
     lblDateValue->setText(QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
     lx::ShowAsChild(this);
     lx::MoveChild(this, 0, 0);
-}
-
-void frmDirectShearReport::PlotCurve(int k)
-{
-    const directshear::LegendColumn legend = directshear::LegendOf(Points, k, ParamTexts);
-    const lx::CurveStyle style = directshear::CurveStyleOf(legend.color);
-    charts->shear.plot({.x = Points.column(0, k), .y = Points.column(1, k), .style = style});
-    charts->vertical.plot({.x = Points.column(0, k), .y = Points.column(2, k), .style = style});
-
-    const size_t c = size_t(k);
-    QPalette pal = LineLegend[c]->palette();
-    pal.setColor(QPalette::Window, legend.color);
-    LineLegend[c]->setPalette(pal);
-    LineLegend[c]->show();
-    lblNormalStressValue[c]->setText(legend.normalStress);
-    lbl_e_value[c]->setText(legend.voidRatio);
-    lblStressValue[c]->setText(legend.peak);
-    lblHorizDispValue[c]->setText(legend.horizontal);
-    lblVertDispValue[c]->setText(legend.vertical);
 }

@@ -3,27 +3,24 @@
 // charts of up to three tests (one colour each, every point starred) and a legend column
 // per test with its normal stress, initial void ratio, peak shear stress and the
 // displacements where that peak is first reached. A new window per report; it shows itself.
-#include "directshear/DirectShearCharts.h"
+#include "lab/ReportPage.h"
+#include "lab/ReportWindow.h"
 #include "lab/StoredPoints.h"
 
 #include <QStringList>
-#include <QWidget>
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <span>
 
 class QLabel;
 class QLineEdit;
-class QFrame;
 
 namespace lx {
 class ChartFrame;
-class ReportPage;
 } // namespace lx
 
-class frmDirectShearReport : public QWidget {
+class frmDirectShearReport : public lx::ReportWindow {
     Q_OBJECT
 public:
     frmDirectShearReport();
@@ -43,21 +40,13 @@ public:
     QLabel* lblCurves;
     lx::ChartFrame* picFrame1;
     lx::ChartFrame* picFrame2;
-    QLabel* lblLegend;
-    std::array<QFrame*, 3> LineLegend{};
-    std::array<QLabel*, 3> lblNormalStressValue{};
-    std::array<QLabel*, 3> lbl_e_value{};
-    std::array<QLabel*, 3> lblStressValue{};
-    std::array<QLabel*, 3> lblHorizDispValue{};
-    std::array<QLabel*, 3> lblVertDispValue{};
+    // Columns 0 to 2: LineLegend (lines), then the rows normal stress, initial void ratio,
+    // peak shear stress, horizontal and vertical displacement (values).
+    lx::LegendTable legend;
     QLineEdit* Text1;
     QLabel* lblDateValue;
 
     QString strSoilType;
     QStringList ParamTexts;
     lx::StoredCurve Points;
-
-private:
-    void PlotCurve(int k);
-    std::optional<directshear::ShearCharts> charts;   // while the curves are drawn
 };

@@ -140,7 +140,7 @@ inline constexpr TwipRect imgBeadHose{450, 2325, 2700, 180};    // BeadHose.gif:
 inline constexpr TwipRect imgBeads1{510, 2355, 2580, 120};
 inline constexpr TwipRect imgBeads2{510, 2355, 2580, 120};
 inline constexpr TwipRect lblNormalLoad{60, 300, 1150, 240};
-inline constexpr TwipRect lblVerticalLVDT{60, 700, 1200, 480};
+inline constexpr TwipRect lblVerticalLVDT{60, 640, 1200, 720};   // three lines
 inline constexpr TwipRect lblHorizontalLVDT{3180, 1920, 1300, 600};
 } // namespace directShearScreen
 

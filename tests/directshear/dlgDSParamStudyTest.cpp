@@ -13,7 +13,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFrame>
+#include "lab/LegendMark.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -120,13 +120,13 @@ TEST_F(DSStudyDialogTest, AReportDrawsEachTestInItsColourWithItsLegendColumn)
     const int colours[] = {12, 9, 6};
     const char* stresses[] = {"50", "100", "200"};
     for (size_t k = 0; k < 3; ++k) {
-        EXPECT_FALSE(r->LineLegend[k]->isHidden());
-        EXPECT_EQ(r->LineLegend[k]->palette().color(QPalette::Window), lx::QBColor(colours[k]));
-        EXPECT_EQ(r->lblNormalStressValue[k]->text(), stresses[k]);
-        EXPECT_EQ(r->lblStressValue[k]->text(), "100");   // 20 points rising to 10 * 10
-        EXPECT_EQ(r->lblHorizDispValue[k]->text(), "1");
+        EXPECT_FALSE(r->legend.lines[k]->isHidden());
+        EXPECT_EQ(r->legend.lines[k]->color(), lx::QBColor(colours[k]));
+        EXPECT_EQ(r->legend.values[k][0]->text(), stresses[k]);
+        EXPECT_EQ(r->legend.values[k][3]->text(), "100");   // 20 points rising to 10 * 10
+        EXPECT_EQ(r->legend.values[k][4]->text(), "1");
     }
-    EXPECT_EQ(r->lbl_e_value[2]->text(), "0.907");
+    EXPECT_EQ(r->legend.values[2][1]->text(), "0.907");
 }
 
 TEST_F(DSStudyDialogTest, ClosingCreditsTheStudyOnceAfterReportsWithAQuizFileOpen)

@@ -16,7 +16,7 @@
 #include "platform/testing/ScriptedServices.h"
 
 #include <QCoreApplication>
-#include <QFrame>
+#include "lab/LegendMark.h"
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -193,19 +193,19 @@ TEST_F(DSScreenTest, TheReportOfOneTestFillsOneLegendColumn)
     EXPECT_EQ(r->lblTitle->text(), "Shear Strength Behavior of Barry's Beach Sand");
     EXPECT_EQ(r->lblTestType->text(), "Direct Shear Test");
     EXPECT_EQ(r->lblParamValue[1]->text(), "N/A");
-    EXPECT_FALSE(r->LineLegend[0]->isHidden());
-    EXPECT_EQ(r->LineLegend[0]->palette().color(QPalette::Window), lx::QBColor(12));
-    EXPECT_TRUE(r->LineLegend[1]->isHidden());
-    EXPECT_TRUE(r->LineLegend[2]->isHidden());
+    EXPECT_FALSE(r->legend.lines[0]->isHidden());
+    EXPECT_EQ(r->legend.lines[0]->color(), lx::QBColor(12));
+    EXPECT_TRUE(r->legend.lines[1]->isHidden());
+    EXPECT_TRUE(r->legend.lines[2]->isHidden());
     // 11 points rising to 50 kPa at point 6 (5 * 0.1 mm).
-    EXPECT_EQ(r->lblNormalStressValue[0]->text(), "200");
-    EXPECT_EQ(r->lbl_e_value[0]->text(), "0.812");
-    EXPECT_EQ(r->lblStressValue[0]->text(), "50");
-    EXPECT_EQ(r->lblHorizDispValue[0]->text(), "0.5");
-    EXPECT_EQ(r->lblVertDispValue[0]->text(), "-0.005");
+    EXPECT_EQ(r->legend.values[0][0]->text(), "200");
+    EXPECT_EQ(r->legend.values[0][1]->text(), "0.812");
+    EXPECT_EQ(r->legend.values[0][3]->text(), "50");
+    EXPECT_EQ(r->legend.values[0][4]->text(), "0.5");
+    EXPECT_EQ(r->legend.values[0][5]->text(), "-0.005");
     for (size_t k : {size_t(1), size_t(2)})
-        EXPECT_EQ(r->lblNormalStressValue[k]->text() + r->lbl_e_value[k]->text() + r->lblStressValue[k]->text()
-                      + r->lblHorizDispValue[k]->text() + r->lblVertDispValue[k]->text(),
+        EXPECT_EQ(r->legend.values[k][0]->text() + r->legend.values[k][1]->text() + r->legend.values[k][3]->text()
+                      + r->legend.values[k][4]->text() + r->legend.values[k][5]->text(),
                   "");
     EXPECT_EQ(captions(r->picFrame1->lblY), (QStringList{"0", "15", "30", "45", "60"}));
     EXPECT_FALSE(r->lblDateValue->text().isEmpty());
