@@ -278,14 +278,11 @@ void frmMDI::MDIForm_Load() { lx::setLoamixIcon(this); }
 
 QSize frmMDI::ClientSizeNeeded() const
 {
-    // The largest child window inside its frame, which QMdiSubWindow draws with the style's
-    // caption and borders.
-    QMdiSubWindow probe;
-    probe.setWidget(new QWidget);
-    probe.ensurePolished();
-    const QMargins m = probe.contentsMargins();
-    const int border = qMax(m.left(), probe.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, &probe));
-    const int caption = qMax(m.top(), probe.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &probe));
+    // The largest child window inside the frame QMdiSubWindow draws around it: the style's
+    // caption above and its border on the other three sides.
+    const QStyle* s = mdiArea->style();
+    const int border = s->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    const int caption = s->pixelMetric(QStyle::PM_TitleBarHeight);
     const QSize child = lx::clientSizeForOuter(lx::LargestChildWidthTw, lx::LargestChildHeightTw);
     const int frame = 2 * mdiArea->frameWidth();
     return {child.width() + 2 * border + frame, child.height() + caption + border + frame + tw(frmMessege::HeightTw)};

@@ -13,8 +13,7 @@
 #include <cmath>
 
 LXPrintForm::LXPrintForm(QWidget* parent)
-    : QWidget(parent), tmrWait(new QTimer(this)), picCapture(new lx::PictureBox(this)),
-      printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    : QWidget(parent), tmrWait(new QTimer(this)), picCapture(new lx::PictureBox(this))
 {
     // A control of fixed size that is never seen on the main window.
     setFixedSize(lx::tw(425), lx::tw(400));
@@ -40,6 +39,15 @@ bool LXPrintForm::PrintForm()
     return true;
 }
 
+QPrinter& LXPrintForm::Printer()
+{
+    // Made on first use: a printer loads the system's print support (CUPS and what it links),
+    // which the program's start would otherwise wait for.
+    if (!printer)
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer;
+}
+
 bool LXPrintForm::Waiting() const { return tmrWait->isActive(); }
 
 void LXPrintForm::tmrWait_Timer()
@@ -52,8 +60,8 @@ void LXPrintForm::tmrWait_Timer()
     picCapture->setPicture(picture);
     picCapture->resize(picture.deviceIndependentSize().toSize());
     QString why;
-    if (picture.isNull() || !lx::printPages(*printer, [this](QPagedPaintDevice& device) { return PrintCapture(device); }, &why))
-        lx::messages().msgBox(lx::printFailureMessage(QStringLiteral("The window"), *printer, why),
+    if (picture.isNull() || !lx::printPages(Printer(), [this](QPagedPaintDevice& device) { return PrintCapture(device); }, &why))
+        lx::messages().msgBox(lx::printFailureMessage(QStringLiteral("The window"), Printer(), why),
                               lx::vbOKOnly | lx::vbExclamation, QStringLiteral("Print Window"));
 }
 

@@ -34,8 +34,8 @@ public:
     QPointer<QWidget> frmSrc;
 
     // The printer the pictures go to: the program's current printer, which the caller's
-    // printer dialog configures before PrintForm.
-    QPrinter& Printer() { return *printer; }
+    // printer dialog configures before PrintForm (made on first use).
+    QPrinter& Printer();
 
     // Starts the wait, after which frmSrc is captured and printed. False, and nothing
     // happens, without a window to print or while an earlier call is still waiting.
