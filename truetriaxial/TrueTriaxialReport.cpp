@@ -1,6 +1,7 @@
 #include "truetriaxial/TrueTriaxialReport.h"
 
 #include "lab/ParamBoxes.h"
+#include "lab/StoredTest.h"
 
 #include "platform/Database.h"
 #include "platform/Numbers.h"
@@ -50,59 +51,38 @@ ReportConditions reportConditions(Kind kind, lx::Recordset& testInfo, lx::Record
     return c;
 }
 
-int ReportTest::peakIndex() const
-{
-    if (stress.empty())
-        return -1;
-    // max_element finds the first of equal largest values.
-    return int(std::max_element(stress.begin(), stress.end()) - stress.begin());
-}
-
-QString ReportTest::peakStressText() const
-{
-    const int i = peakIndex();
-    return i < 0 ? QString() : lx::SingleText(stress[size_t(i)]);
-}
-
-QString ReportTest::peakStrainText() const
-{
-    const int i = peakIndex();
-    return i < 0 ? QString() : lx::SingleText(strain[size_t(i)]);
-}
-
-QString ReportTest::peakPoreText() const
-{
-    const int i = peakIndex();
-    return i < 0 ? QString() : lx::SingleText(pore[size_t(i)]);
-}
-
 namespace {
 
-struct OctPoint {
-    float strain, stress, pore;
-};
-
-// The octahedral point of a TestResults row; none when a value it needs is missing.
-std::optional<OctPoint> octPoint(Kind kind, lx::Recordset& row)
-{
-    const int last = kind == Kind::Cube ? 9 : 7;
-    if (row.fieldCount() <= last)
-        throw lx::DatabaseError(QStringLiteral("The stored test has too few columns."));
-    for (int p = 3; p <= last; ++p)
-        if (row.Fields(p).isMissing())
-            return std::nullopt;
-    const auto v = [&](int p) { return row.Fields(p).toDouble(); };
-    if (kind == Kind::Cube)
-        return OctPoint{cubeOctStrain(v(3), v(4), v(5)), cubeOctStress(v(6), v(7), v(8)), float(lx::Round(v(9), 1))};
-    return OctPoint{hollowOctStrain(v(3), v(4)), hollowOctStress(v(5), v(6)), float(v(7))};
-}
+double cubeStrain(std::span<const double> v) { return double(cubeOctStrain(v[0], v[1], v[2])); }
+double cubeStress(std::span<const double> v) { return double(cubeOctStress(v[0], v[1], v[2])); }
+double hollowStrain(std::span<const double> v) { return double(hollowOctStrain(v[0], v[1])); }
+double hollowStress(std::span<const double> v) { return double(hollowOctStress(v[0], v[1])); }
 
 } // namespace
+
+lx::ColumnMap reportColumns(Kind kind)
+{
+    using lx::ColumnRule;
+    if (kind == Kind::Cube)
+        return {ColumnRule::computed({3, 4, 5}, cubeStrain), ColumnRule::computed({6, 7, 8}, cubeStress),
+                ColumnRule::field(9).rounded(1)};
+    return {ColumnRule::computed({3, 4}, hollowStrain), ColumnRule::computed({5, 6}, hollowStress), ColumnRule::field(7)};
+}
+
+QStringList ReportData::failureTexts(int t) const
+{
+    const int row = points.peakRow(OctStress, t);
+    if (row < 0)
+        return {};
+    return {lx::SingleText(float(points.value(row, OctStress))), lx::SingleText(float(points.value(row, OctStrain))),
+            lx::SingleText(float(points.value(row, PorePressure)))};
+}
 
 ReportData readReport(Kind kind, int nTests, const QStringList& titles, lx::Connection& connection)
 {
     ReportData data;
     data.kind = kind;
+    data.points = lx::StoredCurve(reportColumns(kind));
     lx::Recordset none, noReference;
     data.conditions = reportConditions(kind, none, noReference);
     if (nTests > MaxReportTests) {
@@ -126,16 +106,9 @@ ReportData readReport(Kind kind, int nTests, const QStringList& titles, lx::Conn
             reference.Open(referenceSql(info.Fields(0).toDouble()), connection, lx::adOpenDynamic, lx::adLockUnspecified);
             data.conditions = reportConditions(kind, info, reference);
         }
-        lx::Recordset points;
-        points.Open(testResultsSql(), connection, lx::adOpenDynamic, lx::adLockUnspecified, {id});
-        for (points.MoveFirst(); !points.eof(); points.MoveNext())
-            if (const std::optional<OctPoint> p = octPoint(kind, points)) {
-                test.strain.push_back(p->strain);
-                test.stress.push_back(p->stress);
-                test.pore.push_back(p->pore);
-            }
-        if (test.stress.empty()) {
-            data.error = QStringLiteral("The database holds no points for the test ") + id + u'.';
+        const lx::LoadedTest loaded = lx::loadStoredTest(data.points, connection, {QString(), testResultsSql(), {id}, id});
+        if (!loaded.ok()) {
+            data.error = loaded.message;
             return data;
         }
         data.tests.push_back(std::move(test));
@@ -153,6 +126,7 @@ ReportData readReport(int nTests, const QStringList& titles)
     }
     if (nTests <= 0) {
         data.kind = *kind;
+        data.points = lx::StoredCurve(reportColumns(*kind));
         lx::Recordset none, noReference;
         data.conditions = reportConditions(*kind, none, noReference);
         return data;

@@ -4,6 +4,8 @@
 // and the failure values at each test's peak.
 #include "truetriaxial/TrueTriaxialRun.h"
 
+#include "lab/StoredPoints.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -33,19 +35,26 @@ ReportConditions reportConditions(Kind kind, lx::Recordset& testInfo, lx::Record
 struct ReportTest {
     QString testId;
     QString bValue, betaAngle;          // TestInfo positions 6 and 7 as stored
-    std::vector<float> strain, stress, pore;
-    // The first point at the peak octahedral shear stress (a tie takes the earliest).
-    int peakIndex() const;
-    QString peakStressText() const;
-    QString peakStrainText() const;
-    QString peakPoreText() const;
 };
+
+// The report's points: octahedral strain (%), octahedral stress (kPa) and excess pore
+// pressure (kPa), every test one after another in the order of its TestID.
+enum ReportColumn { OctStrain = 0, OctStress = 1, PorePressure = 2 };
+// How a TestResults row becomes a report point: the octahedral values computed in double,
+// rounded (strain 3, stress 1 decimal) and held in single precision; a cube's pore
+// pressure rounded to one decimal, a hollow cylinder's as stored.
+lx::ColumnMap reportColumns(Kind kind);
 
 struct ReportData {
     Kind kind = Kind::Cube;
     ReportConditions conditions;
     std::vector<ReportTest> tests;
+    lx::StoredCurve points;
     QString error;                      // why there is no report; empty when there is one
+
+    // The failure values of test t at its first peak of octahedral stress: stress, strain
+    // and pore pressure as texts (empty for a test without points).
+    QStringList failureTexts(int t) const;
 };
 
 // Reads the report of the tests named in titles[1 .. nTests] (titles[0] the report's title,

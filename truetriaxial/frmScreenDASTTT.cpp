@@ -5,7 +5,10 @@
 #include "lab/ActivityCredit.h"
 #include "lab/ChartAxis.h"
 #include "lab/ChartFrame.h"
+#include "lab/LegendMark.h"
 #include "lab/PictureLayout.h"
+#include "lab/PointColumns.h"
+#include "lab/StoredTest.h"
 
 #include "app/ChildWindows.h"
 #include "app/FrameAssets.h"
@@ -37,14 +40,7 @@ lx::ColumnMap screenColumns(Kind kind)
     return map;
 }
 
-struct Column {
-    const char* header;
-    double width;
-    int alignment;
-    const char* exportHeader;
-};
-
-std::vector<Column> listColumns(Kind kind)
+std::vector<lx::PointColumn> listColumns(Kind kind)
 {
     const int c = lx::ListView::lvwColumnCenter, l = lx::ListView::lvwColumnLeft;
     if (kind == Kind::Cube)
@@ -64,15 +60,23 @@ std::vector<Column> listColumns(Kind kind)
             {"U (kPa)", 1100, c, "Excess Pore Pressure (kPa)"}};
 }
 
+// The main curve's legend mark beside the title and the second curve's below it.
+const QColor MainMark(192, 0, 0), SecondMark(0, 0, 192);   // &H000000C0&, &H00C00000&
+
 lx::ChartFrameLayout chartLayout(int chart)
 {
     lx::ChartFrameLayout l = lx::ChartFrameLayout::replayScreen();
     l.frame = {0, 0, 3660, 3660};
-    if (chart == 2) {
+    if (chart == 1) {
+        l.secondTitle = {1160, 300, 2445, 195};
+        l.marks = {{{700, 150}, {1100, 165}, 2}, {{700, 405}, {1100, 405}, 1}};
+    } else {
         l.surface.moveLeft(630);
         l.xTickLefts = {360, 1020, 1680, 2400, 3060};
         l.title = {1100, 50, 2445, 195};
+        l.secondTitle = {1100, 300, 2445, 195};
         l.xName = {420, 3350, 3150, 195};
+        l.marks = {{{700, 150}, {1050, 150}, 2}, {{700, 400}, {1050, 400}, 1}};
     }
     return l;
 }
@@ -161,24 +165,9 @@ bool frmScreenDASTTT::StartTest(const QString& TestType, const QString& strSoilT
 
     // The test is read first: a run that cannot start leaves the screen as it was.
     lx::StoredCurve curve(screenColumns(*kind), MaxPoints);
-    try {
-        lx::Connection connection;
-        connection.Open(truetriaxial::connectionOf(*kind));
-        lx::Recordset rs;
-        rs.Open(truetriaxial::testResultsSql(), connection, lx::adOpenDynamic, lx::adLockUnspecified, {strTestID});
-        curve.append(rs);
-        rs.Close();
-        connection.Close();
-    } catch (const lx::DatabaseError& e) {
-        lx::messages().msgBox(QStringLiteral("The stored test could not be read.\r") + e.message(), lx::vbOKOnly | lx::vbExclamation,
-                              basGlobal::AppTitle);
+    if (!lx::reportLoadFailure(
+            lx::loadStoredTest(curve, {truetriaxial::connectionOf(*kind), truetriaxial::testResultsSql(), {strTestID}, strTestID})))
         return false;
-    }
-    if (curve.empty()) {
-        lx::messages().msgBox(QStringLiteral("The database holds no points for the test ") + strTestID + u'.',
-                              lx::vbOKOnly | lx::vbExclamation, basGlobal::AppTitle);
-        return false;
-    }
 
     Timer1->stop();
     kind_ = *kind;
@@ -190,13 +179,8 @@ bool frmScreenDASTTT::StartTest(const QString& TestType, const QString& strSoilT
     lblTitle->setText((cube ? QStringLiteral("True Triaxial Test: ") : QStringLiteral("Axial-Torsional Test: ")) + soil_);
 
     lvwData->clearLines();
-    lvwData->clearColumns();
-    QStringList headers;
-    for (const Column& c : listColumns(kind_)) {
-        lvwData->addColumn(QString::fromLatin1(c.header), QString::fromLatin1(c.header), c.width, c.alignment);
-        headers << QString::fromLatin1(c.exportHeader);
-    }
-    exportText_.reset(lblTitle->text(), headers.mid(1));
+    const std::vector<lx::PointColumn> columns = listColumns(kind_);
+    lx::setPointColumns(*lvwData, exportText_, lblTitle->text(), columns);
 
     // Export and Report wait for the whole run.
     cmdExportData->setEnabled(false);
@@ -216,8 +200,18 @@ void frmScreenDASTTT::SetupCharts()
     const int last = lastColumn(), c1 = last / 2;
     picFrame1->lblTitle->setText(cube ? QStringLiteral("Major Principal Stress") : QStringLiteral("Axial Stress - Axial Strain"));
     picFrame2->lblTitle->setText(cube ? QStringLiteral("Excess Pore Pressure") : QStringLiteral("Pore Pressure - Axial Strain"));
-    for (lx::ChartFrame* f : {picFrame1, picFrame2})
+    picFrame1->lblTitle2->setText(QStringLiteral("Shear Stress - Shear Strain"));
+    picFrame2->lblTitle2->setText(QStringLiteral("Pore Pressure - Shear Strain"));
+    for (lx::ChartFrame* f : {picFrame1, picFrame2}) {
         f->lblXAxisName->setText(cube ? QStringLiteral("Major Principal Strain (%)") : QStringLiteral("Strain (%)"));
+        // The hollow cylinder's second curve has its own title and mark.
+        f->lblTitle2->setVisible(!cube);
+        f->marks[0]->showAs(MainMark);
+        if (cube)
+            f->marks[1]->hide();
+        else
+            f->marks[1]->showAs(SecondMark);
+    }
 
     lx::PictureBox& draw1 = *picFrame1->picDraw;
     lx::PictureBox& draw2 = *picFrame2->picDraw;

@@ -4,6 +4,7 @@
 #include "lab/ChartAxis.h"
 #include "lab/ParamBoxes.h"
 #include "lab/ChartFrame.h"
+#include "lab/ReportChart.h"
 #include "lab/ReportPage.h"
 
 #include "app/ChildWindows.h"
@@ -14,7 +15,6 @@
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QLocale>
 
@@ -98,28 +98,17 @@ frmTTTReport::frmTTTReport() : lx::ReportWindow(QStringLiteral("Test Report"), 8
     picFrame2 = makeFrame(4200, QStringLiteral("Excess Pore Pressure"), QStringLiteral("(kPa)"));
 
     lblData = page->addLabel(QStringLiteral("Failure Conditions:"), 180, 6270, Style::Heading);
-    lblLegend = page->addLabel(QStringLiteral("Legend;"), 180, 6600, Style::Body, 2000, RowHeight);
+    lx::LegendTableLayout table{.heading = QStringLiteral("Legend;"), .headingLeft = 180, .top = 6600, .lineTop = 6705,
+                                .lineLength = 660, .lineWidth = 2, .columns = truetriaxial::MaxReportTests,
+                                .firstColumnLeft = FirstColumn, .columnStep = ColumnStep, .columnWidth = 800,
+                                .captionLeft = 180, .captionWidth = 2220, .rowHeight = RowHeight, .rows = {}};
     const char* rowCaptions[] = {"b-value :", "Beta Angle (deg.):", "Peak Oct Shear Stress (kPa):", "Oct. Shear Strain (%):",
                                  "Excess Pore Pressure (kPa):"};
     for (int r = 0; r < 5; ++r)
-        page->addLabel(QString::fromLatin1(rowCaptions[r]), 180, 6870 + 300.0 * r, Style::Body, 2220, RowHeight);
-    for (int k = 0; k < truetriaxial::MaxReportTests; ++k) {
-        const double left = FirstColumn + ColumnStep * k;
-        auto* line = new QFrame;
-        page->place(line, left + 60, 6705, 660, 30);
-        line->hide();
-        LineLegend[size_t(k)] = line;
-        std::array<QLabel*, 5> column{};
-        for (int r = 0; r < 5; ++r) {
-            column[size_t(r)] = page->addLabel(QString(), left, 6870 + 300.0 * r, Style::Body, 800, RowHeight);
-            column[size_t(r)]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        }
-        lbl_b_Value[size_t(k)] = column[0];
-        lbl_BetaValue[size_t(k)] = column[1];
-        lblStressValue[size_t(k)] = column[2];
-        lblStrainValue[size_t(k)] = column[3];
-        lblPorePressureValue[size_t(k)] = column[4];
-    }
+        table.rows.push_back({QString::fromLatin1(rowCaptions[r]), 6870 + 300.0 * r});
+    failures = page->addLegendTable(table);
+    failures.heading->setFont(lx::ReportPage::font(Style::Body));
+    failures.heading->adjustSize();
 
     page->addLabel(QStringLiteral("Created by:"), 420, 8490, Style::Caption);
     lblUserName = page->addLabel(QString(), 1500, 8490, Style::Body, 3000, RowHeight);
@@ -170,41 +159,29 @@ void frmTTTReport::fill()
         lblParamValue[size_t(i)]->setVisible(i != 8 || c.sand);
     }
     for (int k = 0; k < truetriaxial::MaxReportTests; ++k) {
-        const bool used = size_t(k) < data_.tests.size();
-        const truetriaxial::ReportTest* t = used ? &data_.tests[size_t(k)] : nullptr;
-        LineLegend[size_t(k)]->setVisible(used);
-        if (used)
-            LineLegend[size_t(k)]->setStyleSheet(QStringLiteral("background: %1;").arg(lx::QBColor(truetriaxial::testColor(k + 1)).name()));
-        lbl_b_Value[size_t(k)]->setText(used ? t->bValue : QString());
-        lbl_BetaValue[size_t(k)]->setText(used ? t->betaAngle : QString());
-        lblStressValue[size_t(k)]->setText(used ? t->peakStressText() : QString());
-        lblStrainValue[size_t(k)]->setText(used ? t->peakStrainText() : QString());
-        lblPorePressureValue[size_t(k)]->setText(used ? t->peakPoreText() : QString());
+        if (size_t(k) >= data_.tests.size()) {
+            failures.clearColumn(k);
+            continue;
+        }
+        const truetriaxial::ReportTest& t = data_.tests[size_t(k)];
+        failures.setColumn(k, lx::QBColor(truetriaxial::testColor(k + 1)), QStringList{t.bValue, t.betaAngle} + data_.failureTexts(k));
     }
 }
 
 void frmTTTReport::drawCharts()
 {
-    std::vector<float> strain, stress, pore;
-    for (const truetriaxial::ReportTest& t : data_.tests) {
-        strain.insert(strain.end(), t.strain.begin(), t.strain.end());
-        stress.insert(stress.end(), t.stress.begin(), t.stress.end());
-        pore.insert(pore.end(), t.pore.begin(), t.pore.end());
-    }
-    const lx::Axis x = lx::niceAxis(strain), y1 = lx::niceAxis(stress), y2 = lx::niceAxis(pore);
-    const lx::GridStyle grid{.verticalColor = lx::QBColor(7), .horizontalColor = lx::QBColor(0)};
-    const lx::Chart chart1(*picFrame1->picDraw, x, y1), chart2(*picFrame2->picDraw, x, y2);
-    for (const lx::Chart* chart : {&chart1, &chart2}) {
-        chart->clear();
-        chart->drawGrid(grid);
-    }
+    using truetriaxial::ReportColumn;
+    const lx::StoredCurve& p = data_.points;
+    const lx::Axis x = lx::niceAxis(p.column(ReportColumn::OctStrain));
+    const lx::ReportChartOptions options{.grid = {.verticalColor = lx::QBColor(7), .horizontalColor = lx::QBColor(0)},
+                                         .xDecimals = 3, .yDecimals = 0};
     const lx::MarkerStyle marker{.firstOffset = {-60, -120}, .offset = {-60, -120}, .color = QColor()};
-    for (size_t k = 0; k < data_.tests.size(); ++k) {
-        const truetriaxial::ReportTest& t = data_.tests[k];
-        const lx::CurveStyle style{.color = lx::QBColor(truetriaxial::testColor(int(k) + 1)), .width = 2, .marker = marker};
-        chart1.plot({.x = t.strain, .y = t.stress, .style = style});
-        chart2.plot({.x = t.strain, .y = t.pore, .style = style});
+    std::vector<lx::Curve> stress, pore;
+    for (int t = 0; t < p.tests(); ++t) {
+        const lx::CurveStyle style{.color = lx::QBColor(truetriaxial::testColor(t + 1)), .width = 2, .marker = marker};
+        stress.push_back({.x = p.column(ReportColumn::OctStrain, t), .y = p.column(ReportColumn::OctStress, t), .style = style});
+        pore.push_back({.x = p.column(ReportColumn::OctStrain, t), .y = p.column(ReportColumn::PorePressure, t), .style = style});
     }
-    picFrame1->setCaptions(lx::tickCaptions(x, 3), lx::tickCaptions(y1, 0));
-    picFrame2->setCaptions(lx::tickCaptions(x, 3), lx::tickCaptions(y2, 0));
+    lx::drawReportChart(*picFrame1, {x, lx::niceAxis(p.column(ReportColumn::OctStress))}, stress, options);
+    lx::drawReportChart(*picFrame2, {x, lx::niceAxis(p.column(ReportColumn::PorePressure))}, pore, options);
 }

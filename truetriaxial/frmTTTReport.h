@@ -5,16 +5,15 @@
 // failure values per test. A new window per report; it shows itself.
 #include "truetriaxial/TrueTriaxialReport.h"
 
+#include "lab/ReportPage.h"
 #include "lab/ReportWindow.h"
 
 #include <array>
 
 class QLabel;
-class QFrame;
 
 namespace lx {
 class ChartFrame;
-class ReportPage;
 } // namespace lx
 
 class frmTTTReport : public lx::ReportWindow {
@@ -39,13 +38,9 @@ public:
     lx::ChartFrame* picFrame1;
     lx::ChartFrame* picFrame2;
     QLabel* lblData;
-    QLabel* lblLegend;
-    std::array<QFrame*, 7> LineLegend;
-    std::array<QLabel*, 7> lbl_b_Value;
-    std::array<QLabel*, 7> lbl_BetaValue;
-    std::array<QLabel*, 7> lblStressValue;
-    std::array<QLabel*, 7> lblStrainValue;
-    std::array<QLabel*, 7> lblPorePressureValue;
+    // The failure table: a column per test (LineLegend, lbl_b_Value, lbl_BetaValue,
+    // lblStressValue, lblStrainValue, lblPorePressureValue in its rows).
+    lx::LegendTable failures;
     QLabel* lblUserName;
     QLabel* lblDateValue;
 

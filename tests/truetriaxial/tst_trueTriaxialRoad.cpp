@@ -11,6 +11,8 @@
 #include "DataPacker.h"
 #include "lab/AssemblyView.h"
 #include "lab/ChartFrame.h"
+#include "lab/LegendMark.h"
+#include "platform/Colors.h"
 #include "app/ChildWindows.h"
 #include "app/basGlobal.h"
 #include "app/frmMDI.h"
@@ -238,6 +240,8 @@ private slots:
         QCOMPARE(screen->lblTitle->text(), u"True Triaxial Test: San Francisco Bay Mud");
         QCOMPARE(screen->lvwData->columnCount(), 8);
         QCOMPARE(screen->picFrame1->lblTitle->text(), u"Major Principal Stress");
+        QVERIFY(!screen->picFrame1->lblTitle2->isVisibleTo(screen) && !screen->picFrame2->marks[1]->isVisibleTo(screen));
+        QVERIFY(screen->picFrame1->marks[0]->isVisibleTo(screen));
         replayAll(screen);
         QCOMPARE(screen->lvwData->topLevelItem(0)->columnCount(), 8);
         exportsTheRun(screen, ClayTTTConnection,
@@ -250,9 +254,9 @@ private slots:
         QCOMPARE(reports(), 2);
         frmTTTReport* report = lastReport();
         QCOMPARE(report->lblTitle->text(), u"True Triaxial Test: San Francisco Bay Mud");
-        QCOMPARE(report->lbl_b_Value[0]->text(), u"0.25");
-        QVERIFY(!report->lblStressValue[0]->text().isEmpty());
-        QVERIFY(report->LineLegend[0]->isVisible() && !report->LineLegend[1]->isVisible());
+        QCOMPARE(report->failures.values[0][0]->text(), u"0.25");
+        QVERIFY(!report->failures.values[0][2]->text().isEmpty());
+        QVERIFY(report->failures.lines[0]->isVisible() && !report->failures.lines[1]->isVisible());
         QCOMPARE(report->lblParameter[4]->text(), u"Specimen Length (mm):");
 
         // The hollow cylinder: the set-up form reads the kind when it loads again.
@@ -290,6 +294,8 @@ private slots:
         QCOMPARE(screen->lvwData->columnCount(), 6);
         QCOMPARE(screen->picFrame1->lblTitle->text(), u"Axial Stress - Axial Strain");
         QCOMPARE(screen->picFrame1->lblXAxisName->text(), u"Strain (%)");
+        QCOMPARE(screen->picFrame2->lblTitle2->text(), u"Pore Pressure - Shear Strain");
+        QVERIFY(screen->picFrame2->lblTitle2->isVisibleTo(screen) && screen->picFrame2->marks[1]->isVisibleTo(screen));
         replayAll(screen);
         exportsTheRun(screen, HCTConnection,
                       QStringLiteral("Axial Strain (%)\tShear Strain (%)\tChange in Vertical Stress (kPa)\t"
@@ -298,7 +304,7 @@ private slots:
         QTest::mouseClick(screen->cmdReport, Qt::LeftButton);
         report = lastReport();
         QCOMPARE(report->lblParameter[4]->text(), u"Outer Diameter (mm):");
-        QCOMPARE(report->lbl_BetaValue[0]->text(), u"45");
+        QCOMPARE(report->failures.values[0][1]->text(), u"45");
 
         // Back to a cube on the open screen: the cube's captions again.
         QTest::mouseClick(setup->cmdCancel, Qt::LeftButton);
@@ -313,6 +319,7 @@ private slots:
         QTest::mouseClick(setup->cmdStart, Qt::LeftButton);
         QCOMPARE(screen->picFrame1->lblTitle->text(), u"Major Principal Stress");
         QCOMPARE(screen->picFrame1->lblXAxisName->text(), u"Major Principal Strain (%)");
+        QVERIFY(!screen->picFrame1->lblTitle2->isVisibleTo(screen) && !screen->picFrame1->marks[1]->isVisibleTo(screen));
         QVERIFY2(!screen->cmdReport->isEnabled(), "mid-replay");
     }
 
@@ -347,8 +354,9 @@ private slots:
         frmTTTReport* report = study->cmdCreate_Click();
         QVERIFY(report);
         QCOMPARE(report->data().tests.size(), size_t(7));
-        QCOMPARE(report->lbl_b_Value[6]->text(), u"1");
-        QVERIFY(report->LineLegend[6]->isVisible());
+        QCOMPARE(report->failures.values[6][0]->text(), u"1");
+        QVERIFY(report->failures.lines[6]->isVisible());
+        QCOMPARE(report->failures.lines[6]->color(), lx::QBColor(8));   // not the light grey of the grid
         QTest::mouseClick(study->cmdCancel, Qt::LeftButton);
         settle();
         QCOMPARE(attempts(512), 1);
@@ -369,8 +377,9 @@ private slots:
         QVERIFY(report);
         QCOMPARE(report->lblParameter[4]->text(), u"Outer Diameter (mm):");
         // Every hollow-cylinder test ends at the same octahedral strain.
-        for (const truetriaxial::ReportTest& t : report->data().tests)
-            QCOMPARE(t.strain.back(), 6.364f);
+        const lx::StoredCurve& points = report->data().points;
+        for (int t = 0; t < points.tests(); ++t)
+            QCOMPARE(points.value(points.testStart(t) + points.testPoints(t) - 1, truetriaxial::OctStrain), 6.364f);
         pressed.clear();
         lx::UnloadNow(study);
         QCOMPARE(attempts(512), 2);
