@@ -4,6 +4,7 @@
 // the cases the installed data lack, and the installed one itself.
 #include "DataPacker.h"
 #include "app/basGlobal.h"
+#include "platform/Database.h"
 #include "tests/common/TestHelpers.h"
 
 #include <QFile>
@@ -97,6 +98,34 @@ struct Packed {
     QString connection;
     explicit Packed(const std::vector<Test>& tests = smallTests()) : connection(pack(dir, QStringLiteral("ds.lxr"), tests)) {}
     QString path(const QString& name) const { return dir.filePath(name); }
+};
+
+// The installed quiz template packed once; each fresh() is a new student's quiz file.
+struct QuizFiles {
+    static inline const QString Password = QStringLiteral("tarvinduso");
+    QTemporaryDir dir;
+    QuizFiles()
+    {
+        lx::pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/QuizTemplate"), Password,
+                               dir.filePath(QStringLiteral("template.lxq")));
+    }
+    // A writable copy of the template; its connection string.
+    QString fresh() const
+    {
+        const QString path = dir.filePath(QStringLiteral("Quiz_Student.lxq"));
+        QFile::remove(path);
+        QFile::copy(dir.filePath(QStringLiteral("template.lxq")), path);
+        QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        return QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=") + Password + u';';
+    }
+    // AttemptsUsed of a quiz or activity.
+    static long long attempts(const QString& connection, int id)
+    {
+        lx::Connection c;
+        c.Open(connection);
+        auto rs = c.Execute(QStringLiteral("SELECT * FROM QuizInfo WHERE QuizID = %1").arg(id));
+        return rs->Fields(2).Value.toLongLong();
+    }
 };
 
 } // namespace dsfixture

@@ -22,7 +22,6 @@
 
 namespace {
 
-const QString QuizPassword = QStringLiteral("tarvinduso");
 using Registry = lx::SingleInstance<dlgDSParamStudy>;
 
 class DSStudyDialogTest : public ::testing::Test {
@@ -31,9 +30,14 @@ public:
     static void SetUpTestSuite()
     {
         db = std::make_unique<dsfixture::Packed>();
-        lx::pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/QuizTemplate"), QuizPassword, db->path("template.lxq"));
+        quizzes = std::make_unique<dsfixture::QuizFiles>();
     }
-    static void TearDownTestSuite() { db.reset(); }
+    static inline std::unique_ptr<dsfixture::QuizFiles> quizzes;
+    static void TearDownTestSuite()
+    {
+        db.reset();
+        quizzes.reset();
+    }
 
     lx::testing::ScriptedServices scripted;
     std::vector<int> pressed;
@@ -66,21 +70,8 @@ public:
             t << d.txtNormalStressValues[k]->text() + u'/' + d.txt_e_Values[k]->text();
         return t;
     }
-    QString quizFile()
-    {
-        const QString path = db->path("Quiz_Student.lxq");
-        QFile::remove(path);
-        EXPECT_TRUE(QFile::copy(db->path("template.lxq"), path));
-        QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        return QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=") + QuizPassword + u';';
-    }
-    static long long attempts(const QString& connection)
-    {
-        lx::Connection c;
-        c.Open(connection);
-        auto rs = c.Execute(QStringLiteral("SELECT * FROM QuizInfo WHERE QuizID = 412"));
-        return rs->Fields(2).Value.toLongLong();
-    }
+    static QString quizFile() { return quizzes->fresh(); }
+    static long long attempts(const QString& connection) { return dsfixture::QuizFiles::attempts(connection, 412); }
 };
 
 TEST_F(DSStudyDialogTest, ListsFourSandsAndFillsTheBoxesOfTheChosenOne)

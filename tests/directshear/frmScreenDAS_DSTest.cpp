@@ -25,7 +25,6 @@
 
 namespace {
 
-const QString QuizPassword = QStringLiteral("tarvinduso");
 const QStringList BarryTexts = {"0.3", "1.8", "0.5", "25.4", "63.5", "50", "0.66"};
 
 QStringList captions(const std::array<QLabel*, 5>& labels)
@@ -44,9 +43,14 @@ public:
         auto tests = dsfixture::smallTests();
         tests.push_back({"103.3", "BIG", "0.3,1.5,0.86,0.55,80,0.612,50,0.5", 305});
         db = std::make_unique<dsfixture::Packed>(tests);
-        lx::pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/QuizTemplate"), QuizPassword, db->path("template.lxq"));
+        quizzes = std::make_unique<dsfixture::QuizFiles>();
     }
-    static void TearDownTestSuite() { db.reset(); }
+    static inline std::unique_ptr<dsfixture::QuizFiles> quizzes;
+    static void TearDownTestSuite()
+    {
+        db.reset();
+        quizzes.reset();
+    }
 
     lx::testing::ScriptedServices scripted;
     std::vector<int> pressed;
@@ -70,21 +74,8 @@ public:
         windows.push_back(s);
         return s;
     }
-    QString quizFile()
-    {
-        const QString path = db->path("Quiz_Student.lxq");
-        QFile::remove(path);
-        EXPECT_TRUE(QFile::copy(db->path("template.lxq"), path));
-        QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        return QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=") + QuizPassword + u';';
-    }
-    static long long attempts(const QString& connection, int id)
-    {
-        lx::Connection c;
-        c.Open(connection);
-        auto rs = c.Execute(QStringLiteral("SELECT * FROM QuizInfo WHERE QuizID = %1").arg(id));
-        return rs->Fields(2).Value.toLongLong();
-    }
+    static QString quizFile() { return quizzes->fresh(); }
+    static long long attempts(const QString& connection, int id) { return dsfixture::QuizFiles::attempts(connection, id); }
 };
 
 TEST_F(DSScreenTest, ReplaysOnePointATickIntoListExportChartsAndShearBox)
