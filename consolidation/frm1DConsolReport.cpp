@@ -40,24 +40,25 @@ frm1DConsolReport::frm1DConsolReport() : lx::ReportWindow(QStringLiteral("Test R
         // Rows 0 to 3 in the left column, 4 to 6 in the right one level with rows 0 to 2.
         const bool left = i < 4;
         const double top = 1380 + (left ? i : i - 4) * 285.0;
-        const double captionLeft = left ? 360 : 4080;
-        lblParameter[size_t(i)] = page->addLabel(captions[i], captionLeft, top, Style::Body, 1920, RowHeight);
+        const double captionLeft = left ? 360 : 3600;
+        lblParameter[size_t(i)] = page->addLabel(captions[i], captionLeft, top, Style::Body, left ? 1920 : 1800, RowHeight);
         lblParameter[size_t(i)]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        lblParamValue[size_t(i)] = page->addLabel({}, captionLeft + 2040, top, Style::Body, left ? 1440 : 1680, RowHeight);
+        const double valueLeft = left ? captionLeft + 2040 : 5520;
+        lblParamValue[size_t(i)] = page->addLabel({}, valueLeft, top, Style::Body, left ? 1200 : 2280, RowHeight);
     }
-    // The specimen type, last of the right column, may take two lines.
+    // The specimen type, last of the right column, may take three lines.
     lblParamValue[6]->setWordWrap(true);
     lblParamValue[6]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblParamValue[6]->resize(lblParamValue[6]->width(), lx::tw(480));
+    lblParamValue[6]->resize(lblParamValue[6]->width(), lx::tw(690));
     lblParameter[StrainRateBox]->hide();
     lblParamValue[StrainRateBox]->hide();
-    lblCurves = page->addLabel(QStringLiteral("Consolidation Curve:"), 240, 2640, Style::Heading);
+    lblCurves = page->addLabel(QStringLiteral("Consolidation Curve:"), 240, 2790, Style::Heading);
 
     const lx::ChartFrameLayout chart = lx::ChartFrameLayout::reportPage();
     picFrame1 = new lx::ChartFrame(chart);
-    page->place(picFrame1, 240, 2970, chart.frame.width(), chart.frame.height());
+    page->place(picFrame1, 240, 3090, chart.frame.width(), chart.frame.height());
     picFrame2 = new lx::ChartFrame(chart);
-    page->place(picFrame2, 4080, 2970, chart.frame.width(), chart.frame.height());
+    page->place(picFrame2, 4080, 3090, chart.frame.width(), chart.frame.height());
     const QString stressName = QStringLiteral("Vertical Stress, σ'v (kPa)");
     picFrame1->lblTitle->setText(QStringLiteral("e - σ'v"));
     picFrame2->lblTitle->setText(QStringLiteral("e - log σ'v"));
@@ -66,20 +67,20 @@ frm1DConsolReport::frm1DConsolReport() : lx::ReportWindow(QStringLiteral("Test R
         f->lblUnit->setText(QStringLiteral("e"));
     }
 
-    lblDate = page->addLabel(QStringLiteral("Date:"), 240, 6000, Style::Caption);
-    lblDateValue = page->addLabel({}, 840, 6000, Style::Body, 2800, RowHeight);
-    lblName = page->addLabel(QStringLiteral("Created by:"), 4080, 6000, Style::Caption);
-    lblUserName = page->addLabel({}, 5160, 6000, Style::Body, 2500, RowHeight);
-    lblComment = page->addLabel(QStringLiteral("Comments:"), 240, 6360, Style::Caption);
+    lblDate = page->addLabel(QStringLiteral("Date:"), 240, 6090, Style::Caption);
+    lblDateValue = page->addLabel({}, 840, 6090, Style::Body, 2800, RowHeight);
+    lblName = page->addLabel(QStringLiteral("Created by:"), 4080, 6090, Style::Caption);
+    lblUserName = page->addLabel({}, 5160, 6090, Style::Body, 2500, RowHeight);
+    lblComment = page->addLabel(QStringLiteral("Comments:"), 240, 6420, Style::Caption);
     Text1 = new QTextEdit;
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setAcceptRichText(false);
-    page->place(Text1, 240, 6630, 7450, 1020);
+    page->place(Text1, 240, 6690, 7450, 960);
 
     page->addRule(480, 120, 7810, 3);
     page->addRule(960, 120, 7810, 2);
-    page->addRule(2520, 120, 7810, 2);
-    page->addRule(5910, 120, 7810, 2);
+    page->addRule(2670, 120, 7810, 2);
+    page->addRule(6000, 120, 7810, 2);
 
     Form_Load();
 }

@@ -5,6 +5,7 @@
 #include "platform/Geometry.h"
 #include "platform/Services.h"
 
+#include <QMdiSubWindow>
 #include <QPalette>
 
 #include <exception>
@@ -36,7 +37,11 @@ QWidget* showReportWindow(std::unique_ptr<QWidget> window, const std::function<v
         fill();
         QWidget* shown = window.release();
         shown->setAttribute(Qt::WA_DeleteOnClose);
-        showChildWindow(shown);
+        // The child window around it has no maximise button either: a report has one size.
+        if (QMdiSubWindow* sub = showChildWindow(shown)) {
+            sub->setWindowFlags(sub->windowFlags() & ~Qt::WindowMaximizeButtonHint);
+            sub->show();
+        }
         return shown;
     } catch (const std::exception& e) {
         failure = QString::fromStdString(e.what());

@@ -385,6 +385,7 @@ private slots:
         QCOMPARE(reports.size(), 2);
         frm1DConsolReport* report = reports.last();
         QVERIFY(!report->isHidden());
+        QVERIFY(!(lx::ChildFrame(report)->windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(report->lblTitle->text(), u"Consolidation Behavior of Ooty Silt");
         QCOMPARE(report->lblTestType->text(), u"Incremental Load One-dimensional Consolidation Test");
         QVERIFY(report->lblParamValue[StrainRateBox]->isHidden());
