@@ -141,12 +141,8 @@ void RemoveWorkingCopies()
 
 void BuildConnectionStrings()
 {
-    // The path in braces, so that a ';' in the temp folder's name stays part of it.
-    const QString driver = QStringLiteral("Driver={Microsoft Access Driver (*.mdb)};");
-    const QString password = QStringLiteral("Pwd=mobkel;");
-    auto make = [&](const char* file) {
-        return QStringLiteral("DBQ=") + lx::ConnectionString::braced(TempPath + QString::fromLatin1(file)) + u';' + driver
-               + password;
+    auto make = [](const char* file) {
+        return lx::ConnectionString::format(TempPath + QString::fromLatin1(file), QStringLiteral("mobkel"));
     };
     ClayTriaxialConnection = make("LXClayCIUCnCIDCnUUC.lxr");
     SandCIDCConnection = make("LXSandCIDC.lxr");

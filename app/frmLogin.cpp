@@ -64,8 +64,7 @@ frmLogin::~frmLogin() { Form_Unload(); }
 
 QString frmLogin::connectionString()
 {
-    return QStringLiteral("DBQ=") + lx::ConnectionString::braced(basGlobal::TempPath + QStringLiteral("Users.lxu")) + u';'
-           + QStringLiteral("Driver={Microsoft Access Driver (*.mdb)};") + QStringLiteral("Pwd=mobkel;READONLY=True");
+    return lx::ConnectionString::format(basGlobal::TempPath + QStringLiteral("Users.lxu"), QStringLiteral("mobkel"), true);
 }
 
 bool frmLogin::isLoaded() const { return connection && connection->State() == lx::adStateOpen; }

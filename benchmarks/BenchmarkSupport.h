@@ -22,8 +22,7 @@ struct InstalledCopy {
     explicit InstalledCopy(const QString& file) : path(dir.filePath(file))
     {
         QFile::copy(QStringLiteral(LOAMIX_INSTALL_DIR "/Database/") + file, path);
-        connection = QStringLiteral("DBQ=") + lx::ConnectionString::braced(path)
-                     + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;");
+        connection = lx::ConnectionString::format(path, QStringLiteral("mobkel"));
     }
 };
 

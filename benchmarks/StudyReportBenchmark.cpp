@@ -14,13 +14,13 @@ std::vector<studyfixture::Test> fiveLongTests()
     return tests;
 }
 
-studyfixture::Packed& fixture()
+studyfixture::Packed& studyDatabase()
 {
     static studyfixture::Packed f("study.lxr", fiveLongTests());
     return f;
 }
 
-void BM_BareConnectionOpen(benchmark::State& state) { bench::openConnections(state, fixture().connection); }
+void BM_BareConnectionOpen(benchmark::State& state) { bench::openConnections(state, studyDatabase().connection); }
 BENCHMARK(BM_BareConnectionOpen)->Unit(benchmark::kMillisecond);
 
 void BM_StudyReportFiveTestsOf301Points(benchmark::State& state)
@@ -29,7 +29,7 @@ void BM_StudyReportFiveTestsOf301Points(benchmark::State& state)
     const std::array<double, 12> init = {0, 0.4, 1.7, 1.1, 5, 15, 0.85, 100, 200, 300, 400, 500};
     for (auto _ : state) {
         lx::LXParamReport report;
-        report.strConnectionString = fixture().connection;
+        report.strConnectionString = studyDatabase().connection;
         report.CreateReport(QStringLiteral("Get CIDC Sand"), title, init);
         benchmark::DoNotOptimize(report.data().points());
     }
@@ -41,5 +41,5 @@ BENCHMARK(BM_StudyReportFiveTestsOf301Points)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     // The fixture is packed before the timing starts.
-    return bench::runBenchmarks(argc, argv, [] { fixture(); });
+    return bench::runBenchmarks(argc, argv, [] { studyDatabase(); });
 }

@@ -166,6 +166,12 @@ QString ConnectionString::braced(const QString& value)
 
 bool DatabaseError::damaged() const { return code == SQLITE_NOTADB || code == SQLITE_CORRUPT || code == SQLITE_EMPTY; }
 
+QString ConnectionString::format(const QString& path, const QString& password, bool readOnly)
+{
+    return QStringLiteral("DBQ=") + braced(path) + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=") + password
+           + u';' + (readOnly ? QStringLiteral("READONLY=True") : QString());
+}
+
 Connection::~Connection() { Close(); }
 
 void Connection::Open() { Open(ConnectionString); }

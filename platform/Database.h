@@ -40,6 +40,10 @@ struct ConnectionString {
     // A value wrapped in braces, as the program writes every path into a connection string
     // ("DBQ=" + braced(path) + ";..."), so that a path with ';' in it is read whole.
     static QString braced(const QString& value);
+    // The connection string the program opens its files with:
+    // "DBQ={path};Driver={Microsoft Access Driver (*.mdb)};Pwd=password;" and, read-only,
+    // "READONLY=True" after it.
+    static QString format(const QString& path, const QString& password, bool readOnly = false);
 };
 
 enum ConnectionState : int { adStateClosed = 0, adStateOpen = 1 };

@@ -16,7 +16,7 @@ namespace quiz {
 namespace {
 
 // The password every quiz score file shares; it only ever goes into a connection string.
-QString passwordEntry() { return QStringLiteral("Pwd=tarvinduso;"); }
+QString quizPassword() { return QStringLiteral("tarvinduso"); }
 
 // A small whole number as stored; -1 (never a slot, an option or a key) for anything no
 // quiz holds, so a wild value is refused where it is checked instead of wrapping.
@@ -30,10 +30,7 @@ int intOf(lx::Field& f)
 
 QString QuizConnectionString(const QString& path)
 {
-    // The path in braces, so that a ';' in a folder's name stays part of it.
-    return QStringLiteral("DBQ=") + lx::ConnectionString::braced(path) + QStringLiteral(";")
-           + QStringLiteral("Driver={Microsoft Access Driver (*.mdb)};")
-           + passwordEntry();
+    return lx::ConnectionString::format(path, quizPassword());
 }
 
 QString QuizInfoSql(int quizId) { return QStringLiteral("SELECT * FROM QuizInfo WHERE QuizID = ") + QString::number(quizId); }

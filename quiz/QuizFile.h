@@ -21,7 +21,7 @@ inline constexpr int DisplayOrder = 2, CorrectOption = 3, ChosenOption = 4;
 // AnswerKey position of the correct option.
 inline constexpr int AnswerKeyCorrectOption = 2;
 
-// "DBQ=" & path & ";" & "Driver={Microsoft Access Driver (*.mdb)};" & the quiz password entry.
+// The quiz file's connection string: the path (braced) with the quiz password.
 QString QuizConnectionString(const QString& path);
 
 // The SQL of one quiz's rows, with the quiz number from the program's own integer.

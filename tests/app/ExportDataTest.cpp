@@ -4,6 +4,7 @@
 #include "platform/testing/FileLimit.h"
 #include "platform/testing/ScriptedServices.h"
 #include "platform/testing/SpecialFiles.h"
+#include "tests/common/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -14,18 +15,8 @@
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+using lx::testing::readAll;
+using lx::testing::writeFile;
 
 class ExportDataTest : public ::testing::Test {
 protected:
@@ -84,7 +75,7 @@ TEST_F(ExportDataTest, NoPointsGivesTitleEmptyLineAndHeader)
 
 TEST_F(ExportDataTest, AnExistingFileIsOverwrittenOrAnotherChosen)
 {
-    writeFile(path("old.txt"), "old contents");
+    ASSERT_TRUE(writeFile(path("old.txt"), "old contents"));
     // New File: the dialog comes back with an empty name, then Overwrite on the second choice.
     services.files->answers = {path("old.txt"), path("old.txt")};
     services.messages->msgsAnswers = {2, 1};
@@ -112,7 +103,7 @@ TEST_F(ExportDataTest, ABlankNameAsksAgain)
 
 TEST_F(ExportDataTest, CancellingAtAnyTimeWritesNothingAndSaysNothing)
 {
-    writeFile(path("keep.txt"), "keep");
+    ASSERT_TRUE(writeFile(path("keep.txt"), "keep"));
     services.files->answers = {path("keep.txt"), QString()};
     services.messages->msgsAnswers = {2};
     EXPECT_FALSE(ExportData(QStringLiteral("new")));
@@ -124,7 +115,7 @@ TEST_F(ExportDataTest, CancellingAtAnyTimeWritesNothingAndSaysNothing)
 TEST_F(ExportDataTest, AFailedWriteKeepsTheOldFileAndSaysSo)
 {
     const QString target = path("data.txt");
-    writeFile(target, "precious");
+    ASSERT_TRUE(writeFile(target, "precious"));
     services.files->answers = {target};
     services.messages->msgsAnswers = {1};
     bool written = true;

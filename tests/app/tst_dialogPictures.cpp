@@ -40,25 +40,6 @@ void checkPictureFits(const QLabel* box, QSize expected)
     QVERIFY(p.width() <= box->width() && p.height() <= box->height());
 }
 
-// Every label's text fits inside it (wrapped where the label wraps).
-void checkLabelsFit(const QWidget* window)
-{
-    for (const QLabel* l : window->findChildren<QLabel*>()) {
-        if (l->text().isEmpty() || !l->isVisibleTo(window))
-            continue;
-        const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0) | Qt::TextShowMnemonic;
-        const QRect need = l->fontMetrics().boundingRect(QRect(0, 0, l->width(), 100000), flags, l->text());
-        QVERIFY2(need.width() <= l->width() && need.height() <= l->height(),
-                 qPrintable(QStringLiteral("%1 \"%2\"").arg(l->objectName(), l->text())));
-    }
-    for (const QPushButton* b : window->findChildren<QPushButton*>()) {
-        if (!b->isVisibleTo(window))
-            continue;
-        QVERIFY2(b->fontMetrics().horizontalAdvance(QString(b->text()).remove(u'&')) < b->width() - 6,
-                 qPrintable(b->text()));
-    }
-}
-
 } // namespace
 
 class tst_dialogPictures : public QObject {

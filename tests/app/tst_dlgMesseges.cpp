@@ -42,15 +42,6 @@ void whenShown(std::function<void(dlgMesseges*)> check)
     });
 }
 
-// The lines of a label's text fit inside it.
-bool fits(const QLabel* l)
-{
-    const QRect need = l->fontMetrics().boundingRect(QRect(0, 0, l->width(), 100000),
-                                                     int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0),
-                                                     l->text());
-    return need.width() <= l->width() && need.height() <= l->height();
-}
-
 } // namespace
 
 class tst_dlgMesseges : public QObject {
@@ -118,7 +109,6 @@ private slots:
                         if (i < shown) {
                             QCOMPARE(b->x(), lx::tw(leftsTw[i]));
                             QVERIFY(b->geometry().right() < box->FraBorder->width());
-                            QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) < b->width() - 8, "caption clipped");
                         }
                     }
                     QVERIFY2(!box->Picture1->pixmap().isNull(), "no logo");
@@ -134,8 +124,7 @@ private slots:
                     QCOMPARE(lx::toBgr(box->lblTitle->palette().color(QPalette::WindowText)), 0x800000u);
                     QCOMPARE(box->lblMessege->geometry(),
                              count == 4 ? lx::twRect(500, 1000, 7400, 1250) : lx::twRect(300, 1000, 5805, 1250));
-                    QVERIFY2(fits(box->lblTitle), "title clipped");
-                    QVERIFY2(fits(box->lblMessege), "message clipped");
+                    checkLabelsFit(box);
                     saveShot(box, QStringLiteral("dlgMesseges-%1").arg(QTest::currentDataTag()).replace(u' ', u'_'));
 
                     // Neither the window manager's close, nor Escape, nor a hidden button ends it.

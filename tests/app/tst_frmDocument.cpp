@@ -56,13 +56,7 @@ void writeFormatted(QTextEdit* box)
     c.insertText(QStringLiteral("red italic"), red);
 }
 
-// The format of the character at position i.
-QTextCharFormat formatAt(const QTextDocument& doc, int i)
-{
-    QTextCursor c(const_cast<QTextDocument*>(&doc));
-    c.setPosition(i + 1);
-    return c.charFormat();
-}
+using lx::testing::formatAt;
 
 // The text "plain bold red italic" with its formats, starting at position at.
 void checkFormatted(const QTextDocument& doc, int at = 0)

@@ -38,12 +38,7 @@ private slots:
         QCOMPARE(splash.lblProductName->text(), QStringLiteral("Loa-mix"));
         QCOMPARE(splash.lblVersion->text(), version);
         // Every fixed text fits its label.
-        for (QLabel* l : splash.findChildren<QLabel*>()) {
-            if (l->text().isEmpty() || l->wordWrap())
-                continue;
-            QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), qPrintable(l->objectName()));
-            QVERIFY2(l->fontMetrics().height() <= l->height(), qPrintable(l->objectName()));
-        }
+        checkLabelsFit(&splash);
         lx::testing::saveShot(&splash, QStringLiteral("frmSplash-offscreen"));
         lx::SingleInstance<frmSplash>::unload();
         QVERIFY(!lx::SingleInstance<frmSplash>::exists());
@@ -62,10 +57,7 @@ private slots:
                                 "experiments in geotechnical engineering education."));
         QVERIFY(!about.lblDisclaimer->text().isEmpty());
         QCOMPARE(about.cmdSysInfo->text(), QStringLiteral("&System Info..."));
-        for (QLabel* l : {about.lblTitle, about.lblVersion})
-            QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), qPrintable(l->objectName()));
-        for (QLabel* l : {about.lblDescription, about.lblDisclaimer})
-            QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->objectName()));
+        checkLabelsFit(&about);
         about.show();
         lx::testing::saveShot(&about, QStringLiteral("frmAbout-offscreen"));
         QTest::mouseClick(about.cmdOK, Qt::LeftButton);

@@ -5,6 +5,7 @@
 #include "app/basGlobal.h"
 #include "platform/Database.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/TestHelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,13 +21,7 @@ const QString QuizPassword = QStringLiteral("tarvinduso");
 
 QString connectionTo(const QString& path, const QString& password = QuizPassword)
 {
-    return QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=") + password + u';';
-}
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return lx::testing::connectionTo(path, password);
 }
 
 struct Row {
@@ -132,9 +127,9 @@ TEST_F(ActivityCreditTest, AMissingRowIsSkippedAndTheQuizStillOpens)
         c.Open(basGlobal::QuizFileConnection);
         c.ExecuteNonQuery(QStringLiteral("DELETE FROM QuizInfo WHERE QuizID = 212"));
     }
-    const QByteArray before = bytesOf(path);
+    const QByteArray before = lx::testing::readAll(path);
     EXPECT_EQ(lx::ActivityCredit(lx::activities::TriaxialShear), lx::CreditResult::RowMissing);
-    EXPECT_EQ(bytesOf(path), before);
+    EXPECT_EQ(lx::testing::readAll(path), before);
     EXPECT_EQ(pressed, std::vector<int>{202});
     EXPECT_EQ(messagesShown(), 0);
 }
@@ -146,7 +141,7 @@ TEST_F(ActivityCreditTest, AFailureIsReportedOnceAndChangesNothing)
         std::function<QString(ActivityCreditTest&)> connection;
         const char* says = nullptr;   // the reason, where it is the program's own
     } const cases[] = {
-        {"read-only file", [](ActivityCreditTest& t) { return connectionTo(t.quizFile()) + QStringLiteral("READONLY=True;"); }},
+        {"read-only file", [](ActivityCreditTest& t) { return lx::testing::connectionTo(t.quizFile(), QuizPassword, true); }},
         {"a row with numbers no quiz holds",
          [](ActivityCreditTest& t) {
              const QString connection = connectionTo(t.quizFile());
@@ -173,9 +168,9 @@ TEST_F(ActivityCreditTest, AFailureIsReportedOnceAndChangesNothing)
         pressed.clear();
         basGlobal::QuizFileConnection = c.connection(*this);
         const QString path = lx::ConnectionString::parse(basGlobal::QuizFileConnection).path;
-        const QByteArray before = bytesOf(path);
+        const QByteArray before = lx::testing::readAll(path);
         EXPECT_EQ(lx::ActivityCredit(lx::activities::TriaxialShear), lx::CreditResult::Failed) << c.what;
-        EXPECT_EQ(bytesOf(path), before) << c.what;
+        EXPECT_EQ(lx::testing::readAll(path), before) << c.what;
         EXPECT_TRUE(pressed.empty()) << c.what;
         ASSERT_EQ(messagesShown(), 1) << c.what;
         const lx::testing::MsgBoxCall& shown = scripted->messages->msgBoxCalls.front();
@@ -193,9 +188,9 @@ TEST_F(ActivityCreditTest, AFailureIsReportedOnceAndChangesNothing)
 TEST_F(ActivityCreditTest, NoQuizFileMeansNothingIsDone)
 {
     const QString path = quizFile();
-    const QByteArray before = bytesOf(path);
+    const QByteArray before = lx::testing::readAll(path);
     EXPECT_EQ(lx::ActivityCredit(lx::activities::TriaxialShear), lx::CreditResult::NoQuizFile);
-    EXPECT_EQ(bytesOf(path), before);
+    EXPECT_EQ(lx::testing::readAll(path), before);
     EXPECT_TRUE(pressed.empty());
     EXPECT_EQ(messagesShown(), 0);
 }

@@ -13,14 +13,6 @@ using namespace lx;
 
 namespace {
 
-QString connectionFor(const QString& path, const QString& password, bool readOnly = false)
-{
-    QString cs = QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=") + password + u';';
-    if (readOnly)
-        cs += QStringLiteral("READONLY=True;");
-    return cs;
-}
-
 // The sample database packed afresh into a temporary folder for each test.
 class Database : public ::testing::Test {
 protected:
@@ -52,17 +44,22 @@ TEST(ConnectionStringTest, ABracedPathKeepsItsSemicolonsBracesAndBlanks)
 {
     const QString path = QStringLiteral("/tmp/a;b}c/ x;y.lxq");
     EXPECT_EQ(ConnectionString::braced(path), u"{/tmp/a;b}}c/ x;y.lxq}");
-    const auto cs = ConnectionString::parse(QStringLiteral("DBQ=") + ConnectionString::braced(path)
-                                            + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=tarvinduso;"));
+    const QString text = ConnectionString::format(path, QStringLiteral("tarvinduso"));
+    EXPECT_EQ(text, u"DBQ={/tmp/a;b}}c/ x;y.lxq};Driver={Microsoft Access Driver (*.mdb)};Pwd=tarvinduso;");
+    const auto cs = ConnectionString::parse(text);
     EXPECT_EQ(cs.path, path);
     EXPECT_EQ(cs.driver, u"Microsoft Access Driver (*.mdb)");
     EXPECT_EQ(cs.password, u"tarvinduso");
+    EXPECT_FALSE(cs.readOnly);
+    const QString readOnly = ConnectionString::format(QStringLiteral("/tmp/Users.lxu"), QStringLiteral("mobkel"), true);
+    EXPECT_EQ(readOnly, u"DBQ={/tmp/Users.lxu};Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;READONLY=True");
+    EXPECT_TRUE(ConnectionString::parse(readOnly).readOnly);
 }
 
 TEST_F(Database, OpenFailsAtOnceOnAWrongPasswordAMissingFileOrAPlainFile)
 {
     Connection ok;
-    EXPECT_NO_THROW(ok.Open(connectionFor(path, QStringLiteral("mobkel"))));
+    EXPECT_NO_THROW(ok.Open(ConnectionString::format(path, QStringLiteral("mobkel"))));
     EXPECT_EQ(ok.State(), adStateOpen);
 
     QFile plain(dir.filePath(QStringLiteral("notes.lxq")));
@@ -75,11 +72,11 @@ TEST_F(Database, OpenFailsAtOnceOnAWrongPasswordAMissingFileOrAPlainFile)
     empty.close();
 
     const QString bad[] = {
-        connectionFor(empty.fileName(), QStringLiteral("tarvinduso")),
-        connectionFor(path, QStringLiteral("wrong")),
-        connectionFor(path, QString()),
-        connectionFor(dir.filePath(QStringLiteral("missing.lxr")), QStringLiteral("mobkel")),
-        connectionFor(plain.fileName(), QStringLiteral("mobkel")),
+        ConnectionString::format(empty.fileName(), QStringLiteral("tarvinduso")),
+        ConnectionString::format(path, QStringLiteral("wrong")),
+        ConnectionString::format(path, QString()),
+        ConnectionString::format(dir.filePath(QStringLiteral("missing.lxr")), QStringLiteral("mobkel")),
+        ConnectionString::format(plain.fileName(), QStringLiteral("mobkel")),
     };
     for (const QString& cs : bad) {
         Connection c;
@@ -102,7 +99,7 @@ TEST_F(Database, ADatabaseWithoutTablesIsNone)
     pack::packDatabase(source.path(), QStringLiteral("tarvinduso"), bare);
     Connection c;
     try {
-        c.Open(connectionFor(bare, QStringLiteral("tarvinduso")));
+        c.Open(ConnectionString::format(bare, QStringLiteral("tarvinduso")));
         ADD_FAILURE() << "opened";
     } catch (const DatabaseError& e) {
         EXPECT_TRUE(e.message().contains(u"is not a database")) << e.message().toStdString();
@@ -112,12 +109,12 @@ TEST_F(Database, ADatabaseWithoutTablesIsNone)
 TEST_F(Database, AFileHeldLockedIsReportedAsInUseNotAsAWrongPassword)
 {
     Connection holder;
-    holder.Open(connectionFor(path, QStringLiteral("mobkel")));
+    holder.Open(ConnectionString::format(path, QStringLiteral("mobkel")));
     holder.ExecuteNonQuery(QStringLiteral("BEGIN EXCLUSIVE"));
     holder.ExecuteNonQuery(QStringLiteral("UPDATE TestInfo SET [Sigma3 (kPa)] = 1"));
     Connection c;
     try {
-        c.Open(connectionFor(path, QStringLiteral("mobkel")));
+        c.Open(ConnectionString::format(path, QStringLiteral("mobkel")));
         ADD_FAILURE() << "opened";
     } catch (const DatabaseError& e) {
         EXPECT_TRUE(e.message().contains(u"in use")) << e.message().toStdString();
@@ -125,13 +122,13 @@ TEST_F(Database, AFileHeldLockedIsReportedAsInUseNotAsAWrongPassword)
         EXPECT_FALSE(e.message().contains(u"password")) << e.message().toStdString();
     }
     holder.ExecuteNonQuery(QStringLiteral("ROLLBACK"));
-    EXPECT_NO_THROW(c.Open(connectionFor(path, QStringLiteral("mobkel"))));
+    EXPECT_NO_THROW(c.Open(ConnectionString::format(path, QStringLiteral("mobkel"))));
 }
 
 TEST_F(Database, AFurtherConnectionReusesTheKeyAndTheFileKeepsItsPassword)
 {
     Connection::forgetDerivedKeys();
-    const QString cs = connectionFor(path, QStringLiteral("mobkel"));
+    const QString cs = ConnectionString::format(path, QStringLiteral("mobkel"));
     {
         Connection first;
         first.Open(cs);
@@ -144,7 +141,7 @@ TEST_F(Database, AFurtherConnectionReusesTheKeyAndTheFileKeepsItsPassword)
     }
     // A wrong password still fails, also once the right one's key is known.
     Connection wrong;
-    EXPECT_THROW(wrong.Open(connectionFor(path, QStringLiteral("mobkel2"))), DatabaseError);
+    EXPECT_THROW(wrong.Open(ConnectionString::format(path, QStringLiteral("mobkel2"))), DatabaseError);
     // The same path packed anew (another salt): the known key does not fit, the password does.
     const QString other = dir.filePath(QStringLiteral("Other.lxr"));
     pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/sample"), QStringLiteral("mobkel"), other);
@@ -187,7 +184,7 @@ TEST_F(Database, PackedFileIsUnreadableWithoutItsKey)
 TEST_F(Database, ReadsTheReplayStatementInPointOrderWithFieldsByPositionAndName)
 {
     Connection c;
-    c.Open(connectionFor(path, QStringLiteral("mobkel")));
+    c.Open(ConnectionString::format(path, QStringLiteral("mobkel")));
     Recordset rs;
     rs.Open(QStringLiteral("SELECT * from TestResults WHERE TestID = ") + u'\'' + QStringLiteral("bk-100") + u'\'' +
                 QStringLiteral("order by [Point Number]"),
@@ -212,7 +209,7 @@ TEST_F(Database, ReadsTheReplayStatementInPointOrderWithFieldsByPositionAndName)
 TEST_F(Database, RunsTheStatementsOfTheTestWindowsAsWritten)
 {
     Connection c;
-    c.Open(connectionFor(path, QStringLiteral("mobkel")));
+    c.Open(ConnectionString::format(path, QStringLiteral("mobkel")));
     struct C { const char* sql; long rows; };
     const C cases[] = {
         {"SELECT * FROM TestInfo WHERE ReferenceNumber =5", 1},
@@ -235,7 +232,7 @@ TEST_F(Database, RunsTheStatementsOfTheTestWindowsAsWritten)
 TEST_F(Database, NullAndTheTextNullAreBothMissing)
 {
     Connection c;
-    c.Open(connectionFor(path, QStringLiteral("mobkel")));
+    c.Open(ConnectionString::format(path, QStringLiteral("mobkel")));
     Recordset rs;
     rs.Open(QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber = ?"), c, adOpenDynamic, adLockUnspecified, {5.1});
     ASSERT_EQ(rs.RecordCount(), 1);
@@ -251,7 +248,7 @@ TEST_F(Database, NullAndTheTextNullAreBothMissing)
 TEST_F(Database, BoundParametersAreNeverReadAsSql)
 {
     Connection c;
-    c.Open(connectionFor(path, QStringLiteral("mobkel")));
+    c.Open(ConnectionString::format(path, QStringLiteral("mobkel")));
     Recordset rs;
     rs.Open(QStringLiteral("SELECT * FROM TestInfo WHERE TestID = ?"), c, adOpenDynamic, adLockUnspecified,
             {QStringLiteral("x' OR '1'='1")});
@@ -262,7 +259,7 @@ TEST_F(Database, UpdateWritesTheChangedFieldsAndReadOnlyRefusesWrites)
 {
     {
         Connection c;
-        c.Open(connectionFor(path, QStringLiteral("mobkel")));
+        c.Open(ConnectionString::format(path, QStringLiteral("mobkel")));
         Recordset rs;
         rs.Open(QStringLiteral("SELECT * FROM TestInfo WHERE TestID = 'BK-100'"), c, adOpenDynamic, adLockOptimistic);
         ASSERT_EQ(rs.fieldCount(), 4) << "the row id stays hidden";
@@ -271,7 +268,7 @@ TEST_F(Database, UpdateWritesTheChangedFieldsAndReadOnlyRefusesWrites)
     }
     {
         Connection c;
-        c.Open(connectionFor(path, QStringLiteral("mobkel"), true));
+        c.Open(ConnectionString::format(path, QStringLiteral("mobkel"), true));
         Recordset rs;
         rs.Open(QStringLiteral("SELECT * FROM TestInfo WHERE TestID = 'BK-100'"), c, adOpenDynamic, adLockOptimistic);
         EXPECT_DOUBLE_EQ(rs.Fields(3).toDouble(), 125.0);
@@ -282,7 +279,7 @@ TEST_F(Database, UpdateWritesTheChangedFieldsAndReadOnlyRefusesWrites)
     }
     Recordset notUpdatable;
     Connection c;
-    c.Open(connectionFor(path, QStringLiteral("mobkel")));
+    c.Open(ConnectionString::format(path, QStringLiteral("mobkel")));
     notUpdatable.Open(QStringLiteral("SELECT * FROM TestInfo"), c);
     notUpdatable.Fields(3).Value = 1.0;
     EXPECT_THROW(notUpdatable.Update(), DatabaseError);

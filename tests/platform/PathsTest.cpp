@@ -1,5 +1,6 @@
 #include "platform/Paths.h"
 #include "platform/testing/ForkedChild.h"
+#include "tests/common/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -50,12 +51,7 @@ struct Environment : ::testing::Test {
     QStringList entries() const { return QDir(tmp.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot); }
 };
 
-mode_t modeOf(const QString& path)
-{
-    struct stat st {};
-    ::lstat(QFile::encodeName(path).constData(), &st);
-    return st.st_mode;
-}
+using lx::testing::modeOf;
 
 using InstanceFolders = Environment;
 

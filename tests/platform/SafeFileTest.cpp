@@ -1,4 +1,5 @@
 #include "platform/SafeFile.h"
+#include "tests/common/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -13,18 +14,8 @@ using lx::writeFileSafely;
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-mode_t modeOf(const QString& path)
-{
-    struct stat st {};
-    ::lstat(QFile::encodeName(path).constData(), &st);
-    return st.st_mode;
-}
+using lx::testing::modeOf;
+using lx::testing::readAll;
 
 } // namespace
 

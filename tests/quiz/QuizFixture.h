@@ -2,7 +2,8 @@
 // A quiz world in temporary folders: an install folder with the master quiz file and the
 // test bank as every quiz's question file, a working-copy folder, and the connection
 // strings pointing there. The databases are packed from tests/quiz/fixtures.
-#include "DataPacker.h"
+#include "tests/common/FixturePacker.h"
+#include "tests/common/TestHelpers.h"
 #include "app/basGlobal.h"
 #include "platform/Database.h"
 #include "platform/Paths.h"
@@ -22,13 +23,7 @@ inline QString fixtures() { return QStringLiteral(LOAMIX_SOURCE_DIR "/tests/quiz
 inline void packFixture(const QString& name, const QString& password, const QString& out)
 {
     const QString installed = name == QStringLiteral("QuizFile") ? QStringLiteral("QuizTemplate") : name;
-    QTemporaryDir source;
-    QFile::copy(QStringLiteral(LOAMIX_SOURCE_DIR "/data/") + installed + QStringLiteral("/schema.sql"),
-                source.filePath(QStringLiteral("schema.sql")));
-    const QDir rows(fixtures() + u'/' + name);
-    for (const QString& csv : rows.entryList({QStringLiteral("*.csv")}, QDir::Files))
-        QFile::copy(rows.filePath(csv), source.filePath(csv));
-    lx::pack::packDatabase(source.path(), password, out);
+    fixture::packFolder(fixtures() + u'/' + name, installed, password, out);
 }
 
 struct QuizWorld {
@@ -50,8 +45,7 @@ struct QuizWorld {
         QFile::setPermissions(temp.filePath(QStringLiteral("QuizTemplate.lxq")), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         lx::setInstallDir(install.path());
         basGlobal::TempPath = temp.path() + u'/';
-        basGlobal::QuizResourceConnection = QStringLiteral("DBQ=") + basGlobal::TempPath
-                                            + QStringLiteral("QuizResource.lxr;Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;");
+        basGlobal::QuizResourceConnection = lx::testing::connectionTo(basGlobal::TempPath + QStringLiteral("QuizResource.lxr"));
         basGlobal::QuizFileConnection.clear();
         basGlobal::StartupQuizPending = false;
     }

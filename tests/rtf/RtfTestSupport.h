@@ -10,6 +10,7 @@
 #include <QTextDocument>
 
 #include "platform/rtf/Rtf.h"
+#include "tests/common/TestHelpers.h"
 
 #include <ostream>
 
@@ -35,16 +36,7 @@ inline std::ostream& operator<<(std::ostream& os, const CharLook& l)
               << (l.bg.isValid() ? "" : "(auto)") << "}";
 }
 
-inline QTextCharFormat formatAt(const QTextDocument& doc, int pos)
-{
-    const QTextBlock block = doc.findBlock(pos);
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-        const QTextFragment f = it.fragment();
-        if (pos >= f.position() && pos < f.position() + f.length())
-            return f.charFormat();
-    }
-    return block.charFormat();
-}
+using lx::testing::formatAt;
 
 inline CharLook lookAt(const QTextDocument& doc, int pos)
 {

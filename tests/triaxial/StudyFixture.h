@@ -1,7 +1,7 @@
 #pragma once
-// A small sand database for the study's tests, packed from CSV text: the layout of the
-// installed sand files with a handful of tests whose values show the study's rules.
-#include "DataPacker.h"
+// A small sand database for the study's tests, packed under the installed sand schema with a
+// handful of tests whose values show the study's rules.
+#include "tests/common/FixturePacker.h"
 #include "tests/common/TestHelpers.h"
 
 #include <QStringList>
@@ -16,36 +16,19 @@ struct Test {
     QStringList points;         // "strain,stress,volumetric,pore" per point
 };
 
-inline QString connectionTo(const QString& path)
-{
-    return QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;");
-}
+using lx::testing::connectionTo;
 
-// Packs the tests into dir/name and returns its connection string.
+// Packs the tests under the installed sand schema into dir/name and returns its connection string.
 inline QString pack(const QTemporaryDir& dir, const QString& name, const std::vector<Test>& tests)
 {
-    const QString source = dir.filePath(name + QStringLiteral(".src"));
-    QByteArray info = "ReferenceNumber,TestID,Average Diameter (mm),Coefficient of Uniformity,Coefficient of Concavity,Hardness,"
-                      "Shape Factor,e,Sigma3 (kPa)\n";
-    QByteArray results = "ReferenceNumber,TestID,Point Number,Axial Strain,Deviator Stress (kPa),Volumetric Strain,Pore Pressure (kPa)\n";
+    lx::pack::TableRows info{QStringLiteral("TestInfo"), {}};
+    lx::pack::TableRows results{QStringLiteral("TestResults"), {}};
     for (const Test& t : tests) {
-        info += (t.ref + u',' + t.id + u',' + t.info + u'\n').toUtf8();
+        info.rows << t.ref + u',' + t.id + u',' + t.info;
         for (int i = 0; i < t.points.size(); ++i)
-            results += (t.ref + u',' + t.id + u',' + QString::number(i + 1) + u',' + t.points[i] + u'\n').toUtf8();
+            results.rows << t.ref + u',' + t.id + u',' + QString::number(i + 1) + u',' + t.points[i];
     }
-    lx::testing::writeFile(source + QStringLiteral("/schema.sql"),
-                           "CREATE TABLE TestInfo (ReferenceNumber REAL, TestID TEXT COLLATE NOCASE, \"Average Diameter (mm)\" REAL,"
-                           " \"Coefficient of Uniformity\" REAL, \"Coefficient of Concavity\" REAL, Hardness REAL, \"Shape Factor\" REAL,"
-                           " e REAL, \"Sigma3 (kPa)\" REAL);\n"
-                           "CREATE TABLE Reference (\"Reference Number\" REAL, Reference TEXT, Date TEXT, \"Soil Description\" TEXT);\n"
-                           "CREATE TABLE TestResults (ReferenceNumber REAL, TestID TEXT COLLATE NOCASE, \"Point Number\" INTEGER,"
-                           " \"Axial Strain\" REAL, \"Deviator Stress (kPa)\" REAL, \"Volumetric Strain\" REAL, \"Pore Pressure (kPa)\" REAL);\n");
-    lx::testing::writeFile(source + QStringLiteral("/TestInfo.csv"), info);
-    lx::testing::writeFile(source + QStringLiteral("/TestResults.csv"), results);
-    lx::testing::writeFile(source + QStringLiteral("/Reference.csv"), "Reference Number,Reference,Date,Soil Description\n");
-    const QString path = dir.filePath(name);
-    lx::pack::packDatabase(source, QStringLiteral("mobkel"), path);
-    return connectionTo(path);
+    return connectionTo(fixture::packDatabase(dir.path(), QStringLiteral("LXSandCIDC"), {info, results}, QStringLiteral("mobkel"), name));
 }
 
 // A database packed once for a test suite (or a benchmark), removed with it.

@@ -33,7 +33,7 @@ using Record = lx::SingleInstance<frmTriaxialICStage>;
 
 namespace {
 
-void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+using lx::testing::settle;
 
 void clickPicture(frmTriaxial1stStage& f)
 {
@@ -380,7 +380,7 @@ private slots:
         QTemporaryDir dir;
         const QString quiz = dir.filePath(QStringLiteral("student.lxq"));
         lx::pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/QuizTemplate"), QStringLiteral("tarvinduso"), quiz);
-        const QString connection = QStringLiteral("DBQ=") + quiz + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=tarvinduso;");
+        const QString connection = lx::testing::connectionTo(quiz, QStringLiteral("tarvinduso"));
         std::vector<int> pressed;
         basGlobal::Hooks().pressQuizButton = [&](int n) { pressed.push_back(n); };
 

@@ -21,16 +21,7 @@
 
 namespace {
 
-void checkLabelsFit(const QWidget* window)
-{
-    for (const QLabel* l : window->findChildren<QLabel*>()) {
-        if (l->text().isEmpty() || !l->isVisibleTo(window))
-            continue;
-        const QRect need = l->fontMetrics().boundingRect(l->text());
-        QVERIFY2(need.width() <= l->width() && l->fontMetrics().height() <= l->height(),
-                 qPrintable(QStringLiteral("%1: %2x%3 in %4x%5").arg(l->text()).arg(need.width()).arg(l->fontMetrics().height()).arg(l->width()).arg(l->height())));
-    }
-}
+using lx::testing::checkLabelsFit;
 
 // The title box shows the whole title, within the page, no smaller than the body text.
 void checkTitleWhole(const lx::ReportPage& page, QLineEdit* title, const QString& text)
@@ -81,8 +72,7 @@ private slots:
     void dialogAndFiveCurveReport()
     {
         lx::testing::ScriptedServices scripted;
-        basGlobal::SandCIDCConnection =
-            studyfixture::connectionTo(QStringLiteral(LOAMIX_INSTALL_DIR "/Database/LXSandCIDC.lxr")) + QStringLiteral("READONLY=True;");
+        basGlobal::SandCIDCConnection = lx::testing::installedConnection(QStringLiteral("LXSandCIDC.lxr"), true);
         triaxial::ShowParamStudy(QStringLiteral("Sand"), QStringLiteral("CIDC Parametric Study"));
         dlgCIDCParamStudy& d = lx::SingleInstance<dlgCIDCParamStudy>::get();
         d.move(20, 20);

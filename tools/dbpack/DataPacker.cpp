@@ -7,7 +7,10 @@
 
 #include <sqlcipher/sqlite3.h>
 
+#include <functional>
 #include <memory>
+#include <optional>
+#include <set>
 #include <stdexcept>
 
 namespace lx::pack {
@@ -118,12 +121,32 @@ std::vector<CsvRow> parseCsv(const QString& text)
     return rows;
 }
 
-void packDatabase(const QString& sourceDir, const QString& password, const QString& outPath)
+namespace {
+
+// The data rows of one table (without a header) and the name its errors go by; nothing for a
+// table that stays empty.
+struct TableSource {
+    QString name;
+    std::vector<CsvRow> rows;
+};
+using RowsOf = std::function<std::optional<TableSource>(const QString& table, const std::vector<Column>& columns)>;
+
+// Creates the tables of schema in a new file at outPath and fills each from rowsOf.
+void pack(const QString& schema, const QString& password, const QString& outPath, const RowsOf& rowsOf)
 {
-    const QString schema = readText(QDir(sourceDir).filePath(QStringLiteral("schema.sql")));
     QDir().mkpath(QFileInfo(outPath).absolutePath());
     const QString temp = outPath + QStringLiteral(".part");
     QFile::remove(temp);
+    // A file left half-packed is removed with the error.
+    struct PartGuard {
+        QString path;
+        bool done = false;
+        ~PartGuard()
+        {
+            if (!done)
+                QFile::remove(path);
+        }
+    } part{temp};
     {
         Db db;
         if (sqlite3_open_v2(temp.toUtf8().constData(), &db.h, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
@@ -143,19 +166,10 @@ void packDatabase(const QString& sourceDir, const QString& password, const QStri
             sqlite3_finalize(st);
         }
         for (const QString& table : tables) {
-            const QString csvPath = QDir(sourceDir).filePath(table + QStringLiteral(".csv"));
-            if (!QFileInfo::exists(csvPath))
-                continue;   // an empty table
-            const std::vector<CsvRow> rows = parseCsv(readText(csvPath));
-            if (rows.empty())
-                fail(QStringLiteral("%1 has no header row").arg(csvPath));
             const std::vector<Column> cols = columnsOf(db, table);
-            const CsvRow& header = rows.front();
-            if (header.size() != cols.size())
-                fail(QStringLiteral("%1: %2 columns in the header, %3 in the table").arg(csvPath).arg(header.size()).arg(cols.size()));
-            for (size_t i = 0; i < cols.size(); ++i)
-                if (header[i].text.trimmed() != cols[i].name)
-                    fail(QStringLiteral("%1: column %2 is '%3', the table has '%4'").arg(csvPath).arg(i + 1).arg(header[i].text, cols[i].name));
+            const std::optional<TableSource> source = rowsOf(table, cols);
+            if (!source)
+                continue;   // an empty table
             QStringList marks;
             for (size_t i = 0; i < cols.size(); ++i)
                 marks << QStringLiteral("?");
@@ -164,10 +178,10 @@ void packDatabase(const QString& sourceDir, const QString& password, const QStri
             if (sqlite3_prepare_v2(db.h, insert.constData(), -1, &st, nullptr) != SQLITE_OK)
                 fail(QString::fromUtf8(sqlite3_errmsg(db.h)));
             std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> guard(st, sqlite3_finalize);
-            for (size_t r = 1; r < rows.size(); ++r) {
-                const CsvRow& row = rows[r];
+            for (size_t r = 0; r < source->rows.size(); ++r) {
+                const CsvRow& row = source->rows[r];
                 if (row.size() != cols.size())
-                    fail(QStringLiteral("%1 line %2: %3 fields, %4 expected").arg(csvPath).arg(r + 1).arg(row.size()).arg(cols.size()));
+                    fail(QStringLiteral("%1 row %2: %3 fields, %4 expected").arg(source->name).arg(r + 1).arg(row.size()).arg(cols.size()));
                 sqlite3_reset(st);
                 for (size_t i = 0; i < cols.size(); ++i) {
                     const CsvField& f = row[i];
@@ -195,7 +209,7 @@ void packDatabase(const QString& sourceDir, const QString& password, const QStri
                     sqlite3_bind_text(st, index, t.constData(), int(t.size()), SQLITE_TRANSIENT);
                 }
                 if (sqlite3_step(st) != SQLITE_DONE)
-                    fail(QStringLiteral("%1 line %2: %3").arg(csvPath).arg(r + 1).arg(QString::fromUtf8(sqlite3_errmsg(db.h))));
+                    fail(QStringLiteral("%1 row %2: %3").arg(source->name).arg(r + 1).arg(QString::fromUtf8(sqlite3_errmsg(db.h))));
             }
         }
         db.exec(QStringLiteral("COMMIT"));
@@ -203,6 +217,49 @@ void packDatabase(const QString& sourceDir, const QString& password, const QStri
     QFile::remove(outPath);
     if (!QFile::rename(temp, outPath))
         fail(QStringLiteral("cannot write %1").arg(outPath));
+    part.done = true;
+}
+
+} // namespace
+
+void packDatabase(const QString& sourceDir, const QString& password, const QString& outPath)
+{
+    pack(readText(QDir(sourceDir).filePath(QStringLiteral("schema.sql"))), password, outPath,
+         [&](const QString& table, const std::vector<Column>& cols) -> std::optional<TableSource> {
+             const QString csvPath = QDir(sourceDir).filePath(table + QStringLiteral(".csv"));
+             if (!QFileInfo::exists(csvPath))
+                 return std::nullopt;
+             std::vector<CsvRow> rows = parseCsv(readText(csvPath));
+             if (rows.empty())
+                 fail(QStringLiteral("%1 has no header row").arg(csvPath));
+             const CsvRow& header = rows.front();
+             if (header.size() != cols.size())
+                 fail(QStringLiteral("%1: %2 columns in the header, %3 in the table").arg(csvPath).arg(header.size()).arg(cols.size()));
+             for (size_t i = 0; i < cols.size(); ++i)
+                 if (header[i].text.trimmed() != cols[i].name)
+                     fail(QStringLiteral("%1: column %2 is '%3', the table has '%4'").arg(csvPath).arg(i + 1).arg(header[i].text, cols[i].name));
+             rows.erase(rows.begin());
+             return TableSource{csvPath, std::move(rows)};
+         });
+}
+
+void packRows(const QString& schemaFile, const std::vector<TableRows>& tables, const QString& password, const QString& outPath)
+{
+    std::set<QString> used;
+    pack(readText(schemaFile), password, outPath,
+         [&](const QString& table, const std::vector<Column>&) -> std::optional<TableSource> {
+             for (const TableRows& t : tables)
+                 if (t.table == table) {
+                     used.insert(table);
+                     return TableSource{table, parseCsv(t.rows.join(u'\n'))};
+                 }
+             return std::nullopt;
+         });
+    for (const TableRows& t : tables)
+        if (!used.count(t.table)) {
+            QFile::remove(outPath);
+            fail(QStringLiteral("%1 has no table %2").arg(schemaFile, t.table));
+        }
 }
 
 } // namespace lx::pack

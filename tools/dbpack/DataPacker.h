@@ -24,4 +24,13 @@ std::vector<CsvRow> parseCsv(const QString& text);
 // Writes outPath (replacing it only once the new file is complete). Throws std::runtime_error.
 void packDatabase(const QString& sourceDir, const QString& password, const QString& outPath);
 
+// The rows of one table as CSV lines without a header, their fields in the table's column order.
+struct TableRows {
+    QString table;
+    QStringList rows;
+};
+// Packs a few rows under the CREATE statements of schemaFile (a schema.sql); tables not named
+// stay empty, and a table the schema lacks is an error (no file is left then).
+void packRows(const QString& schemaFile, const std::vector<TableRows>& tables, const QString& password, const QString& outPath);
+
 } // namespace lx::pack

@@ -157,7 +157,7 @@ TEST_F(LXParamReportTest, FiveTestsOf301PointsAreAllHeldAndVoidRatiosShowThreeDe
 
 TEST_F(LXParamReportTest, ADatabaseThatCannotBeOpenedEndsTheCall)
 {
-    report.strConnectionString = studyfixture::connectionTo(db->path("missing.lxr"));
+    report.strConnectionString = lx::testing::connectionTo(db->path("missing.lxr"));
     EXPECT_THROW(report.CreateReport("Get CIDC Sand", Title{"t", "A100"}, Init{}), lx::DatabaseError);
     EXPECT_EQ(report.txtTitle->text(), "t");
 }
