@@ -1,10 +1,13 @@
 #pragma once
-// Controls placed in twips, the way every window lays out what the forms gave positions for.
+// Controls placed in twips, the way every window lays out what the forms gave positions for,
+// and the Click of an option button.
 #include "platform/Geometry.h"
 
 #include <QPushButton>
+#include <QRadioButton>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <utility>
 
 namespace lx {
@@ -30,6 +33,19 @@ inline QPushButton* twButton(QWidget* parent, const QString& caption, const QStr
     auto* b = twControl<QPushButton>(parent, nullptr, leftTw, topTw, widthTw, heightTw, caption);
     b->setToolTip(tip);
     return b;
+}
+
+// Runs an option button's Click whenever the button becomes selected: by the mouse, the
+// keyboard, an assistive technology's toggle action or code checking it. (Qt's clicked comes
+// from the mouse and keyboard only, so a screen reader could select an option unseen by its
+// window.) A button already selected that is clicked again does not run it.
+template <typename Receiver, typename Handler>
+void onSelected(QRadioButton* option, Receiver* receiver, Handler handler)
+{
+    QObject::connect(option, &QAbstractButton::toggled, receiver, [receiver, handler](bool selected) {
+        if (selected)
+            std::invoke(handler, receiver);
+    });
 }
 
 } // namespace lx

@@ -66,8 +66,8 @@ dlgCIDCParamStudy::dlgCIDCParamStudy(QWidget* parent) : QWidget(parent)
     cmdCancel->setToolTip(QStringLiteral("Go Back"));
     cmdHelp = lx::twControl<QPushButton>(this, "cmdHelp", 5625, 3000, 1215, 375, QStringLiteral("Help"));
 
-    connect(optPressure, &QRadioButton::clicked, this, &dlgCIDCParamStudy::optPressure_Click);
-    connect(optVoidRatio, &QRadioButton::clicked, this, &dlgCIDCParamStudy::optVoidRatio_Click);
+    lx::onSelected(optPressure, this, &dlgCIDCParamStudy::optPressure_Click);
+    lx::onSelected(optVoidRatio, this, &dlgCIDCParamStudy::optVoidRatio_Click);
     connect(CboParOption, &QComboBox::activated, this, &dlgCIDCParamStudy::CboParOption_Click);
     connect(cmdCreate, &QPushButton::clicked, this, [this] { cmdCreate_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, &dlgCIDCParamStudy::cmdCancel_Click);

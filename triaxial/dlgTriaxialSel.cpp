@@ -58,11 +58,11 @@ dlgTriaxialSel::dlgTriaxialSel()
     optUndrained->setChecked(true);
     optIsotropic->setChecked(true);
 
-    // A click runs its handler once the option's own group has changed.
-    connect(optDrained, &QRadioButton::clicked, this, &dlgTriaxialSel::optDrained_Click);
-    connect(optUndrained, &QRadioButton::clicked, this, &dlgTriaxialSel::optUndrained_Click);
-    connect(optIsotropic, &QRadioButton::clicked, this, &dlgTriaxialSel::optIsotropic_Click);
-    connect(optUnconsolidated, &QRadioButton::clicked, this, &dlgTriaxialSel::optUnconsolidated_Click);
+    // Each option's handler runs once its own group has changed, however it was selected.
+    lx::onSelected(optDrained, this, &dlgTriaxialSel::optDrained_Click);
+    lx::onSelected(optUndrained, this, &dlgTriaxialSel::optUndrained_Click);
+    lx::onSelected(optIsotropic, this, &dlgTriaxialSel::optIsotropic_Click);
+    lx::onSelected(optUnconsolidated, this, &dlgTriaxialSel::optUnconsolidated_Click);
     connect(cmdShearDataAnalysis, &QPushButton::clicked, this, &dlgTriaxialSel::cmdShearDataAnalysis_Click);
     connect(cmdSaturationConsolidation, &QPushButton::clicked, this, &dlgTriaxialSel::cmdSaturationConsolidation_Click);
     connect(cmdParametricStudy, &QPushButton::clicked, this, &dlgTriaxialSel::cmdParametricStudy_Click);

@@ -7,6 +7,7 @@
 #include "app/basGlobal.h"
 #include "platform/FormRegistry.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/OptionButtons.h"
 #include "triaxial/StudyDialog.h"
 #include "frmStudyReport.h"
 
@@ -85,7 +86,7 @@ public:
         QFile::remove(path);
         EXPECT_TRUE(QFile::copy(db->path("template.lxq"), path));
         QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        return QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=") + QuizPassword + u';';
+        return lx::testing::connectionTo(path, QuizPassword);
     }
     static long long attempts(const QString& connection)
     {
@@ -100,6 +101,30 @@ public:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
+
+// However a parameter is selected (a screen reader's toggle among the ways), the dialog lists
+// that parameter's soils and labels; the values come once a soil is chosen again.
+TEST_F(StudyDialogTest, EveryWayOfSelectingAParameterRunsItsClick)
+{
+    for (lx::testing::SelectBy way : lx::testing::everyWayToSelect) {
+        SCOPED_TRACE(lx::testing::nameOf(way));
+        dlgCIDCParamStudy& sand = open("Sand", "CIDC Parametric Study");
+        choose(sand, "Ottawa sand");
+        ASSERT_TRUE(lx::testing::selectOption(sand.optVoidRatio, way));
+        EXPECT_TRUE(sand.optVoidRatio->isChecked());
+        EXPECT_EQ(sand.lblParameterVal->text(), "Constant Confining Pressure (kPa):");
+        EXPECT_EQ(sand.lblParameterVar->text(), "Void Ratio Variation:");
+        EXPECT_EQ(boxes(sand), QStringList(5));
+        ASSERT_TRUE(lx::testing::selectOption(sand.optPressure, way));
+        EXPECT_TRUE(sand.optPressure->isChecked());
+        EXPECT_EQ(sand.lblParameterVal->text(), "Constant Void Ratio:");
+        EXPECT_EQ(sand.lblParameterVar->text(), "Confining Pressure Variation (kPa):");
+        EXPECT_EQ(sand.CboParOption->currentIndex(), -1);
+        choose(sand, "Ottawa sand");
+        EXPECT_EQ(boxes(sand), (QStringList{"100", "200", "300", "400", ""}));
+        closeDialog(sand);
+    }
+}
 
 TEST_F(StudyDialogTest, TypeAndKindChooseCaptionSoilsAndParameters)
 {

@@ -30,6 +30,8 @@
 #include "platform/Paths.h"
 #include "platform/PictureBox.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/OptionButtons.h"
+#include "tests/common/TestHelpers.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -52,19 +54,13 @@ using lx::SingleInstance;
 
 namespace {
 
-QString connectionTo(const char* file)
-{
-    return QStringLiteral("DBQ=" LOAMIX_INSTALL_DIR "/Database/") + QString::fromLatin1(file) +
-           QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;");
-}
-
-// Lets closed windows go (they unload once their handler has returned).
-void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+QString connectionTo(const char* file) { return lx::testing::installedConnection(QString::fromLatin1(file)); }
+using lx::testing::settle;
 
 QPoint px(double xTw, double yTw) { return {lx::tw(xTw), lx::tw(yTw)}; }
 
 // An option takes a click on its circle or its caption.
-void clickOption(QRadioButton* option) { QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2)); }
+void clickOption(QRadioButton* option) { lx::testing::selectOption(option, lx::testing::SelectBy::Mouse); }
 
 // The mouse moving over the picture (sent straight to it: offscreen, QTest's moves only
 // reach a window under the last cursor position).
@@ -319,6 +315,43 @@ private slots:
         QTest::mouseClick(sel->CancelButton, Qt::LeftButton);
         settle();
         QVERIFY(!form<dlgTriaxialSel>());
+    }
+
+    // However an option is selected (a screen reader's toggle among the ways), the chooser
+    // names the test it now stands for, and the shear button opens that test's cell.
+    void chooserOptionsRunTheirClickHoweverSelected_data()
+    {
+        QTest::addColumn<lx::testing::SelectBy>("way");
+        for (lx::testing::SelectBy way : lx::testing::everyWayToSelect)
+            QTest::newRow(lx::testing::nameOf(way)) << way;
+    }
+    void chooserOptionsRunTheirClickHoweverSelected()
+    {
+        QFETCH(lx::testing::SelectBy, way);
+        dlgTriaxialSel& sel = chooser();
+        struct Step {
+            QRadioButton* option;
+            const char* test;
+            bool drainedOffered, unconsolidatedOffered;
+        } const steps[] = {
+            {sel.optUnconsolidated, "UUC Test", false, true},
+            {sel.optIsotropic, "CIUC Test", true, true},
+            {sel.optDrained, "CIDC Test", true, false},
+            {sel.optUndrained, "CIUC Test", true, true},
+            {sel.optDrained, "CIDC Test", true, false},
+        };
+        for (const Step& step : steps) {
+            QVERIFY(lx::testing::selectOption(step.option, way));
+            QVERIFY2(step.option->isChecked(), qPrintable(step.option->text()));
+            QCOMPARE(sel.lblTestSelected->text(), QString::fromLatin1(step.test));
+            QCOMPARE(sel.optDrained->isEnabled(), step.drainedOffered);
+            QCOMPARE(sel.optUnconsolidated->isEnabled(), step.unconsolidatedOffered);
+        }
+        QTest::mouseClick(sel.cmdShearDataAnalysis, Qt::LeftButton);
+        frmTriaxialCell* cell = form<frmTriaxialCell>();
+        QVERIFY(cell && cell->isVisible());
+        QCOMPARE(cell->windowTitle(), u"Triaxial Compression (CIDC)");
+        QCOMPARE(triaxial::State().cell.strSimType, u"CIDC");
     }
 
     void drainedSandRunReachesTheSummary()
