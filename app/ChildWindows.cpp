@@ -171,10 +171,13 @@ void ShowInFront(QWidget* form)
     }
 }
 
-void ShowAsChild(QWidget* form)
+void ShowAsChild(QWidget* form, bool atOrigin)
 {
-    if (QMdiArea* area = childArea(); area && !ChildFrame(form))
+    if (QMdiArea* area = childArea(); area && !ChildFrame(form)) {
         AddFixedChild(area, form, true);
+        if (atOrigin)
+            ChildFrame(form)->move(0, 0);
+    }
     ShowInFront(form);
 }
 

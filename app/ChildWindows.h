@@ -58,8 +58,9 @@ QMdiSubWindow* ChildFrame(QWidget* form);
 // was opened from (which keeps no focus that would take the front back).
 void ShowInFront(QWidget* form);
 // The same for a form that does not make itself a child window: made one on first show,
-// with a fixed border and no minimise button, at the size the form has then.
-void ShowAsChild(QWidget* form);
+// with a fixed border and no minimise button, at the size the form has then; atOrigin
+// places that new child window at the top left of the area.
+void ShowAsChild(QWidget* form, bool atOrigin = false);
 // Hides the form with its child window, which stays loaded.
 void HideChild(QWidget* form);
 // Places the form's child window in the child area, in twips.

@@ -2,9 +2,9 @@
 
 #include "QuizFile.h"
 #include "app/FrameAssets.h"
+#include "app/ChildWindows.h"
 #include "app/basGlobal.h"
 #include "app/basHTMLHelp.h"
-#include "QuizWindows.h"
 #include "platform/Controls.h"
 #include "platform/Database.h"
 #include "platform/Geometry.h"
@@ -443,7 +443,7 @@ void frmQuiz::EnterReviewMode()
     mode_ = Closed;
 }
 
-void frmQuiz::showModeless() { quiz::ShowModeless(this, true); }
+void frmQuiz::showModeless() { lx::ShowAsChild(this, true); }
 
 void frmQuiz::Form_Unload()
 {
@@ -463,10 +463,7 @@ void frmQuiz::Form_Unload()
 void frmQuiz::Unload()
 {
     Form_Unload();
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->deleteLater();
-    else
-        deleteLater();
+    lx::UnloadLater(this);
 }
 
 void frmQuiz::closeEvent(QCloseEvent* event)

@@ -2,8 +2,8 @@
 
 #include "frmQuiz.h"
 #include "app/FrameAssets.h"
+#include "app/ChildWindows.h"
 #include "app/basGlobal.h"
-#include "QuizWindows.h"
 #include "platform/FormRegistry.h"
 #include "platform/Geometry.h"
 #include "platform/Services.h"
@@ -142,6 +142,6 @@ void frmQuizGoThrough::press(int n)
         w->showModeless();
 }
 
-void frmQuizGoThrough::cmdClose_Click() { quiz::CloseWindow(this); }
+void frmQuizGoThrough::cmdClose_Click() { lx::UnloadLater(this); }
 
-void frmQuizGoThrough::showModeless() { quiz::ShowModeless(this, false); }
+void frmQuizGoThrough::showModeless() { lx::ShowAsChild(this); }

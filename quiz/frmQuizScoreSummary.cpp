@@ -3,8 +3,8 @@
 #include "ScoreSheet.h"
 #include "QuizFile.h"
 #include "app/FrameAssets.h"
+#include "app/ChildWindows.h"
 #include "app/basGlobal.h"
-#include "QuizWindows.h"
 #include "quiz/QuizCatalogue.h"
 #include "platform/Database.h"
 #include "platform/Geometry.h"
@@ -143,6 +143,6 @@ bool frmQuizScoreSummary::Form_Load()
     return true;
 }
 
-void frmQuizScoreSummary::cmdClose_Click() { quiz::CloseWindow(this); }
+void frmQuizScoreSummary::cmdClose_Click() { lx::UnloadLater(this); }
 
-void frmQuizScoreSummary::showModeless() { quiz::ShowModeless(this, true); }
+void frmQuizScoreSummary::showModeless() { lx::ShowAsChild(this, true); }
