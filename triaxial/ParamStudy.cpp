@@ -192,14 +192,9 @@ ParamStudy::Data ParamStudy::reportData() const
     return d;
 }
 
-triaxial::TriaxialFile studyFile(const QString& specimen, const QString& code)
-{
-    if (specimen == QLatin1String("Clay"))
-        return triaxial::TriaxialFile::Clay;
-    return code == QLatin1String("CIUC") ? triaxial::TriaxialFile::SandCIUC : triaxial::TriaxialFile::SandCIDC;
-}
-
-QString ParamStudy::connectionString() const { return triaxial::FileConnection(studyFile(specimen_, code())); }
+// Every kind and code the study lists soils for has its tests in one file (the chooser offers
+// no other study); for any other the dialog has nothing to open.
+QString ParamStudy::connectionString() const { return triaxial::TestsConnection(specimen_, code()); }
 
 QString ParamStudy::testName() const { return QStringLiteral("Get ") + code() + u' ' + specimen_; }
 

@@ -35,10 +35,6 @@ QStringList soils(const QString& code, const QString& specimen, Varies varies);
 // The title of a study's report.
 QString reportTitle(Varies varies, const QString& soil);
 
-// The database a study reads: the clay file for a clay, else the sand file of the test code
-// (the CIDC one for any code but "CIUC").
-triaxial::TriaxialFile studyFile(const QString& specimen, const QString& code);
-
 // A soil's place in its database and the window of its fixed parameter: c - d to c + d
 // (single precision). When the void ratio varies, c is the confining pressure and d is 1.
 struct SoilWindow {

@@ -158,20 +158,6 @@ QStringList SummaryBoxTexts(QStringView specimen, std::span<const double, 8> ini
     return texts;
 }
 
-QString SummaryConnection(QStringView specimen, QStringView simType)
-{
-    if (specimen == u"Clay")
-        return basGlobal::ClayTriaxialConnection;
-    if (specimen != u"Sand" && specimen != u"Gravel")
-        return {};
-    if (simType == u"CIDC")
-        return basGlobal::SandCIDCConnection;
-    // Gravels are stored with the drained tests only.
-    if (simType == u"CIUC" && specimen == u"Sand")
-        return basGlobal::SandCIUCConnection;
-    return {};
-}
-
 std::optional<QString> RangeMessage(QStringView specimen, int index, double value)
 {
     struct Rule { double low, high; const char* message; };

@@ -100,8 +100,6 @@ QString SummaryCaption(QStringView simType);
 QStringList SummaryLabels(QStringView specimen);
 // Texts of txtInit(0..7) from InitData: classic number texts, a zero shows "N/A".
 QStringList SummaryBoxTexts(QStringView specimen, std::span<const double, 8> init);
-// The connection string of the run's database; empty when none holds such a test.
-QString SummaryConnection(QStringView specimen, QStringView simType);
 // The warning for a value out of its box's range (sand and gravel boxes 0 to 6, bounds
 // inclusive), or nothing when the value passes or the box has no rule.
 std::optional<QString> RangeMessage(QStringView specimen, int index, double value);

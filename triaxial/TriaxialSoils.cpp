@@ -101,10 +101,24 @@ QString FileConnection(TriaxialFile file)
     return {};
 }
 
+std::optional<TriaxialFile> TestsFile(QStringView specimen, QStringView simType)
+{
+    for (const Soil& s : SoilTable())
+        if (s.kind == specimen && s.offeredFor.contains(simType.toString()))
+            return s.file;
+    return std::nullopt;
+}
+
+QString TestsConnection(QStringView specimen, QStringView simType)
+{
+    const std::optional<TriaxialFile> file = TestsFile(specimen, simType);
+    return file ? FileConnection(*file) : QString();
+}
+
 QString SpecimenConnection(QStringView specimen, QStringView simType)
 {
-    const std::vector<const Soil*> rows = SpecimenRows(specimen, simType);
-    return rows.empty() ? QString() : FileConnection(rows.front()->file);
+    // SpecimenRows lists the gravels whatever the type.
+    return TestsConnection(specimen, specimen == u"Gravel" ? QStringView(CIDC) : simType);
 }
 
 int StressPosition(QStringView specimen) { return specimen == u"Clay" ? 6 : 8; }

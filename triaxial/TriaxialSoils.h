@@ -35,8 +35,16 @@ QStringList SpecimenSoils(QStringView specimen, QStringView simType);
 // The reference number of a listed soil for the test type (the row offered for the type,
 // else the first of the name); nothing for a text not listed.
 std::optional<double> ReferenceNumber(QStringView soil, QStringView simType);
-// The connection string global of the file that holds a kind's tests of the type; empty
-// when none does.
+// The file that holds a kind's tests of a type, as the soil table places them: the clays of
+// every type in the clay file, the sands in the drained or the undrained file by type, the
+// gravels in the drained file only; nothing for a kind and type no file holds. A run's
+// summary and the parametric study read their tests from it.
+std::optional<TriaxialFile> TestsFile(QStringView specimen, QStringView simType);
+// The connection string global of that file; empty when no file holds such tests.
+QString TestsConnection(QStringView specimen, QStringView simType);
+// The connection string of the file that holds the soils the specimen dialog lists for a kind
+// and type: TestsConnection, but the gravels, which the dialog lists whatever the type, come
+// from the drained file that holds them.
 QString SpecimenConnection(QStringView specimen, QStringView simType);
 // TestInfo position of the effective confining stress: 6 for clay, 8 for gravel and sand.
 int StressPosition(QStringView specimen);

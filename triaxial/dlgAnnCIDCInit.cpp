@@ -1,6 +1,7 @@
 #include "triaxial/dlgAnnCIDCInit.h"
 
 #include "triaxial/TriaxialRun.h"
+#include "triaxial/TriaxialSoils.h"
 #include "app/ChildWindows.h"
 #include "platform/Controls.h"
 #include "triaxial/frmScreenDASTriaxial.h"
@@ -119,7 +120,7 @@ void dlgAnnCIDCInit::Form_Load()
         fraAdvancedInit->setVisible(false);
         cmdAdvanced->setText(QStringLiteral("Advanced"));
     }
-    mConnectionString = SummaryConnection(mSpecimen, mSimType);
+    mConnectionString = TestsConnection(mSpecimen, mSimType);
     const QStringList texts = SummaryBoxTexts(mSpecimen, InitData);
     for (size_t i = 0; i < txtInit.size(); ++i)
         txtInit[i]->setText(texts[int(i)]);   // setText leaves a box unchanged by the student

@@ -76,7 +76,7 @@ TEST(ParamStudySoils, EveryListedSoilIsARowOfTheSoilTableInTheStudysDatabase)
                             row = &s;
                     ASSERT_TRUE(row) << soil.toStdString();
                     EXPECT_EQ(row->kind, QString(kind)) << soil.toStdString();
-                    EXPECT_EQ(row->file, paramstudy::studyFile(kind, code)) << soil.toStdString();
+                    EXPECT_EQ(row->file, triaxial::TestsFile(QString(kind), QString(code))) << soil.toStdString();
                     EXPECT_TRUE(row->offeredFor.contains(QString(code)) || row->offeredFor.contains("Study"))
                         << soil.toStdString() << code;
                     const auto w = paramstudy::soilWindow(soil, code, varies);
@@ -171,7 +171,7 @@ TEST(ParamStudyInstalled, InstalledSoilsListAscendingDistinctValues)
     for (const Case& k : cases) {
         SCOPED_TRACE(k.soil);
         lx::Connection c;
-        c.Open(studyfixture::connectionTo(QStringLiteral(LOAMIX_INSTALL_DIR "/Database/") + k.file) + QStringLiteral("READONLY=True;"));
+        c.Open(lx::testing::installedConnection(QString::fromLatin1(k.file), true));
         ParamStudy s(k.specimen, k.simType);
         s.chooseVaries(k.varies);
         ASSERT_TRUE(s.chooseSoil(k.soil, c));

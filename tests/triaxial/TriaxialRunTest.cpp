@@ -2,6 +2,7 @@
 // SQL, the stress list and the boxes of the specimen dialog and the summary.
 #include "triaxial/TriaxialRun.h"
 #include "triaxial/TriaxialSoils.h"
+#include "triaxial/ParamStudy.h"
 
 #include "app/basGlobal.h"
 #include "platform/Database.h"
@@ -200,18 +201,28 @@ TEST(Summary, BoxTextsForSandGravelAndClay)
     EXPECT_EQ((QStringLiteral("Get ") + ReportRunTitle(u"UUC ", u"Clay", u"")).mid(9, 1), u"C");
 }
 
-TEST(Summary, ConnectionByKindAndTypeEmptyWhereNoDatabaseHoldsTheTest)
+// The summary, the study and the specimen dialog read a kind's tests of a type from one file;
+// only the dialog, listing the gravels whatever the type, reads them from the drained file.
+TEST(TestsFile, ConnectionByKindAndTypeEmptyWhereNoDatabaseHoldsTheTest)
 {
     basGlobal::ClayTriaxialConnection = QStringLiteral("clay");
     basGlobal::SandCIDCConnection = QStringLiteral("cidc");
     basGlobal::SandCIUCConnection = QStringLiteral("ciuc");
-    EXPECT_EQ(SummaryConnection(u"Clay", u"UUC "), u"clay");
-    EXPECT_EQ(SummaryConnection(u"Sand", u"CIDC"), u"cidc");
-    EXPECT_EQ(SummaryConnection(u"Gravel", u"CIDC"), u"cidc");
-    EXPECT_EQ(SummaryConnection(u"Sand", u"CIUC"), u"ciuc");
-    EXPECT_EQ(SummaryConnection(u"Gravel", u"CIUC"), u"");
-    EXPECT_EQ(SummaryConnection(u"Sand", u"UUC "), u"");
-    EXPECT_EQ(SummaryConnection(u"Sand", u"CIDC Parametric Study"), u"");
+    struct Case { const char *specimen, *type, *tests, *specimenDialog; } const cases[] = {
+        {"Clay", "CIDC", "clay", "clay"}, {"Clay", "CIUC", "clay", "clay"}, {"Clay", "UUC ", "clay", "clay"},
+        {"Sand", "CIDC", "cidc", "cidc"}, {"Gravel", "CIDC", "cidc", "cidc"}, {"Sand", "CIUC", "ciuc", "ciuc"},
+        {"Gravel", "CIUC", "", "cidc"},   {"Sand", "UUC ", "", ""},          {"Sand", "CIDC Parametric Study", "", ""},
+        {"Clay", "UUC", "", ""},          {"Silt", "CIDC", "", ""},
+    };
+    for (const Case& c : cases) {
+        const QString specimen = QString::fromLatin1(c.specimen), type = QString::fromLatin1(c.type);
+        EXPECT_EQ(TestsConnection(specimen, type), QString::fromLatin1(c.tests)) << c.specimen << c.type;
+        EXPECT_EQ(SpecimenConnection(specimen, type), QString::fromLatin1(c.specimenDialog)) << c.specimen << c.type;
+    }
+    // The study reads the file of the kind and code it was opened for.
+    EXPECT_EQ(paramstudy::ParamStudy(QStringLiteral("Sand"), QStringLiteral("CIUC Parametric Study")).connectionString(), u"ciuc");
+    EXPECT_EQ(paramstudy::ParamStudy(QStringLiteral("Gravel"), QStringLiteral("CIDC Parametric Study")).connectionString(), u"cidc");
+    EXPECT_EQ(paramstudy::ParamStudy(QStringLiteral("Clay"), QStringLiteral("UUC  Parametric Study")).connectionString(), u"clay");
 }
 
 TEST(Summary, RangeChecksWithInclusiveBounds)
