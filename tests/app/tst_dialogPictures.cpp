@@ -28,6 +28,7 @@
 #include <functional>
 
 using lx::testing::saveShot;
+using lx::testing::checkLabelsFit;
 
 namespace {
 

@@ -22,6 +22,7 @@
 #include <functional>
 
 using lx::testing::saveShot;
+using lx::testing::checkLabelsFit;
 
 namespace {
 

@@ -20,6 +20,7 @@
 #include <memory>
 
 using lx::testing::saveShot;
+using lx::testing::checkLabelsFit;
 using lx::testing::writeFile;
 
 namespace {

@@ -38,7 +38,7 @@ private slots:
         QCOMPARE(splash.lblProductName->text(), QStringLiteral("Loa-mix"));
         QCOMPARE(splash.lblVersion->text(), version);
         // Every fixed text fits its label.
-        checkLabelsFit(&splash);
+        lx::testing::checkLabelsFit(&splash);
         lx::testing::saveShot(&splash, QStringLiteral("frmSplash-offscreen"));
         lx::SingleInstance<frmSplash>::unload();
         QVERIFY(!lx::SingleInstance<frmSplash>::exists());
@@ -57,7 +57,7 @@ private slots:
                                 "experiments in geotechnical engineering education."));
         QVERIFY(!about.lblDisclaimer->text().isEmpty());
         QCOMPARE(about.cmdSysInfo->text(), QStringLiteral("&System Info..."));
-        checkLabelsFit(&about);
+        lx::testing::checkLabelsFit(&about);
         about.show();
         lx::testing::saveShot(&about, QStringLiteral("frmAbout-offscreen"));
         QTest::mouseClick(about.cmdOK, Qt::LeftButton);

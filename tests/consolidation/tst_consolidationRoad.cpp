@@ -22,6 +22,7 @@
 #include "platform/Paths.h"
 #include "platform/PictureBox.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/TestHelpers.h"
 
 #include "DataPacker.h"
 
@@ -47,13 +48,12 @@ namespace {
 
 QString connectionTo(const QString& path, const char* password = "mobkel")
 {
-    return QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=") +
-           QString::fromLatin1(password) + u';';
+    return lx::testing::connectionTo(path, QString::fromLatin1(password));
 }
 
 QString installed(const char* file) { return QStringLiteral(LOAMIX_INSTALL_DIR "/Database/") + QString::fromLatin1(file); }
 
-void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+using lx::testing::settle;
 
 QByteArray header(const char* table)
 {

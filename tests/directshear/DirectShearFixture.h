@@ -15,8 +15,7 @@ namespace dsfixture {
 
 inline QString connectionTo(const QString& path, bool readOnly = false)
 {
-    return QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;")
-           + (readOnly ? QStringLiteral("READONLY=True;") : QString());
+    return lx::testing::connectionTo(path, QStringLiteral("mobkel"), readOnly);
 }
 
 // The installed database, read only.

@@ -80,14 +80,14 @@ private slots:
         d.CboParOption->setCurrentIndex(i);
         emit d.CboParOption->activated(i);
         QCOMPARE(d.study().valueCount(), 5);
-        checkLabelsFit(&d);
+        lx::testing::checkLabelsFit(&d);
         lx::testing::saveShot(&d, QStringLiteral("study_dialog"));
 
         std::unique_ptr<lx::frmStudyReport> report(d.cmdCreate_Click());
         QVERIFY(report);
         report->move(20 + d.frameGeometry().width() + 10, 20);
         QCOMPARE(report->ctlLXParamReport->testCount(), 5);
-        checkLabelsFit(report.get());
+        lx::testing::checkLabelsFit(report.get());
         lx::testing::saveShot(report.get(), QStringLiteral("study_report"));
         if (const int seconds = qEnvironmentVariableIntValue("LOAMIX_SHOW"); seconds > 0)
             QTest::qWait(seconds * 1000);

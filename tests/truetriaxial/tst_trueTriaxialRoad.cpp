@@ -24,6 +24,8 @@
 #include "platform/Paths.h"
 #include "platform/PictureBox.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/OptionButtons.h"
+#include "tests/common/TestHelpers.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -44,15 +46,10 @@ using lx::SingleInstance;
 
 namespace {
 
-QString connectionTo(const char* file)
-{
-    return QStringLiteral("DBQ=" LOAMIX_INSTALL_DIR "/Database/") + QString::fromLatin1(file)
-           + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;READONLY=True;");
-}
+QString connectionTo(const char* file) { return lx::testing::installedConnection(QString::fromLatin1(file), true); }
+using lx::testing::settle;
 
-void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-void clickOption(QRadioButton* option) { QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2)); }
+void clickOption(QRadioButton* option) { lx::testing::selectOption(option, lx::testing::SelectBy::Mouse); }
 
 // Chooses a list entry as a student does (the list's own signal runs the handler).
 void choose(QComboBox* list, const QString& text)

@@ -31,11 +31,7 @@ using namespace basGlobal;
 
 namespace {
 
-QString connectionTo(const char* file)
-{
-    return QStringLiteral("DBQ=" LOAMIX_INSTALL_DIR "/Database/") + QString::fromLatin1(file)
-           + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;READONLY=True;");
-}
+QString connectionTo(const char* file) { return lx::testing::installedConnection(QString::fromLatin1(file), true); }
 
 void choose(QComboBox* list, const QString& text)
 {
@@ -44,17 +40,7 @@ void choose(QComboBox* list, const QString& text)
     emit list->activated(i);
 }
 
-void checkLabelsFit(const QWidget* window)
-{
-    for (const QLabel* l : window->findChildren<QLabel*>()) {
-        if (l->text().isEmpty() || !l->isVisibleTo(window) || l->textFormat() == Qt::RichText || l->text().startsWith(u'<'))
-            continue;
-        const QRect need = l->wordWrap() ? l->fontMetrics().boundingRect(QRect(0, 0, l->width(), 10000), Qt::TextWordWrap, l->text())
-                                         : l->fontMetrics().boundingRect(l->text());
-        QVERIFY2(need.width() <= l->width() && need.height() <= l->height(),
-                 qPrintable(QStringLiteral("%1: %2x%3 in %4x%5").arg(l->text()).arg(need.width()).arg(need.height()).arg(l->width()).arg(l->height())));
-    }
-}
+using lx::testing::checkLabelsFit;
 
 } // namespace
 
