@@ -44,10 +44,7 @@ dlgTTT_HCT::dlgTTT_HCT()
     cmdHelp = lx::twButton(this, QStringLiteral("Help"), QString(), 5820, 1980, 2460, 420);
 
     for (int i = 0; i < 2; ++i)
-        connect(optTTT[size_t(i)], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                optTTT_Click(i);
-        });
+        lx::onSelected(optTTT[size_t(i)], this, [i](dlgTTT_HCT* d) { d->optTTT_Click(i); });
     connect(cmdTesting, &QPushButton::clicked, this, &dlgTTT_HCT::cmdTesting_Click);
     connect(cmdParamStudy, &QPushButton::clicked, this, &dlgTTT_HCT::cmdParamStudy_Click);
     connect(CancelButton, &QPushButton::clicked, this, &dlgTTT_HCT::CancelButton_Click);

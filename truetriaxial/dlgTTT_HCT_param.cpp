@@ -51,14 +51,8 @@ dlgTTT_HCT_param::dlgTTT_HCT_param() : titles_(MaxTests + 1)
     cmdCancel = lx::twButton(this, QStringLiteral("Close"), QString(), 2160, 2640, 1920, 420);
     cmdHelp = lx::twButton(this, QStringLiteral("Help"), QString(), 4200, 2640, 1920, 420);
 
-    connect(opt_b_value, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            opt_b_value_Click();
-    });
-    connect(optBetaAngle, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            optBetaAngle_Click();
-    });
+    lx::onSelected(opt_b_value, this, &dlgTTT_HCT_param::opt_b_value_Click);
+    lx::onSelected(optBetaAngle, this, &dlgTTT_HCT_param::optBetaAngle_Click);
     connect(CboParOption, &QComboBox::activated, this, &dlgTTT_HCT_param::CboParOption_Click);
     connect(cmdCreate, &QPushButton::clicked, this, &dlgTTT_HCT_param::cmdCreate_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &dlgTTT_HCT_param::cmdCancel_Click);

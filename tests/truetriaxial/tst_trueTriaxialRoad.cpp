@@ -201,6 +201,31 @@ private slots:
         QVERIFY(!d->imgAssembly->pixmap().isNull());
     }
 
+    // However a kind is selected (a screen reader's toggle among the ways), the entry dialog
+    // drops its prompt and shows that kind's picture.
+    void entryOptionsRunTheirClickHoweverSelected_data()
+    {
+        QTest::addColumn<lx::testing::SelectBy>("way");
+        for (lx::testing::SelectBy way : lx::testing::everyWayToSelect)
+            QTest::newRow(lx::testing::nameOf(way)) << way;
+    }
+    void entryOptionsRunTheirClickHoweverSelected()
+    {
+        QFETCH(lx::testing::SelectBy, way);
+        main->mnuSimTTT->trigger();
+        dlgTTT_HCT* d = form<dlgTTT_HCT>();
+        QVERIFY(d && d->lblTTT->isVisible());
+        QVERIFY(lx::testing::selectOption(d->optTTT[1], way));
+        QVERIFY(!d->lblTTT->isVisible());
+        const QImage sketch = d->imgAssembly->pixmap().toImage();
+        QVERIFY(!sketch.isNull());
+        QVERIFY(lx::testing::selectOption(d->optTTT[0], way));
+        QVERIFY(d->optTTT[0]->isChecked());
+        QVERIFY(!d->imgAssembly->pixmap().isNull() && d->imgAssembly->pixmap().toImage() != sketch);
+        QVERIFY(lx::testing::selectOption(d->optTTT[1], way));
+        QCOMPARE(d->imgAssembly->pixmap().toImage(), sketch);
+    }
+
     // A cube run and a hollow-cylinder run on the one screen, each to its report.
     void cubeThenHollowCylinderOnOneScreen()
     {
