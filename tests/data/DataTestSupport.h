@@ -16,8 +16,7 @@ inline QString installed(const char* relative)
 
 inline QString connectionString(const QString& path, const QString& password)
 {
-    return QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=") + password
-           + QStringLiteral(";READONLY=True;");
+    return lx::ConnectionString::format(path, password, true);
 }
 
 // All rows of a query, each row its fields by position.

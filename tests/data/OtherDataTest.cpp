@@ -637,8 +637,7 @@ TEST(QuizFiles, AWrongPasswordFailsToOpenEveryInstalledFile)
 TEST(QuizFiles, LoginDatabaseHoldsOnlyTheDemonstrationUser)
 {
     Connection db;
-    ASSERT_NO_THROW(db.Open(QStringLiteral("DBQ=") + installed("Users.lxu")
-                            + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;READONLY=True")));
+    ASSERT_NO_THROW(db.Open(connectionString(installed("Users.lxu"), QStringLiteral("mobkel"))));
     auto count = [&](const QString& user, const QString& password) {
         return query(db, QStringLiteral("SELECT COUNT (*) FROM MemberInfo WHERE UserName='") + user + QStringLiteral("' AND Password='")
                              + password + QStringLiteral("'"))[0][0].toDouble();

@@ -37,8 +37,7 @@ Connection& db(File f)
     auto& c = open[f];
     if (!c) {
         c = std::make_unique<Connection>();
-        c->Open(QStringLiteral("DBQ=" LOAMIX_INSTALL_DIR "/Database/%1;Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;")
-                    .arg(fileName(f)));
+        c->Open(lx::ConnectionString::format(QStringLiteral(LOAMIX_INSTALL_DIR "/Database/") + fileName(f), QStringLiteral("mobkel")));
     }
     return *c;
 }

@@ -2,7 +2,7 @@
 // Direct shear databases for the tests: a small one packed from rows written here under the
 // installed schema (so that it cannot drift from the columns the windows read), holding
 // the cases the installed data lack, and the installed one itself.
-#include "DataPacker.h"
+#include "tests/common/FixturePacker.h"
 #include "app/basGlobal.h"
 #include "platform/Database.h"
 #include "tests/common/TestHelpers.h"
@@ -70,25 +70,16 @@ inline std::vector<Test> smallTests()
 // dir/name; returns its connection string.
 inline QString pack(const QTemporaryDir& dir, const QString& name, const std::vector<Test>& tests)
 {
-    QTemporaryDir source;
-    QFile::copy(QStringLiteral(LOAMIX_SOURCE_DIR "/data/LXDirectShear/schema.sql"), source.filePath(QStringLiteral("schema.sql")));
-    QByteArray info = "ReferenceNumber,TestID,Average Particle Size (mm),Coefficient of Uniformity,Maximum Void Ratio,"
-                      "Minimum Void Ratio,Relative Density (%),Initial Void Ratio,Normal Stress (kPa),Deformation Rate (mm/min)\n";
-    QByteArray points = "ReferenceNumber,TestID,Point Number,Horizontal Displacement (mm),Shear Stress (kPa),"
-                        "Vertical Displacement (mm)\n";
+    lx::pack::TableRows info{QStringLiteral("TestInfo"), {}}, points{QStringLiteral("TestResults"), {}},
+        reference{QStringLiteral("Reference"), {}};
     for (const Test& t : tests) {
-        info += (t.ref + u',' + t.id + u',' + t.info + u'\n').toUtf8();
-        points += results(t);
+        info.rows << t.ref + u',' + t.id + u',' + t.info;
+        points.rows << QString::fromUtf8(results(t)).split(u'\n', Qt::SkipEmptyParts);
     }
-    QByteArray reference = "Reference Number,Reference,Date,Soil Description,Specimen Height (mm),Specimen Diameter (mm)\n";
     for (const char* ref : {"103", "103.1", "103.3", "103.5", "103.51", "103.52", "103.6", "101", "101.1"})
-        reference += QByteArray(ref) + ",fixture,2026,a sand,25.4,63.5\n";
-    lx::testing::writeFile(source.filePath(QStringLiteral("TestInfo.csv")), info);
-    lx::testing::writeFile(source.filePath(QStringLiteral("TestResults.csv")), points);
-    lx::testing::writeFile(source.filePath(QStringLiteral("Reference.csv")), reference);
-    const QString path = dir.filePath(name);
-    lx::pack::packDatabase(source.path(), QStringLiteral("mobkel"), path);
-    return connectionTo(path);
+        reference.rows << QString::fromLatin1(ref) + QStringLiteral(",fixture,2026,a sand,25.4,63.5");
+    return connectionTo(fixture::packDatabase(dir.path(), QStringLiteral("LXDirectShear"), {info, points, reference},
+                                              QStringLiteral("mobkel"), name));
 }
 
 // The small database packed once for a test suite, removed with it.
@@ -115,7 +106,7 @@ struct QuizFiles {
         QFile::remove(path);
         QFile::copy(dir.filePath(QStringLiteral("template.lxq")), path);
         QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        return QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=") + Password + u';';
+        return lx::testing::connectionTo(path, Password);
     }
     // AttemptsUsed of a quiz or activity.
     static long long attempts(const QString& connection, int id)

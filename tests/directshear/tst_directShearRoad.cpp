@@ -72,8 +72,7 @@ private slots:
         Hooks() = {};
         InstallDirectShearHooks();
         Hooks().pressQuizButton = [this](int n) { pressed.push_back(n); };
-        DirectShearConnection = QStringLiteral("DBQ=" LOAMIX_INSTALL_DIR
-                                               "/Database/LXDirectShear.lxr;Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;READONLY=True;");
+        DirectShearConnection = lx::testing::installedConnection(QStringLiteral("LXDirectShear.lxr"), true);
         QuizFileConnection.clear();
         StartupQuizPending = false;
         main = std::make_unique<frmMDI>();

@@ -26,7 +26,7 @@ protected:
               "ReferenceNumber,TestID,a,b,c,d,e,f,g\n7.1,CH-100,0.85,12,0,,Null,Silty,2.345\n");
         const QString path = dir.filePath(QStringLiteral("Row.lxr"));
         pack::packDatabase(dir.path(), QStringLiteral("mobkel"), path);
-        db.Open(QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;"));
+        db.Open(lx::ConnectionString::format(path, QStringLiteral("mobkel")));
         rs.Open(QStringLiteral("SELECT * FROM TestInfo"), db);
     }
     void write(const QString& name, const QByteArray& text)

@@ -107,7 +107,7 @@ protected:
     }
     QString connectionString() const
     {
-        return QStringLiteral("DBQ=") + path + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;");
+        return lx::ConnectionString::format(path, QStringLiteral("mobkel"));
     }
     void write(const char* name, const QByteArray& text)
     {
@@ -313,7 +313,7 @@ TEST_F(SetupFormTest, ASoilWithoutItsTestIsRefusedWithAMessage)
 TEST_F(SetupFormTest, ADatabaseThatCannotBeOpenedIsReportedAtTheChoice)
 {
     SetupFormDesign d = design();
-    d.connection = QStringLiteral("DBQ=") + dir.filePath(QStringLiteral("missing.lxr")) + QStringLiteral(";Pwd=mobkel;");
+    d.connection = lx::ConnectionString::format(dir.filePath(QStringLiteral("missing.lxr")), QStringLiteral("mobkel"));
     TestSetupForm f(std::move(d));
     f.lblMask_Click();
     assemble(f);

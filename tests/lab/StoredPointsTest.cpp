@@ -35,7 +35,7 @@ public:
                                "ReferenceNumber,TestID,Point Number,a,b,c,d\n");
         const QString path = dir.filePath(QStringLiteral("points.db"));
         lx::pack::packDatabase(source, QStringLiteral("mobkel"), path);
-        connection = QStringLiteral("DBQ=") + path + QStringLiteral(";Pwd=mobkel;");
+        connection = lx::ConnectionString::format(path, QStringLiteral("mobkel"));
         db.Open(connection);
         addTest(QStringLiteral("T1"), rows);
     }

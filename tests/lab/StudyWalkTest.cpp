@@ -23,7 +23,7 @@ public:
         lx::testing::writeFile(source + QStringLiteral("/TestInfo.csv"), "ReferenceNumber,TestID,v\n");
         const QString path = dir.filePath(QStringLiteral("info.db"));
         lx::pack::packDatabase(source, QStringLiteral("mobkel"), path);
-        db.Open(QStringLiteral("DBQ=") + path + QStringLiteral(";Pwd=mobkel;"));
+        db.Open(lx::ConnectionString::format(path, QStringLiteral("mobkel")));
         for (const auto& [id, v] : rows)
             db.ExecuteNonQuery(QStringLiteral("INSERT INTO TestInfo VALUES (1, ?, ?)"), {id, v});
     }

@@ -111,8 +111,7 @@ struct StoredTest {
 std::vector<StoredTest> storedTests(const char* file, bool undrained)
 {
     Connection c;
-    c.Open(QStringLiteral("DBQ=" LOAMIX_INSTALL_DIR "/Database/%1;Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;READONLY=True;")
-               .arg(QLatin1String(file)));
+    c.Open(lx::ConnectionString::format(QStringLiteral(LOAMIX_INSTALL_DIR "/Database/") + QLatin1String(file), QStringLiteral("mobkel"), true));
     std::vector<StoredTest> tests;
     Recordset info;
     info.Open(QStringLiteral("SELECT * FROM TestInfo"), c);

@@ -251,7 +251,7 @@ TEST(Summary, RangeChecksWithInclusiveBounds)
 TEST(SoilTable, TheTextsRunOnTheInstalledDatabases)
 {
     lx::Connection db;
-    db.Open(QStringLiteral("DBQ=" LOAMIX_INSTALL_DIR "/Database/LXSandCIDC.lxr;Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;"));
+    db.Open(lx::ConnectionString::format(QStringLiteral(LOAMIX_INSTALL_DIR "/Database/LXSandCIDC.lxr"), QStringLiteral("mobkel")));
     lx::Recordset info;
     info.Open(TestInfoSql(1), db);
     ASSERT_GT(info.RecordCount(), 0);

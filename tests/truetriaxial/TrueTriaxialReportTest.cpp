@@ -58,7 +58,7 @@ protected:
         delete dir;
         dir = nullptr;
     }
-    void SetUp() override { db.Open(QStringLiteral("DBQ=") + path + QStringLiteral(";Pwd=mobkel;READONLY=True;")); }
+    void SetUp() override { db.Open(lx::ConnectionString::format(path, QStringLiteral("mobkel"), true)); }
 
     ReportConditions conditionsOf(const QString& id)
     {
@@ -137,7 +137,7 @@ TEST_F(HollowFixture, MissingTestsAndTooManyTestsGiveNoReport)
 TEST(CubeReport, PorePressureHasOneDecimalAndStrainsFollowTheCube)
 {
     lx::Connection db;
-    db.Open(QStringLiteral("DBQ=" LOAMIX_INSTALL_DIR "/Database/LXClayTTT.lxr;Pwd=mobkel;READONLY=True;"));
+    db.Open(lx::ConnectionString::format(QStringLiteral(LOAMIX_INSTALL_DIR "/Database/LXClayTTT.lxr"), QStringLiteral("mobkel"), true));
     const ReportData data = readReport(Kind::Cube, 1, {QStringLiteral("True Triaxial Test: x"), QStringLiteral("TSF-B00-b000")}, db);
     ASSERT_TRUE(data.error.isEmpty());
     EXPECT_EQ(data.conditions.captions[4], u"Specimen Length (mm):");

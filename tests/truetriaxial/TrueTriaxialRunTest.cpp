@@ -14,8 +14,7 @@ namespace {
 
 QString installedConnection(const char* file)
 {
-    return QStringLiteral("DBQ=" LOAMIX_INSTALL_DIR "/") + QString::fromLatin1(file)
-           + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=mobkel;READONLY=True;");
+    return lx::ConnectionString::format(QStringLiteral(LOAMIX_INSTALL_DIR "/") + QString::fromLatin1(file), QStringLiteral("mobkel"), true);
 }
 
 struct ListCase {

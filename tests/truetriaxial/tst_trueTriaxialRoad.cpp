@@ -350,7 +350,7 @@ private slots:
         const QString quiz = dir.filePath(QStringLiteral("student.lxq"));
         QFile::remove(quiz);
         lx::pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/QuizTemplate"), QStringLiteral("tarvinduso"), quiz);
-        QuizFileConnection = QStringLiteral("DBQ=") + quiz + QStringLiteral(";Driver={Microsoft Access Driver (*.mdb)};Pwd=tarvinduso;");
+        QuizFileConnection = lx::testing::connectionTo(quiz, QStringLiteral("tarvinduso"));
         const auto attempts = [&](int id) {
             lx::Connection c;
             c.Open(QuizFileConnection);

@@ -190,7 +190,7 @@ int legendLines(const Panel& panel, const QFontMetrics& fm, double width)
 std::vector<Panel> readPanels(const Options& o)
 {
     lx::Connection conn;
-    conn.Open(QStringLiteral("DBQ=%1;Driver={SQLCipher};Pwd=%2;READONLY=True;").arg(o.database, o.password));
+    conn.Open(lx::ConnectionString::format(o.database, o.password, true));
     lx::Recordset rs;
     rs.Open(o.sql, conn);
     std::vector<Panel> panels;
@@ -259,7 +259,7 @@ void addSimulations(std::vector<Panel>& panels, const Options& o)
     if (o.simulation == Options::Simulation::None)
         return;
     lx::Connection conn;
-    conn.Open(QStringLiteral("DBQ=%1;Driver={SQLCipher};Pwd=%2;READONLY=True;").arg(o.database, o.password));
+    conn.Open(lx::ConnectionString::format(o.database, o.password, true));
     lx::Recordset info;
     info.Open(QStringLiteral("SELECT * FROM TestInfo"), conn);
     std::map<QString, std::array<double, 7>> specimens;   // TestID -> sand and gravel specimen

@@ -17,8 +17,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));   // icon and DLL/libsoilnet.so
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
-    const QString cs = QStringLiteral("DBQ=%1/Database/LXSandCIDC.lxr;Driver={Loamix};Pwd=mobkel;")
-                           .arg(QStringLiteral(LOAMIX_INSTALL_DIR));
+    const QString cs = lx::ConnectionString::format(QStringLiteral(LOAMIX_INSTALL_DIR "/Database/LXSandCIDC.lxr"), QStringLiteral("mobkel"));
     try {
         lx::Connection cn;
         cn.Open(cs);

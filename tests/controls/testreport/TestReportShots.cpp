@@ -15,8 +15,7 @@ namespace {
 
 QString connection(const char* file)
 {
-    return QStringLiteral("DBQ=%1/Database/%2;Driver={Loamix};Pwd=mobkel;").arg(QStringLiteral(LOAMIX_INSTALL_DIR),
-                                                                                 QString::fromLatin1(file));
+    return lx::ConnectionString::format(QStringLiteral(LOAMIX_INSTALL_DIR "/Database/") + QString::fromLatin1(file), QStringLiteral("mobkel"));
 }
 
 // The first stored test of the database and its specimen values, by the TestInfo columns given.

@@ -1,6 +1,7 @@
 #pragma once
 // The report tests' tiny reference database: the CSV files of fixtures/tiny under the schema
 // of the installed sand databases, packed with their password into a folder of the test's.
+#include "platform/Database.h"
 #include "tests/common/FixturePacker.h"
 
 #include <QDir>
@@ -14,7 +15,7 @@ inline QString packTinyDatabase(const QString& folder)
 {
     const QString db = QDir(folder).filePath(QStringLiteral("tiny.lxr"));
     fixture::packFolder(QStringLiteral(FIXTURE_DIR "/tiny"), QStringLiteral("LXSandCIDC"), QStringLiteral("mobkel"), db);
-    return QStringLiteral("DBQ=%1;Driver={Loamix};Pwd=mobkel;").arg(db);
+    return lx::ConnectionString::format(db, QStringLiteral("mobkel"));
 }
 
 } // namespace testreport
