@@ -524,6 +524,60 @@ TEST_F(TrueTriaxialData, StrengthFollowsTheBValueAndPrincipalStressAngleTrends)
     }
 }
 
+// The octahedral curve of a stored test as the report draws it: a definite peak with a
+// small softening after it, so that the strain at failure is no accident of rounding.
+struct OctCurve {
+    std::vector<double> strain, stress;
+    size_t peak() const { return size_t(std::max_element(stress.begin(), stress.end()) - stress.begin()); }
+};
+
+OctCurve octCurveOf(Connection& db, const QString& id, bool cube)
+{
+    OctCurve c;
+    const auto spread = [](double a, double b, double d) { return std::sqrt(((a - b) * (a - b) + (b - d) * (b - d) + (d - a) * (d - a)) / 9); };
+    for (const auto& p : query(db, pointsQuery(id, false))) {
+        const auto v = [&](int i) { return p[i].toDouble(); };
+        c.strain.push_back(cube ? spread(v(3), v(4), v(5)) : std::sqrt(v(3) * v(3) / 2 + v(4) * v(4) / 6));
+        c.stress.push_back(Round(cube ? spread(v(6), v(7), v(8)) : std::sqrt(2.0 / 9 * v(5) * v(5) + 2.0 / 3 * v(6) * v(6)), 1));
+    }
+    return c;
+}
+
+TEST_F(TrueTriaxialData, EachTestPeaksAndSoftensAndItsFailureStrainFollowsItsNeighbours)
+{
+    for (const TrueTriaxialSoil& s : trueTriaxialSoils) {
+        SCOPED_TRACE(s.ref);
+        Connection db;
+        ASSERT_NO_THROW(db.Open(connectionString(installed(s.file), QStringLiteral("mobkel"))));
+        double previous = -1, previousBeta = -1;
+        for (const auto& r : query(db, QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber =") + refText(s.ref)
+                                           + QStringLiteral(" order by [Beta angle], [b-value]"))) {
+            const QString id = r[1].toText();
+            SCOPED_TRACE(id.toStdString());
+            const OctCurve c = octCurveOf(db, id, s.cube);
+            ASSERT_GT(c.stress.size(), 20u);
+            const size_t peak = c.peak();
+            EXPECT_GT(peak, 5u);
+            EXPECT_LT(peak, c.stress.size() - 10) << "the peak comes well before the end";
+            const double drop = (c.stress[peak] - c.stress.back()) / c.stress[peak];
+            EXPECT_GT(drop, 0.02) << "a softening after the peak";
+            EXPECT_LT(drop, 0.10) << "a small one";
+            // Along one series (b-values of a cube angle, angles of a cylinder) the failure
+            // strain moves by small steps.
+            const double failure = c.strain[peak];
+            const bool sameSeries = !s.cube || r[7].toDouble() == previousBeta;
+            if (previous >= 0 && sameSeries) {
+                EXPECT_LT(std::abs(failure - previous), 0.6) << failure << " after " << previous;
+                if (s.cube) {
+                    EXPECT_LE(failure, previous + 0.01) << "smaller strains towards extension";
+                }
+            }
+            previous = failure;
+            previousBeta = r[7].toDouble();
+        }
+    }
+}
+
 // Undrained strength in compression (b = 0, the major stress vertical or horizontal) over the
 // consolidation pressure: su / sigma'c of a normally consolidated clay, about 0.25 to 0.35.
 TEST_F(TrueTriaxialData, CompressionStrengthsAreThoseOfNormallyConsolidatedClays)

@@ -5,8 +5,14 @@
 // - failure: the Lade-Duncan criterion I1^3 / I3 = eta1, fitted to the soil's friction angle in
 //   triaxial compression, gives the failure stress ratio M(b) = q/p' for each b-value; a fabric
 //   anisotropy lowers it by the factor 1 - A sin^2(beta) as sigma1 turns away from the vertical;
-// - effective stress path: Modified Cam clay undrained, p'/p'0 = (M^2 / (M^2 + eta^2))^Lambda,
-//   with the mobilised stress ratio eta = M (1 - exp(-eps_q / eps_r));
+// - shear stress: q rises to its failure value qf = M p'0 2^-Lambda (Modified Cam clay, undrained)
+//   at a peak strain eps_p, as q/qf = 1 - (1 - x)^2 with x = eps_q / eps_p, and softens after it
+//   by a few per cent, q/qf = 1 - s (1 - exp(-(x - 1))), as normally consolidated clays do; eps_p
+//   falls with b and grows as sigma1 turns from the vertical, so that the failure strains vary
+//   smoothly from test to test;
+// - effective stress path: before the peak Modified Cam clay undrained, p'/p'0 = (M^2 / (M^2 +
+//   eta^2))^Lambda with eta = q/p'; after it the path slides down the failure line (eta = M), the
+//   pore pressure still rising;
 // - strains: constant volume, the strain deviator parallel to the stress deviator;
 // - total stresses: cube with sigma3 held at the cell pressure and sigma2 = sigma3 + b (sigma1 - sigma3);
 //   hollow cylinder with equal inner and outer pressures, so sigma_r = sigma_theta = sigma_c and
@@ -33,25 +39,25 @@ struct Clay {
     double sigmaC;              // isotropic consolidation pressure, kPa
     double phiTc;               // friction angle in triaxial compression, degrees
     double lambdaRatio;         // Lambda = 1 - kappa/lambda
-    double epsR;                // strain scale of the mobilisation, %
+    double epsPeak;             // generalised shear strain at the peak in compression (b = 0, beta = 0), %
     double anisotropy;          // A: strength loss with sigma1 horizontal
     double length, width, height;   // cube: L, W, H; hollow cylinder: outer and inner diameter, H (mm)
     const char* specimenType;
     const char* description;
 };
 
-const Clay cubeClay = {"San Francisco Bay Mud", 1000, "SF", 88, 46, 62, 0.03, 122, 31, 0.9, 1.5, 0.15, 100, 100, 100,
+const Clay cubeClay = {"San Francisco Bay Mud", 1000, "SF", 88, 46, 62, 0.03, 122, 31, 0.9, 3.0, 0.15, 100, 100, 100,
                        "Cube trimmed from a block K0-consolidated from slurry",
                        "Soft marine clay of high plasticity (CH), normally consolidated"};
 
 const Clay hollowClays[] = {
-    {"Kaolin Clay", 1000, "KC", 58, 28, 39, 0.05, 275, 23.5, 0.78, 1.6, 0.08, 100, 60, 200,
+    {"Kaolin Clay", 1000, "KC", 58, 28, 39, 0.05, 275, 23.5, 0.78, 3.2, 0.08, 100, 60, 200,
      "Reconstituted from slurry, isotropically consolidated",
      "Commercial kaolin of high plasticity (MH), normally consolidated"},
-    {"McGill Clay (Hydrite 121)", 1001, "MC", 52, 22, 52, 0.05, 70, 26, 0.77, 1.8, 0.12, 71.1, 38.1, 142.2,
+    {"McGill Clay (Hydrite 121)", 1001, "MC", 52, 22, 52, 0.05, 70, 26, 0.77, 3.6, 0.12, 71.1, 38.1, 142.2,
      "Reconstituted from slurry, K0-preconsolidated, then isotropically consolidated",
      "Kaolin Hydrite 121 of high plasticity (MH), normally consolidated"},
-    {"Edgar Plastic Kaolin", 1005, "EPK", 60, 29, 55, 0.05, 70, 28, 0.76, 1.7, 0.15, 71.1, 38.1, 142.2,
+    {"Edgar Plastic Kaolin", 1005, "EPK", 60, 29, 55, 0.05, 70, 28, 0.76, 3.4, 0.15, 71.1, 38.1, 142.2,
      "Reconstituted from slurry, K0-preconsolidated, then isotropically consolidated",
      "Plastic kaolin (MH), normally consolidated"},
 };
@@ -83,16 +89,40 @@ struct Path {
     std::vector<double> epsQ, q, pEff;   // %, kPa, kPa
 };
 
+// The post-peak softening: the fraction of qf lost at large strains.
+const double softening = 0.06;
+
+// eta = q/p' on the Modified Cam clay undrained path for a q below its failure value.
+double stressRatioOf(double q, double m, double p0, double lambdaRatio)
+{
+    double lo = 0, hi = m;
+    for (int i = 0; i < 100; ++i) {
+        const double mid = 0.5 * (lo + hi);
+        (mid * p0 * std::pow(m * m / (m * m + mid * mid), lambdaRatio) < q ? lo : hi) = mid;
+    }
+    return 0.5 * (lo + hi);
+}
+
 Path undrainedPath(const Clay& c, double b, double beta, double epsQMax)
 {
-    const double m = ladeDuncanRatio(c.phiTc, b) * (1 - c.anisotropy * std::pow(std::sin(rad(beta)), 2));
+    const double s2 = std::pow(std::sin(rad(beta)), 2);
+    const double m = ladeDuncanRatio(c.phiTc, b) * (1 - c.anisotropy * s2);
+    const double epsPeak = c.epsPeak * (1 - 0.35 * b) * (1 + 0.4 * s2);
+    const double qf = m * c.sigmaC * std::pow(2.0, -c.lambdaRatio);
     Path p;
     for (int i = 0; i < pointsPerTest; ++i) {
-        const double eq = epsQMax * i / (pointsPerTest - 1);
-        const double eta = m * (1 - std::exp(-eq / c.epsR));
-        const double pe = c.sigmaC * std::pow(m * m / (m * m + eta * eta), c.lambdaRatio);
+        const double eq = epsQMax * i / (pointsPerTest - 1), x = eq / epsPeak;
+        double q, pe;
+        if (x <= 1) {
+            q = qf * (1 - (1 - x) * (1 - x));
+            const double eta = stressRatioOf(q, m, c.sigmaC, c.lambdaRatio);
+            pe = q > 0 ? q / eta : c.sigmaC;
+        } else {
+            q = qf * (1 - softening * (1 - std::exp(-(x - 1))));
+            pe = q / m;
+        }
         p.epsQ.push_back(eq);
-        p.q.push_back(eta * pe);
+        p.q.push_back(q);
         p.pEff.push_back(pe);
     }
     return p;
@@ -102,8 +132,9 @@ QString referenceText(const Clay& c, const QString& kind)
 {
     return QStringLiteral("Synthetic undrained %1 tests generated by the Loamix data generator, not published tests. "
                           "Model: Lade-Duncan failure (phi'tc = %2°) with fabric anisotropy A = %3, Modified Cam clay "
-                          "undrained path (Lambda = %4, strain scale %5 %), isotropically consolidated to %6 kPa.")
-        .arg(kind, num(c.phiTc), num(c.anisotropy), num(c.lambdaRatio), num(c.epsR), num(c.sigmaC));
+                          "undrained path (Lambda = %4) to a peak at %5 % shear strain in compression and a post-peak "
+                          "softening of %6 %, isotropically consolidated to %7 kPa.")
+        .arg(kind, num(c.phiTc), num(c.anisotropy), num(c.lambdaRatio), num(c.epsPeak), num(softening * 100), num(c.sigmaC));
 }
 
 QString testInfoSchema()

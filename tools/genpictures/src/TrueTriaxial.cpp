@@ -439,23 +439,23 @@ QImage slide9(QSize size)
 
 QImage slide10(QSize size)
 {
+    // Also the screen's picture, shown there at about 0.6 of its size: large labels, no step badge.
     Slide s(size);
-    const Iso iso{centre(size, 2) + QPointF(20, 0), 7.0};
+    const Iso iso{centre(size, -4) + QPointF(10, 0), 6.6};
     Scene sc(iso);
     assembly(sc, true, true);
     sc.add(80, [=](QPainter& p) {
         pipe(p, QPolygonF() << iso(-3, 6, -8) << iso(-3, 15, -8), 3, QColor(60, 130, 200));
         pipe(p, QPolygonF() << iso(-4, -4, 8) << iso(-4, -4, 11) << iso(-4, -12, 11), 3, QColor(60, 130, 200));
-        arrow(p, iso(-3, 18, -8), iso(-3, 12, -8), 1.8, QColor(40, 110, 200), 7);
-        arrow(p, iso(-4, -8, 11), iso(-4, -14, 11), 1.8, QColor(40, 110, 200), 7);
+        arrow(p, iso(-3, 18, -8), iso(-3, 12, -8), 2.2, QColor(40, 110, 200), 9);
+        arrow(p, iso(-4, -8, 11), iso(-4, -14, 11), 2.2, QColor(40, 110, 200), 9);
     });
     sc.render(s.p);
-    text(s.p, QRectF(10, s.h() - 30, s.w() - 20, 24),
-         QStringLiteral("Top housing fitted; water flushed from the bottom inlet to the top outlet"), 10, Qt::AlignCenter,
-         colour::label);
-    leader(s.p, iso(-4, -14, 11), QPointF(s.w() - 70, 40), QStringLiteral("Outlet"), 10);
-    leader(s.p, iso(-3, 17, -8), QPointF(30, s.h() - 56), QStringLiteral("Inlet"), 10, Qt::AlignLeft | Qt::AlignVCenter);
-    return s.done(10);
+    text(s.p, QRectF(6, s.h() - 50, s.w() - 12, 46), QStringLiteral("Top housing fitted\nWater flushed from inlet to outlet"), 15,
+         Qt::AlignCenter, colour::label, true);
+    leader(s.p, iso(-4, -14, 11), QPointF(s.w() - 110, 40), QStringLiteral("Outlet"), 15);
+    leader(s.p, iso(-3, 17, -8), QPointF(14, s.h() - 92), QStringLiteral("Inlet"), 15, Qt::AlignLeft | Qt::AlignVCenter);
+    return s.done(-1);
 }
 
 QImage preview(QSize size)
