@@ -75,15 +75,15 @@ frmScreenDAS_DS::frmScreenDAS_DS() : ReplayCurve(directshear::PointColumns(), di
     picFrame2->move(lx::tw(5040), lx::tw(3600));
     directshear::LabelFrames(*picFrame1, *picFrame2);
 
-    fraNormalStress = lx::twControl<QGroupBox>(this, "fraNormalStress", 8880, 420, 2880, 855, QString());
-    lblNormalStress = lx::twControl<QLabel>(fraNormalStress, "lblNormalStress", 120, 120, 2640, 255, QStringLiteral("Normal Stress"));
-    lblNormalStressVal = lx::twControl<QLabel>(fraNormalStress, "lblNormalStressVal", 120, 450, 2640, 285);
+    fraNormalStress = lx::twControl<QGroupBox>(this, "fraNormalStress", 8760, 420, 2430, 855, QString());
+    lblNormalStress = lx::twControl<QLabel>(fraNormalStress, "lblNormalStress", 120, 120, 2190, 255, QStringLiteral("Normal Stress"));
+    lblNormalStressVal = lx::twControl<QLabel>(fraNormalStress, "lblNormalStressVal", 120, 450, 2190, 285);
     lblNormalStressVal->setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
 
-    cmdReport = lx::twButton(this, QStringLiteral("Create Report"), QStringLiteral("Create Summary Report"), 8880, 5400, 1380, 420);
-    cmdExportData = lx::twButton(this, QStringLiteral("Export Data"), QStringLiteral("Export data to worksheets"), 10380, 5400, 1380, 420);
-    cmdHelp = lx::twButton(this, QStringLiteral("Help"), QString(), 8880, 5940, 1380, 420);
-    cmdClose = lx::twButton(this, QStringLiteral("Close"), QStringLiteral("Close Window"), 10380, 5940, 1380, 420);
+    cmdReport = lx::twButton(this, QStringLiteral("Create Report"), QStringLiteral("Create Summary Report"), 8760, 6120, 1170, 420);
+    cmdExportData = lx::twButton(this, QStringLiteral("Export Data"), QStringLiteral("Export data to worksheets"), 10020, 6120, 1170, 420);
+    cmdHelp = lx::twButton(this, QStringLiteral("Help"), QString(), 8760, 6660, 1170, 420);
+    cmdClose = lx::twButton(this, QStringLiteral("Close"), QStringLiteral("Close Window"), 10020, 6660, 1170, 420);
     cmdReport->setEnabled(false);
     cmdExportData->setEnabled(false);
 
@@ -109,7 +109,8 @@ frmScreenDAS_DS::frmScreenDAS_DS() : ReplayCurve(directshear::PointColumns(), di
                            cmdExportData->setEnabled(true);
                        }});
 
-    lx::MakeChild(this, 12000, 8130, false);
+    // As wide as the main window holds a child (the design had 12000 twips).
+    lx::MakeChild(this, lx::LargestChildWidthTw, 8130, false);
     Form_Load();
 }
 
