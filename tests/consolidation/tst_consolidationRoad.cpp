@@ -491,7 +491,7 @@ private slots:
             lx::UnloadNow(screen);
         }
         // No rows: a message, no screen, no credit.
-        QuizFileConnection = QStringLiteral("DBQ=/nonexistent.lxq;Pwd=x;");
+        QuizFileConnection = lx::testing::connectionTo(QStringLiteral("/nonexistent.lxq"), QStringLiteral("x"));
         s->messages->msgBoxCalls.clear();
         auto* empty = new frmScreenDAS1D();
         QVERIFY(!empty->StartTest(1001.0f, QStringLiteral("NONE"), QStringLiteral("Soil"), {}));

@@ -35,7 +35,7 @@ using lx::SingleInstance;
 
 namespace {
 
-void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+using lx::testing::settle;
 
 template <typename Form>
 Form* form() { return SingleInstance<Form>::peek(); }

@@ -393,7 +393,7 @@ TEST(StoredTest, LoadsATestAndSaysWhatItLeftOut)
          QStringLiteral("The database holds no points for the test Empty.")},
         {"a wrong password", QString(table.connection).replace(QStringLiteral("mobkel"), QStringLiteral("wrong")),
          QStringLiteral("T1"), lx::LoadedTest::Failure::Unreadable, QStringLiteral("The stored test could not be read.\r")},
-        {"no database", QStringLiteral("DBQ=/nonexistent/points.db;Pwd=mobkel;"), QStringLiteral("T1"),
+        {"no database", lx::ConnectionString::format(QStringLiteral("/nonexistent/points.db"), QStringLiteral("mobkel")), QStringLiteral("T1"),
          lx::LoadedTest::Failure::Unreadable, QStringLiteral("The stored test could not be read.\r")},
     };
     for (const Case& c : cases) {

@@ -179,18 +179,8 @@ TEST_F(QuizFileTest, CreditFor212AddsOneAttemptAndPressesQuiz202)
 
 namespace {
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-mode_t modeOf(const QString& path)
-{
-    struct stat st {};
-    ::stat(QFile::encodeName(path).constData(), &st);
-    return st.st_mode & 07777;
-}
+using lx::testing::modeOf;
+using lx::testing::readAll;
 
 QStringList everythingIn(const QString& folder)
 {
@@ -277,7 +267,7 @@ TEST_F(QuizFileTest, AFileThatCannotBeWrittenShowsItsSheetAndIsFoundOutAtOnce)
         ::chmod(QFile::encodeName(world.student.path()).constData(), 0755);
         ::chmod(QFile::encodeName(path).constData(), c.file);
         ::chmod(QFile::encodeName(folder).constData(), c.folder);
-        const QByteArray before = bytesOf(path);
+        const QByteArray before = readAll(path);
         const QByteArray line = lx::testing::asOrdinaryUser([&] {
             QByteArray out;
             auto check = [&] {
@@ -300,7 +290,7 @@ TEST_F(QuizFileTest, AFileThatCannotBeWrittenShowsItsSheetAndIsFoundOutAtOnce)
         EXPECT_EQ(line.toStdString(), std::string("Final Score =  2.8 / 21") + (writable ? "|wrote|can save" : "|kept|cannot save"))
             << c.label;
         if (!writable) {
-            EXPECT_EQ(bytesOf(path), before) << c.label;
+            EXPECT_EQ(readAll(path), before) << c.label;
         }
         EXPECT_EQ(everythingIn(folder), QStringList{QStringLiteral("mine.lxq")}) << c.label;
         QFile::remove(path);
@@ -318,14 +308,14 @@ TEST_F(QuizFileTest, ANewFileIsTheStudentsAloneAndAFailedOneLeavesNothing)
     EXPECT_TRUE(CreateQuizFile(master, target, QStringLiteral("Smith"), QStringLiteral("Ann"), QStringLiteral("pw"), &why))
         << why.toStdString();
     qputenv("TMPDIR", oldTmp);
-    EXPECT_EQ(modeOf(target), 0600u);
+    EXPECT_EQ(modeOf(target) & 07777, 0600u);
     // Overwriting a file others could read closes it.
     ::chmod(QFile::encodeName(target).constData(), 0644);
     ASSERT_TRUE(CreateQuizFile(master, target, QStringLiteral("Smith"), QStringLiteral("Ann"), QStringLiteral("pw2"), &why));
-    EXPECT_EQ(modeOf(target), 0600u);
+    EXPECT_EQ(modeOf(target) & 07777, 0600u);
 
     // A disk that fills up part-way: the old file stays, and no copy is left anywhere.
-    const QByteArray before = bytesOf(target);
+    const QByteArray before = readAll(target);
     const QStringList student = everythingIn(world.student.path());
     const QStringList instance = everythingIn(basGlobal::TempPath);
     bool made = true;
@@ -333,7 +323,7 @@ TEST_F(QuizFileTest, ANewFileIsTheStudentsAloneAndAFailedOneLeavesNothing)
         [&] { made = CreateQuizFile(master, target, QStringLiteral("Lee"), QStringLiteral("Bo"), QStringLiteral("x"), &why); });
     EXPECT_FALSE(made);
     EXPECT_FALSE(why.isEmpty());
-    EXPECT_EQ(bytesOf(target), before);
+    EXPECT_EQ(readAll(target), before);
     EXPECT_EQ(everythingIn(world.student.path()), student);
     EXPECT_EQ(everythingIn(basGlobal::TempPath), instance);
 }
@@ -341,7 +331,7 @@ TEST_F(QuizFileTest, ANewFileIsTheStudentsAloneAndAFailedOneLeavesNothing)
 TEST_F(QuizFileTest, ADamagedFileIsNamedAsSuchAndNotAsAPasswordProblem)
 {
     const QString path = world.openStudentFile();
-    const QByteArray whole = bytesOf(path);
+    const QByteArray whole = readAll(path);
     const struct {
         const char* label;
         QByteArray bytes;

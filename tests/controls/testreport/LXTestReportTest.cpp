@@ -248,7 +248,7 @@ TEST_F(TestReport, FailuresComeBackToTheCaller)
     EXPECT_THROW(create("Get CIDC S", QStringLiteral("Tiny Sand"), QStringLiteral("NO-SUCH-TEST")), lx::ReportError);
     EXPECT_THROW(create("ANN CIDC C", temp.filePath(QStringLiteral("missing.txt")), QStringLiteral("t")), lx::ReportError);
     LXTestReport locked;
-    locked.strConnectionString = QStringLiteral("DBQ=%1;Pwd=wrong;").arg(database);
+    locked.strConnectionString = lx::ConnectionString::format(database, QStringLiteral("wrong"));
     EXPECT_THROW(locked.CreateReport(QStringLiteral("Get CIDC S"), {}, QStringLiteral("T-CIDC"), sand), lx::DatabaseError);
 }
 

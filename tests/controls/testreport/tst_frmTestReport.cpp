@@ -84,7 +84,7 @@ private slots:
         QTest::newRow("no result file") << "ANN CIDC C" << folder.filePath(QStringLiteral("none.txt")) << "t" << connection;
         QTest::newRow("reference not a number") << "DB CIDC  S" << "7; DROP TABLE Reference" << "T-CIDC" << connection;
         QTest::newRow("no database") << "Get CIDC S" << "Tiny Sand" << "T-CIDC"
-                                     << QStringLiteral("DBQ=%1;Pwd=mobkel;").arg(folder.filePath(QStringLiteral("gone.lxr")));
+                                     << lx::ConnectionString::format(folder.filePath(QStringLiteral("gone.lxr")), QStringLiteral("mobkel"));
     }
     void failureShowsAMessageAndLeavesNoWindow()
     {
