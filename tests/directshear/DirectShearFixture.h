@@ -19,7 +19,7 @@ inline QString connectionTo(const QString& path, bool readOnly = false)
 }
 
 // The installed database, read only.
-inline QString installed() { return connectionTo(QStringLiteral(LOAMIX_INSTALL_DIR "/Database/LXDirectShear.lxr"), true); }
+inline QString installed() { return lx::testing::installedConnection(QStringLiteral("LXDirectShear.lxr"), true); }
 
 struct Test {
     QString ref, id;

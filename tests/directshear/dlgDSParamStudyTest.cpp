@@ -143,7 +143,7 @@ TEST_F(DSStudyDialogTest, ClosingCreditsTheStudyOnceAfterReportsWithAQuizFileOpe
         for (int i = 0; i < c.reports; ++i)
             reports.push_back(d.cmdCreate_Click());
         d.cmdCancel->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        lx::testing::settle();
         EXPECT_FALSE(Registry::exists());
         EXPECT_EQ(attempts(quiz), c.attempts);
         EXPECT_EQ(pressed, c.pressed);

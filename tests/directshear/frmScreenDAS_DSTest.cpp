@@ -166,7 +166,7 @@ TEST_F(DSScreenTest, ClosingInMidReplayCreditsTheActivity)
     ASSERT_TRUE(s->StartTest("S-050", "Barry's Beach Sand", BarryTexts));
     s->Timer1_Timer();
     s->cmdClose->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    lx::testing::settle();
     EXPECT_TRUE(windows.back().isNull());
     EXPECT_EQ(attempts(quiz, 411), 1);
     EXPECT_EQ(pressed, std::vector<int>{401});
