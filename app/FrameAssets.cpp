@@ -2,8 +2,11 @@
 
 #include "platform/Paths.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QPointer>
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
 
 namespace lx {
@@ -15,8 +18,25 @@ QString VersionText()
 
 QIcon LoamixIcon()
 {
+    // Read once for the application, whose windows all carry it (each reading decodes every
+    // size the file holds); the copy goes with the application object.
+    struct Cache final : QObject {
+        QString file;
+        QIcon icon;
+    };
+    static QPointer<Cache> cache;
     const QString file = lx::installPath(QStringLiteral("\\pictures\\icons\\Loamix.ico"));
-    return QFileInfo(file).isFile() ? QIcon(file) : QIcon();
+    if (cache && cache->file == file)
+        return cache->icon;
+    const QIcon icon = QFileInfo(file).isFile() ? QIcon(file) : QIcon();
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        if (!cache)
+            cache = new Cache;
+        cache->setParent(app);
+        cache->file = file;
+        cache->icon = icon;
+    }
+    return icon;
 }
 
 void setLoamixIcon(QWidget* window)
@@ -26,7 +46,17 @@ void setLoamixIcon(QWidget* window)
         window->setWindowIcon(icon);
 }
 
-QPixmap InstallPicture(const QString& relative) { return QPixmap(lx::installPath(relative)); }
+QImage ReadPicture(const QString& path)
+{
+    QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    QImage image = reader.read();
+    if (image.isNull() && QFileInfo::exists(path))
+        image = QImage(path);
+    return image;
+}
+
+QPixmap InstallPicture(const QString& relative) { return QPixmap::fromImage(ReadPicture(lx::installPath(relative))); }
 
 QPixmap FitPicture(const QPixmap& picture, QSize room)
 {
@@ -42,7 +72,7 @@ void showLogo(QLabel* box)
 
 QPixmap MaskedResourcePicture(const QString& path)
 {
-    QImage image(path);
+    QImage image = ReadPicture(path);
     if (image.isNull())
         return {};
     if (!image.hasAlphaChannel()) {

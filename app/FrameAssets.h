@@ -2,6 +2,7 @@
 // What the frame's windows share: the version text and the installed pictures. A picture
 // that is missing gives an empty picture, never a failure.
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -17,6 +18,11 @@ QString VersionText();
 QIcon LoamixIcon();
 // Gives a window the installed icon; without one the window keeps its own.
 void setLoamixIcon(QWidget* window);
+// A picture file (":/forms/..." or on disk) read by the format its name ends with; null
+// when it is missing or unreadable. Qt's own reading first asks every image plugin whether
+// it knows the file; by the name it goes straight to the reader of its format (a file
+// whose name says nothing is still read by its content).
+QImage ReadPicture(const QString& path);
 // A picture of the install folder by its install-relative path ("\pictures\icons\LXicon.gif").
 QPixmap InstallPicture(const QString& relative);
 // A picture for a picture box of the given size: at its own size when it fits, else

@@ -24,6 +24,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QLayout>
+#include <QPainter>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QScreen>
@@ -55,6 +56,26 @@ struct Command {
     void (frmMDI::*handler)();    // what the item does, or
     const char* topic;            // the reference topic it shows (Resource menu)
     const char* button;           // the key of the toolbar button that runs the same command
+};
+
+// The main window's toolbar draws its own panel: the window colour between a light line
+// above and a dark line below. The style draws the same with gradient-stroked lines, whose
+// first painting cost the start as much as the rest of the main window.
+class FrameToolBar final : public QToolBar {
+public:
+    using QToolBar::QToolBar;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        const QColor window = palette().window().color();
+        p.fillRect(rect(), window);
+        p.setPen(window.lighter(110));
+        p.drawLine(0, 0, width() - 1, 0);
+        p.setPen(window.darker(110));
+        p.drawLine(0, height() - 1, width() - 1, height() - 1);
+    }
 };
 
 constexpr int Ctrl(Qt::Key key) { return (Qt::CTRL | key).toCombined(); }
@@ -351,7 +372,8 @@ void frmMDI::CreateMenus()
 
 void frmMDI::CreateToolbar()
 {
-    tbToolBar = addToolBar(QStringLiteral("Toolbar"));
+    tbToolBar = new FrameToolBar(QStringLiteral("Toolbar"), this);
+    addToolBar(tbToolBar);
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
     tbToolBar->setMovable(false);
     tbToolBar->setFloatable(false);

@@ -42,7 +42,7 @@ frmMessege::frmMessege(QWidget* clientArea) : QWidget(clientArea)
     QPalette pal = Picture1->palette();
     pal.setColor(QPalette::Window, QColor(212, 208, 200));
     Picture1->setPalette(pal);
-    banner = QPixmap(QStringLiteral(":/forms/frmMessege/Picture1.png"));
+    banner = QPixmap::fromImage(lx::ReadPicture(QStringLiteral(":/forms/frmMessege/Picture1.png")));
     Picture1->setPixmap(banner);
 
     imgLogo = lx::twControl<QLabel>(Picture1, "imgLogo", 60, 30, 540, 540);
@@ -63,5 +63,7 @@ void frmMessege::Form_Resize()
     const int h = tw(HeightTw);
     setGeometry(0, client->height() - h, client->width(), h);
     Picture1->setGeometry(0, 0, width(), h);
-    Picture1->setPixmap(widened(banner, width()));
+    // The main window is sized more than once while it is made: widen once per width.
+    if (Picture1->pixmap().width() != qMax(width(), banner.width()))
+        Picture1->setPixmap(widened(banner, width()));
 }

@@ -72,7 +72,7 @@ void frmSplash::Form_Load()
     lblProductName->setText(basGlobal::AppTitle);
 
     // The logo of the program's resources; the installed logo when it is not built in.
-    QPixmap logo(QStringLiteral(":/forms/frmSplash/picLogo.png"));
+    QPixmap logo = QPixmap::fromImage(lx::ReadPicture(QStringLiteral(":/forms/frmSplash/picLogo.png")));
     if (logo.isNull())
         logo = lx::InstallPicture(QStringLiteral("\\pictures\\icons\\LXicon.gif"));
     picLogo->setPixmap(lx::FitPicture(logo, picLogo->size()));
