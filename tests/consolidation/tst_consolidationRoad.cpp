@@ -24,7 +24,7 @@
 #include "platform/testing/ScriptedServices.h"
 #include "tests/common/TestHelpers.h"
 
-#include "DataPacker.h"
+#include "tests/common/FixturePacker.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -55,40 +55,25 @@ QString installed(const char* file) { return QStringLiteral(LOAMIX_INSTALL_DIR "
 
 using lx::testing::settle;
 
-QByteArray header(const char* table)
-{
-    QFile f(QStringLiteral(LOAMIX_SOURCE_DIR "/data/LX1DConsolidation/%1.csv").arg(QLatin1String(table)));
-    return f.open(QIODevice::ReadOnly) ? f.readLine() : QByteArray();
-}
-
 // A small consolidation database under the installed schema: the TestInfo and Reference
 // rows of 1001 and 2001 and the given TestResults rows.
-QString packConsolidation(const QTemporaryDir& dir, const QByteArray& results)
+QString packConsolidation(const QTemporaryDir& dir, const QStringList& results)
 {
-    const auto write = [&](const char* name, const QByteArray& text) {
-        QFile f(dir.filePath(QString::fromLatin1(name)));
-        f.open(QIODevice::WriteOnly);
-        f.write(text);
-    };
-    QFile schema(QStringLiteral(LOAMIX_SOURCE_DIR "/data/LX1DConsolidation/schema.sql"));
-    schema.open(QIODevice::ReadOnly);
-    write("schema.sql", schema.readAll());
-    write("TestInfo.csv", header("TestInfo") + "1001,IL-X,82,52,2.05,\n2001,CRS-X,76,46,1.88,0.01\n");
-    write("Reference.csv", header("Reference") + "1001,r,2026,s,19,63.5,Undisturbed\n2001,r,2026,s,20,63.5,Block\n");
-    write("TestResults.csv", header("TestResults") + results);
-    const QString path = dir.filePath(QStringLiteral("Consol.lxr"));
-    lx::pack::packDatabase(dir.path(), QStringLiteral("mobkel"), path);
-    return path;
+    return fixture::packDatabase(dir.path(), QStringLiteral("LX1DConsolidation"),
+                                 {{QStringLiteral("TestInfo"), {"1001,IL-X,82,52,2.05,", "2001,CRS-X,76,46,1.88,0.01"}},
+                                  {QStringLiteral("Reference"),
+                                   {"1001,r,2026,s,19,63.5,Undisturbed", "2001,r,2026,s,20,63.5,Block"}},
+                                  {QStringLiteral("TestResults"), results}},
+                                 QStringLiteral("mobkel"));
 }
 
 // TestResults rows of one test: stress and void ratio per point.
-QByteArray rows(const char* ref, const char* id, const std::vector<std::pair<double, double>>& points)
+QStringList rows(const char* ref, const char* id, const std::vector<std::pair<double, double>>& points)
 {
-    QByteArray text;
+    QStringList text;
     int n = 0;
     for (const auto& [stress, e] : points)
-        text += QByteArray(ref) + ',' + id + ',' + QByteArray::number(++n) + ',' + QByteArray::number(stress, 'g', 10) + ',' +
-                QByteArray::number(e, 'g', 10) + ",0\n";
+        text << QStringLiteral("%1,%2,%3,%4,%5,0").arg(QLatin1String(ref), QLatin1String(id)).arg(++n).arg(stress, 0, 'g', 10).arg(e, 0, 'g', 10);
     return text;
 }
 
@@ -451,7 +436,7 @@ private slots:
             many.emplace_back(10 + i, 1.5 - i * 0.001);
         for (int j = 0; j < 31; ++j)
             sixteen.emplace_back(std::pow(2.0, j / 2.0), 1.5 - j * 0.01);
-        const QByteArray results = rows("1001", "ONE", {{10, 1.2}}) + rows("1001", "TWO", {{10, 1.2}, {20, 1.1}}) +
+        const QStringList results = rows("1001", "ONE", {{10, 1.2}}) + rows("1001", "TWO", {{10, 1.2}, {20, 1.1}}) +
                                    rows("1001", "ZERO", {{0, 1.3}, {10, 1.2}, {-5, 1.2}, {20, 1.1}, {40, 1.0}}) +
                                    rows("2001", "MANY", many) + rows("1001", "SIXTEEN", sixteen);
         Consolidation1DConnection = connectionTo(packConsolidation(dir, results));

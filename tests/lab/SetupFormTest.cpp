@@ -6,13 +6,12 @@
 #include "platform/Database.h"
 #include "platform/testing/ScriptedServices.h"
 
-#include "DataPacker.h"
+#include "tests/common/FixturePacker.h"
 
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -82,38 +81,19 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        QFile schema(QStringLiteral(LOAMIX_SOURCE_DIR "/data/LX1DConsolidation/schema.sql"));
-        ASSERT_TRUE(schema.open(QIODevice::ReadOnly));
-        write("schema.sql", schema.readAll());
-        write("TestInfo.csv", header("TestInfo") +
-                              "1001,IL-A,82,52,0.875,\n"
-                              "1002.2,IL-B,Null,16,0.125,0\n"
-                              "1006,,31,10,0.84,\n"
-                              "1007,IL-C,28,9,0.79,\n");
-        write("Reference.csv", header("Reference") +
-                               "1001,r,2026,s,19,63.5,Undisturbed\n"
-                               "1002.2,r,2026,s,20,,Null\n"
-                               "1006,r,2026,s,19,63.5,Slurry\n");
-        write("TestResults.csv", header("TestResults"));
-        path = dir.filePath(QStringLiteral("Consol.lxr"));
-        pack::packDatabase(dir.path(), QStringLiteral("mobkel"), path);
+        path = fixture::packDatabase(dir.path(), QStringLiteral("LX1DConsolidation"),
+                                     {{QStringLiteral("TestInfo"),
+                                       {"1001,IL-A,82,52,0.875,", "1002.2,IL-B,Null,16,0.125,0", "1006,,31,10,0.84,",
+                                        "1007,IL-C,28,9,0.79,"}},
+                                      {QStringLiteral("Reference"),
+                                       {"1001,r,2026,s,19,63.5,Undisturbed", "1002.2,r,2026,s,20,,Null",
+                                        "1006,r,2026,s,19,63.5,Slurry"}}},
+                                     QStringLiteral("mobkel"));
         connection.Open(connectionString());
-    }
-    // The installed table's header line.
-    static QByteArray header(const char* table)
-    {
-        QFile f(QStringLiteral(LOAMIX_SOURCE_DIR "/data/LX1DConsolidation/%1.csv").arg(QLatin1String(table)));
-        return f.open(QIODevice::ReadOnly) ? f.readLine() : QByteArray();
     }
     QString connectionString() const
     {
         return lx::ConnectionString::format(path, QStringLiteral("mobkel"));
-    }
-    void write(const char* name, const QByteArray& text)
-    {
-        QFile f(dir.filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
     }
     static SoilParameterTable table()
     {
