@@ -54,7 +54,11 @@ frm1DConsolReport::frm1DConsolReport() : lx::ReportWindow(QStringLiteral("Test R
     lblParamValue[StrainRateBox]->hide();
     lblCurves = page->addLabel(QStringLiteral("Consolidation Curve:"), 240, 2790, Style::Heading);
 
-    const lx::ChartFrameLayout chart = lx::ChartFrameLayout::reportPage();
+    // The report's chart frames, with x captions wide enough for "10000" under the log chart.
+    lx::ChartFrameLayout chart = lx::ChartFrameLayout::reportPage();
+    chart.tickWidth = 600;
+    for (int k = 0; k < 5; ++k)
+        chart.xTickLefts[size_t(k)] = chart.surface.left() + k * chart.surface.width() / 4 - chart.tickWidth / 2;
     picFrame1 = new lx::ChartFrame(chart);
     page->place(picFrame1, 240, 3090, chart.frame.width(), chart.frame.height());
     picFrame2 = new lx::ChartFrame(chart);

@@ -25,6 +25,7 @@
 #include "tests/common/TestHelpers.h"
 
 #include "tests/common/FixturePacker.h"
+#include "tests/common/OptionButtons.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -207,6 +208,7 @@ private slots:
         QCOMPARE(dialog->windowTitle(), u"One-Dimenasional Consolidation");
         QVERIFY(!dialog->OptTestType[0]->isChecked() && !dialog->OptTestType[1]->isChecked());
         QVERIFY(dialog->cmdParamStudy->isHidden());
+        QVERIFY(lx::testing::checkLabelsFit(dialog));
         // The toolbar key opens the same dialog.
         main->ToolbarButton(QStringLiteral("1DConsol"))->trigger();
         QCOMPARE(children<dlg1DConsolidation>().size(), 1);
@@ -234,6 +236,23 @@ private slots:
         QVERIFY(form<frm1DConsolidation>());
     }
 
+    // However an option is chosen, the set-up form loads the kind it names.
+    void everyWayOfChoosingTheKindOpensItsForm()
+    {
+        for (lx::testing::SelectBy way : lx::testing::everyWayToSelect) {
+            for (int option : {0, 1}) {
+                main->mnuSimConsol->trigger();
+                dlg1DConsolidation* dialog = form<dlg1DConsolidation>();
+                if (!lx::testing::selectOption(dialog->OptTestType[size_t(option)], way))
+                    continue;
+                QTest::mouseClick(dialog->cmdTesting, Qt::LeftButton);
+                QVERIFY2(form<frm1DConsolidation>()->kind() == (option == 0 ? Kind::IL : Kind::CRS), lx::testing::nameOf(way));
+                lx::Unload<frm1DConsolidation>();
+                lx::Unload<dlg1DConsolidation>();
+            }
+        }
+    }
+
     void theSetUpFormAssemblesAndStartsAListedSoil()
     {
         frm1DConsolidation& f = setupForm(Kind::IL);
@@ -246,6 +265,7 @@ private slots:
         QCOMPARE(f.TestID, u"IL-OTS-01");
         QCOMPARE(f.ParamTexts, QStringList({"47", "16", "1.16", "N/A", "19", "63.5", "Undisturbed (block sample)"}));
         QCOMPARE(f.txtParameter[6]->toolTip(), u"Undisturbed (block sample)");
+        QVERIFY(lx::testing::checkLabelsFit(&f));
         QVERIFY(!f.cmdStart->isEnabled());
         int ticks = 0;
         while (f.Timer1->isActive()) {
@@ -304,6 +324,7 @@ private slots:
         QVERIFY(!screen.Timer1->isActive());
         QVERIFY(screen.cmdReport->isEnabled() && screen.cmdExportData->isEnabled() && screen.cmdExport_et->isEnabled());
         QVERIFY(screen.cmdPrev->isEnabled() && !screen.cmdNext->isEnabled());
+        QVERIFY(lx::testing::checkLabelsFit(&screen));
         // The 21-point test ends with one weight on the hanger.
         const lx::AssemblyAnimation& frame = screen.PicILSetup->animation();
         for (int w = 0; w < 14; ++w)
@@ -375,6 +396,7 @@ private slots:
         QCOMPARE(report->lblTestType->text(), u"Incremental Load One-dimensional Consolidation Test");
         QVERIFY(report->lblParamValue[StrainRateBox]->isHidden());
         QCOMPARE(report->lblParamValue[2]->text(), u"1.16");
+        QVERIFY(lx::testing::checkLabelsFit(report));
         QCOMPARE(drawn(*report->picFrame1->picDraw, lx::QBColor(12)), std::make_pair(n - 1, 11));
         QCOMPARE(drawn(*report->picFrame2->picDraw, lx::QBColor(9)), std::make_pair(n - 1, 11));
         QCOMPARE(report->picFrame1->lblY[4]->text(), screen.picFrame1->lblY[4]->text());
@@ -412,6 +434,8 @@ private slots:
         frm1DConsolReport* report = children<frm1DConsolReport>().last();
         QVERIFY(!report->lblParamValue[StrainRateBox]->isHidden());
         QCOMPARE(report->lblParamValue[StrainRateBox]->text(), u"0.05");
+        QVERIFY(lx::testing::checkLabelsFit(report));   // the longest specimen type of the installed soils
+        QVERIFY(lx::testing::checkLabelsFit(&screen));
         QCOMPARE(drawn(*report->picFrame1->picDraw, lx::QBColor(12)), std::make_pair(n - 1, n));
     }
 
