@@ -10,6 +10,7 @@
 #include "app/basExport.h"
 #include "app/basGlobal.h"
 #include "app/basHTMLHelp.h"
+#include "lab/ScreenCommands.h"
 #include "lab/ActivityCredit.h"
 #include "lab/AssemblyTables.h"
 #include "lab/AssemblyView.h"
@@ -80,20 +81,9 @@ frmScreenDAS_DS::frmScreenDAS_DS() : ReplayCurve(directshear::PointColumns(), di
     lblNormalStressVal = lx::twControl<QLabel>(fraNormalStress, "lblNormalStressVal", 120, 450, 2190, 285);
     lblNormalStressVal->setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
 
-    cmdReport = lx::twButton(this, QStringLiteral("Create Report"), QStringLiteral("Create Summary Report"), 8760, 6120, 1170, 420);
-    cmdExportData = lx::twButton(this, QStringLiteral("Export Data"), QStringLiteral("Export data to worksheets"), 10020, 6120, 1170, 420);
-    cmdHelp = lx::twButton(this, QStringLiteral("Help"), QString(), 8760, 6660, 1170, 420);
-    cmdClose = lx::twButton(this, QStringLiteral("Close"), QStringLiteral("Close Window"), 10020, 6660, 1170, 420);
-    cmdReport->setEnabled(false);
-    cmdExportData->setEnabled(false);
-
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(500);
-    connect(Timer1, &QTimer::timeout, this, &frmScreenDAS_DS::Timer1_Timer);
-    connect(cmdReport, &QPushButton::clicked, this, [this] { cmdReport_Click(); });
-    connect(cmdExportData, &QPushButton::clicked, this, &frmScreenDAS_DS::cmdExportData_Click);
-    connect(cmdHelp, &QPushButton::clicked, this, &frmScreenDAS_DS::cmdHelp_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &frmScreenDAS_DS::cmdClose_Click);
+    lx::makeScreenCommands(this, {.exportData = {10020, 6120, 1170, 420}, .report = {8760, 6120, 1170, 420},
+                                  .help = {8760, 6660, 1170, 420}, .close = {10020, 6660, 1170, 420},
+                                  .helpTip = QString(), .interval = 500});
 
     replay.setOutputs({.listLine = [this](int k) { ShowPoint(k); },
                        .exportLine = [this](int k) { exportText.addPoint(ReplayCurve.row(k)); },

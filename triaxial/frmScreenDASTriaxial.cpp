@@ -8,6 +8,7 @@
 #include "lab/AssemblyView.h"
 #include "lab/ChartAxis.h"
 #include "lab/ChartFrame.h"
+#include "lab/ScreenCommands.h"
 #include "lab/PointColumns.h"
 #include "lab/StoredTest.h"
 
@@ -74,20 +75,8 @@ frmScreenDASTriaxial::frmScreenDASTriaxial() : ReplayCurve(ScreenColumns(true), 
     lvwData = new lx::ListView(this);
     lvwData->setGeometry(lx::twRect(3480, 4140, 7440, 2820));
 
-    cmdReport = lx::twButton(this, QStringLiteral("Create Report"), QStringLiteral("Create Summary Report"), 240, 5100, 1245, 420);
-    cmdExportData = lx::twButton(this, QStringLiteral("Export Data"), QStringLiteral("Export data to worksheets"), 1605, 5100, 1245, 420);
-    cmdClose = lx::twButton(this, QStringLiteral("Close"), QStringLiteral("Close Window"), 240, 5640, 1245, 420);
-    cmdHelp = lx::twButton(this, QStringLiteral("Help"), QStringLiteral("Help"), 1605, 5640, 1245, 420);
-    cmdReport->setEnabled(false);
-    cmdExportData->setEnabled(false);
-
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(200);
-    connect(Timer1, &QTimer::timeout, this, &frmScreenDASTriaxial::Timer1_Timer);
-    connect(cmdReport, &QPushButton::clicked, this, &frmScreenDASTriaxial::cmdReport_Click);
-    connect(cmdExportData, &QPushButton::clicked, this, &frmScreenDASTriaxial::cmdExportData_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &frmScreenDASTriaxial::cmdClose_Click);
-    connect(cmdHelp, &QPushButton::clicked, this, &frmScreenDASTriaxial::cmdHelp_Click);
+    lx::makeScreenCommands(this, {.exportData = {1605, 5100, 1245, 420}, .report = {240, 5100, 1245, 420},
+                                  .help = {1605, 5640, 1245, 420}, .close = {240, 5640, 1245, 420}});
 
     replay.setOutputs({.listLine = [this](int k) { ShowPoint(k); },
                        .exportLine = [this](int k) { exportText.addPoint(ReplayCurve.row(k)); },

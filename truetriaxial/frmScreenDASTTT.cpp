@@ -8,6 +8,7 @@
 #include "lab/LegendMark.h"
 #include "lab/PictureLayout.h"
 #include "lab/PointColumns.h"
+#include "lab/ScreenCommands.h"
 #include "lab/StoredTest.h"
 
 #include "app/ChildWindows.h"
@@ -108,20 +109,8 @@ frmScreenDASTTT::frmScreenDASTTT() : ReplayCurve(screenColumns(Kind::Cube), MaxP
             l->setText(QStringLiteral("123456"));
     }
 
-    cmdExportData = lx::twButton(this, QStringLiteral("Export Data"), QStringLiteral("Export data to worksheets"), 7605, 585, 2430, 550);
-    cmdReport = lx::twButton(this, QStringLiteral("Create Report"), QStringLiteral("Create Summary Report"), 7605, 1260, 2430, 550);
-    cmdHelp = lx::twButton(this, QStringLiteral("Help"), QStringLiteral("Help"), 7605, 2100, 2430, 550);
-    cmdClose = lx::twButton(this, QStringLiteral("Close"), QStringLiteral("Close Window"), 7605, 2805, 2430, 550);
-    cmdExportData->setEnabled(false);
-    cmdReport->setEnabled(false);
-
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(200);
-    connect(Timer1, &QTimer::timeout, this, &frmScreenDASTTT::Timer1_Timer);
-    connect(cmdExportData, &QPushButton::clicked, this, &frmScreenDASTTT::cmdExportData_Click);
-    connect(cmdReport, &QPushButton::clicked, this, &frmScreenDASTTT::cmdReport_Click);
-    connect(cmdHelp, &QPushButton::clicked, this, &frmScreenDASTTT::cmdHelp_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &frmScreenDASTTT::cmdClose_Click);
+    lx::makeScreenCommands(this, {.exportData = {7605, 585, 2430, 550}, .report = {7605, 1260, 2430, 550},
+                                  .help = {7605, 2100, 2430, 550}, .close = {7605, 2805, 2430, 550}});
 
     replay.setOutputs({.listLine = [this](int k) { ShowPoint(k); },
                        .exportLine = [this](int k) { exportText_.addPoint(ReplayCurve.row(k)); },
