@@ -13,6 +13,7 @@
 #include "lab/ChartAxis.h"
 #include "lab/ChartFrame.h"
 #include "lab/ReportWindow.h"
+#include "lab/ScreenCommands.h"
 #include "lab/PictureLayout.h"
 #include "lab/PointColumns.h"
 #include "lab/StoredTest.h"
@@ -72,20 +73,22 @@ frmScreenDAS1D::frmScreenDAS1D() : ReplayCurve(ScreenColumns(), MaxPoints)
     }
     PicCRSSetup->hide();
 
-    const double buttonLeft = 4740, buttonWidth = 2460, buttonHeight = 420;
-    const auto button = [&](const QString& caption, const QString& tip, int row) {
-        return lx::twButton(this, caption, tip, buttonLeft, 480 + row * 480, buttonWidth, buttonHeight);
+    // One column of buttons right of the apparatus.
+    const auto row = [](int r) { return QRectF(4740, 480 + r * 480, 2460, 420); };
+    const auto button = [&](const QString& caption, int r) {
+        const QRectF at = row(r);
+        return lx::twButton(this, caption, QString(), at.left(), at.top(), at.width(), at.height());
     };
-    cmdeSv = button(QStringLiteral("e - Sv Plot"), QString(), 0);
-    cmdeLogsv = button(QStringLiteral("e - Log (Sv) Plot"), QString(), 1);
-    cmdExportData = button(QStringLiteral("Export Data"), QStringLiteral("Export data to worksheets"), 2);
-    cmdExport_et = button(QStringLiteral("Export consolidation curve"), QString(), 3);
-    cmdReport = button(QStringLiteral("Create Report"), QStringLiteral("Create Summary Report"), 4);
-    cmdHelp = button(QStringLiteral("Help"), QString(), 5);
-    cmdClose = button(QStringLiteral("Close"), QStringLiteral("Close Window"), 6);
-    cmdExportData->setEnabled(false);
+    cmdeSv = button(QStringLiteral("e - Sv Plot"), 0);
+    cmdeLogsv = button(QStringLiteral("e - Log (Sv) Plot"), 1);
+    cmdExport_et = button(QStringLiteral("Export consolidation curve"), 3);
     cmdExport_et->setEnabled(false);
-    cmdReport->setEnabled(false);
+    lx::makeScreenCommands(this, {.exportData = row(2), .report = row(4), .help = row(5), .close = row(6),
+                                  .helpTip = QString(), .interval = 600});
+    // The keyboard goes down the column.
+    setTabOrder(cmdeLogsv, cmdExportData);
+    setTabOrder(cmdExportData, cmdExport_et);
+    setTabOrder(cmdExport_et, cmdReport);
 
     lvwData = new lx::ListView(this);
     lvwData->setObjectName(QStringLiteral("lvwData"));
@@ -126,21 +129,14 @@ frmScreenDAS1D::frmScreenDAS1D() : ReplayCurve(ScreenColumns(), MaxPoints)
     cmdNext->setEnabled(false);
     PicFrame3->hide();
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(600);
     Timer2 = new QTimer(this);
     Timer2->setInterval(60);
-    connect(Timer1, &QTimer::timeout, this, &frmScreenDAS1D::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &frmScreenDAS1D::Timer2_Timer);
     connect(cmdPrev, &QPushButton::clicked, this, &frmScreenDAS1D::cmdPrev_Click);
     connect(cmdNext, &QPushButton::clicked, this, &frmScreenDAS1D::cmdNext_Click);
     connect(cmdeSv, &QPushButton::clicked, this, &frmScreenDAS1D::cmdeSv_Click);
     connect(cmdeLogsv, &QPushButton::clicked, this, &frmScreenDAS1D::cmdeLogsv_Click);
-    connect(cmdExportData, &QPushButton::clicked, this, &frmScreenDAS1D::cmdExportData_Click);
     connect(cmdExport_et, &QPushButton::clicked, this, &frmScreenDAS1D::cmdExport_et_Click);
-    connect(cmdReport, &QPushButton::clicked, this, &frmScreenDAS1D::cmdReport_Click);
-    connect(cmdHelp, &QPushButton::clicked, this, &frmScreenDAS1D::cmdHelp_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &frmScreenDAS1D::cmdClose_Click);
 
     replay.setOutputs({.listLine = [this](int i) { ShowPoint(i); },
                        .exportLine = {},
