@@ -88,6 +88,18 @@ TEST_F(HollowFixture, ClayLayoutShowsTheClayRowsAndNullsAsNotAvailable)
     EXPECT_EQ(c.values[7], u"Slurry");
 }
 
+// The set-up form's boxes: a Null field (or the text "Null") leaves "N/A"; box 9 is always "N/A".
+TEST_F(HollowFixture, SetupBoxesShowNotAvailableForMissingValues)
+{
+    lx::Recordset info, reference;
+    info.Open(testSql(Kind::HollowCylinder, 1000.5, 30, 0), db);
+    reference.Open(referenceSql(1000.5), db);
+    const QStringList boxes = setupBoxes(info, reference);
+    EXPECT_EQ(boxes, QStringList({"58", "N/A", "39", "0.05", "200", "100", "60", "Slurry", "275.25", "N/A"}));
+    EXPECT_EQ(paramTexts(boxes, QStringLiteral("30"), QStringLiteral("0.25")),
+              QStringList({"58", "N/A", "39", "0.05", "200", "100", "60", "30", "0.25", "N/A"}));
+}
+
 TEST_F(HollowFixture, SandLayoutShowsTheParticleRows)
 {
     const ReportConditions c = conditionsOf(QStringLiteral("AS1"));

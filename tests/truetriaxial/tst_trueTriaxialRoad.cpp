@@ -243,6 +243,8 @@ private slots:
         QVERIFY(setup->cboParamOptions->isEnabled());
         choose(setup->cboParamOptions, QStringLiteral("San Francisco Bay Mud"));
         QCOMPARE(items(setup->cboBeta), QStringList({"0", "90"}));
+        for (const QComboBox* list : {setup->cboParamOptions, setup->cboBeta, setup->cbo_b_value})
+            QVERIFY2(!list->isEditable(), "no list takes typing");
         QVERIFY(!setup->cbo_b_value->isEnabled());
         choose(setup->cboBeta, QStringLiteral("0"));
         QCOMPARE(items(setup->cbo_b_value), QStringList({"0", "0.1", "0.25", "0.4", "0.5", "0.75", "1"}));
@@ -366,6 +368,7 @@ private slots:
         QCOMPARE(study->windowTitle(), u"Parametric Study - TTT Test on Cubical Specimen");
         QVERIFY(study->opt_b_value->isChecked() && !study->optBetaAngle->isEnabled());
         QCOMPARE(study->lblParameterVar->text(), u"b-value:");
+        QVERIFY(!study->CboParOption->isEditable());
         choose(study->CboParOption, QStringLiteral("San Francisco Bay Mud"));
         QCOMPARE(study->txtParameterVal->text(), u"122");
         QStringList values;
