@@ -81,7 +81,7 @@ frmScreenDAS_DS::frmScreenDAS_DS() : ReplayCurve(directshear::PointColumns(), di
     lblNormalStressVal = lx::twControl<QLabel>(fraNormalStress, "lblNormalStressVal", 120, 450, 2190, 285);
     lblNormalStressVal->setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
 
-    lx::makeScreenCommands(this, {.exportData = {10020, 6120, 1170, 420}, .report = {8760, 6120, 1170, 420},
+    const lx::ScreenCommands commands = lx::makeScreenCommands(this, {.exportData = {10020, 6120, 1170, 420}, .report = {8760, 6120, 1170, 420},
                                   .help = {8760, 6660, 1170, 420}, .close = {10020, 6660, 1170, 420},
                                   .helpTip = QString(), .interval = 500});
 
@@ -92,11 +92,9 @@ frmScreenDAS_DS::frmScreenDAS_DS() : ReplayCurve(directshear::PointColumns(), di
                            trace2->lineTo(ReplayCurve(k, 0), ReplayCurve(k, 2));
                        },
                        .animationStep = [this](int) { PicILSetup->apply(lx::assembly::directShearBoxPoint(PicILSetup->animation())); },
-                       .finished = [this] {
-                           Timer1->stop();
+                       .finished = [this, commands] {
+                           commands.runEnded();
                            PicILSetup->apply(lx::assembly::directShearBoxEnd(PicILSetup->animation()));
-                           cmdReport->setEnabled(true);
-                           cmdExportData->setEnabled(true);
                        }});
 
     // As wide as the main window holds a child (the design had 12000 twips).

@@ -25,6 +25,14 @@ struct ScreenCommands {
     QPushButton* cmdHelp;
     QPushButton* cmdClose;
     QTimer* Timer1;
+
+    // The run is over: the timer stops and the whole test can be exported and reported.
+    void runEnded() const
+    {
+        Timer1->stop();
+        cmdReport->setEnabled(true);
+        cmdExportData->setEnabled(true);
+    }
 };
 
 // The buttons and the timer, unconnected.

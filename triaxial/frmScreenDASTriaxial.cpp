@@ -75,8 +75,9 @@ frmScreenDASTriaxial::frmScreenDASTriaxial() : ReplayCurve(ScreenColumns(true), 
     lvwData = new lx::ListView(this);
     lvwData->setGeometry(lx::twRect(3480, 4140, 7440, 2820));
 
-    lx::makeScreenCommands(this, {.exportData = {1605, 5100, 1245, 420}, .report = {240, 5100, 1245, 420},
-                                  .help = {1605, 5640, 1245, 420}, .close = {240, 5640, 1245, 420}});
+    const lx::ScreenCommands commands = lx::makeScreenCommands(
+        this, {.exportData = {1605, 5100, 1245, 420}, .report = {240, 5100, 1245, 420}, .help = {1605, 5640, 1245, 420},
+               .close = {240, 5640, 1245, 420}});
 
     replay.setOutputs({.listLine = [this](int k) { ShowPoint(k); },
                        .exportLine = [this](int k) { exportText.addPoint(ReplayCurve.row(k)); },
@@ -87,11 +88,7 @@ frmScreenDASTriaxial::frmScreenDASTriaxial() : ReplayCurve(ScreenColumns(true), 
                        .animationStep = [this](int) {
                            PicTesting->apply(lx::assembly::triaxialApparatusPoint(PicTesting->animation(), ReplayCurve.points()));
                        },
-                       .finished = [this] {
-                           Timer1->stop();
-                           cmdReport->setEnabled(true);
-                           cmdExportData->setEnabled(true);
-                       }});
+                       .finished = [commands] { commands.runEnded(); }});
 
     lx::MakeChild(this, 11200, 7530, false);
     Form_Load();

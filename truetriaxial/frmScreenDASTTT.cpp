@@ -109,18 +109,15 @@ frmScreenDASTTT::frmScreenDASTTT() : ReplayCurve(screenColumns(Kind::Cube), MaxP
             l->setText(QStringLiteral("123456"));
     }
 
-    lx::makeScreenCommands(this, {.exportData = {7605, 585, 2430, 550}, .report = {7605, 1260, 2430, 550},
-                                  .help = {7605, 2100, 2430, 550}, .close = {7605, 2805, 2430, 550}});
+    const lx::ScreenCommands commands = lx::makeScreenCommands(
+        this, {.exportData = {7605, 585, 2430, 550}, .report = {7605, 1260, 2430, 550}, .help = {7605, 2100, 2430, 550},
+               .close = {7605, 2805, 2430, 550}});
 
     replay.setOutputs({.listLine = [this](int k) { ShowPoint(k); },
                        .exportLine = [this](int k) { exportText_.addPoint(ReplayCurve.row(k)); },
                        .chartPoint = [this](int k) { DrawPoint(k); },
                        .animationStep = {},
-                       .finished = [this] {
-                           Timer1->stop();
-                           cmdReport->setEnabled(true);
-                           cmdExportData->setEnabled(true);
-                       }});
+                       .finished = [commands] { commands.runEnded(); }});
 
     lx::MakeChild(this, 10500, 8500, false);
     Form_Load();
