@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 
@@ -107,9 +109,45 @@ void showAndPaint(QWidget* window)
     QGuiApplication::sync();
 }
 
+QPushButton* CancelButton(QWidget* form)
+{
+    for (const QString& caption : {QStringLiteral("Cancel"), QStringLiteral("Close")}) {
+        for (QPushButton* b : form->findChildren<QPushButton*>()) {
+            if (b->isVisibleTo(form) && b->isEnabled() && b->text().remove(QLatin1Char('&')) == caption)
+                return b;
+        }
+    }
+    return nullptr;
+}
+
 QMdiSubWindow* ChildFrame(QWidget* form) { return form ? qobject_cast<QMdiSubWindow*>(form->parentWidget()) : nullptr; }
 
 namespace {
+
+// Escape in a dialog does what its Cancel button does (the study dialogs call theirs
+// Close), as it does in the top-level dialogs; a dialog without one ignores Escape. The key
+// reaches the child window when no control inside used it (an open list took it first).
+class EscapeCancels final : public QObject {
+public:
+    EscapeCancels(QMdiSubWindow* sub, QWidget* form) : QObject(sub), form_(form) { sub->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Escape || key->modifiers() != Qt::NoModifier)
+            return false;
+        if (QPushButton* cancel = CancelButton(form_)) {
+            // After the key's own handling: the handler may unload the window around us.
+            QMetaObject::invokeMethod(cancel, &QAbstractButton::click, Qt::QueuedConnection);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QWidget* form_;
+};
 
 // Puts the form, at its size, into a fixed-border child window of the main window.
 void AddFixedChild(QMdiArea* area, QWidget* form, bool dialog)
@@ -119,6 +157,8 @@ void AddFixedChild(QMdiArea* area, QWidget* form, bool dialog)
     if (!dialog)
         flags |= Qt::WindowMinimizeButtonHint;
     sub->setWindowFlags(flags);
+    if (dialog)
+        new EscapeCancels(sub, form);
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include <QMdiSubWindow>
 #include <QWidget>
 
+class QPushButton;
+
 #include "platform/FormRegistry.h"
 
 namespace lx {
@@ -48,8 +50,12 @@ void SetHeading(QWidget* form, const QString& heading);
 // shown modeless and brought to the front, placed against another child window, and
 // unloaded by closing its child window.
 // Makes the form a child window of the main window (when there is one), with a fixed
-// border and the outer size given; dialogs have no minimise button.
+// border and the outer size given; dialogs have no minimise button, and Escape in them
+// presses their CancelButton.
 void MakeChild(QWidget* form, double outerWidthTw, double outerHeightTw, bool dialog);
+// The button that cancels a dialog: the first shown and enabled one captioned "Cancel", else
+// "Close"; null when it has none.
+QPushButton* CancelButton(QWidget* form);
 // Changes the outer size of a child window already made.
 void SetOuterSize(QWidget* form, double outerWidthTw, double outerHeightTw);
 // The child window around a form; null when the form is not one.

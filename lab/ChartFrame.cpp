@@ -6,6 +6,8 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 namespace lx {
 
 namespace {
@@ -48,9 +50,12 @@ ChartFrameLayout ChartFrameLayout::reportPage()
         l.xTickLefts[size_t(k)] = 600 + k * 2775.0 / 4 - l.tickWidth / 2;
     l.xTickTop = 2445;
     l.yTickLeft = 0;
-    l.yTickWidth = 570;
+    // The y captions end a little short of the surface, and the lowest stands clear above
+    // the x captions: centred on the axis it would run into the first of them.
+    l.yTickWidth = 540;
     for (int k = 0; k < 5; ++k)
         l.yTickTops[size_t(k)] = 330 + (4 - k) * 2085.0 / 4 - l.tickHeight / 2;
+    l.yTickTops[0] = std::min(l.yTickTops[0], l.xTickTop - l.tickHeight - 30);
     l.title = {1000, 30, 2500, 210};
     l.unit = {0, 15, 570, 195};
     l.xName = {600, 2655, 2775, 195};

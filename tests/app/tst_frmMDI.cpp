@@ -21,6 +21,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTextEdit>
 #include <QWindow>
@@ -475,6 +476,59 @@ private slots:
         QCOMPARE(main->mdiArea->subWindowList(QMdiArea::StackingOrder).last(), frame);
         QWidget* focus = QApplication::focusWidget();
         QVERIFY(focus == frame || frame->isAncestorOf(focus));
+    }
+
+    void escapeInADialogPressesItsCancel()
+    {
+        MainForm = main.get();
+        const auto forget = qScopeGuard([] { MainForm = nullptr; });
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        // A chooser: Escape on its option runs Cancel, whatever the other buttons are.
+        struct Case {
+            QString cancel;
+            bool dialog;
+            bool pressed;
+        };
+        const Case cases[] = {
+            {QStringLiteral("Cancel"), true, true},
+            {QStringLiteral("Close"), true, true},     // the study dialogs' Cancel
+            {QStringLiteral("Cancel"), false, false},  // a form that is no dialog keeps Escape
+            {QStringLiteral("Help"), true, false},     // nothing to cancel with
+        };
+        for (const Case& c : cases) {
+            auto* form = new QWidget;
+            auto* option = new QRadioButton(QStringLiteral("Drained"), form);
+            auto* start = new QPushButton(QStringLiteral("Start"), form);
+            auto* cancel = new QPushButton(c.cancel, form);
+            int presses = 0;
+            QObject::connect(start, &QPushButton::clicked, form, [&presses] { presses += 100; });
+            QObject::connect(cancel, &QPushButton::clicked, form, [&presses, form] {
+                ++presses;
+                lx::UnloadLater(form);
+            });
+            lx::MakeChild(form, 5000, 3000, c.dialog);
+            lx::ShowInFront(form);
+            option->setFocus();
+            QTest::keyClick(option, Qt::Key_Escape);
+            QApplication::processEvents();
+            QCOMPARE(presses, c.pressed ? 1 : 0);
+            QCOMPARE(option->isChecked(), false);
+            if (!c.pressed)
+                lx::UnloadNow(form);
+            QApplication::processEvents();
+        }
+        // A hidden or disabled Cancel is not pressed.
+        auto* form = new QWidget;
+        auto* cancel = new QPushButton(QStringLiteral("&Cancel"), form);
+        lx::MakeChild(form, 5000, 3000, true);
+        QCOMPARE(lx::CancelButton(form), cancel);
+        cancel->setEnabled(false);
+        QCOMPARE(lx::CancelButton(form), nullptr);
+        cancel->setEnabled(true);
+        cancel->hide();
+        QCOMPARE(lx::CancelButton(form), nullptr);
+        lx::UnloadNow(form);
     }
 
     void aWindowWithoutACaptionIsNamedByItsHeading()

@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QStyle>
 
 #include <map>
 
@@ -43,6 +44,36 @@ TEST(ReportChart, CaptionsOfTheReportFrameStayInsideIt)
     for (int k = 0; k < 5; ++k)
         EXPECT_NEAR(frame.lblX[size_t(k)]->geometry().center().x(), frame.picDraw->x() + k * frame.picDraw->width() / 4.0, 2);
     EXPECT_FALSE(frame.lblY[4]->geometry().intersects(frame.lblUnit->geometry()));
+}
+
+// Where a caption's text stands inside its label.
+QRect textRect(const QLabel* l)
+{
+    const QSize text = l->fontMetrics().size(0, l->text());
+    return QStyle::alignedRect(Qt::LeftToRight, l->alignment(), text, l->geometry());
+}
+
+// The lowest y caption and the first x caption meet at the origin: short and long
+// captions on either axis keep clear of each other, and every y caption of the surface.
+TEST(ReportChart, CaptionsAtTheOriginKeepApart)
+{
+    lx::ChartFrame frame(lx::ChartFrameLayout::reportPage());
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("0"), QStringLiteral("0")},
+        {QStringLiteral("0"), QStringLiteral("0.00")},
+        {QStringLiteral("-30000"), QStringLiteral("0")},
+        {QStringLiteral("-0.25"), QStringLiteral("-30000")},
+    };
+    for (const auto& [y, x] : cases) {
+        frame.setCaptions({x, x, x, x, x}, {y, y, y, y, y});
+        const QRect xText = textRect(frame.lblX[0]);
+        const QRect yText = textRect(frame.lblY[0]);
+        EXPECT_FALSE(xText.adjusted(-1, -1, 1, 1).intersects(yText))
+            << qPrintable(y) << " / " << qPrintable(x) << ": " << yText.right() << "," << yText.bottom() << " against "
+            << xText.left() << "," << xText.top();
+        for (const QLabel* l : frame.lblY)
+            EXPECT_LT(textRect(l).right(), frame.picDraw->x() - 1) << qPrintable(y);
+    }
 }
 
 TEST(ReportChart, DataPastTheLastRungsIsTheAxisEnd)
