@@ -204,19 +204,12 @@ namespace triaxial {
 
 void ShowParamStudy(const QString& strSpecimen, const QString& strSimType)
 {
-    const bool existed = Registry::exists();
     dlgCIDCParamStudy& dialog = Registry::get();
     dialog.strSpecimen = strSpecimen;
     dialog.strSimType = strSimType;
     dialog.Form_Load();
-    if (!existed)
-        lx::showChildWindow(&dialog);
-    else
-        dialog.show();
-    if (QWidget* frame = dialog.parentWidget())
-        frame->raise();
-    dialog.raise();
-    dialog.activateWindow();
+    // A dialog of the frame's: in front, and Escape closes it as Close does.
+    lx::ShowAsChild(&dialog);
 }
 
 } // namespace triaxial

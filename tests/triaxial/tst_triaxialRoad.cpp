@@ -741,6 +741,12 @@ private slots:
         QVERIFY(study && study->isVisible());
         QCOMPARE(study->strSpecimen, u"Gravel");
         QCOMPARE(study->strSimType, u"CIDC Parametric Study");
+        QCOMPARE(main->ActiveChild(), study);
+        // Escape closes the study dialog as its Close does.
+        QTest::keyClick(study->CboParOption, Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        settle();
+        QVERIFY(!form<dlgCIDCParamStudy>() || !form<dlgCIDCParamStudy>()->isVisible());
 
         // Create Report on a summary opens a report window and leaves the summary open.
         triaxial::State().specimen.strSoilType = QStringLiteral("Ottawa sand");
