@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -128,6 +129,11 @@ SetupForm::SetupForm(SetupFormDesign design) : design_(std::move(design))
     lblMask->setAttribute(Qt::WA_TranslucentBackground);
     lblMask->setCursor(Qt::PointingHandCursor);
     lblMask->installEventFilter(this);
+    // The keyboard starts the assembly too: the picture is the first stop of Tab, and Space or
+    // Enter there is the click (the soil list stays closed until then).
+    lblMask->setFocusPolicy(Qt::StrongFocus);
+    lblMask->setAccessibleName(lblAssembly->text());
+    lblMask->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted %1; }").arg(BgrColor(0x00C00000).name()));
 
     fraSoilInfo = twControl<QGroupBox>(this, "fraSoilInfo", 6150, 120, design_.frameWidth, 4695,
                                        QStringLiteral(" Soil Parameters "));
@@ -293,6 +299,13 @@ bool SetupForm::eventFilter(QObject* watched, QEvent* event)
     if (watched == lblMask && event->type() == QEvent::MouseButtonPress) {
         lblMask_Click();
         return true;
+    }
+    if (watched == lblMask && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            lblMask_Click();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -265,6 +266,28 @@ TEST_F(SetupFormTest, AClickIntoThePictureAssemblesAndAChoiceEnablesStartOnceItI
     EXPECT_EQ(f.started, QStringList({"Ooty IL-B", "Ooty IL-B"}));
     EXPECT_TRUE(f.cmdStart->isEnabled());
     EXPECT_TRUE(scripted.messages->msgBoxCalls.empty());
+}
+
+// A student without a mouse: Tab reaches the picture first, and Space or Enter there
+// starts the assembly as the click does; other keys do not.
+TEST_F(SetupFormTest, TheKeyboardStartsTheAssembly)
+{
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A}) {
+        TestSetupForm f(design());
+        EXPECT_EQ(f.lblMask->focusPolicy(), Qt::StrongFocus);
+        EXPECT_EQ(f.lblMask->accessibleName(), f.lblAssembly->text());
+        QWidget* first = &f;
+        do
+            first = first->nextInFocusChain();
+        while (first != &f && !(first->focusPolicy() & Qt::TabFocus));
+        EXPECT_EQ(first, f.lblMask);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(f.lblMask, &press);
+        const bool starts = key != Qt::Key_A;
+        EXPECT_EQ(f.Timer1->isActive(), starts) << key;
+        EXPECT_EQ(f.cboParamOptions->isEnabled(), starts) << key;
+        EXPECT_EQ(f.lblAssembly->isHidden(), starts) << key;
+    }
 }
 
 TEST_F(SetupFormTest, ASoilWithoutItsTestIsRefusedWithAMessage)
