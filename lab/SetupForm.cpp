@@ -1,6 +1,7 @@
 #include "lab/SetupForm.h"
 
 #include "lab/AssemblyView.h"
+#include "lab/ClickMask.h"
 
 #include "app/ChildWindows.h"
 #include "app/FrameAssets.h"
@@ -15,9 +16,7 @@
 #include "platform/Services.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -125,15 +124,9 @@ SetupForm::SetupForm(SetupFormDesign design) : design_(std::move(design))
     lblAssembly->setAlignment(Qt::AlignCenter);
     lblAssembly->setFont(formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
     lblAssembly->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(BgrColor(0x00C00000).name()));
-    lblMask = twControl<QLabel>(Picture1, "lblMask", 0, 0, 5895, 5235);
-    lblMask->setAttribute(Qt::WA_TranslucentBackground);
-    lblMask->setCursor(Qt::PointingHandCursor);
-    lblMask->installEventFilter(this);
-    // The keyboard starts the assembly too: the picture is the first stop of Tab, and Space or
-    // Enter there is the click (the soil list stays closed until then).
-    lblMask->setFocusPolicy(Qt::StrongFocus);
-    lblMask->setAccessibleName(lblAssembly->text());
-    lblMask->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted %1; }").arg(BgrColor(0x00C00000).name()));
+    lblMask = new ClickMask(Picture1, lblAssembly->text(), [this] { lblMask_Click(); });
+    lblMask->setObjectName(QStringLiteral("lblMask"));
+    lblMask->setGeometry(twRect(0, 0, 5895, 5235));
 
     fraSoilInfo = twControl<QGroupBox>(this, "fraSoilInfo", 6150, 120, design_.frameWidth, 4695,
                                        QStringLiteral(" Soil Parameters "));
@@ -293,21 +286,5 @@ void SetupForm::cmdStart_Click()
 void SetupForm::cmdCancel_Click() { UnloadLater(this); }
 
 void SetupForm::cmdHelp_Click() { ShowHelpTopic(1, design_.helpTopic); }
-
-bool SetupForm::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == lblMask && event->type() == QEvent::MouseButtonPress) {
-        lblMask_Click();
-        return true;
-    }
-    if (watched == lblMask && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            lblMask_Click();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
 
 } // namespace lx

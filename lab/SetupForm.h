@@ -6,6 +6,7 @@
 // Start opens; the rules of when Start may be pressed and the reading of the boxes are
 // here once, without widgets, so that tests reach them directly.
 #include "lab/AssemblyAnimation.h"
+#include "lab/ClickMask.h"
 #include "lab/ParamBoxes.h"
 
 #include <QString>
@@ -157,7 +158,7 @@ public:
 
     AssemblyView* Picture1;
     QLabel* lblAssembly;
-    QLabel* lblMask;
+    ClickMask* lblMask;
     QGroupBox* fraSoilInfo;
     QLabel* lblTest;
     QComboBox* cboParamOptions;
@@ -172,7 +173,6 @@ protected:
     // Start was pressed with a listed soil whose test can run: open the family's replay
     // screen for RefNumber, TestID, the soil's name and ParamTexts.
     virtual void StartRun(const QString& soilType) = 0;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void LoadSoilParameters();

@@ -269,7 +269,7 @@ TEST_F(SetupFormTest, AClickIntoThePictureAssemblesAndAChoiceEnablesStartOnceItI
 }
 
 // A student without a mouse: Tab reaches the picture first, and Space or Enter there
-// starts the assembly as the click does; other keys do not.
+// starts the assembly as the click does; other keys and other buttons do not.
 TEST_F(SetupFormTest, TheKeyboardStartsTheAssembly)
 {
     for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A}) {
@@ -288,6 +288,10 @@ TEST_F(SetupFormTest, TheKeyboardStartsTheAssembly)
         EXPECT_EQ(f.cboParamOptions->isEnabled(), starts) << key;
         EXPECT_EQ(f.lblAssembly->isHidden(), starts) << key;
     }
+    TestSetupForm f(design());
+    QMouseEvent right(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.lblMask, &right);
+    EXPECT_FALSE(f.Timer1->isActive());
 }
 
 TEST_F(SetupFormTest, ASoilWithoutItsTestIsRefusedWithAMessage)
