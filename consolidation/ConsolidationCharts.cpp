@@ -49,7 +49,8 @@ Charts SetupCharts(lx::ChartFrame& frame1, lx::ChartFrame& frame2, const ChartAx
     lx::drawReportChart(frame1, {axes.stress, axes.voidRatio}, stressCurves, {.yDecimals = 3});
     lx::drawReportChart(frame2, {axes.log, axes.voidRatio}, logCurves, {.grid = lx::logGrid(), .yDecimals = 3});
     frame2.setCaptions(LogCaptions(axes), VoidRatioCaptions(axes));
-    frame2.lblX[4]->hide();
+    // The captions stand under the decade lines, not at the quarters of an ordinary axis.
+    frame2.centreXCaptions(lx::LogDecades);
     return {lx::Chart(draw1, axes.stress, axes.voidRatio), lx::Chart(draw2, axes.log, axes.voidRatio)};
 }
 

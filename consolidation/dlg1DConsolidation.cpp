@@ -4,10 +4,12 @@
 
 #include "app/ChildWindows.h"
 #include "app/FrameAssets.h"
+#include "app/basGlobal.h"
 #include "app/basHTMLHelp.h"
 #include "platform/Controls.h"
 #include "platform/Fonts.h"
 #include "platform/FormRegistry.h"
+#include "platform/Services.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -55,7 +57,13 @@ consolidation::Kind dlg1DConsolidation::SelectedKind() const
 
 void dlg1DConsolidation::cmdTesting_Click()
 {
+    // Without a kind the set-up form would list no soil and never start: ask for one first.
     // An open set-up form only comes forward: it keeps its kind and list.
+    if (SelectedKind() == consolidation::Kind::None && !lx::SingleInstance<frm1DConsolidation>::peek()) {
+        lx::messages().msgBox(QStringLiteral("Please select the type of test."), lx::vbOKOnly | lx::vbExclamation,
+                              basGlobal::AppTitle);
+        return;
+    }
     lx::ShowInFront(&lx::SingleInstance<frm1DConsolidation>::get());
 }
 

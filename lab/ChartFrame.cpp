@@ -98,4 +98,19 @@ void ChartFrame::setCaptions(const QStringList& x, const QStringList& y)
     }
 }
 
+void ChartFrame::centreXCaptions(int divisions)
+{
+    const QRect surface = picDraw->geometry();
+    for (int j = 0; j < int(lblX.size()); ++j) {
+        QLabel* l = lblX[size_t(j)];
+        if (j > divisions) {
+            l->hide();
+            continue;
+        }
+        const int centre = surface.left() + qRound(double(j) * surface.width() / divisions);
+        const int half = std::min({l->width() / 2, centre, width() - centre});
+        l->setGeometry(centre - half, l->y(), 2 * half, l->height());
+    }
+}
+
 } // namespace lx

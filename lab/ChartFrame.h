@@ -61,6 +61,10 @@ public:
 
     // Tick captions; missing ones leave their labels empty.
     void setCaptions(const QStringList& x, const QStringList& y);
+    // Centres lblX(0 .. divisions) under the lines that cut the surface's width into
+    // 'divisions' equal parts (a log axis's decades) and hides the labels beyond. A caption
+    // at the surface's end narrows to stay inside the frame, still centred on its line.
+    void centreXCaptions(int divisions);
 };
 
 } // namespace lx

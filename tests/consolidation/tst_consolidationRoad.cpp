@@ -39,6 +39,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
 #include <memory>
 
 using namespace basGlobal;
@@ -156,6 +157,24 @@ class tst_consolidationRoad : public QObject {
             ++ticks;
         }
         return ticks;
+    }
+
+    // The log chart's captions: caption j centred (within 2 px) under the decade line at
+    // j / 3 of the surface, whole inside the frame; the fifth hidden.
+    static void checkDecadeCaptions(const lx::ChartFrame& frame)
+    {
+        const QRect surface = frame.picDraw->geometry();
+        for (int j = 0; j < 4; ++j) {
+            const QLabel* l = frame.lblX[size_t(j)];
+            QVERIFY(l->isVisibleTo(&frame));
+            const double line = surface.left() + j * surface.width() / 3.0;
+            const double centre = l->geometry().left() + l->width() / 2.0;
+            QVERIFY2(std::abs(centre - line) <= 2,
+                     qPrintable(QStringLiteral("caption %1 centred at %2, its line at %3").arg(j).arg(centre).arg(line)));
+            QVERIFY2(frame.rect().contains(l->geometry()), qPrintable(l->text()));
+            QVERIFY(l->fontMetrics().horizontalAdvance(l->text()) <= l->width());
+        }
+        QVERIFY(frame.lblX[4]->isHidden());
     }
 
     QString exportOf(QPushButton* button)
@@ -334,7 +353,7 @@ private slots:
         QCOMPARE(drawn(*screen.picFrame2->picDraw, lx::QBColor(9)), std::make_pair(n - 1, 11));
         QCOMPARE(screen.picFrame2->lblX[0]->text(), u"10");
         QCOMPARE(screen.picFrame2->lblX[3]->text(), u"10000");
-        QVERIFY(screen.picFrame2->lblX[4]->isHidden());
+        checkDecadeCaptions(*screen.picFrame2);
         for (size_t j = 0; j < 5; ++j)
             QVERIFY(screen.picFrame1->lblY[j]->text().size() <= 5);
 
@@ -400,6 +419,8 @@ private slots:
         QCOMPARE(drawn(*report->picFrame1->picDraw, lx::QBColor(12)), std::make_pair(n - 1, 11));
         QCOMPARE(drawn(*report->picFrame2->picDraw, lx::QBColor(9)), std::make_pair(n - 1, 11));
         QCOMPARE(report->picFrame1->lblY[4]->text(), screen.picFrame1->lblY[4]->text());
+        QCOMPARE(report->picFrame2->lblX[1]->text(), u"100");
+        checkDecadeCaptions(*report->picFrame2);
 
         // No quiz file: closing credits nothing.
         QTest::mouseClick(screen.cmdClose, Qt::LeftButton);
@@ -439,9 +460,39 @@ private slots:
         QCOMPARE(drawn(*report->picFrame1->picDraw, lx::QBColor(12)), std::make_pair(n - 1, n));
     }
 
+    // "Consolidation" with no option chosen asks for the test type and opens nothing; the
+    // question is asked again until a type is chosen.
+    void noTypeChosenAsksForOneAndOpensNothing()
+    {
+        main->mnuSimConsol->trigger();
+        dlg1DConsolidation* dialog = form<dlg1DConsolidation>();
+        QVERIFY(dialog);
+        for (int press = 1; press <= 2; ++press) {
+            QTest::mouseClick(dialog->cmdTesting, Qt::LeftButton);
+            QCOMPARE(int(s->messages->msgBoxCalls.size()), press);
+            QCOMPARE(s->messages->msgBoxCalls.back().text, u"Please select the type of test.");
+            QVERIFY(!form<frm1DConsolidation>());
+            QVERIFY(children<frm1DConsolidation>().isEmpty());
+        }
+        QTest::mouseClick(dialog->OptTestType[1], Qt::LeftButton, {}, QPoint(8, 8));
+        QTest::mouseClick(dialog->cmdTesting, Qt::LeftButton);
+        QCOMPARE(int(s->messages->msgBoxCalls.size()), 2);
+        QVERIFY(form<frm1DConsolidation>() && form<frm1DConsolidation>()->kind() == Kind::CRS);
+        // Opened again with no option while the form is open: the form only comes forward.
+        lx::Unload<dlg1DConsolidation>();
+        settle();
+        main->mnuSimConsol->trigger();
+        QTest::mouseClick(form<dlg1DConsolidation>()->cmdTesting, Qt::LeftButton);
+        QCOMPARE(int(s->messages->msgBoxCalls.size()), 2);
+        QCOMPARE(form<frm1DConsolidation>()->kind(), Kind::CRS);
+    }
+
+    // A set-up form loaded without the dialog has no kind: no soil, and Start never runs.
     void noKindListsNoSoilAndNeverStarts()
     {
-        frm1DConsolidation& f = setupForm(Kind::None);
+        lx::ShowInFront(&SingleInstance<frm1DConsolidation>::get());
+        frm1DConsolidation& f = *form<frm1DConsolidation>();
+        QCOMPARE(f.kind(), Kind::None);
         QCOMPARE(f.cboParamOptions->count(), 0);
         QCOMPARE(f.lblTest->text(), u"Oedometer (incremental load) test on");
         QVERIFY(assemble(f) > 0);
