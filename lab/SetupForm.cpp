@@ -236,10 +236,7 @@ void SetupForm::LoadSoilParameters()
     ParamTexts = p.texts;
     for (size_t i = 0; i < txtParameter.size(); ++i) {
         // A long text (a specimen type) shows its beginning, and the whole in its tip.
-        QLineEdit* box = txtParameter[i];
-        box->setText(ParamTexts.value(int(i)));
-        box->setCursorPosition(0);
-        box->setToolTip(box->text());
+        setBoxText(txtParameter[i], ParamTexts.value(int(i)));
     }
     rules_.soilChosen(p.usable());
     applyRules();

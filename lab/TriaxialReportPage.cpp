@@ -2,6 +2,7 @@
 
 #include "lab/ChartFrame.h"
 #include "lab/ReportPage.h"
+#include "platform/Controls.h"
 #include "platform/Numbers.h"
 #include "platform/Services.h"
 
@@ -86,9 +87,7 @@ void TriaxialReportPage::showValues(std::span<const double> nInit, int rows, boo
 
 void TriaxialReportPage::showTitle(const QString& title) const
 {
-    txtTitle->setText(title);
-    txtTitle->setCursorPosition(0);
-    txtTitle->setToolTip(title);
+    setBoxText(txtTitle, title);
 }
 
 void TriaxialReportPage::showDate() const

@@ -3,6 +3,7 @@
 // and the Click of an option button.
 #include "platform/Geometry.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
@@ -46,6 +47,15 @@ void onSelected(QRadioButton* option, Receiver* receiver, Handler handler)
         if (selected)
             std::invoke(handler, receiver);
     });
+}
+
+// Shows text in a one-line box from its beginning, with the whole text as the box's tool tip,
+// so that a text longer than the box (a specimen type) can still be read.
+inline void setBoxText(QLineEdit* box, const QString& text)
+{
+    box->setText(text);
+    box->setCursorPosition(0);
+    box->setToolTip(text);
 }
 
 } // namespace lx

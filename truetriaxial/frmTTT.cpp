@@ -25,36 +25,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
-
-#include <functional>
 
 using truetriaxial::CubeShow;
 using truetriaxial::Kind;
 
 namespace {
-
-// The transparent label over the picture area: a click on it starts the show.
-class ClickMask : public QWidget {
-public:
-    ClickMask(QWidget* parent, std::function<void()> onClick) : QWidget(parent), click(std::move(onClick))
-    {
-        setCursor(Qt::PointingHandCursor);
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override
-    {
-        if (e->button() == Qt::LeftButton)
-            click();
-    }
-
-private:
-    std::function<void()> click;
-};
 
 constexpr double OutOfView = 10000;
 constexpr double NoteTop = 45;
@@ -89,6 +67,12 @@ frmTTT::frmTTT()
     imgHCT = lx::twControl<lx::AssemblyView>(picAssembly, "imgHCT", 0, 0, 5800, 5985);
     imgHCT->setBackColor(AreaColor);
     imgHCT->hide();
+    // The transparent mask over the picture area starts the show: made before the notes and
+    // buttons so that it is the first stop of Tab (Space or Enter there is the click); raised
+    // above them once loaded.
+    lblMask = new lx::ClickMask(picAssembly, QStringLiteral("Click here to start assembly"), [this] { lblMask_Click(); });
+    lblMask->setObjectName(QStringLiteral("lblMask"));
+    lblMask->setGeometry(lx::twRect(0, 0, 5800, 5985));
     Line1 = lx::twControl<QFrame>(picAssembly, "Line1", 0, 1620, 5800, 30);
     Line1->setFrameShape(QFrame::HLine);
     for (int k = 0; k < 10; ++k) {
@@ -104,8 +88,6 @@ frmTTT::frmTTT()
     lblAssembly->setAlignment(Qt::AlignCenter);
     lblAssembly->setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
     lblAssembly->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192); background: rgb(255, 255, 192);"));
-    lblMask = new ClickMask(picAssembly, [this] { lblMask_Click(); });
-    lblMask->setGeometry(lx::twRect(0, 0, 5800, 5985));
 
     cmdPrev = lx::twButton(this, QStringLiteral("Previous"), QString(), 120, 6420, 1800, 420);
     cmdNext = lx::twButton(this, QStringLiteral("Next"), QString(), 2120, 6420, 1800, 420);
@@ -240,10 +222,7 @@ bool frmTTT::query(lx::Recordset& rs, const QString& sql)
 void frmTTT::setBoxes(const QStringList& texts)
 {
     for (int i = 0; i < truetriaxial::BoxCount; ++i) {
-        QLineEdit* box = txtParameter[size_t(i)];
-        box->setText(texts.value(i));
-        box->setCursorPosition(0);   // a long specimen type shows its beginning
-        box->setToolTip(texts.value(i));
+        lx::setBoxText(txtParameter[size_t(i)], texts.value(i));   // a long specimen type shows its beginning
     }
 }
 

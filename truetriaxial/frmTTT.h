@@ -7,6 +7,7 @@
 #include "truetriaxial/CubeShow.h"
 #include "truetriaxial/TrueTriaxialRun.h"
 
+#include "lab/ClickMask.h"
 #include "platform/Database.h"
 
 #include <QWidget>
@@ -56,7 +57,7 @@ public:
 
     lx::PictureBox* picAssembly;
     QLabel* lblAssembly;
-    QWidget* lblMask;
+    lx::ClickMask* lblMask;
     std::array<QTextEdit*, 10> rtfComments;
     QFrame* Line1;
     QLabel* imgTTT;

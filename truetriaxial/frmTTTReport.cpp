@@ -46,6 +46,8 @@ QPointF parameterPlace(int row, bool sand)
 }
 
 double valueWidth(int row) { return row == 7 ? 5500 : 1500; }
+// The specimen preparation may take two lines (the row below it is free in the clay layout).
+double valueHeight(int row) { return row == 7 ? 2 * RowHeight : RowHeight; }
 
 lx::ChartFrameLayout reportLayout()
 {
@@ -79,7 +81,12 @@ frmTTTReport::frmTTTReport() : lx::ReportWindow(QStringLiteral("Test Report"), 8
     for (int i = 0; i < 10; ++i) {
         const QPointF at = parameterPlace(i, false);
         lblParameter[size_t(i)] = page->addLabel(QString(), at.x(), at.y(), Style::Body, 2300, RowHeight);
-        lblParamValue[size_t(i)] = page->addLabel(lx::NotAvailable, at.x() + 2340, at.y(), Style::Body, valueWidth(i), RowHeight);
+        lblParamValue[size_t(i)] = page->addLabel(lx::NotAvailable, at.x() + 2340, at.y(), Style::Body, valueWidth(i), valueHeight(i));
+        if (i == 7) {
+            lblParamValue[size_t(i)]->setWordWrap(true);
+            lblParamValue[size_t(i)]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            lblParameter[size_t(i)]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        }
     }
     lblCurves = page->addLabel(QStringLiteral("Octahedral Shear Stress and Pore Pressure Plots:"), 180, 2820, Style::Heading);
 

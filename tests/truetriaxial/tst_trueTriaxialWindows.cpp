@@ -19,6 +19,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -140,9 +141,47 @@ private slots:
         choose(f.cboParamOptions, QStringLiteral("San Francisco Bay Mud"));
         choose(f.cboBeta, QStringLiteral("0"));
         choose(f.cbo_b_value, QStringLiteral("0.5"));
+        // The specimen type is longer than its box: its beginning in view, the whole as its tip.
+        const QLineEdit* type = f.txtParameter[7];
+        QVERIFY(type->fontMetrics().horizontalAdvance(type->text()) > type->width());
+        QCOMPARE(type->cursorPosition(), 0);
+        QCOMPARE(type->toolTip(), type->text());
         checkLabelsFit(&f);
         lx::Unload<dlgTTT_HCT>();
         look(&f, QStringLiteral("slide"));
+    }
+
+    // A student without a mouse: Tab reaches the picture first, and Space or Enter there starts
+    // the cube's slides or the hollow cylinder's sketch as the click does; other keys do not.
+    void theKeyboardStartsTheAssembly_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("starts");
+        QTest::newRow("cube, Space") << 0 << int(Qt::Key_Space) << true;
+        QTest::newRow("cube, Enter") << 0 << int(Qt::Key_Return) << true;
+        QTest::newRow("cube, A") << 0 << int(Qt::Key_A) << false;
+        QTest::newRow("hollow cylinder, keypad Enter") << 1 << int(Qt::Key_Enter) << true;
+        QTest::newRow("hollow cylinder, Escape") << 1 << int(Qt::Key_Escape) << false;
+    }
+    void theKeyboardStartsTheAssembly()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, key);
+        QFETCH(bool, starts);
+        frmTTT& f = setup(kind);
+        QCOMPARE(f.lblMask->accessibleName(), f.lblAssembly->text());
+        QWidget* first = &f;
+        do
+            first = first->nextInFocusChain();
+        while (first != &f && !(first->focusPolicy() & Qt::TabFocus && first->isVisibleTo(&f)));
+        QCOMPARE(first, f.lblMask);
+        QTest::keyClick(f.lblMask, Qt::Key(key));
+        QCOMPARE(f.cboParamOptions->isEnabled(), starts);
+        QCOMPARE(f.lblAssembly->isVisibleTo(&f), !starts);
+        QCOMPARE((kind == 0 ? f.Timer1 : f.Timer2)->isActive(), starts);
+        lx::UnloadNow(&f);
+        lx::Unload<dlgTTT_HCT>();
     }
 
     void finishedSketch()
@@ -181,6 +220,11 @@ private slots:
         QCOMPARE(hollow->data().tests.size(), size_t(7));
         checkLabelsFit(hollow);
         look(hollow, QStringLiteral("hc-report"));
+        // The longest specimen preparation of the stored soils fits the page.
+        frmTTTReport* mcgill = study(1, QStringLiteral("McGill Clay (Hydrite 121)"));
+        QVERIFY(mcgill);
+        checkLabelsFit(mcgill);
+        look(mcgill, QStringLiteral("mcgill-report"));
     }
 };
 
