@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QImage>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -292,6 +294,26 @@ TEST_F(SetupFormTest, TheKeyboardStartsTheAssembly)
     QMouseEvent right(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::RightButton, Qt::RightButton, Qt::NoModifier);
     QCoreApplication::sendEvent(f.lblMask, &right);
     EXPECT_FALSE(f.Timer1->isActive());
+}
+
+// The picture shows when it has the keyboard's focus: a dotted frame just inside it.
+TEST_F(SetupFormTest, ThePictureShowsItHasTheFocus)
+{
+    TestSetupForm f(design());
+    f.show();
+    QApplication::setActiveWindow(&f);
+    auto framePixels = [&f] {
+        const QImage shot = f.lblMask->grab().toImage();
+        int blue = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            blue += shot.pixelColor(2, y) == QColor(0, 0, 0xC0) ? 1 : 0;
+        return blue;
+    };
+    f.cmdHelp->setFocus();
+    EXPECT_EQ(framePixels(), 0);
+    f.lblMask->setFocus();
+    ASSERT_TRUE(f.lblMask->hasFocus());
+    EXPECT_GT(framePixels(), f.lblMask->height() / 4);
 }
 
 TEST_F(SetupFormTest, ASoilWithoutItsTestIsRefusedWithAMessage)
