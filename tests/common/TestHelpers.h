@@ -11,6 +11,9 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
+#include <QList>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QStringList>
 #include <QTextBlock>
@@ -129,5 +132,16 @@ inline void saveShot(const QImage& picture, const QString& name)
 }
 // Saves what a window shows now.
 inline void saveShot(QWidget* window, const QString& name) { saveShot(window->grab().toImage(), name); }
+
+// The forms of one type among an area's child windows, in the area's order (oldest first).
+template <typename Form>
+QList<Form*> childForms(const QMdiArea* area)
+{
+    QList<Form*> found;
+    for (QMdiSubWindow* sub : area->subWindowList())
+        if (auto* f = qobject_cast<Form*>(sub->widget()))
+            found << f;
+    return found;
+}
 
 } // namespace lx::testing

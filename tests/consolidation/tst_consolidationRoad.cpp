@@ -131,14 +131,7 @@ class tst_consolidationRoad : public QObject {
     frmScreenDAS1D* lastScreen(const frm1DConsolidation& f) const { return qobject_cast<frmScreenDAS1D*>(f.lastScreen()); }
 
     template <typename Form>
-    QList<Form*> children() const
-    {
-        QList<Form*> found;
-        for (QMdiSubWindow* sub : main->mdiArea->subWindowList())
-            if (auto* w = qobject_cast<Form*>(sub->widget()))
-                found << w;
-        return found;
-    }
+    QList<Form*> children() const { return lx::testing::childForms<Form>(main->mdiArea); }
 
     // Runs the replay to its end: points + 1 ticks.
     static void replay(frmScreenDAS1D& screen)

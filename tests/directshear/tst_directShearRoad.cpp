@@ -50,14 +50,7 @@ class tst_directShearRoad : public QObject {
     std::vector<int> pressed;
 
     template <typename Form>
-    QList<Form*> children() const
-    {
-        QList<Form*> found;
-        for (QMdiSubWindow* sub : main->mdiArea->subWindowList())
-            if (auto* f = qobject_cast<Form*>(sub->widget()))
-                found << f;
-        return found;
-    }
+    QList<Form*> children() const { return lx::testing::childForms<Form>(main->mdiArea); }
 
 private slots:
     void initTestCase()

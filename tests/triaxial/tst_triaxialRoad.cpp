@@ -200,10 +200,8 @@ class tst_triaxialRoad : public QObject {
 
     frmScreenDASTriaxial* screen() const
     {
-        for (QMdiSubWindow* sub : main->mdiArea->subWindowList())
-            if (auto* d = qobject_cast<frmScreenDASTriaxial*>(sub->widget()))
-                return d;
-        return nullptr;
+        const QList<frmScreenDASTriaxial*> found = lx::testing::childForms<frmScreenDASTriaxial>(main->mdiArea);
+        return found.isEmpty() ? nullptr : found.front();
     }
 
     // Export Data writes the text of the whole run, followed by CR LF.
@@ -240,10 +238,8 @@ class tst_triaxialRoad : public QObject {
 
     dlgAnnCIDCInit* summary() const
     {
-        for (QMdiSubWindow* sub : main->mdiArea->subWindowList())
-            if (auto* d = qobject_cast<dlgAnnCIDCInit*>(sub->widget()))
-                return d;
-        return nullptr;
+        const QList<dlgAnnCIDCInit*> found = lx::testing::childForms<dlgAnnCIDCInit>(main->mdiArea);
+        return found.isEmpty() ? nullptr : found.front();
     }
 
 private slots:

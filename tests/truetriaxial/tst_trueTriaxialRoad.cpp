@@ -101,19 +101,10 @@ class tst_trueTriaxialRoad : public QObject {
 
     frmTTTReport* lastReport() const
     {
-        frmTTTReport* found = nullptr;
-        for (QMdiSubWindow* sub : main->mdiArea->subWindowList())
-            if (auto* r = qobject_cast<frmTTTReport*>(sub->widget()))
-                found = r;
-        return found;
+        const QList<frmTTTReport*> found = lx::testing::childForms<frmTTTReport>(main->mdiArea);
+        return found.isEmpty() ? nullptr : found.back();
     }
-    int reports() const
-    {
-        int n = 0;
-        for (QMdiSubWindow* sub : main->mdiArea->subWindowList())
-            n += qobject_cast<frmTTTReport*>(sub->widget()) != nullptr;
-        return n;
-    }
+    int reports() const { return int(lx::testing::childForms<frmTTTReport>(main->mdiArea).size()); }
 
     dlgTTT_HCT& entry(int kind)
     {
