@@ -32,7 +32,6 @@ const QStringList& ParameterCaptions();
 // The box of the strain rate, shown for CRS only (loaded for both).
 inline constexpr int StrainRateBox = 3;
 
-inline constexpr int MaxPoints = 301;
 // The test's points by TestID (bound as the one parameter), in point order.
 QString TestResultsSql();
 // Stress rounded to 3 decimals, void ratio to 4, the logarithm of the stress to 4.

@@ -102,9 +102,9 @@ void frm1DConsolReport::CreateReport(const QString& TestType, const QString& str
     soilType = strSoilType;
     for (int i = 0; i < 7; ++i)
         lblParamValue[size_t(i)]->setText(valParam.value(i));
-    // The copy holds the points asked for, at most those given and the screen's 301.
-    const int n = std::clamp(nPoints, 0, std::min(valPoints.points(), MaxPoints));
-    points = lx::StoredCurve(valPoints.map(), MaxPoints);
+    // The copy holds the points asked for, at most those given and the screen cap.
+    const int n = std::clamp(nPoints, 0, std::min(valPoints.points(), lx::ScreenCap));
+    points = lx::StoredCurve(valPoints.map(), lx::ScreenCap);
     for (int i = 0; i < n; ++i) {
         const std::vector<float> row = valPoints.row(i);
         const std::vector<double> values(row.begin(), row.end());

@@ -13,7 +13,6 @@
 #include "lab/ChartAxis.h"
 #include "lab/ChartFrame.h"
 #include "lab/ReportWindow.h"
-#include "lab/ScreenCommands.h"
 #include "lab/PictureLayout.h"
 #include "lab/PointColumns.h"
 #include "lab/StoredTest.h"
@@ -47,16 +46,19 @@ lx::ChartFrameLayout SlotLayout()
 
 constexpr double ChartsLeft = 7320;
 
+// One column of buttons right of the apparatus.
+QRectF ButtonRow(int r) { return QRectF(4740, 480 + r * 480, 2460, 420); }
+
 } // namespace
 
-frmScreenDAS1D::frmScreenDAS1D() : ReplayCurve(ScreenColumns(), MaxPoints)
+frmScreenDAS1D::frmScreenDAS1D()
+    : lx::ReplayScreen({.caption = QStringLiteral("One-Dimensional Consolidation"), .columns = ScreenColumns(),
+                        .title = {120, 60, 7080, 330}, .titleText = QStringLiteral("One-Dimensional Consolidation Test"),
+                        .list = {120, 3900, 7080, 3075},
+                        .commands = {.exportData = ButtonRow(2), .report = ButtonRow(4), .help = ButtonRow(5),
+                                     .close = ButtonRow(6), .helpTip = QString(), .interval = 600},
+                        .credit = lx::activities::ConsolidationIL})
 {
-    setWindowTitle(QStringLiteral("One-Dimensional Consolidation"));
-    setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 8.25));
-
-    lblTitle = lx::twControl<QLabel>(this, "lblTitle", 120, 60, 7080, 330, QStringLiteral("One-Dimensional Consolidation Test"));
-    lblTitle->setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
-
     namespace S = lx::pictures::consolidationScreen;
     PicILSetup = new lx::AssemblyView(this);
     PicILSetup->setObjectName(QStringLiteral("PicILSetup"));
@@ -73,26 +75,18 @@ frmScreenDAS1D::frmScreenDAS1D() : ReplayCurve(ScreenColumns(), MaxPoints)
     }
     PicCRSSetup->hide();
 
-    // One column of buttons right of the apparatus.
-    const auto row = [](int r) { return QRectF(4740, 480 + r * 480, 2460, 420); };
     const auto button = [&](const QString& caption, int r) {
-        const QRectF at = row(r);
+        const QRectF at = ButtonRow(r);
         return lx::twButton(this, caption, QString(), at.left(), at.top(), at.width(), at.height());
     };
     cmdeSv = button(QStringLiteral("e - Sv Plot"), 0);
     cmdeLogsv = button(QStringLiteral("e - Log (Sv) Plot"), 1);
     cmdExport_et = button(QStringLiteral("Export consolidation curve"), 3);
     cmdExport_et->setEnabled(false);
-    lx::makeScreenCommands(this, {.exportData = row(2), .report = row(4), .help = row(5), .close = row(6),
-                                  .helpTip = QString(), .interval = 600});
-    // The keyboard goes down the column.
-    setTabOrder(cmdeLogsv, cmdExportData);
-    setTabOrder(cmdExportData, cmdExport_et);
-    setTabOrder(cmdExport_et, cmdReport);
-
-    lvwData = new lx::ListView(this);
-    lvwData->setObjectName(QStringLiteral("lvwData"));
-    lvwData->setGeometry(lx::twRect(120, 3900, 7080, 3075));
+    // The keyboard goes down the column, then to the list.
+    const std::array<QWidget*, 8> tabOrder = {cmdeSv, cmdeLogsv, cmdExportData, cmdExport_et, cmdReport, cmdHelp, cmdClose, lvwData};
+    for (size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     // Back to front: the log chart, the stress chart, the increment chart. The chart
     // buttons move the stress chart between the two places; the increment chart covers
@@ -148,24 +142,12 @@ frmScreenDAS1D::frmScreenDAS1D() : ReplayCurve(ScreenColumns(), MaxPoints)
                        .animationStep = {},
                        .finished = [this] { ReplayFinished(); }});
 
-    lx::MakeChild(this, 11120, 7500, false);
-    Form_Load();
-}
-
-frmScreenDAS1D::~frmScreenDAS1D()
-{
-    Timer1->stop();
-    Timer2->stop();
-    if (started)
-        lx::ActivityCredit(kind == Kind::CRS ? lx::activities::ConsolidationCRS : lx::activities::ConsolidationIL);
-}
-
-void frmScreenDAS1D::Form_Load()
-{
-    lx::setLoamixIcon(this);
     PicILSetup->setAnimation(lx::assembly::consolidationLoadFrame());
     PicCRSSetup->setAnimation(lx::assembly::consolidationCRSFrame());
+    lx::MakeChild(this, 11120, 7500, false);
 }
+
+frmScreenDAS1D::~frmScreenDAS1D() { Timer2->stop(); }
 
 bool frmScreenDAS1D::StartTest(float RefN, const QString& TestID, const QString& SoilType, const QStringList& valParam)
 {
@@ -192,7 +174,7 @@ bool frmScreenDAS1D::StartTest(float RefN, const QString& TestID, const QString&
     };
     lx::setPointColumns(*lvwData, exportText, lblTitle->text(), columns);
 
-    ReplayCurve = lx::StoredCurve(ScreenColumns(), MaxPoints);
+    ReplayCurve = lx::StoredCurve(ScreenColumns(), lx::ScreenCap);
     const lx::LoadedTest loaded =
         lx::loadStoredTest(ReplayCurve, {basGlobal::Consolidation1DConnection, TestResultsSql(), {strTestID}, strTestID});
     if (!lx::reportLoadFailure(loaded))
@@ -203,7 +185,7 @@ bool frmScreenDAS1D::StartTest(float RefN, const QString& TestID, const QString&
         notes << QString::number(loaded.skipped) +
                      QStringLiteral(" stored point(s) without a stress above zero or a void ratio are left out.");
     if (loaded.cut)
-        notes << QStringLiteral("The test has more points than the screen holds; the first ") + QString::number(MaxPoints) +
+        notes << QStringLiteral("The test has more points than the screen holds; the first ") + QString::number(lx::ScreenCap) +
                      QStringLiteral(" are replayed.");
     if (!notes.isEmpty())
         lx::messages().msgBox(notes.join(u'\r'), lx::vbOKOnly | lx::vbInformation, basGlobal::AppTitle);
@@ -218,14 +200,10 @@ bool frmScreenDAS1D::StartTest(float RefN, const QString& TestID, const QString&
     increments.reset();
     weights.reset();
     curveDrawn = false;
-    started = true;
-    replay.start(ReplayCurve.points());
-    lx::MoveChild(this, 0, 0);
-    Timer1->start();
+    credit = kind == Kind::CRS ? lx::activities::ConsolidationCRS : lx::activities::ConsolidationIL;
+    beginRun();
     return true;
 }
-
-void frmScreenDAS1D::Timer1_Timer() { replay.step(); }
 
 void frmScreenDAS1D::ShowPoint(int i)
 {
@@ -236,8 +214,7 @@ void frmScreenDAS1D::ShowPoint(int i)
     increments.listed(i);
     const int k = increments.listedCount();
     const QString number = QString::number(k);
-    const int line = lvwData->addLine(number, ReplayCurve.rowTexts(i, 2), QStringLiteral("Point Number: ") + number);
-    lvwData->ensureLineVisible(line);
+    listPoint(i, number, QStringLiteral("Point Number: ") + number);
     exportText.addPoint(ReplayCurve.row(i, 2));
     if (kind != Kind::IL || k < 2)
         return;
@@ -285,10 +262,8 @@ void frmScreenDAS1D::Timer2_Timer()
 
 void frmScreenDAS1D::ReplayFinished()
 {
-    Timer1->stop();
+    runEnded();
     const bool il = kind == Kind::IL;
-    cmdReport->setEnabled(true);
-    cmdExportData->setEnabled(true);
     // Stepping and the curve export need a drawn increment curve, which only an
     // incremental-loading test with two listed points has.
     cmdExport_et->setEnabled(il && curveDrawn);
@@ -318,8 +293,6 @@ void frmScreenDAS1D::cmdeSv_Click() { picFrame1->move(lx::tw(ChartsLeft), lx::tw
 
 void frmScreenDAS1D::cmdeLogsv_Click() { picFrame1->move(lx::tw(ChartsLeft), lx::tw(UpperSlotTop)); }
 
-void frmScreenDAS1D::cmdExportData_Click() { ExportData(exportText.text()); }
-
 void frmScreenDAS1D::cmdExport_et_Click()
 {
     if (!curveDrawn)
@@ -339,4 +312,3 @@ void frmScreenDAS1D::cmdReport_Click()
 
 void frmScreenDAS1D::cmdHelp_Click() { ShowHelpTopic(1, QStringLiteral("html/Simulations/Sim1DConsol.htm")); }
 
-void frmScreenDAS1D::cmdClose_Click() { lx::UnloadLater(this); }

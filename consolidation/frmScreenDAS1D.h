@@ -4,15 +4,12 @@
 // incremental-loading test each listed point closes a load increment whose
 // settlement-time curve is drawn and whose weights go on or off the hanger. A new one per
 // run; closing it credits the test's activity when a quiz file is open.
-#include "app/ExportText.h"
 #include "consolidation/ConsolidationCharts.h"
 #include "consolidation/ConsolidationRun.h"
 #include "lab/Chart.h"
-#include "lab/Replay.h"
-#include "lab/StoredPoints.h"
+#include "lab/ReplayScreen.h"
 
 #include <QStringList>
-#include <QWidget>
 
 #include <array>
 #include <optional>
@@ -24,10 +21,9 @@ class QTimer;
 namespace lx {
 class AssemblyView;
 class ChartFrame;
-class ListView;
 } // namespace lx
 
-class frmScreenDAS1D : public QWidget {
+class frmScreenDAS1D : public lx::ReplayScreen {
     Q_OBJECT
 public:
     frmScreenDAS1D();
@@ -38,21 +34,15 @@ public:
     // closing earns no credit.
     bool StartTest(float RefN, const QString& TestID, const QString& SoilType, const QStringList& valParam);
 
-    void Form_Load();
-    void Timer1_Timer();
     void Timer2_Timer();
     void cmdPrev_Click();
     void cmdNext_Click();
     void cmdeSv_Click();
     void cmdeLogsv_Click();
-    void cmdExportData_Click();
     void cmdExport_et_Click();
-    void cmdReport_Click();
-    void cmdHelp_Click();
-    void cmdClose_Click();
+    void cmdReport_Click() override;
+    void cmdHelp_Click() override;
 
-    QLabel* lblTitle;
-    lx::ListView* lvwData;
     lx::ChartFrame* picFrame1;
     lx::ChartFrame* picFrame2;
     lx::ChartFrame* PicFrame3;
@@ -65,12 +55,7 @@ public:
     std::array<QLabel*, 4> lblCRS;   // "LVDT", "Load Cell", "Transducer", "Back Pressure"
     QPushButton* cmdeSv;
     QPushButton* cmdeLogsv;
-    QPushButton* cmdExportData;
     QPushButton* cmdExport_et;
-    QPushButton* cmdReport;
-    QPushButton* cmdHelp;
-    QPushButton* cmdClose;
-    QTimer* Timer1;
     QTimer* Timer2;
 
     // The run.
@@ -78,10 +63,7 @@ public:
     QString strTestID;
     QString strSoilType;
     QStringList ParamTexts;
-    lx::StoredCurve ReplayCurve;
     consolidation::ChartAxes axes;
-    lx::Replay replay;
-    ExportText exportText;
     consolidation::IncrementSteps increments;
     consolidation::LoadWeights weights;
     // The increment whose curve was drawn last, and the curve's progress (rows 0 to 12).
@@ -98,5 +80,4 @@ private:
     void ShowIncrement();
     void ReplayFinished();
     std::optional<lx::ChartTrace> trace1, trace2, trace3;
-    bool started = false;   // a run that never started earns no credit
 };

@@ -25,7 +25,7 @@ lx::ColumnMap PointColumns()
     return {ColumnRule::field(3).rounded(3), ColumnRule::field(4).rounded(1), ColumnRule::field(5).rounded(3)};
 }
 
-ParamStudy::ParamStudy() : points_(PointColumns(), MaxPoints) { clear(); }
+ParamStudy::ParamStudy() : points_(PointColumns(), lx::ScreenCap) { clear(); }
 
 void ParamStudy::clear()
 {
@@ -94,7 +94,7 @@ void ParamStudy::chooseSand(lx::Connection& connection, const lx::SoilEntry& san
             if (loaded.failure == lx::LoadedTest::Failure::NoPoints) {
                 leftOut << name + QStringLiteral(": no stored points");
             } else if (loaded.refused) {
-                leftOut << name + QStringLiteral(": its points would take the report past 301 points");
+                leftOut << name + QStringLiteral(": its points would take the report past %1 points").arg(lx::ScreenCap);
             } else {
                 const int k = tests() ;
                 testIDs_ << id;

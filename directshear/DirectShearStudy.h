@@ -22,7 +22,6 @@ namespace directshear {
 // The columns of a replayed or reported test: horizontal displacement (mm, 3 decimals),
 // shear stress (kPa, 1 decimal) and vertical displacement (mm, 3 decimals).
 lx::ColumnMap PointColumns();
-inline constexpr int MaxPoints = 301;
 
 class ParamStudy {
 public:

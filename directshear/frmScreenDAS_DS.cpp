@@ -10,7 +10,6 @@
 #include "app/basExport.h"
 #include "app/basGlobal.h"
 #include "app/basHTMLHelp.h"
-#include "lab/ScreenCommands.h"
 #include "lab/ActivityCredit.h"
 #include "lab/AssemblyTables.h"
 #include "lab/AssemblyView.h"
@@ -51,23 +50,22 @@ QLabel* pictureCaption(QWidget* picture, const QString& text, const lx::pictures
 
 } // namespace
 
-frmScreenDAS_DS::frmScreenDAS_DS() : ReplayCurve(directshear::PointColumns(), directshear::MaxPoints)
+frmScreenDAS_DS::frmScreenDAS_DS()
+    : lx::ReplayScreen({.caption = QStringLiteral("Direct Shear Test"), .columns = directshear::PointColumns(),
+                        .title = {120, 60, 4800, 330}, .titleText = QStringLiteral("Direct Shear Test"),
+                        .list = {120, 3540, 4800, 3660},
+                        .commands = {.exportData = {10020, 6120, 1170, 420}, .report = {8760, 6120, 1170, 420},
+                                     .help = {8760, 6660, 1170, 420}, .close = {10020, 6660, 1170, 420},
+                                     .helpTip = QString(), .interval = 500},
+                        .credit = lx::activities::DirectShear})
 {
-    setWindowTitle(QStringLiteral("Direct Shear Test"));
-    setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 8.25));
-
-    lblTitle = lx::twControl<QLabel>(this, "lblTitle", 120, 60, 4800, 330, QStringLiteral("Direct Shear Test"));
-    lblTitle->setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
-
     namespace S = lx::pictures::directShearScreen;
     PicILSetup = new lx::AssemblyView(this);
     PicILSetup->setGeometry(lx::twRect(120, 420, S::PicILSetup.width, S::PicILSetup.height));
+    PicILSetup->setAnimation(lx::assembly::directShearBox());
     pictureCaption(PicILSetup, QStringLiteral("Normal Load"), S::lblNormalLoad);
     pictureCaption(PicILSetup, QStringLiteral("LVDT measuring Vertical Displacement"), S::lblVerticalLVDT);
     pictureCaption(PicILSetup, QStringLiteral("LVDT measuring Horizontal Displacement"), S::lblHorizontalLVDT);
-
-    lvwData = new lx::ListView(this);
-    lvwData->setGeometry(lx::twRect(120, 3540, 4800, 3660));
 
     const lx::ChartFrameLayout layout = lx::ChartFrameLayout::replayScreen();
     picFrame1 = new lx::ChartFrame(layout, this);
@@ -81,10 +79,6 @@ frmScreenDAS_DS::frmScreenDAS_DS() : ReplayCurve(directshear::PointColumns(), di
     lblNormalStressVal = lx::twControl<QLabel>(fraNormalStress, "lblNormalStressVal", 120, 450, 2190, 285);
     lblNormalStressVal->setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
 
-    const lx::ScreenCommands commands = lx::makeScreenCommands(this, {.exportData = {10020, 6120, 1170, 420}, .report = {8760, 6120, 1170, 420},
-                                  .help = {8760, 6660, 1170, 420}, .close = {10020, 6660, 1170, 420},
-                                  .helpTip = QString(), .interval = 500});
-
     replay.setOutputs({.listLine = [this](int k) { ShowPoint(k); },
                        .exportLine = [this](int k) { exportText.addPoint(ReplayCurve.row(k)); },
                        .chartPoint = [this](int k) {
@@ -92,27 +86,13 @@ frmScreenDAS_DS::frmScreenDAS_DS() : ReplayCurve(directshear::PointColumns(), di
                            trace2->lineTo(ReplayCurve(k, 0), ReplayCurve(k, 2));
                        },
                        .animationStep = [this](int) { PicILSetup->apply(lx::assembly::directShearBoxPoint(PicILSetup->animation())); },
-                       .finished = [this, commands] {
-                           commands.runEnded();
+                       .finished = [this] {
+                           runEnded();
                            PicILSetup->apply(lx::assembly::directShearBoxEnd(PicILSetup->animation()));
                        }});
 
     // As wide as the main window holds a child (the design had 12000 twips).
     lx::MakeChild(this, lx::LargestChildWidthTw, 8130, false);
-    Form_Load();
-}
-
-frmScreenDAS_DS::~frmScreenDAS_DS()
-{
-    Timer1->stop();
-    if (started)
-        lx::ActivityCredit(lx::activities::DirectShear);
-}
-
-void frmScreenDAS_DS::Form_Load()
-{
-    lx::setLoamixIcon(this);
-    PicILSetup->setAnimation(lx::assembly::directShearBox());
 }
 
 bool frmScreenDAS_DS::StartTest(const QString& testID, const QString& soilType, const QStringList& valParam)
@@ -134,14 +114,11 @@ bool frmScreenDAS_DS::StartTest(const QString& testID, const QString& soilType, 
     if (!lx::reportLoadFailure(loaded))
         return false;
     if (loaded.cut)
-        tell(QStringLiteral("The test ") + TestID + QStringLiteral(" holds more than 301 points: the first 301 are replayed."));
+        tell(QStringLiteral("The test %1 holds more than %2 points: the first %2 are replayed.").arg(TestID).arg(lx::ScreenCap));
 
     PicILSetup->reset();
     SetupCharts();
-    started = true;
-    replay.start(ReplayCurve.points());
-    lx::MoveChild(this, 0, 0);
-    Timer1->start();
+    beginRun();
     return true;
 }
 
@@ -160,15 +137,12 @@ void frmScreenDAS_DS::SetupCharts()
 void frmScreenDAS_DS::ShowPoint(int k)
 {
     const QString number = QString::number(k + 1);
-    const int line = lvwData->addLine(number, ReplayCurve.rowTexts(k), QStringLiteral("Point Number: ") + number);
-    lvwData->ensureLineVisible(line);
+    listPoint(k, number, QStringLiteral("Point Number: ") + number);
 }
 
-void frmScreenDAS_DS::Timer1_Timer() { replay.step(); }
+void frmScreenDAS_DS::cmdReport_Click() { ShowReport(); }
 
-void frmScreenDAS_DS::cmdExportData_Click() { ExportData(exportText.text()); }
-
-frmDirectShearReport* frmScreenDAS_DS::cmdReport_Click()
+frmDirectShearReport* frmScreenDAS_DS::ShowReport()
 {
     const int16_t counts[] = {1, int16_t(ReplayCurve.points()), 0};
     auto* report = new frmDirectShearReport();
@@ -178,4 +152,3 @@ frmDirectShearReport* frmScreenDAS_DS::cmdReport_Click()
 
 void frmScreenDAS_DS::cmdHelp_Click() { ShowHelpTopic(1, QStringLiteral("html/Simulations/SimDirectShear.htm")); }
 
-void frmScreenDAS_DS::cmdClose_Click() { lx::UnloadLater(this); }

@@ -97,6 +97,9 @@ struct ColumnRule {
 // One rule per curve column, in column order.
 using ColumnMap = std::vector<ColumnRule>;
 
+// The most points a data-acquisition screen replays, and a study report holds.
+inline constexpr int ScreenCap = 301;
+
 // How append() treats a test that does not fit under the caps.
 enum class TestFit {
     Cut,        // takes the rows up to the cap (the screens: the first 301 points)

@@ -8,7 +8,6 @@
 #include "lab/AssemblyView.h"
 #include "lab/ChartAxis.h"
 #include "lab/ChartFrame.h"
-#include "lab/ScreenCommands.h"
 #include "lab/PointColumns.h"
 #include "lab/StoredTest.h"
 
@@ -31,8 +30,6 @@
 
 namespace {
 
-constexpr int MaxPoints = 301;
-
 bool IsDrained(const QString& simName) { return simName.left(4) == u"CIDC"; }
 
 // Strains are stored as fractions and shown in per cent, rounded before the factor.
@@ -45,16 +42,16 @@ lx::ColumnMap ScreenColumns(bool drained)
 
 } // namespace
 
-frmScreenDASTriaxial::frmScreenDASTriaxial() : ReplayCurve(ScreenColumns(true), MaxPoints)
+frmScreenDASTriaxial::frmScreenDASTriaxial()
+    : lx::ReplayScreen({.caption = QString(), .columns = ScreenColumns(true), .title = {120, 60, 7200, 330},
+                        .titleText = QStringLiteral("Triaxial data"), .list = {3480, 4140, 7440, 2820},
+                        .commands = {.exportData = {1605, 5100, 1245, 420}, .report = {240, 5100, 1245, 420},
+                                     .help = {1605, 5640, 1245, 420}, .close = {240, 5640, 1245, 420}},
+                        .credit = lx::activities::TriaxialShear})
 {
-    setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 8.25));
-
-    lblTitle = new QLabel(QStringLiteral("Triaxial data"), this);
-    lblTitle->setGeometry(lx::twRect(120, 60, 7200, 330));
-    lblTitle->setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
-
     PicTesting = new lx::AssemblyView(this);
     PicTesting->setGeometry(lx::twRect(240, 480, 2610, 4410));
+    PicTesting->setAnimation(lx::assembly::triaxialApparatus());
 
     const lx::ChartFrameLayout layout = lx::ChartFrameLayout::replayScreen();
     picFrame1 = new lx::ChartFrame(layout, this);
@@ -72,13 +69,6 @@ frmScreenDASTriaxial::frmScreenDASTriaxial() : ReplayCurve(ScreenColumns(true), 
     picFrame2->lblTitle->setText(QStringLiteral("Volumetric Strain"));
     picFrame2->lblUnit->setText(QStringLiteral("(%)"));
 
-    lvwData = new lx::ListView(this);
-    lvwData->setGeometry(lx::twRect(3480, 4140, 7440, 2820));
-
-    const lx::ScreenCommands commands = lx::makeScreenCommands(
-        this, {.exportData = {1605, 5100, 1245, 420}, .report = {240, 5100, 1245, 420}, .help = {1605, 5640, 1245, 420},
-               .close = {240, 5640, 1245, 420}});
-
     replay.setOutputs({.listLine = [this](int k) { ShowPoint(k); },
                        .exportLine = [this](int k) { exportText.addPoint(ReplayCurve.row(k)); },
                        .chartPoint = [this](int k) {
@@ -88,24 +78,9 @@ frmScreenDASTriaxial::frmScreenDASTriaxial() : ReplayCurve(ScreenColumns(true), 
                        .animationStep = [this](int) {
                            PicTesting->apply(lx::assembly::triaxialApparatusPoint(PicTesting->animation(), ReplayCurve.points()));
                        },
-                       .finished = [commands] { commands.runEnded(); }});
+                       .finished = [this] { runEnded(); }});
 
     lx::MakeChild(this, 11200, 7530, false);
-    Form_Load();
-}
-
-frmScreenDASTriaxial::~frmScreenDASTriaxial()
-{
-    Timer1->stop();
-    if (started)
-        lx::ActivityCredit(lx::activities::TriaxialShear);
-}
-
-void frmScreenDASTriaxial::Form_Load()
-{
-    lx::setLoamixIcon(this);
-    setWindowTitle(QString());
-    PicTesting->setAnimation(lx::assembly::triaxialApparatus());
 }
 
 bool frmScreenDASTriaxial::StartTest(const QString& simName, const QString& soilType, const QString& strConnDataView,
@@ -135,14 +110,11 @@ bool frmScreenDASTriaxial::StartTest(const QString& simName, const QString& soil
     picFrame2->lblTitle->setText(drained ? QStringLiteral("Volumetric Strain") : QStringLiteral("Excess pore pressure"));
     picFrame2->lblUnit->setText(drained ? QStringLiteral("(%)") : QStringLiteral("(kPa)"));
 
-    ReplayCurve = lx::StoredCurve(ScreenColumns(drained), MaxPoints);
+    ReplayCurve = lx::StoredCurve(ScreenColumns(drained), lx::ScreenCap);
     if (!lx::reportLoadFailure(lx::loadStoredTest(ReplayCurve, {strConnDataView, triaxial::TestResultsSql(), {strTestID}, strTestID})))
         return false;
     SetupCharts();
-    started = true;
-    replay.start(ReplayCurve.points());
-    lx::MoveChild(this, 0, 0);
-    Timer1->start();
+    beginRun();
     return true;
 }
 
@@ -171,14 +143,8 @@ void frmScreenDASTriaxial::SetupCharts()
 
 void frmScreenDASTriaxial::ShowPoint(int k)
 {
-    const int line = lvwData->addLine(QString::number(k + 1), ReplayCurve.rowTexts(k),
-                                      QStringLiteral("Point Number: ") + QString::number(k));
-    lvwData->ensureLineVisible(line);
+    listPoint(k, QString::number(k + 1), QStringLiteral("Point Number: ") + QString::number(k));
 }
-
-void frmScreenDASTriaxial::Timer1_Timer() { replay.step(); }
-
-void frmScreenDASTriaxial::cmdExportData_Click() { ExportData(exportText.text()); }
 
 void frmScreenDASTriaxial::cmdReport_Click()
 {
@@ -188,4 +154,3 @@ void frmScreenDASTriaxial::cmdReport_Click()
 
 void frmScreenDASTriaxial::cmdHelp_Click() { ShowHelpTopic(1, QStringLiteral("html/Simulations/SimTriaxialShear.htm#StartTest")); }
 
-void frmScreenDASTriaxial::cmdClose_Click() { lx::UnloadLater(this); }

@@ -8,7 +8,6 @@
 #include "lab/LegendMark.h"
 #include "lab/PictureLayout.h"
 #include "lab/PointColumns.h"
-#include "lab/ScreenCommands.h"
 #include "lab/StoredTest.h"
 
 #include "app/ChildWindows.h"
@@ -84,17 +83,17 @@ lx::ChartFrameLayout chartLayout(int chart)
 
 } // namespace
 
-frmScreenDASTTT::frmScreenDASTTT() : ReplayCurve(screenColumns(Kind::Cube), MaxPoints)
+frmScreenDASTTT::frmScreenDASTTT()
+    : lx::ReplayScreen({.caption = QStringLiteral("Cubical True Triaxial Test"), .columns = screenColumns(Kind::Cube),
+                        .title = {105, 105, 9990, 330}, .titleText = QStringLiteral("Triaxial data"),
+                        .list = {3900, 3570, 6360, 4410},
+                        .commands = {.exportData = {7605, 585, 2430, 550}, .report = {7605, 1260, 2430, 550},
+                                     .help = {7605, 2100, 2430, 550}, .close = {7605, 2805, 2430, 550}},
+                        .credit = lx::activities::TrueTriaxialCube})
 {
-    setWindowTitle(QStringLiteral("Cubical True Triaxial Test"));
-    setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 8.25));
-
-    lblTitle = lx::twControl<QLabel>(this, "lblTitle", 105, 105, 9990, 330, QStringLiteral("Triaxial data"));
-    lblTitle->setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
     const auto pic = lx::pictures::trueTriaxial::screenImgTTT;
     imgTTT = lx::twControl<QLabel>(this, "imgTTT", pic.left, pic.top, pic.width, pic.height);
     imgTTT->setScaledContents(true);
-    lvwData = lx::twControl<lx::ListView>(this, "lvwData", 3900, 3570, 6360, 4410);
 
     picFrame1 = new lx::ChartFrame(chartLayout(1), this);
     picFrame1->move(lx::tw(100), lx::tw(495));
@@ -109,28 +108,14 @@ frmScreenDASTTT::frmScreenDASTTT() : ReplayCurve(screenColumns(Kind::Cube), MaxP
             l->setText(QStringLiteral("123456"));
     }
 
-    const lx::ScreenCommands commands = lx::makeScreenCommands(
-        this, {.exportData = {7605, 585, 2430, 550}, .report = {7605, 1260, 2430, 550}, .help = {7605, 2100, 2430, 550},
-               .close = {7605, 2805, 2430, 550}});
-
     replay.setOutputs({.listLine = [this](int k) { ShowPoint(k); },
-                       .exportLine = [this](int k) { exportText_.addPoint(ReplayCurve.row(k)); },
+                       .exportLine = [this](int k) { exportText.addPoint(ReplayCurve.row(k)); },
                        .chartPoint = [this](int k) { DrawPoint(k); },
                        .animationStep = {},
-                       .finished = [commands] { commands.runEnded(); }});
+                       .finished = [this] { runEnded(); }});
 
     lx::MakeChild(this, 10500, 8500, false);
-    Form_Load();
 }
-
-frmScreenDASTTT::~frmScreenDASTTT()
-{
-    Timer1->stop();
-    if (started_)
-        lx::ActivityCredit(kind_ == Kind::Cube ? lx::activities::TrueTriaxialCube : lx::activities::HollowCylinder);
-}
-
-void frmScreenDASTTT::Form_Load() { lx::setLoamixIcon(this); }
 
 bool frmScreenDASTTT::Start(const QString& TestType, const QString& strSoilType, const QString& strTestID, const QStringList& nInit)
 {
@@ -150,7 +135,7 @@ bool frmScreenDASTTT::StartTest(const QString& TestType, const QString& strSoilT
         return false;
 
     // The test is read first: a run that cannot start leaves the screen as it was.
-    lx::StoredCurve curve(screenColumns(*kind), MaxPoints);
+    lx::StoredCurve curve(screenColumns(*kind), lx::ScreenCap);
     if (!lx::reportLoadFailure(
             lx::loadStoredTest(curve, {truetriaxial::connectionOf(*kind), truetriaxial::testResultsSql(), {strTestID}, strTestID})))
         return false;
@@ -166,17 +151,12 @@ bool frmScreenDASTTT::StartTest(const QString& TestType, const QString& strSoilT
 
     lvwData->clearLines();
     const std::vector<lx::PointColumn> columns = listColumns(kind_);
-    lx::setPointColumns(*lvwData, exportText_, lblTitle->text(), columns);
+    lx::setPointColumns(*lvwData, exportText, lblTitle->text(), columns);
 
-    // Export and Report wait for the whole run.
-    cmdExportData->setEnabled(false);
-    cmdReport->setEnabled(false);
     SetupCharts();
-    started_ = true;
-    replay.start(ReplayCurve.points());
-    lx::MoveChild(this, 0, 0);
+    credit = kind_ == Kind::Cube ? lx::activities::TrueTriaxialCube : lx::activities::HollowCylinder;
+    beginRun();
     lx::ShowInFront(this);
-    Timer1->start();
     return true;
 }
 
@@ -245,16 +225,11 @@ void frmScreenDASTTT::DrawPoint(int k)
 
 void frmScreenDASTTT::ShowPoint(int k)
 {
-    const int line = lvwData->addLine(QString::number(k + 1), ReplayCurve.rowTexts(k), QStringLiteral("Point Number: ") + QString::number(k + 1));
-    lvwData->ensureLineVisible(line);
+    const QString number = QString::number(k + 1);
+    listPoint(k, number, QStringLiteral("Point Number: ") + number);
 }
-
-void frmScreenDASTTT::Timer1_Timer() { replay.step(); }
-
-void frmScreenDASTTT::cmdExportData_Click() { ExportData(exportText_.text()); }
 
 void frmScreenDASTTT::cmdReport_Click() { frmTTTReport::Open(1, {lblTitle->text(), testId_}); }
 
 void frmScreenDASTTT::cmdHelp_Click() { ShowHelpTopic(1, QStringLiteral("html/Simulations/SimTTT.htm")); }
 
-void frmScreenDASTTT::cmdClose_Click() { lx::UnloadLater(this); }

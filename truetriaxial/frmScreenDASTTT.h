@@ -5,31 +5,23 @@
 // kind's activity when a quiz file is open.
 #include "truetriaxial/TrueTriaxialRun.h"
 
-#include "app/ExportText.h"
 #include "lab/Chart.h"
-#include "lab/Replay.h"
-#include "lab/StoredPoints.h"
+#include "lab/ReplayScreen.h"
 
-#include <QWidget>
+#include <QStringList>
 
 #include <optional>
 
 class QLabel;
-class QPushButton;
-class QTimer;
 
 namespace lx {
 class ChartFrame;
-class ListView;
 } // namespace lx
 
-class frmScreenDASTTT : public QWidget {
+class frmScreenDASTTT : public lx::ReplayScreen {
     Q_OBJECT
 public:
-    static constexpr int MaxPoints = 301;
-
     frmScreenDASTTT();
-    ~frmScreenDASTTT() override;
 
     // Starts a run on the shared screen. A first run that cannot start leaves no window
     // (and earns no credit); an open screen keeps the run it had.
@@ -40,28 +32,16 @@ public:
     // the screen keeps what it showed.
     bool StartTest(const QString& TestType, const QString& strSoilType, const QString& strTestID, const QStringList& nInit);
 
-    void Form_Load();
-    void Timer1_Timer();
-    void cmdExportData_Click();
-    void cmdReport_Click();
-    void cmdHelp_Click();
-    void cmdClose_Click();
+    void cmdReport_Click() override;
+    void cmdHelp_Click() override;
 
-    QLabel* lblTitle;
     QLabel* imgTTT;
-    lx::ListView* lvwData;
     lx::ChartFrame* picFrame1;
     lx::ChartFrame* picFrame2;
-    QPushButton* cmdExportData;
-    QPushButton* cmdReport;
-    QPushButton* cmdHelp;
-    QPushButton* cmdClose;
-    QTimer* Timer1;
 
     truetriaxial::Kind kind() const { return kind_; }
     const QString& testId() const { return testId_; }
     const lx::StoredCurve& curve() const { return ReplayCurve; }
-    const ExportText& exportText() const { return exportText_; }
 
 private:
     void SetupCharts();
@@ -72,9 +52,5 @@ private:
     truetriaxial::Kind kind_ = truetriaxial::Kind::Cube;
     QString soil_;
     QString testId_;
-    lx::StoredCurve ReplayCurve;
-    lx::Replay replay;
-    ExportText exportText_;
     std::optional<lx::ChartTrace> main1_, main2_, second1_, second2_;
-    bool started_ = false;   // a screen that never ran a test earns no credit
 };

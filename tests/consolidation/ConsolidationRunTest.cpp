@@ -218,7 +218,7 @@ TEST(ConsolidationCharts, AxesAndCaptionsOfTheTwoCharts)
         {{200, 31623}, {"100", "1000", "10000", "100000"}, {"0.4", "0.6", "0.8", "1", "1.2"}, 31623.0f},
     };
     for (const Case& c : cases) {
-        lx::StoredCurve points(ScreenColumns(), MaxPoints);
+        lx::StoredCurve points(ScreenColumns(), lx::ScreenCap);
         for (size_t i = 0; i < c.stress.size(); ++i) {
             const double s = lx::Round(c.stress[i], 3);
             points.addPoint({s, 1.1 - 0.1 * double(i), lx::Round(std::log10(double(float(s))), 4)});

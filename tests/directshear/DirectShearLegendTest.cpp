@@ -31,7 +31,7 @@ TEST(DSLegend, ThePeakOfAnInstalledTestStandsOnItsFirstRow)
     c.Open(dsfixture::installed());
     lx::Recordset rs;
     rs.Open(directshear::TestResultsSql(), c, lx::adOpenDynamic, lx::adLockUnspecified, {QStringLiteral("DS-BBS-100")});
-    lx::StoredCurve points(directshear::PointColumns(), directshear::MaxPoints);
+    lx::StoredCurve points(directshear::PointColumns(), lx::ScreenCap);
     ASSERT_EQ(points.append(rs), 91);
     QStringList texts(21);
     texts[5] = QStringLiteral("100");

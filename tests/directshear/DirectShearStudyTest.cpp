@@ -82,7 +82,7 @@ TEST_F(DSStudyTest, TakesAtMostThreeTestsInNormalStressOrderAndSaysWhatWasLeftOu
             total += study.points().testPoints(t);
         }
         EXPECT_EQ(study.points().points(), total);
-        EXPECT_LE(total, directshear::MaxPoints);
+        EXPECT_LE(total, lx::ScreenCap);
     }
 }
 

@@ -178,7 +178,7 @@ TEST_F(DSScreenTest, TheReportOfOneTestFillsOneLegendColumn)
     ASSERT_TRUE(s->StartTest("S-200", "Barry's Beach Sand", {"0.3", "N/A", "N/A", "25.4", "63.5", "200", "0.812"}));
     while (s->Timer1->isActive())
         s->Timer1_Timer();
-    frmDirectShearReport* r = s->cmdReport_Click();
+    frmDirectShearReport* r = s->ShowReport();
     windows.push_back(r);
     EXPECT_EQ(r->windowTitle(), "Test Report");
     EXPECT_EQ(r->lblTitle->text(), "Shear Strength Behavior of Barry's Beach Sand");
