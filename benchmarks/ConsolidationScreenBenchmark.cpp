@@ -2,6 +2,7 @@
 // points, set up both charts) and one incremental-loading increment curve drawn whole (the
 // chart set up and its twelve segments), beside the bare connection open they contain.
 #include "consolidation/frmScreenDAS1D.h"
+#include "consolidation/SettlementChart.h"
 
 #include "BenchmarkSupport.h"
 #include "app/basGlobal.h"
@@ -50,14 +51,14 @@ void BM_IncrementCurve(benchmark::State& state)
     // Replayed to its end, so that Previous and Next step through the increments.
     while (screen->replay.running())
         screen->Timer1_Timer();
-    screen->Timer2->stop();
+    screen->settlement->Timer2->stop();
     bool back = true;
     for (auto _ : state) {
-        if (back ? !screen->cmdPrev->isEnabled() : !screen->cmdNext->isEnabled())
+        if (back ? !screen->settlement->cmdPrev->isEnabled() : !screen->settlement->cmdNext->isEnabled())
             back = !back;
-        back ? screen->cmdPrev_Click() : screen->cmdNext_Click();
-        while (screen->Timer2->isActive())
-            screen->Timer2_Timer();
+        back ? screen->settlement->cmdPrev_Click() : screen->settlement->cmdNext_Click();
+        while (screen->settlement->Timer2->isActive())
+            screen->settlement->Timer2_Timer();
     }
 }
 BENCHMARK(BM_IncrementCurve)->Unit(benchmark::kMicrosecond);

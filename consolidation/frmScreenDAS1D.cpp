@@ -1,5 +1,6 @@
 #include "consolidation/frmScreenDAS1D.h"
 
+#include "consolidation/SettlementChart.h"
 #include "consolidation/frm1DConsolReport.h"
 
 #include "app/ChildWindows.h"
@@ -113,21 +114,9 @@ frmScreenDAS1D::frmScreenDAS1D()
     picFrame1->lblXAxisName->setText(stressName);
     picFrame2->lblTitle->setText(QStringLiteral("e - log σ'v"));
     picFrame2->lblXAxisName->setText(stressName);
-    PicFrame3->lblTitle->setText(QStringLiteral("e - Time"));
-    PicFrame3->lblXAxisName->setText(QStringLiteral("Time (√min)"));
-    cmdPrev = lx::twButton(PicFrame3, QStringLiteral("Previous"), QString(), 600, 250, 780, 285);
-    lblPoints = lx::twControl<QLabel>(PicFrame3, "lblPoints", 1440, 295, 500, 200, QStringLiteral("Points"));
-    lbleRange = lx::twControl<QLabel>(PicFrame3, "lbleRange", 1940, 295, 640, 200);
-    cmdNext = lx::twButton(PicFrame3, QStringLiteral("Next"), QString(), 2595, 250, 780, 285);
-    cmdPrev->setEnabled(false);
-    cmdNext->setEnabled(false);
+    settlement = new SettlementChart(PicFrame3, ReplayCurve, replay);
     PicFrame3->hide();
 
-    Timer2 = new QTimer(this);
-    Timer2->setInterval(60);
-    connect(Timer2, &QTimer::timeout, this, &frmScreenDAS1D::Timer2_Timer);
-    connect(cmdPrev, &QPushButton::clicked, this, &frmScreenDAS1D::cmdPrev_Click);
-    connect(cmdNext, &QPushButton::clicked, this, &frmScreenDAS1D::cmdNext_Click);
     connect(cmdeSv, &QPushButton::clicked, this, &frmScreenDAS1D::cmdeSv_Click);
     connect(cmdeLogsv, &QPushButton::clicked, this, &frmScreenDAS1D::cmdeLogsv_Click);
     connect(cmdExport_et, &QPushButton::clicked, this, &frmScreenDAS1D::cmdExport_et_Click);
@@ -147,7 +136,6 @@ frmScreenDAS1D::frmScreenDAS1D()
     lx::MakeChild(this, 11120, 7500, false);
 }
 
-frmScreenDAS1D::~frmScreenDAS1D() { Timer2->stop(); }
 
 bool frmScreenDAS1D::StartTest(float RefN, const QString& TestID, const QString& SoilType, const QStringList& valParam)
 {
@@ -197,9 +185,8 @@ bool frmScreenDAS1D::StartTest(float RefN, const QString& TestID, const QString&
     trace1->start(ReplayCurve(0, 0), ReplayCurve(0, 1));
     trace2->start(ReplayCurve(0, 2), ReplayCurve(0, 1));
 
-    increments.reset();
+    settlement->reset();
     weights.reset();
-    curveDrawn = false;
     credit = kind == Kind::CRS ? lx::activities::ConsolidationCRS : lx::activities::ConsolidationIL;
     beginRun();
     return true;
@@ -211,53 +198,15 @@ void frmScreenDAS1D::ShowPoint(int i)
     const float stress = ReplayCurve(i, 0);
     if (!IsListed(kind, i, n, stress, axes.maxStress))
         return;
-    increments.listed(i);
-    const int k = increments.listedCount();
+    const int k = settlement->listed(i);
     const QString number = QString::number(k);
     listPoint(i, number, QStringLiteral("Point Number: ") + number);
     exportText.addPoint(ReplayCurve.row(i, 2));
     if (kind != Kind::IL || k < 2)
         return;
-    ShowIncrement();
+    settlement->showIncrement();
     const LoadWeights::Change change = weights.next(k, stress > ReplayCurve(i - 1, 0));
     PicILSetup->apply(lx::assembly::consolidationWeights(PicILSetup->animation(), change.show, change.hide));
-}
-
-void frmScreenDAS1D::ShowIncrement()
-{
-    DrawIncrementCurve(ReplayCurve(increments.startRow(), 1), ReplayCurve(increments.endRow(), 1));
-}
-
-void frmScreenDAS1D::DrawIncrementCurve(float e1, float e2)
-{
-    const lx::Axis time{0, 40};
-    const lx::Axis e = lx::settlementAxis(e1, e2);
-    PicFrame3->setCaptions(lx::tickCaptions(time), lx::tickCaptions(e, 3));
-    const lx::Chart chart(*PicFrame3->picDraw, time, e);
-    chart.clear();
-    chart.drawGrid();
-    const lx::MarkerStyle star{.text = QStringLiteral("*"), .firstOffset = {-60, -150}, .offset = {-60, -150}, .color = QColor()};
-    trace3.emplace(chart, lx::CurveStyle{.color = lx::QBColor(12), .width = 2, .marker = star});
-    trace3->start(0, e1);
-    const int k = increments.k();
-    lbleRange->setText(QString::number(k - 1) + QStringLiteral(" -- ") + QString::number(k));
-    curveE1 = e1;
-    curveE2 = e2;
-    curveRow = 0;
-    curveDrawn = true;
-    Timer2->start();
-}
-
-void frmScreenDAS1D::Timer2_Timer()
-{
-    if (!trace3 || curveRow >= TimeRows - 1) {
-        Timer2->stop();
-        return;
-    }
-    ++curveRow;
-    trace3->lineTo(std::sqrt(TimeTable()[size_t(curveRow)].t), CurveVoidRatio(curveE1, curveE2, curveRow));
-    if (curveRow == TimeRows - 1)
-        Timer2->stop();
 }
 
 void frmScreenDAS1D::ReplayFinished()
@@ -266,27 +215,8 @@ void frmScreenDAS1D::ReplayFinished()
     const bool il = kind == Kind::IL;
     // Stepping and the curve export need a drawn increment curve, which only an
     // incremental-loading test with two listed points has.
-    cmdExport_et->setEnabled(il && curveDrawn);
-    cmdPrev->setEnabled(il && increments.canPrevious());
-    cmdNext->setEnabled(false);
-}
-
-void frmScreenDAS1D::cmdPrev_Click()
-{
-    if (replay.running() || !increments.previous())
-        return;
-    ShowIncrement();
-    cmdPrev->setEnabled(increments.canPrevious());
-    cmdNext->setEnabled(increments.canNext());
-}
-
-void frmScreenDAS1D::cmdNext_Click()
-{
-    if (replay.running() || !increments.next())
-        return;
-    ShowIncrement();
-    cmdPrev->setEnabled(increments.canPrevious());
-    cmdNext->setEnabled(increments.canNext());
+    cmdExport_et->setEnabled(il && settlement->curveDrawn);
+    settlement->replayEnded(il);
 }
 
 void frmScreenDAS1D::cmdeSv_Click() { picFrame1->move(lx::tw(ChartsLeft), lx::tw(LowerSlotTop)); }
@@ -295,9 +225,9 @@ void frmScreenDAS1D::cmdeLogsv_Click() { picFrame1->move(lx::tw(ChartsLeft), lx:
 
 void frmScreenDAS1D::cmdExport_et_Click()
 {
-    if (!curveDrawn)
+    if (!settlement->curveDrawn)
         return;
-    ExportData(IncrementExportText(lblTitle->text(), curveE1, curveE2));
+    ExportData(IncrementExportText(lblTitle->text(), settlement->curveE1, settlement->curveE2));
 }
 
 void frmScreenDAS1D::cmdReport_Click()

@@ -3,9 +3,12 @@
 #include "app/ChildWindows.h"
 #include "app/FrameAssets.h"
 #include "app/basExport.h"
+#include "lab/ChartAxis.h"
+#include "lab/ChartFrame.h"
 #include "platform/Controls.h"
 #include "platform/Fonts.h"
 #include "platform/ListView.h"
+#include "platform/PictureBox.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -72,6 +75,26 @@ void ReplayScreen::listPoint(int k, const QString& number, const QString& tip)
     const int line = lvwData->addLine(number, ReplayCurve.rowTexts(k, lvwData->columnCount() - 1), tip);
     lvwData->ensureLineVisible(line);
 }
+
+ReplayCharts setupReplayCharts(ChartFrame& frame1, ChartFrame& frame2, const Axis& x, const Axis& y1, const Axis& y2)
+{
+    PictureBox& draw1 = *frame1.picDraw;
+    PictureBox& draw2 = *frame2.picDraw;
+    draw2.setScaleWidth(draw1.ScaleWidth());
+    draw2.setScaleHeight(draw1.ScaleHeight());
+    frame1.setCaptions(tickCaptions(x), tickCaptions(y1));
+    frame2.setCaptions(tickCaptions(x), tickCaptions(y2));
+    ReplayCharts charts{Chart(draw1, x, y1), Chart(draw2, x, y2)};
+    for (const Chart* c : {&charts.chart1, &charts.chart2}) {
+        c->clear();
+        c->drawGrid();
+    }
+    return charts;
+}
+
+MarkerStyle replayMarker() { return {.firstOffset = {-40, -70}, .offset = {-50, -100}, .color = QColor()}; }
+
+CurveStyle replayCurveStyle(const QColor& color, int width) { return {.color = color, .width = width, .marker = replayMarker()}; }
 
 void ReplayScreen::Timer1_Timer() { replay.step(); }
 

@@ -14,6 +14,7 @@
 // output calls runEnded(). Closing the screen credits the activity once a run was begun.
 #include "app/ExportText.h"
 #include "lab/ActivityCredit.h"
+#include "lab/Chart.h"
 #include "lab/Replay.h"
 #include "lab/StoredPoints.h"
 
@@ -27,6 +28,7 @@ class QTimer;
 
 namespace lx {
 
+class ChartFrame;
 class ListView;
 
 // Where the four commands go, in twips (left, top, width, height).
@@ -45,6 +47,18 @@ struct ReplayScreenDesign {
     ScreenCommandPlaces commands;
     Activity credit;                           // what closing after a run credits
 };
+
+// The two charts of a screen that shows two curves over one horizontal axis (the triaxial
+// and the true triaxial screens): the second surface takes the first one's scale, the tick
+// captions are written, both surfaces cleared and gridded.
+struct ReplayCharts {
+    Chart chart1;
+    Chart chart2;
+};
+ReplayCharts setupReplayCharts(ChartFrame& frame1, ChartFrame& frame2, const Axis& x, const Axis& y1, const Axis& y2);
+// Their curves' point markers, and a curve of theirs in a colour and width.
+MarkerStyle replayMarker();
+CurveStyle replayCurveStyle(const QColor& color, int width);
 
 class ReplayScreen : public QWidget {
     Q_OBJECT

@@ -120,23 +120,11 @@ bool frmScreenDASTriaxial::StartTest(const QString& simName, const QString& soil
 
 void frmScreenDASTriaxial::SetupCharts()
 {
-    lx::PictureBox& draw1 = *picFrame1->picDraw;
-    lx::PictureBox& draw2 = *picFrame2->picDraw;
-    draw2.setScaleWidth(draw1.ScaleWidth());
-    draw2.setScaleHeight(draw1.ScaleHeight());
-    const lx::Axis x = lx::niceAxis(ReplayCurve.column(0));
-    const lx::Axis y1 = lx::niceAxis(ReplayCurve.column(1));
-    const lx::Axis y2 = lx::niceAxis(ReplayCurve.column(2));
-    picFrame1->setCaptions(lx::tickCaptions(x), lx::tickCaptions(y1));
-    picFrame2->setCaptions(lx::tickCaptions(x), lx::tickCaptions(y2));
-    const lx::Chart chart1(draw1, x, y1), chart2(draw2, x, y2);
-    for (const lx::Chart* c : {&chart1, &chart2}) {
-        c->clear();
-        c->drawGrid();
-    }
-    const lx::MarkerStyle marker{.firstOffset = {-40, -70}, .offset = {-50, -100}, .color = QColor()};
-    trace1.emplace(chart1, lx::CurveStyle{.color = lx::QBColor(12), .width = 2, .marker = marker});
-    trace2.emplace(chart2, lx::CurveStyle{.color = lx::QBColor(9), .width = 2, .marker = marker});
+    const lx::ReplayCharts charts =
+        lx::setupReplayCharts(*picFrame1, *picFrame2, lx::niceAxis(ReplayCurve.column(0)), lx::niceAxis(ReplayCurve.column(1)),
+                              lx::niceAxis(ReplayCurve.column(2)));
+    trace1.emplace(charts.chart1, lx::replayCurveStyle(lx::QBColor(12), 2));
+    trace2.emplace(charts.chart2, lx::replayCurveStyle(lx::QBColor(9), 2));
     trace1->start(ReplayCurve(0, 0), ReplayCurve(0, 1));
     trace2->start(ReplayCurve(0, 0), ReplayCurve(0, 2));
 }

@@ -179,34 +179,23 @@ void frmScreenDASTTT::SetupCharts()
             f->marks[1]->showAs(SecondMark);
     }
 
-    lx::PictureBox& draw1 = *picFrame1->picDraw;
-    lx::PictureBox& draw2 = *picFrame2->picDraw;
-    draw2.setScaleWidth(draw1.ScaleWidth());
-    draw2.setScaleHeight(draw1.ScaleHeight());
     const auto col = [this](int c) { return ReplayCurve.column(c); };
     // A hollow cylinder's two curves share their chart's axes.
     const lx::Axis x = cube ? lx::niceAxis(col(0)) : lx::niceAxis({col(0), col(1)});
     const lx::Axis y1 = cube ? lx::niceAxis(col(3)) : lx::niceAxis({col(2), col(3)});
     const lx::Axis y2 = lx::niceAxis(col(last));
-    picFrame1->setCaptions(lx::tickCaptions(x), lx::tickCaptions(y1));
-    picFrame2->setCaptions(lx::tickCaptions(x), lx::tickCaptions(y2));
-    const lx::Chart chart1(draw1, x, y1), chart2(draw2, x, y2);
-    for (const lx::Chart* c : {&chart1, &chart2}) {
-        c->clear();
-        c->drawGrid();
-    }
-    const lx::MarkerStyle marker{.firstOffset = {-40, -70}, .offset = {-50, -100}, .color = QColor()};
-    const lx::CurveStyle mainStyle{.color = lx::QBColor(12), .width = 2, .marker = marker};
-    const lx::CurveStyle secondStyle{.color = lx::QBColor(9), .width = 1, .marker = marker};
-    main1_.emplace(chart1, mainStyle);
-    main2_.emplace(chart2, mainStyle);
+    const lx::ReplayCharts charts = lx::setupReplayCharts(*picFrame1, *picFrame2, x, y1, y2);
+    const lx::CurveStyle mainStyle = lx::replayCurveStyle(lx::QBColor(12), 2);
+    const lx::CurveStyle secondStyle = lx::replayCurveStyle(lx::QBColor(9), 1);
+    main1_.emplace(charts.chart1, mainStyle);
+    main2_.emplace(charts.chart2, mainStyle);
     main1_->start(ReplayCurve(0, 0), ReplayCurve(0, c1));
     main2_->start(ReplayCurve(0, 0), ReplayCurve(0, last));
     second1_.reset();
     second2_.reset();
     if (!cube) {
-        second1_.emplace(chart1, secondStyle);
-        second2_.emplace(chart2, secondStyle);
+        second1_.emplace(charts.chart1, secondStyle);
+        second2_.emplace(charts.chart2, secondStyle);
         second1_->start(ReplayCurve(0, 1), ReplayCurve(0, 3));
         second2_->start(ReplayCurve(0, 1), ReplayCurve(0, 4));
     }

@@ -7,6 +7,7 @@
 #include "consolidation/frm1DConsolReport.h"
 #include "consolidation/frm1DConsolidation.h"
 #include "consolidation/frmScreenDAS1D.h"
+#include "consolidation/SettlementChart.h"
 
 #include "app/ChildWindows.h"
 #include "app/basGlobal.h"
@@ -145,8 +146,8 @@ class tst_consolidationRoad : public QObject {
     static int drawCurve(frmScreenDAS1D& screen)
     {
         int ticks = 0;
-        while (screen.Timer2->isActive() && ticks < 50) {
-            screen.Timer2_Timer();
+        while (screen.settlement->Timer2->isActive() && ticks < 50) {
+            screen.settlement->Timer2_Timer();
             ++ticks;
         }
         return ticks;
@@ -322,11 +323,11 @@ private slots:
             const int k = int(std::count_if(listed.begin(), listed.end(), [&](int r) { return r <= i; }));
             QCOMPARE(screen.lvwData->lineCount(), k);
             if (k >= 2 && listed[size_t(k - 1)] == i) {
-                QVERIFY(screen.Timer2->isActive());
-                QCOMPARE(screen.lbleRange->text(), QString::number(k - 1) + QStringLiteral(" -- ") + QString::number(k));
+                QVERIFY(screen.settlement->Timer2->isActive());
+                QCOMPARE(screen.settlement->lbleRange->text(), QString::number(k - 1) + QStringLiteral(" -- ") + QString::number(k));
                 QCOMPARE(drawCurve(screen), 12);
             }
-            QVERIFY(!screen.cmdReport->isEnabled() && !screen.cmdPrev->isEnabled());
+            QVERIFY(!screen.cmdReport->isEnabled() && !screen.settlement->cmdPrev->isEnabled());
         }
         QCOMPARE(screen.lvwData->topLevelItem(0)->toolTip(0), u"Point Number: 1");
         QCOMPARE(screen.lvwData->topLevelItem(10)->toolTip(0), u"Point Number: 11");
@@ -335,7 +336,7 @@ private slots:
         screen.Timer1_Timer();   // the tick after the last point ends the run
         QVERIFY(!screen.Timer1->isActive());
         QVERIFY(screen.cmdReport->isEnabled() && screen.cmdExportData->isEnabled() && screen.cmdExport_et->isEnabled());
-        QVERIFY(screen.cmdPrev->isEnabled() && !screen.cmdNext->isEnabled());
+        QVERIFY(screen.settlement->cmdPrev->isEnabled() && !screen.settlement->cmdNext->isEnabled());
         QVERIFY(lx::testing::checkLabelsFit(&screen));
         // The 21-point test ends with one weight on the hanger.
         const lx::AssemblyAnimation& frame = screen.PicILSetup->animation();
@@ -362,20 +363,20 @@ private slots:
 
         // Stepping back to the first increment and forward to the last.
         int k = 11;
-        while (screen.cmdPrev->isEnabled()) {
-            QTest::mouseClick(screen.cmdPrev, Qt::LeftButton);
+        while (screen.settlement->cmdPrev->isEnabled()) {
+            QTest::mouseClick(screen.settlement->cmdPrev, Qt::LeftButton);
             --k;
-            QCOMPARE(screen.lbleRange->text(), QString::number(k - 1) + QStringLiteral(" -- ") + QString::number(k));
-            QVERIFY(screen.cmdNext->isEnabled());
+            QCOMPARE(screen.settlement->lbleRange->text(), QString::number(k - 1) + QStringLiteral(" -- ") + QString::number(k));
+            QVERIFY(screen.settlement->cmdNext->isEnabled());
         }
         QCOMPARE(k, 2);
-        QCOMPARE(screen.curveE1, screen.ReplayCurve(0, 1));
-        QCOMPARE(screen.curveE2, screen.ReplayCurve(2, 1));
+        QCOMPARE(screen.settlement->curveE1, screen.ReplayCurve(0, 1));
+        QCOMPARE(screen.settlement->curveE2, screen.ReplayCurve(2, 1));
         // A new curve abandons the running one: its drawing starts over.
-        QTest::mouseClick(screen.cmdNext, Qt::LeftButton);
-        screen.Timer2_Timer();
-        QTest::mouseClick(screen.cmdNext, Qt::LeftButton);
-        QCOMPARE(screen.curveRow, 0);
+        QTest::mouseClick(screen.settlement->cmdNext, Qt::LeftButton);
+        screen.settlement->Timer2_Timer();
+        QTest::mouseClick(screen.settlement->cmdNext, Qt::LeftButton);
+        QCOMPARE(screen.settlement->curveRow, 0);
         QCOMPARE(drawCurve(screen), 12);
         const QString curve = exportOf(screen.cmdExport_et);
         QVERIFY(curve.endsWith(u"\r\n"));
@@ -383,10 +384,10 @@ private slots:
         QCOMPARE(lines.size(), 16);
         QCOMPARE(lines[2], u"No.\tTime (min)\tVoid ratio - e\t");
         QCOMPARE(lines[3], QStringLiteral("1\t0\t") + lx::SingleText(screen.ReplayCurve(listed[2], 1)));
-        QCOMPARE(lines[15], QStringLiteral("13\t1440\t") + lx::SingleText(CurveVoidRatio(screen.curveE1, screen.curveE2, 12)));
-        while (screen.cmdNext->isEnabled())
-            QTest::mouseClick(screen.cmdNext, Qt::LeftButton);
-        QCOMPARE(screen.lbleRange->text(), u"10 -- 11");
+        QCOMPARE(lines[15], QStringLiteral("13\t1440\t") + lx::SingleText(CurveVoidRatio(screen.settlement->curveE1, screen.settlement->curveE2, 12)));
+        while (screen.settlement->cmdNext->isEnabled())
+            QTest::mouseClick(screen.settlement->cmdNext, Qt::LeftButton);
+        QCOMPARE(screen.settlement->lbleRange->text(), u"10 -- 11");
 
         // The chart buttons move the stress chart between the two places.
         QTest::mouseClick(screen.cmdeSv, Qt::LeftButton);
@@ -440,9 +441,9 @@ private slots:
         replay(screen);
         QCOMPARE(screen.lvwData->lineCount(), n);
         QCOMPARE(screen.lvwData->topLevelItem(n - 1)->toolTip(0), QStringLiteral("Point Number: %1").arg(n));
-        QVERIFY(!screen.Timer2->isActive());
+        QVERIFY(!screen.settlement->Timer2->isActive());
         QVERIFY(screen.cmdReport->isEnabled() && screen.cmdExportData->isEnabled());
-        QVERIFY(!screen.cmdExport_et->isEnabled() && !screen.cmdPrev->isEnabled() && !screen.cmdNext->isEnabled());
+        QVERIFY(!screen.cmdExport_et->isEnabled() && !screen.settlement->cmdPrev->isEnabled() && !screen.settlement->cmdNext->isEnabled());
         QCOMPARE(drawn(*screen.picFrame2->picDraw, lx::QBColor(9)), std::make_pair(n - 1, n));
         QTest::mouseClick(screen.cmdReport, Qt::LeftButton);
         frm1DConsolReport* report = children<frm1DConsolReport>().last();
@@ -532,8 +533,8 @@ private slots:
             replay(*screen);
             drawCurve(*screen);
             QVERIFY2(screen->cmdExport_et->isEnabled() == c.curve, c.id);
-            QVERIFY2(screen->cmdPrev->isEnabled() == c.previous, c.id);
-            QVERIFY(!screen->cmdNext->isEnabled());
+            QVERIFY2(screen->settlement->cmdPrev->isEnabled() == c.previous, c.id);
+            QVERIFY(!screen->settlement->cmdNext->isEnabled());
             if (QString::fromLatin1(c.id) == u"ZERO")
                 QVERIFY(s->messages->msgBoxCalls[0].text.startsWith(u"2 stored point(s)"));
             if (QString::fromLatin1(c.id) == u"SIXTEEN") {
