@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -236,6 +237,63 @@ TEST_F(ConsolidationData, ConstantRateOfStrainIsOneContinuousLoadingAndUnloading
         EXPECT_GE(cc, s.ccLow);
         EXPECT_LE(cc, s.ccHigh);
     }
+}
+
+// ---------------------------------------------------------------- soil group symbols
+
+// The group symbols Casagrande's plasticity chart gives the limits: a clay (C) above the
+// A-line PI = 0.73 (LL - 20), a silt (M) below it, both when the point lies within one
+// plasticity-index point of the line (a borderline soil); low plasticity (L) below a liquid
+// limit of 50, high (H) from 50.
+// Written in alphabetical order, joined by "/".
+std::string chartSymbols(double liquidLimit, double plasticityIndex)
+{
+    const double aLine = 0.73 * (liquidLimit - 20);
+    const QString plasticity = liquidLimit < 50 ? QStringLiteral("L") : QStringLiteral("H");
+    QStringList symbols;
+    if (plasticityIndex > aLine - 1)
+        symbols << u'C' + plasticity;
+    if (plasticityIndex < aLine + 1)
+        symbols << u'M' + plasticity;
+    return symbols.join(u'/').toStdString();
+}
+
+// Every soil description that gives a group symbol, "(CH)" or a borderline "(MH/CH, on the
+// A-line)", gives the one its stored limits plot as, and a borderline soil both.
+TEST(SoilGroupSymbols, EverySymbolAgreesWithItsStoredLimitsOnThePlasticityChart)
+{
+    struct File {
+        const char* path;
+        const char* referenceNumber;   // the Reference table's name of the column
+    };
+    const File files[] = {{"Database/LX1DConsolidation.lxr", "ReferenceNumber"},
+                          {"Database/LXClayTTT.lxr", "[Reference Number]"},
+                          {"Database/LXClaynSandHCT.lxr", "[Reference Number]"}};
+    static const QRegularExpression symbol(QStringLiteral("\\(([CM][LH](?:/[CM][LH])?)[ ,)]"));
+    int checked = 0;
+    for (const File& f : files) {
+        SCOPED_TRACE(f.path);
+        Connection db;
+        ASSERT_NO_THROW(db.Open(connectionString(installed(f.path), QStringLiteral("mobkel"))));
+        for (const auto& ref : query(db, QStringLiteral("SELECT * FROM Reference"))) {
+            const QString description = ref[3].toText();
+            SCOPED_TRACE(description.toStdString());
+            const QRegularExpressionMatch m = symbol.match(description);
+            ASSERT_TRUE(m.hasMatch()) << "every clay and silt is given its group symbol";
+            const Rows tests = query(db, QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber = ") + refText(ref[0].toDouble()));
+            ASSERT_FALSE(tests.empty());
+            const double liquidLimit = tests[0][2].toDouble(), plasticityIndex = tests[0][3].toDouble();
+            QStringList given = m.captured(1).split(u'/');
+            given.sort();
+            EXPECT_EQ(given.join(u'/').toStdString(), chartSymbols(liquidLimit, plasticityIndex))
+                << "LL " << liquidLimit << ", PI " << plasticityIndex;
+            if (given.size() > 1) {
+                EXPECT_TRUE(description.contains(u"A-line")) << "a borderline soil says why";
+            }
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 14);
 }
 
 // ---------------------------------------------------------------- direct shear
