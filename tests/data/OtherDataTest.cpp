@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <QString>
@@ -578,7 +579,7 @@ TEST_F(TrueTriaxialData, StrengthFollowsTheBValueAndPrincipalStressAngleTrends)
             EXPECT_GT(f.porePressure, 0);
         }
         const Failure first = failureOf(db, rows.front()[1].toText(), false, rows.front()[8].toDouble());
-        EXPECT_LT(previous, 0.9 * first.tauOct) << "strength anisotropy";
+        EXPECT_LT(previous, 0.9 * first.tauOct) << "b = sin^2(beta) and the anisotropy together";
     }
 }
 
@@ -633,6 +634,94 @@ TEST_F(TrueTriaxialData, EachTestPeaksAndSoftensAndItsFailureStrainFollowsItsNei
             previous = failure;
             previousBeta = r[7].toDouble();
         }
+    }
+}
+
+// The rows of the table the simulation page gives of the hollow-cylinder studies: the soil and
+// its numbers, in the page's order of columns.
+std::map<QString, std::vector<double>> hollowCylinderPageTable()
+{
+    QFile page(installed("Help/html/Simulations/SimTTT.htm"));
+    if (!page.open(QIODevice::ReadOnly))
+        return {};
+    const QString html = QString::fromUtf8(page.readAll());
+    const qsizetype start = html.indexOf(QStringLiteral("<table id=\"hollow-cylinder-peaks\""));
+    const qsizetype end = html.indexOf(QStringLiteral("</table>"), start);
+    if (start < 0 || end < 0)
+        return {};
+    static const QRegularExpression row(QStringLiteral("<tr>((?:<td>[^<]*</td>)+)</tr>"));
+    static const QRegularExpression cell(QStringLiteral("<td>([^<]*)</td>"));
+    std::map<QString, std::vector<double>> table;
+    for (const QRegularExpressionMatch& r : row.globalMatch(html.mid(start, end - start))) {
+        QStringList cells;
+        for (const QRegularExpressionMatch& c : cell.globalMatch(r.captured(1)))
+            cells << c.captured(1);
+        std::vector<double>& numbers = table[cells.takeFirst()];
+        for (const QString& c : cells)
+            numbers.push_back(c.toDouble());
+    }
+    return table;
+}
+
+// q/p' at failure by the Lade-Duncan criterion fitted to the friction angle in triaxial
+// compression, at a b-value.
+double ladeDuncanStressRatio(double phiDegrees, double b)
+{
+    const double sine = std::sin(phiDegrees * M_PI / 180), n = (1 + sine) / (1 - sine);
+    const double eta1 = std::pow(n + 2, 3) / n;
+    double lo = 0, hi = 3 / (1 + b) * (1 - 1e-9);
+    for (int i = 0; i < 100; ++i) {
+        const double d = (lo + hi) / 2;   // sigma1 - sigma3 at unit mean stress
+        const double s3 = 1 - d * (1 + b) / 3, s1 = s3 + d, s2 = s3 + b * d;
+        (27 / (s1 * s2 * s3) < eta1 ? lo : hi) = d;
+    }
+    return (lo + hi) / 2 * std::sqrt(1 - b + b * b);
+}
+
+// With equal inner and outer pressures b = sin^2(beta), so a study's fall of strength from
+// beta = 0 to 90 is the b-value effect times the clay's anisotropy. The page tabulates, per
+// soil: the peak octahedral shear stress at 0 and 90 and their ratio, the b-value effect
+// (Lade-Duncan fitted to the friction angle of the beta = 0 test), the anisotropy, and the
+// octahedral shear strain at the first point of each peak, as the report lists them.
+TEST_F(TrueTriaxialData, HollowCylinderStudiesShowWhatTheSimulationPageTabulates)
+{
+    const std::map<QString, std::vector<double>> page = hollowCylinderPageTable();
+    const std::pair<const char*, double> soils[] = {
+        {"Kaolin Clay", 1000}, {"McGill Clay (Hydrite 121)", 1001}, {"Edgar Plastic Kaolin", 1005}};
+    ASSERT_EQ(page.size(), std::size(soils)) << "the page's table has a row per soil";
+    Connection db;
+    ASSERT_NO_THROW(db.Open(connectionString(installed("Database/LXClaynSandHCT.lxr"), QStringLiteral("mobkel"))));
+    for (const auto& [soil, ref] : soils) {
+        SCOPED_TRACE(soil);
+        ASSERT_TRUE(page.count(QString::fromLatin1(soil)));
+        const std::vector<double>& says = page.at(QString::fromLatin1(soil));
+        ASSERT_EQ(says.size(), 7u);
+        const Rows tests = query(db, QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber =") + refText(ref)
+                                         + QStringLiteral(" order by [Beta angle]"));
+        ASSERT_EQ(tests.size(), 7u);
+        ASSERT_EQ(tests.front()[7].toDouble(), 0.0);
+        ASSERT_EQ(tests.back()[7].toDouble(), 90.0);
+        std::vector<double> peakStress, peakStrain;
+        for (const auto& t : tests) {
+            const OctCurve c = octCurveOf(db, t[1].toText(), false);
+            peakStress.push_back(c.stress[c.peak()]);
+            peakStrain.push_back(c.strain[c.peak()]);
+            EXPECT_GE(peakStrain.back(), 2.0) << t[1].toText().toStdString();
+            EXPECT_LE(peakStrain.back(), 2.6) << t[1].toText().toStdString();
+        }
+        const double ratio = peakStress.back() / peakStress.front();
+        const double phi = failureOf(db, tests.front()[1].toText(), false, tests.front()[8].toDouble()).frictionAngle;
+        const double bValueEffect = ladeDuncanStressRatio(phi, 1) / ladeDuncanStressRatio(phi, 0);
+        EXPECT_NEAR(peakStress.front(), says[0], 0.05);
+        EXPECT_NEAR(peakStress.back(), says[1], 0.05);
+        EXPECT_NEAR(ratio, says[2], 0.005);
+        EXPECT_NEAR(bValueEffect, says[3], 0.005);
+        EXPECT_NEAR(ratio / bValueEffect, says[4], 0.005);
+        EXPECT_LT(says[4], 1) << "an anisotropic clay";
+        EXPECT_LT(says[3], says[4]) << "the b-value effect is the larger part of the fall";
+        EXPECT_NEAR(peakStrain.front(), says[5], 0.0005);
+        EXPECT_NEAR(peakStrain.back(), says[6], 0.0005);
+        EXPECT_LT(peakStrain.back(), peakStrain.front()) << "the peak comes sooner at 90 degrees";
     }
 }
 
