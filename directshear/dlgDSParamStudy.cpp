@@ -1,5 +1,6 @@
 #include "directshear/dlgDSParamStudy.h"
 
+#include "lab/StoredTest.h"
 #include "directshear/frmDirectShearReport.h"
 
 #include "app/ChildWindows.h"
@@ -21,11 +22,11 @@
 
 namespace {
 
-void tell(const QString& text) { lx::messages().msgBox(text, lx::vbOKOnly | lx::vbExclamation, basGlobal::AppTitle); }
 
 } // namespace
 
 dlgDSParamStudy::dlgDSParamStudy()
+    : ending(lx::activities::DirectShearStudy, [this] { lx::SingleInstance<dlgDSParamStudy>::forget(this); })
 {
     setWindowTitle(QStringLiteral("Parametric Study - Direct Shear Test"));
     setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 8.25));
@@ -62,12 +63,8 @@ void dlgDSParamStudy::Form_Load()
     for (const lx::SoilEntry& s : directshear::StudySands())
         CboParOption->addItem(s.name);
     lx::makePromptList(CboParOption);
-    reportCreated_ = false;
-    try {
-        connection.Open(basGlobal::DirectShearConnection);
-    } catch (const lx::DatabaseError& e) {
-        tell(QStringLiteral("The direct shear database could not be opened:\r") + e.message());
-    }
+    ending.reset();
+    lx::openOrTell(connection, basGlobal::DirectShearConnection, QStringLiteral("The direct shear database could not be opened:\r"));
 }
 
 void dlgDSParamStudy::CboParOption_Click()
@@ -77,16 +74,14 @@ void dlgDSParamStudy::CboParOption_Click()
     const auto sand = directshear::FindSand(directshear::StudySands(), CboParOption->currentText());
     if (!sand)
         return;
-    try {
+    lx::queryOrTell(QStringLiteral("The tests of this sand could not be read:\r"), [&] {
         if (connection.State() != lx::adStateOpen)
             connection.Open(basGlobal::DirectShearConnection);
         study_.chooseSand(connection, *sand);
-    } catch (const lx::DatabaseError& e) {
-        tell(QStringLiteral("The tests of this sand could not be read:\r") + e.message());
-    }
+    });
     showStudy();
     if (!study_.message().isEmpty())
-        tell(study_.message());
+        lx::tellStudent(study_.message());
 }
 
 void dlgDSParamStudy::showStudy()
@@ -102,9 +97,10 @@ frmDirectShearReport* dlgDSParamStudy::cmdCreate_Click()
 {
     if (!study_.canReport())
         return nullptr;
-    auto* report = new frmDirectShearReport();
-    report->CreateReport(CboParOption->currentText(), study_.texts(), study_.points(), study_.curveCounts());
-    reportCreated_ = true;
+    frmDirectShearReport* report =
+        frmDirectShearReport::Open(CboParOption->currentText(), study_.texts(), study_.points(), study_.curveCounts());
+    if (report)
+        ending.reportMade();
     return report;
 }
 
@@ -120,12 +116,5 @@ void dlgDSParamStudy::closeEvent(QCloseEvent* event)
 
 void dlgDSParamStudy::Form_Unload()
 {
-    if (unloaded)
-        return;
-    unloaded = true;
-    lx::SingleInstance<dlgDSParamStudy>::forget(this);
-    connection.Close();
-    // The credit needs a report; ActivityCredit itself does nothing without a quiz file.
-    if (reportCreated_)
-        lx::ActivityCredit(lx::activities::DirectShearStudy);
+    ending.close(connection);
 }

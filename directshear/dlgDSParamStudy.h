@@ -2,6 +2,7 @@
 // The direct shear parametric study: the student picks one of four sands, sees the normal
 // stress and initial void ratio of up to three of its stored tests, and creates reports
 // that lay them side by side. Closing it after a report credits the study activity.
+#include "lab/StudyClose.h"
 #include "directshear/DirectShearStudy.h"
 #include "platform/Database.h"
 
@@ -32,7 +33,7 @@ public:
     void cmdHelp_Click();
 
     const directshear::ParamStudy& study() const { return study_; }
-    bool reportCreated() const { return reportCreated_; }
+    bool reportCreated() const { return ending.reportCreated(); }
 
     QComboBox* CboParOption;
     QGroupBox* fraParameters;
@@ -51,6 +52,5 @@ private:
     void showStudy();
     directshear::ParamStudy study_;
     lx::Connection connection;
-    bool reportCreated_ = false;
-    bool unloaded = false;
+    lx::StudyClose ending;
 };

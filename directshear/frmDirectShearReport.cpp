@@ -6,6 +6,7 @@
 #include "directshear/DirectShearStudy.h"
 
 #include "app/ChildWindows.h"
+#include "platform/Services.h"
 #include "lab/Chart.h"
 #include "lab/ChartFrame.h"
 #include "lab/ReportChart.h"
@@ -122,7 +123,16 @@ void frmDirectShearReport::CreateReport(const QString& soilType, const QStringLi
     lx::drawReportChart(*picFrame1, {axes.horizontal, axes.shear}, shear, {.grid = grid, .xDecimals = 3, .yDecimals = 0});
     lx::drawReportChart(*picFrame2, {axes.horizontal, axes.vertical}, vertical, {.grid = grid, .xDecimals = 3, .yDecimals = 3});
 
-    lblDateValue->setText(QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
-    lx::ShowAsChild(this);
-    lx::MoveChild(this, 0, 0);
+    lblDateValue->setText(QLocale::system().toString(lx::clock().now(), QLocale::ShortFormat));
+}
+
+frmDirectShearReport* frmDirectShearReport::Open(const QString& soilType, const QStringList& valParam,
+                                                 const lx::StoredCurve& valPoints, std::span<const int16_t> curveCounts)
+{
+    frmDirectShearReport* shown = lx::showReportWindow<frmDirectShearReport>(
+        std::make_unique<frmDirectShearReport>(),
+        [&](frmDirectShearReport& r) { r.CreateReport(soilType, valParam, valPoints, curveCounts); }, QStringLiteral("Test Report"));
+    if (shown)
+        lx::MoveChild(shown, 0, 0);
+    return shown;
 }

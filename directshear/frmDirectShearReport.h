@@ -27,10 +27,13 @@ public:
 
     // valParam: 0 to 4 the sand and specimen, 5 + 2k and 6 + 2k the normal stress and void
     // ratio of curve k. curveCounts: the number of curves (at most three), then the points
-    // of each; curve k is test k of valPoints, whose tests give the counts. Draws the page
-    // and shows the window.
+    // of each; curve k is test k of valPoints, whose tests give the counts. Draws the page.
     void CreateReport(const QString& strSoilType, const QStringList& valParam, const lx::StoredCurve& valPoints,
                       std::span<const int16_t> curveCounts);
+    // A new report window of these curves, shown at the top left of the area (null after
+    // the message when it cannot be made).
+    static frmDirectShearReport* Open(const QString& strSoilType, const QStringList& valParam, const lx::StoredCurve& valPoints,
+                                      std::span<const int16_t> curveCounts);
 
     lx::ReportPage* page;
     QLabel* lblTitle;

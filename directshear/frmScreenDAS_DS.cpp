@@ -30,8 +30,6 @@
 
 namespace {
 
-void tell(const QString& text) { lx::messages().msgBox(text, lx::vbOKOnly | lx::vbExclamation, basGlobal::AppTitle); }
-
 // The list's columns and the export's headers.
 const lx::PointColumn PointColumns[] = {
     {QStringLiteral("No."), 450, lx::ListView::lvwColumnLeft, QStringLiteral("No.")},
@@ -114,7 +112,7 @@ bool frmScreenDAS_DS::StartTest(const QString& testID, const QString& soilType, 
     if (!lx::reportLoadFailure(loaded))
         return false;
     if (loaded.cut)
-        tell(QStringLiteral("The test %1 holds more than %2 points: the first %2 are replayed.").arg(TestID).arg(lx::ScreenCap));
+        lx::tellStudent(QStringLiteral("The test %1 holds more than %2 points: the first %2 are replayed.").arg(TestID).arg(lx::ScreenCap));
 
     PicILSetup->reset();
     SetupCharts();
@@ -140,14 +138,10 @@ void frmScreenDAS_DS::ShowPoint(int k)
     listPoint(k, number, QStringLiteral("Point Number: ") + number);
 }
 
-void frmScreenDAS_DS::cmdReport_Click() { ShowReport(); }
-
-frmDirectShearReport* frmScreenDAS_DS::ShowReport()
+void frmScreenDAS_DS::cmdReport_Click()
 {
     const int16_t counts[] = {1, int16_t(ReplayCurve.points()), 0};
-    auto* report = new frmDirectShearReport();
-    report->CreateReport(SoilType, ParamTexts, ReplayCurve, counts);
-    return report;
+    frmDirectShearReport::Open(SoilType, ParamTexts, ReplayCurve, counts);
 }
 
 void frmScreenDAS_DS::cmdHelp_Click() { ShowHelpTopic(1, QStringLiteral("html/Simulations/SimDirectShear.htm")); }

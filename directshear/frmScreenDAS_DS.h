@@ -12,7 +12,6 @@
 
 class QGroupBox;
 class QLabel;
-class frmDirectShearReport;
 
 namespace lx {
 class AssemblyView;
@@ -28,9 +27,8 @@ public:
     // when the database cannot be read or holds no point of the test: nothing replays.
     bool StartTest(const QString& TestID, const QString& SoilType, const QStringList& valParam);
 
-    // Makes a new report of the replayed test; it shows itself.
+    // Shows a new report of the replayed test.
     void cmdReport_Click() override;
-    frmDirectShearReport* ShowReport();
     void cmdHelp_Click() override;
 
     lx::AssemblyView* PicILSetup;

@@ -60,8 +60,26 @@ bool reportLoadFailure(const LoadedTest& loaded)
 {
     if (loaded.ok())
         return true;
-    messages().msgBox(loaded.message, vbOKOnly | vbExclamation, basGlobal::AppTitle);
+    tellStudent(loaded.message);
     return false;
+}
+
+void tellStudent(const QString& text) { messages().msgBox(text, vbOKOnly | vbExclamation, basGlobal::AppTitle); }
+
+bool openOrTell(Connection& connection, const QString& connectionString, const QString& failure)
+{
+    return queryOrTell(failure, [&] { connection.Open(connectionString); });
+}
+
+bool queryOrTell(const QString& failure, const std::function<void()>& query)
+{
+    try {
+        query();
+        return true;
+    } catch (const DatabaseError& e) {
+        tellStudent(failure + e.message());
+        return false;
+    }
 }
 
 template LoadedTest loadStoredTest(StoredCurve&, const StoredTestQuery&, TestFit);

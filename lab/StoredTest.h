@@ -13,6 +13,8 @@
 #include <QString>
 #include <QVariantList>
 
+#include <functional>
+
 namespace lx {
 
 class Connection;
@@ -48,5 +50,14 @@ LoadedTest loadStoredTest(BasicStoredCurve<T>& curve, Connection& connection, co
 // Tells the student a failure (an exclamation box with the program's title) and returns
 // false; returns true, saying nothing, when the test loaded.
 bool reportLoadFailure(const LoadedTest& loaded);
+
+// The student's message about the stored tests: an exclamation box with the program's title.
+void tellStudent(const QString& text);
+// Opens the connection. When it cannot, tells failure followed by the reason and returns
+// false (the connection stays closed); the window goes on.
+bool openOrTell(Connection& connection, const QString& connectionString, const QString& failure);
+// Runs query, a read on the stored tests. A database error in it is told as failure
+// followed by the reason, and the result is false.
+bool queryOrTell(const QString& failure, const std::function<void()>& query);
 
 } // namespace lx

@@ -1,5 +1,7 @@
 #include "triaxial/dlgCIDCParamStudy.h"
 
+#include "lab/ReportWindow.h"
+#include "lab/StoredTest.h"
 #include "LXParamReport.h"
 #include "app/ChildWindows.h"
 #include "app/FrameAssets.h"
@@ -27,14 +29,10 @@ namespace {
 using Registry = lx::SingleInstance<dlgCIDCParamStudy>;
 using paramstudy::Varies;
 
-void tell(const QString& text)
-{
-    lx::messages().msgBox(text, lx::vbOKOnly | lx::vbExclamation, basGlobal::AppTitle);
-}
-
 } // namespace
 
-dlgCIDCParamStudy::dlgCIDCParamStudy(QWidget* parent) : QWidget(parent)
+dlgCIDCParamStudy::dlgCIDCParamStudy(QWidget* parent)
+    : QWidget(parent), ending(lx::activities::TriaxialStudy, [this] { Registry::forget(this); })
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Parametric Study - CIDC Test"));
@@ -93,11 +91,7 @@ void dlgCIDCParamStudy::Form_Load()
     else
         setWindowTitle(QStringLiteral("Parametric Study - CIDC Test"));
     connection.Close();
-    try {
-        connection.Open(connectionString_);
-    } catch (const lx::DatabaseError& e) {
-        tell(QStringLiteral("The reference database could not be opened:\r") + e.message());
-    }
+    lx::openOrTell(connection, connectionString_, QStringLiteral("The reference database could not be opened:\r"));
 }
 
 void dlgCIDCParamStudy::chooseVaries(Varies varies, const QString& fixedLabel, const QString& variedLabel)
@@ -129,13 +123,11 @@ void dlgCIDCParamStudy::optVoidRatio_Click()
 void dlgCIDCParamStudy::CboParOption_Click()
 {
     const QString soil = CboParOption->currentText();
-    try {
+    lx::queryOrTell(QStringLiteral("The tests of this soil could not be read:\r"), [&] {
         if (connection.State() != lx::adStateOpen)
             connection.Open(connectionString_);
         study_->chooseSoil(soil, connection);
-    } catch (const lx::DatabaseError& e) {
-        tell(QStringLiteral("The tests of this soil could not be read:\r") + e.message());
-    }
+    });
     showValues();
 }
 
@@ -149,23 +141,21 @@ void dlgCIDCParamStudy::showValues()
 lx::frmStudyReport* dlgCIDCParamStudy::cmdCreate_Click()
 {
     if (!study_->canReport()) {
-        tell(study_->soil().isEmpty()
+        lx::tellStudent(study_->soil().isEmpty()
                  ? QStringLiteral("Please select a soil first: its stored tests make the report.")
                  : QStringLiteral("No stored test of ") + study_->soil()
                        + QStringLiteral(" lies in the range of this study, so there is nothing to report.\rPlease select another soil."));
         return nullptr;
     }
-    auto report = std::make_unique<lx::frmStudyReport>();
-    report->ctlLXParamReport->strConnectionString = connectionString_;
-    try {
-        report->ctlLXParamReport->CreateReport(study_->testName(), study_->text(), study_->reportData());
-    } catch (const lx::DatabaseError& e) {
-        tell(QStringLiteral("The study report could not be made:\r") + e.message());
-        return nullptr;
-    }
-    lx::frmStudyReport* shown = report.release();
-    lx::showChildWindow(shown);
-    reportCreated_ = true;
+    lx::frmStudyReport* shown = lx::showReportWindow<lx::frmStudyReport>(
+        std::make_unique<lx::frmStudyReport>(),
+        [this](lx::frmStudyReport& r) {
+            r.ctlLXParamReport->strConnectionString = connectionString_;
+            r.ctlLXParamReport->CreateReport(study_->testName(), study_->text(), study_->reportData());
+        },
+        basGlobal::AppTitle);
+    if (shown)
+        ending.reportMade();
     return shown;
 }
 
@@ -190,14 +180,7 @@ void dlgCIDCParamStudy::closeEvent(QCloseEvent* event)
 
 void dlgCIDCParamStudy::Form_Unload()
 {
-    if (unloaded)
-        return;
-    unloaded = true;
-    Registry::forget(this);
-    connection.Close();
-    // The credit needs a report; ActivityCredit itself does nothing without a quiz file.
-    if (reportCreated_)
-        lx::ActivityCredit(lx::activities::TriaxialStudy);
+    ending.close(connection);
 }
 
 namespace triaxial {

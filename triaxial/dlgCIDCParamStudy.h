@@ -2,6 +2,7 @@
 // The parametric-study dialog: the student chooses the varied parameter and a soil, sees up
 // to five stored tests of that soil listed by their varied value, and creates study reports
 // of them. Closing it after a report credits the study activity in the quiz file.
+#include "lab/StudyClose.h"
 #include "platform/Database.h"
 #include "triaxial/ParamStudy.h"
 
@@ -42,7 +43,7 @@ public:
     void cmdHelp_Click();
 
     const paramstudy::ParamStudy& study() const { return *study_; }
-    bool reportCreated() const { return reportCreated_; }
+    bool reportCreated() const { return ending.reportCreated(); }
     const QString& connectionString() const { return connectionString_; }
 
     QLabel* lblParameters;
@@ -65,8 +66,7 @@ private:
     std::unique_ptr<paramstudy::ParamStudy> study_;
     QString connectionString_;
     lx::Connection connection;
-    bool reportCreated_ = false;
-    bool unloaded = false;
+    lx::StudyClose ending;
 
     void chooseVaries(paramstudy::Varies varies, const QString& fixedLabel, const QString& variedLabel);
     void showValues();

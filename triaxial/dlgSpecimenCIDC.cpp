@@ -1,5 +1,6 @@
 #include "triaxial/dlgSpecimenCIDC.h"
 
+#include "lab/StoredTest.h"
 #include "triaxial/TriaxialRun.h"
 #include "triaxial/TriaxialSoils.h"
 #include "app/ChildWindows.h"
@@ -129,13 +130,8 @@ void dlgSpecimenCIDC::Form_Load()
     const QString connectionString = SpecimenConnection(state.strSpecimen, state.strSimType);
     if (connectionString.isEmpty())
         return;
-    try {
-        connection.Open(connectionString);
-    } catch (const lx::DatabaseError& e) {
+    if (!lx::openOrTell(connection, connectionString, QStringLiteral("The reference database could not be opened.\r")))
         CboParOption->clear();
-        lx::messages().msgBox(QStringLiteral("The reference database could not be opened.\r") + e.message(),
-                              lx::vbOKOnly | lx::vbExclamation, basGlobal::AppTitle);
-    }
 }
 
 void dlgSpecimenCIDC::CloseRecordset()
@@ -167,13 +163,12 @@ void dlgSpecimenCIDC::CboParOption_Click()
     if (connection.State() != lx::adStateOpen)
         return;
     lastSql = TestInfoSql(state.RefNumber);
-    try {
+    const bool read = lx::queryOrTell(QStringLiteral("The stored tests could not be read.\r"), [&] {
         recordset = std::make_unique<lx::Recordset>();
         recordset->Open(lastSql, connection, lx::adOpenDynamic, lx::adLockUnspecified);
-    } catch (const lx::DatabaseError& e) {
+    });
+    if (!read) {
         recordset.reset();
-        lx::messages().msgBox(QStringLiteral("The stored tests could not be read.\r") + e.message(),
-                              lx::vbOKOnly | lx::vbExclamation, basGlobal::AppTitle);
         return;
     }
     cboConfStress->setEnabled(true);

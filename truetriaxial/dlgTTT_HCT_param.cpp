@@ -1,5 +1,6 @@
 #include "truetriaxial/dlgTTT_HCT_param.h"
 
+#include "lab/StoredTest.h"
 #include "truetriaxial/dlgTTT_HCT.h"
 #include "truetriaxial/frmTTTReport.h"
 
@@ -25,7 +26,9 @@
 
 using truetriaxial::Kind;
 
-dlgTTT_HCT_param::dlgTTT_HCT_param() : titles_(MaxTests + 1)
+dlgTTT_HCT_param::dlgTTT_HCT_param()
+    : titles_(MaxTests + 1),
+      ending(lx::activities::TrueTriaxialStudy, [this] { lx::SingleInstance<dlgTTT_HCT_param>::forget(this); })
 {
     setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 8.25));
     lblParameters = lx::twControl<QLabel>(this, "lblParameters", 120, 120, 6000, 300,
@@ -64,9 +67,7 @@ dlgTTT_HCT_param::dlgTTT_HCT_param() : titles_(MaxTests + 1)
 
 dlgTTT_HCT_param::~dlgTTT_HCT_param()
 {
-    connection_.Close();
-    if (reportMade_)
-        lx::ActivityCredit(lx::activities::TrueTriaxialStudy);
+    ending.close(connection_);
 }
 
 void dlgTTT_HCT_param::Form_Load()
@@ -83,13 +84,8 @@ void dlgTTT_HCT_param::Form_Load()
         setWindowTitle(QStringLiteral("Parametric Study - Axial Torsional Test on Hollow Cylinder"));
         opt_b_value->setEnabled(false);
     }
-    try {
-        connection_.Open(truetriaxial::connectionOf(kind_));
-    } catch (const lx::DatabaseError& e) {
-        lx::messages().msgBox(QStringLiteral("The stored tests could not be opened.\r") + e.message(), lx::vbOKOnly | lx::vbExclamation,
-                              basGlobal::AppTitle);
-    }
-    reportMade_ = false;
+    lx::openOrTell(connection_, truetriaxial::connectionOf(kind_), QStringLiteral("The stored tests could not be opened.\r"));
+    ending.reset();
 }
 
 void dlgTTT_HCT_param::clearValues()
@@ -129,17 +125,15 @@ void dlgTTT_HCT_param::CboParOption_Click()
     titles_[0] = soil->titlePrefix + soil->name;
     txtParameterVal->setText(lx::SingleText(soil->centre));
     std::vector<lx::StudyValue> values;
-    try {
+    const bool read = lx::queryOrTell(QStringLiteral("The stored tests could not be read.\r"), [&] {
         if (connection_.State() != lx::adStateOpen)
             throw lx::DatabaseError(QStringLiteral("The database is not open."));
         lx::Recordset rs;
         rs.Open(truetriaxial::studySql(*soil), connection_, lx::adOpenDynamic, lx::adLockUnspecified);
         values = lx::studyWalk(rs, MaxTests, soil->column, soil->decimals);
-    } catch (const lx::DatabaseError& e) {
-        lx::messages().msgBox(QStringLiteral("The stored tests could not be read.\r") + e.message(), lx::vbOKOnly | lx::vbExclamation,
-                              basGlobal::AppTitle);
+    });
+    if (!read)
         return;
-    }
     for (size_t i = 0; i < values.size(); ++i) {
         txtValues[i]->setText(values[i].text);
         titles_[int(i) + 1] = values[i].testId;
@@ -149,7 +143,7 @@ void dlgTTT_HCT_param::CboParOption_Click()
 
 frmTTTReport* dlgTTT_HCT_param::cmdCreate_Click()
 {
-    reportMade_ = true;
+    ending.reportMade();
     return frmTTTReport::Open(count_, titles_);
 }
 

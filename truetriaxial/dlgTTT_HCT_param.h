@@ -3,6 +3,7 @@
 // one consolidation pressure, up to seven, listed by their b-value (cube) or Beta angle
 // (hollow cylinder) in ascending order, and reported side by side. One instance; closing
 // it after a report credits the study when a quiz file is open.
+#include "lab/StudyClose.h"
 #include "truetriaxial/TrueTriaxialRun.h"
 
 #include "platform/Database.h"
@@ -39,7 +40,7 @@ public:
     // 0 the report's title, 1 to 7 the TestIDs of the listed values in box order.
     const QStringList& StudyTitles() const { return titles_; }
     int testCount() const { return count_; }
-    bool reportMade() const { return reportMade_; }
+    bool reportMade() const { return ending.reportCreated(); }
 
     QLabel* lblParameters;
     QGroupBox* fraParameters;
@@ -61,6 +62,6 @@ private:
     truetriaxial::Kind kind_ = truetriaxial::Kind::Cube;
     QStringList titles_;
     int count_ = 0;
-    bool reportMade_ = false;
     lx::Connection connection_;
+    lx::StudyClose ending;
 };

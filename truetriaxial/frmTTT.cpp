@@ -1,5 +1,6 @@
 #include "truetriaxial/frmTTT.h"
 
+#include "lab/StoredTest.h"
 #include "truetriaxial/dlgTTT_HCT.h"
 #include "truetriaxial/frmScreenDASTTT.h"
 
@@ -195,28 +196,18 @@ void frmTTT::Form_Load()
         lblParameter[6]->setText(QStringLiteral("Inner Diameter (mm)"));
     }
     lblMask->raise();
-    try {
-        connection_.Open(truetriaxial::connectionOf(kind_));
-    } catch (const lx::DatabaseError& e) {
-        lx::messages().msgBox(QStringLiteral("The stored tests could not be opened.\r") + e.message(), lx::vbOKOnly | lx::vbExclamation,
-                              basGlobal::AppTitle);
-    }
+    lx::openOrTell(connection_, truetriaxial::connectionOf(kind_), QStringLiteral("The stored tests could not be opened.\r"));
     lx::MoveChild(this, 0, 0);
 }
 
 bool frmTTT::query(lx::Recordset& rs, const QString& sql)
 {
     sql_ = sql;
-    try {
+    return lx::queryOrTell(QStringLiteral("The stored tests could not be read.\r"), [&] {
         if (connection_.State() != lx::adStateOpen)
             throw lx::DatabaseError(QStringLiteral("The database is not open."));
         rs.Open(sql, connection_, lx::adOpenDynamic, lx::adLockUnspecified);
-        return true;
-    } catch (const lx::DatabaseError& e) {
-        lx::messages().msgBox(QStringLiteral("The stored tests could not be read.\r") + e.message(), lx::vbOKOnly | lx::vbExclamation,
-                              basGlobal::AppTitle);
-        return false;
-    }
+    });
 }
 
 void frmTTT::setBoxes(const QStringList& texts)

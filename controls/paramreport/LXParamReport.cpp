@@ -8,6 +8,7 @@
 #include "platform/ListView.h"
 #include "platform/Numbers.h"
 #include "platform/PictureBox.h"
+#include "platform/Services.h"
 
 #include <QDate>
 #include <QGroupBox>
@@ -105,7 +106,7 @@ void LXParamReport::CreateReport(const QString& strTestName, const std::array<QS
     table = lx::DoubleStoredCurve({lx::ColumnRule::field(3).times(100).rounded(3), lx::ColumnRule::field(4).rounded(1),
                                    drained ? lx::ColumnRule::field(5).times(100).rounded(3) : lx::ColumnRule::field(6).rounded(1)});
     txtTitle->setText(strTitle[0]);
-    lblDateValue->setText(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    lblDateValue->setText(QLocale::system().toString(lx::clock().now().date(), QLocale::ShortFormat));
     connection.Open(strConnectionString);
 
     QString type;

@@ -15,7 +15,10 @@
 #include "platform/ListView.h"
 #include "platform/testing/ScriptedServices.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QLocale>
 #include "lab/LegendMark.h"
 #include <QLabel>
 #include <QPointer>
@@ -178,7 +181,12 @@ TEST_F(DSScreenTest, TheReportOfOneTestFillsOneLegendColumn)
     ASSERT_TRUE(s->StartTest("S-200", "Barry's Beach Sand", {"0.3", "N/A", "N/A", "25.4", "63.5", "200", "0.812"}));
     while (s->Timer1->isActive())
         s->Timer1_Timer();
-    frmDirectShearReport* r = s->ShowReport();
+    s->cmdReport_Click();
+    frmDirectShearReport* r = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* report = qobject_cast<frmDirectShearReport*>(w))
+            r = report;
+    ASSERT_NE(r, nullptr);
     windows.push_back(r);
     EXPECT_EQ(r->windowTitle(), "Test Report");
     EXPECT_EQ(r->lblTitle->text(), "Shear Strength Behavior of Barry's Beach Sand");
@@ -199,7 +207,7 @@ TEST_F(DSScreenTest, TheReportOfOneTestFillsOneLegendColumn)
                       + r->legend.values[k][4]->text() + r->legend.values[k][5]->text(),
                   "");
     EXPECT_EQ(captions(r->picFrame1->lblY), (QStringList{"0", "15", "30", "45", "60"}));
-    EXPECT_FALSE(r->lblDateValue->text().isEmpty());
+    EXPECT_EQ(r->lblDateValue->text(), QLocale::system().toString(QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53)), QLocale::ShortFormat));
     EXPECT_TRUE(r->isVisible());
 }
 

@@ -6,11 +6,14 @@
 #include "platform/Colors.h"
 #include "platform/ListView.h"
 #include "platform/PictureBox.h"
+#include "platform/testing/ScriptedServices.h"
 #include "tests/triaxial/StudyFixture.h"
 
+#include <QDate>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,6 +40,7 @@ public:
     }
     static void TearDownTestSuite() { db.reset(); }
 
+    lx::testing::ScriptedServices scripted;   // the report's date from the fixed clock
     lx::LXParamReport report;
     void SetUp() override { report.strConnectionString = db->connection; }
 
@@ -70,7 +74,7 @@ TEST_F(LXParamReportTest, NoTestsGiveEmptyChartsAndAHeadedTable)
                         Init{0, 0.4, 1.7, 0, 5, 15, 0.6543, 0, 0, 0, 0, 0});
     EXPECT_EQ(report.txtTitle->text(), "Effect of Confining Pressure on Shear Behavior of Ottawa sand");
     EXPECT_EQ(report.lblTestType->text(), "Isotropically Consolidated Drained Triaxial Test for Sand.");
-    EXPECT_FALSE(report.lblDateValue->text().isEmpty());
+    EXPECT_EQ(report.lblDateValue->text(), QLocale::system().toString(QDate(2026, 3, 14), QLocale::ShortFormat));
     // Specimen values in the classic text; a 0 leaves its row empty; the fixed void ratio
     // rounded to three decimals.
     EXPECT_EQ(report.lblInitValues[0]->text(), " .4");
