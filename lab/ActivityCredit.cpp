@@ -4,7 +4,7 @@
 #include "platform/Database.h"
 #include "platform/Numbers.h"
 #include "platform/Services.h"
-#include "quiz/QuizRow.h"
+#include "app/QuizRow.h"
 
 #include <cmath>
 #include <exception>

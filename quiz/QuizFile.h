@@ -3,7 +3,7 @@
 // check that a file is a quiz file, creating a new file, and reading and saving attempts.
 // Columns are used by position; the slots and keys are read in their explicit order
 // (QuestionSeq by Slot, AnswerKey by QuestionNumber), never in whatever order they are stored.
-#include "QuizRow.h"
+#include "app/QuizRow.h"
 
 #include <QString>
 #include <vector>

@@ -7,7 +7,7 @@
 // failure comes back as an error and leaves the page as far as it was filled.
 #include "lab/ReportPage.h"
 #include "lab/StoredPoints.h"
-#include "lab/TriaxialReportPage.h"
+#include "controls/reportdata/TriaxialReportPage.h"
 
 #include <QString>
 

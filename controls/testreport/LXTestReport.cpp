@@ -3,7 +3,7 @@
 #include "controls/reportdata/ReportData.h"
 #include "lab/ChartFrame.h"
 #include "lab/ReportChart.h"
-#include "lab/TriaxialReportPage.h"
+#include "controls/reportdata/TriaxialReportPage.h"
 #include "platform/Database.h"
 #include "platform/Geometry.h"
 #include "platform/Numbers.h"

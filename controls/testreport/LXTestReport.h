@@ -7,7 +7,7 @@
 #include "controls/reportdata/ReportData.h"
 #include "lab/ReportPage.h"
 #include "lab/StoredPoints.h"
-#include "lab/TriaxialReportPage.h"
+#include "controls/reportdata/TriaxialReportPage.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "lab/TriaxialReportPage.h"
+#include "controls/reportdata/TriaxialReportPage.h"
 
 #include "lab/ChartFrame.h"
 #include "lab/ReportPage.h"

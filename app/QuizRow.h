@@ -1,8 +1,9 @@
 #pragma once
 // One progress row (QuizInfo) of a quiz score file, read by position and checked against what
 // a quiz can hold, so that no number is wrapped when it is shown and no score or total can
-// overflow; and what a failure of the file means for the student. Header-only: the quiz
-// windows, the score sheet and the laboratory kit's activity credit read rows alike.
+// overflow; and what a failure of the file means for the student. Header-only, in the frame
+// beside the quiz file's connection: the quiz windows, the score sheet and the laboratory
+// kit's activity credit read rows alike.
 #include "platform/Database.h"
 #include "platform/Numbers.h"
 
