@@ -411,4 +411,31 @@ TEST(StoredTest, LoadsATestAndSaysWhatItLeftOut)
     }
 }
 
+TEST(OpenOrTell, AConnectionOrQueryThatFailsIsToldOnceWithItsReason)
+{
+    lx::testing::ScriptedServices services;
+    PointsTable table({{0.0, 1.0}});
+    lx::Connection connection;
+    EXPECT_TRUE(lx::openOrTell(connection, table.connection, QStringLiteral("The stored tests could not be opened.\r")));
+    EXPECT_EQ(connection.State(), lx::adStateOpen);
+    EXPECT_TRUE(lx::queryOrTell(QStringLiteral("unused"), [&] { lx::Recordset rs; rs.Open(QStringLiteral("SELECT * FROM TestResults"), connection, lx::adOpenDynamic, lx::adLockUnspecified); }));
+    EXPECT_TRUE(services.messages->msgBoxCalls.empty());
+
+    lx::Connection missing;
+    EXPECT_FALSE(lx::openOrTell(missing, lx::ConnectionString::format(QStringLiteral("/nonexistent/points.db"), QStringLiteral("mobkel")),
+                                QStringLiteral("The stored tests could not be opened.\r")));
+    EXPECT_NE(missing.State(), lx::adStateOpen);
+    EXPECT_FALSE(lx::queryOrTell(QStringLiteral("The stored tests could not be read.\r"), [&] {
+        lx::Recordset rs;
+        rs.Open(QStringLiteral("SELECT * FROM NoSuchTable"), connection, lx::adOpenDynamic, lx::adLockUnspecified);
+    }));
+    ASSERT_EQ(services.messages->msgBoxCalls.size(), 2u);
+    for (const auto& [call, prefix] : {std::pair{services.messages->msgBoxCalls[0], "The stored tests could not be opened.\r"},
+                                       std::pair{services.messages->msgBoxCalls[1], "The stored tests could not be read.\r"}}) {
+        EXPECT_TRUE(call.text.startsWith(QString::fromLatin1(prefix))) << call.text.toStdString();
+        EXPECT_GT(call.text.size(), QString::fromLatin1(prefix).size()) << "the reason follows";
+        EXPECT_EQ(call.style, lx::vbOKOnly | lx::vbExclamation);
+    }
+}
+
 } // namespace
