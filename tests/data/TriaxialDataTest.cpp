@@ -5,7 +5,7 @@
 // data/README.md say (friction angles, dilation, pore pressures).
 #include "controls/reportdata/ReportData.h"
 #include "lab/ReportPage.h"
-#include "lab/TriaxialReportPage.h"
+#include "controls/reportdata/TriaxialReportPage.h"
 #include "platform/Database.h"
 #include "platform/Numbers.h"
 
