@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
@@ -63,6 +64,13 @@ QMdiSubWindow* addChildWindow(QMdiArea* area, QWidget* child)
         sub->setAccessibleName(child->accessibleName());
     if (!sub->isVisible())
         new KeepInside(sub);
+    // Its menu's Close would share the main window's key and make it ambiguous.
+    if (QMenu* menu = sub->systemMenu())
+        for (QAction* a : menu->actions()) {
+            QList<QKeySequence> keys = a->shortcuts();
+            if (keys.removeAll(CloseChildKey) > 0)
+                a->setShortcuts(keys);
+        }
     return sub;
 }
 
@@ -205,6 +213,10 @@ void ShowInFront(QWidget* form)
         // take the front back when it next gets an event.
         if (!sub->isAncestorOf(QApplication::focusWidget()))
             sub->setFocus(Qt::ActiveWindowFocusReason);
+        // The keyboard comes with the front, also after a box of the moment (a message, the
+        // help's wait box) left no window active.
+        if (!sub->window()->isActiveWindow())
+            sub->window()->activateWindow();
     } else {
         form->raise();
         form->activateWindow();

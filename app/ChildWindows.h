@@ -1,6 +1,7 @@
 #pragma once
 // Windows of the program inside the main window, and the placing of the small top-level
 // boxes around it. Every subsystem adds its windows through these.
+#include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QWidget>
@@ -15,6 +16,10 @@ namespace lx {
 QWidget* mainWindow();
 // The area of the main window's child windows, or null without a main window.
 QMdiArea* childArea();
+
+// The key that closes the active child window, the main window's own (a child window's
+// menu has Ctrl+W).
+inline const QKeySequence CloseChildKey{Qt::CTRL | Qt::Key_F4};
 
 // Makes a widget a child window of area with its own title and, when it was given one, its
 // own size inside the frame; returns the frame. Showing the widget shows the child window,

@@ -14,6 +14,7 @@
 
 #include "controls/printform/LXPrintForm.h"
 #include "platform/Geometry.h"
+#include "platform/Keyboard.h"
 #include "platform/Numbers.h"
 #include "platform/Printing.h"
 #include "platform/Services.h"
@@ -22,12 +23,14 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QLayout>
 #include <QPainter>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -264,6 +267,7 @@ frmMDI::frmMDI()
     mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(clientArea);
+    mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     clientArea->installEventFilter(this);
 
     CreateMenus();
@@ -272,6 +276,16 @@ frmMDI::frmMDI()
     // The window-print control, never seen, behind Print Window.
     ctlLXPrintForm = new LXPrintForm(this);
     ctlLXPrintForm->setObjectName(QStringLiteral("ctlLXPrintForm"));
+
+    // Enter on a button, Tab in screen order and long boxes shown from their beginning, in
+    // every window from now on.
+    lx::installKeyboardRules();
+    // Ctrl+F4 closes the active child window through its close box's path (a changed
+    // document asks, a screen credits its activity), wherever the focus is in this window,
+    // also on none; a child window's menu keeps Ctrl+W (addChildWindow).
+    auto* closeChild = new QShortcut(lx::CloseChildKey, this);
+    closeChild->setObjectName(QStringLiteral("closeChildShortcut"));
+    connect(closeChild, &QShortcut::activated, mdiArea, &QMdiArea::closeActiveSubWindow);
 
     connect(mnuFile, &QMenu::aboutToShow, this, &frmMDI::mnuFile_Click);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::mnuFile_Click);

@@ -1,0 +1,169 @@
+#include "platform/Keyboard.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace lx {
+
+namespace {
+
+// The widget that takes the focus when w is given it.
+QWidget* focusTarget(QWidget* w)
+{
+    while (w && w->focusProxy())
+        w = w->focusProxy();
+    return w;
+}
+
+// A control that uses Tab itself: a box one types tabs into, a page whose links Tab walks,
+// a table whose cells it walks.
+bool takesTab(const QWidget* w)
+{
+    if (const auto* text = qobject_cast<const QTextEdit*>(w))
+        return !text->tabChangesFocus()
+               && (text->textInteractionFlags() & (Qt::TextEditable | Qt::LinksAccessibleByKeyboard));
+    if (const auto* plain = qobject_cast<const QPlainTextEdit*>(w))
+        return !plain->tabChangesFocus() && (plain->textInteractionFlags() & Qt::TextEditable);
+    if (const auto* view = qobject_cast<const QAbstractItemView*>(w))
+        return view->tabKeyNavigation();
+    return false;
+}
+
+bool isEnter(const QKeyEvent* key)
+{
+    const Qt::KeyboardModifiers m = key->modifiers();
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+           && (m == Qt::NoModifier || m == Qt::KeypadModifier);
+}
+
+class KeyboardRules final : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            return keyPress(watched, static_cast<QKeyEvent*>(event));
+        case QEvent::FocusOut:
+            if (auto* box = qobject_cast<QLineEdit*>(watched)) {
+                const Qt::FocusReason why = static_cast<QFocusEvent*>(event)->reason();
+                // A menu or another window taking the keyboard for a moment leaves the box as it was.
+                if (why != Qt::PopupFocusReason && why != Qt::ActiveWindowFocusReason)
+                    box->setCursorPosition(0);
+            }
+            return false;
+        default:
+            return false;
+        }
+    }
+
+private:
+    static bool keyPress(QObject* watched, QKeyEvent* key)
+    {
+        // The key's first delivery, to the control with the focus; not again as it goes up.
+        auto* focus = qobject_cast<QWidget*>(watched);
+        if (!focus || focus != QApplication::focusWidget())
+            return false;
+        if (isEnter(key))
+            return pressButton(focus);
+        const bool ctrlOrAlt = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        if (ctrlOrAlt || (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab))
+            return false;
+        const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+        return moveFocus(focus, forward);
+    }
+
+    static bool pressButton(QWidget* focus)
+    {
+        auto* button = qobject_cast<QAbstractButton*>(focus);
+        if (!button || !(qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button)) || !button->isEnabled())
+            return false;
+        // After the key's own handling, as Space presses on its release: the button's handler
+        // may close the window around it.
+        QMetaObject::invokeMethod(button, &QAbstractButton::click, Qt::QueuedConnection);
+        return true;
+    }
+
+    static bool moveFocus(QWidget* focus, bool forward)
+    {
+        if (takesTab(focus))
+            return false;
+        QWidget* form = tabScope(focus);
+        // The main window's own bars and area keep Qt's order; a menu or list popup its own.
+        if (!form || form->findChild<QMdiArea*>() || (form->windowType() == Qt::Popup))
+            return false;
+        const QList<QWidget*> stops = tabStops(form);
+        if (stops.isEmpty())
+            return false;
+        const qsizetype at = stops.indexOf(focus);
+        qsizetype next;
+        if (at < 0)
+            next = forward ? 0 : stops.size() - 1;
+        else
+            next = (at + (forward ? 1 : stops.size() - 1)) % stops.size();
+        stops[next]->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+};
+
+} // namespace
+
+void installKeyboardRules()
+{
+    static KeyboardRules* rules = nullptr;
+    if (rules || !qApp)
+        return;
+    rules = new KeyboardRules(qApp);
+    qApp->installEventFilter(rules);
+}
+
+QWidget* tabScope(QWidget* w)
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(w))
+        return sub->widget();
+    for (; w; w = w->parentWidget()) {
+        if (qobject_cast<QMdiSubWindow*>(w->parentWidget()) || w->isWindow())
+            return w;
+    }
+    return nullptr;
+}
+
+QList<QWidget*> tabStops(QWidget* form)
+{
+    QList<QWidget*> stops;
+    if (!form)
+        return stops;
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        if (!(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        QWidget* target = focusTarget(w);
+        if (!target || stops.contains(target) || target->window() != form->window() || !target->isEnabled()
+            || !target->isVisible() || !form->isAncestorOf(target))
+            continue;
+        // A control moved out of its parent's area (a note waiting for its slide) is not in view.
+        if (target->visibleRegion().isEmpty())
+            continue;
+        stops.push_back(target);
+    }
+    const auto position = [form](const QWidget* w) { return w->mapTo(form, QPoint(0, 0)); };
+    std::stable_sort(stops.begin(), stops.end(), [&](const QWidget* a, const QWidget* b) {
+        const QPoint pa = position(a), pb = position(b);
+        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+    });
+    return stops;
+}
+
+} // namespace lx

@@ -1,0 +1,434 @@
+// The keyboard in every kind of window, through the real windows offscreen on the installed
+// databases: Enter presses the focused button, Ctrl+F4 closes a child window as its close
+// box does, Tab walks the controls in view in their order on the screen, a long box shows
+// its beginning once it loses the focus, and a closed window hands the front back to the
+// window it was opened from.
+#include "consolidation/dlg1DConsolidation.h"
+#include "consolidation/frm1DConsolidation.h"
+#include "consolidation/frmScreenDAS1D.h"
+#include "directshear/dlgDSParamStudy.h"
+#include "directshear/dlgDirectShear.h"
+#include "directshear/frmDirectShear.h"
+#include "directshear/frmDirectShearReport.h"
+#include "directshear/frmScreenDAS_DS.h"
+#include "truetriaxial/dlgTTT_HCT.h"
+#include "truetriaxial/frmTTT.h"
+
+#include "app/ChildWindows.h"
+#include "app/basGlobal.h"
+#include "app/frmDocument.h"
+#include "app/frmMDI.h"
+#include "lab/ClickMask.h"
+#include "platform/FormRegistry.h"
+#include "platform/Paths.h"
+#include "platform/testing/ScriptedServices.h"
+#include "tests/common/TestHelpers.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <memory>
+
+using namespace basGlobal;
+using lx::SingleInstance;
+using lx::testing::settle;
+
+namespace {
+
+template <typename Form>
+Form* form() { return SingleInstance<Form>::peek(); }
+
+// Where a control stands in its form: top first, then left.
+QPoint place(const QWidget* w, const QWidget* form) { return w->mapTo(form, QPoint(0, 0)); }
+bool before(QPoint a, QPoint b) { return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x(); }
+
+// Whether any part of w lies inside every parent up to form (a control moved out of its
+// picture area is out of view).
+bool inView(const QWidget* w, const QWidget* form)
+{
+    QRect r = w->rect();
+    for (const QWidget* p = w; p != form; p = p->parentWidget()) {
+        r.translate(p->pos());
+        r &= p->parentWidget()->rect();
+        if (r.isEmpty())
+            return false;
+    }
+    return true;
+}
+
+// What a student can reach: shown, enabled, taking Tab, and in view.
+QList<QWidget*> reachable(QWidget* form)
+{
+    QList<QWidget*> out;
+    for (QWidget* w : form->findChildren<QWidget*>())
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isVisible() && w->isEnabled() && inView(w, form))
+            out.push_back(w);
+    return out;
+}
+
+QString nameOf(const QWidget* w)
+{
+    if (!w)
+        return QStringLiteral("(none)");
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w); b && !b->text().isEmpty())
+        return b->text();
+    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+}
+
+// Walks Tab from the first control: every reachable control once, in screen order, and back
+// to the first; Shift+Tab from the first reaches the last. Empty when so, else what is wrong.
+QString checkTabWalk(QWidget* form)
+{
+    const QList<QWidget*> all = reachable(form);
+    if (all.isEmpty())
+        return QStringLiteral("nothing to reach");
+    QWidget* first = *std::min_element(all.begin(), all.end(),
+                                       [form](QWidget* a, QWidget* b) { return before(place(a, form), place(b, form)); });
+    first->setFocus(Qt::OtherFocusReason);
+    QList<QWidget*> visited{first};
+    for (qsizetype k = 0; k < all.size(); ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.push_back(QApplication::focusWidget());
+    }
+    QStringList names;
+    for (QWidget* w : visited)
+        names << (w ? nameOf(w) : QStringLiteral("(none)"));
+    const QString walk = names.join(QStringLiteral(" > "));
+    if (visited.back() != first)
+        return QStringLiteral("not back at the first: ") + walk;
+    for (qsizetype k = 1; k + 1 < visited.size(); ++k)
+        if (!visited[k] || !all.contains(visited[k]) || !before(place(visited[k - 1], form), place(visited[k], form)))
+            return QStringLiteral("out of screen order: ") + walk;
+    QTest::keyClick(first, Qt::Key_Backtab, Qt::ShiftModifier);
+    if (QApplication::focusWidget() != visited[visited.size() - 2])
+        return QStringLiteral("Shift+Tab from the first does not reach the last: ") + walk;
+    return {};
+}
+
+} // namespace
+
+class tst_keyboard : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<lx::testing::ScriptedServices> s;
+    std::unique_ptr<frmMDI> main;
+
+    template <typename Form>
+    QList<Form*> children() const { return lx::testing::childForms<Form>(main->mdiArea); }
+
+    frmDirectShear* directShearSetup()
+    {
+        main->mnuSimDS->trigger();
+        QTest::mouseClick(form<dlgDirectShear>()->cmdTesting, Qt::LeftButton);
+        frmDirectShear* setup = form<frmDirectShear>();
+        QTest::mouseClick(setup->lblMask, Qt::LeftButton);
+        while (setup->Timer1->isActive())
+            setup->Timer1_Timer();
+        setup->cboParamOptions->setCurrentIndex(0);
+        return setup;
+    }
+    frmScreenDAS_DS* directShearScreen()
+    {
+        QTest::mouseClick(directShearSetup()->cmdStart, Qt::LeftButton);
+        frmScreenDAS_DS* screen = children<frmScreenDAS_DS>().front();
+        while (screen->Timer1->isActive())
+            screen->Timer1_Timer();
+        return screen;
+    }
+    dlgDSParamStudy* directShearStudy()
+    {
+        main->mnuSimDS->trigger();
+        QTest::mouseClick(form<dlgDirectShear>()->cmdParamStudy, Qt::LeftButton);
+        dlgDSParamStudy* study = form<dlgDSParamStudy>();
+        study->CboParOption->setCurrentIndex(1);
+        emit study->CboParOption->activated(1);
+        return study;
+    }
+
+    // A window of each kind, opened as a student opens it, with a button of it (or null).
+    std::pair<QWidget*, QAbstractButton*> open(const QString& kind)
+    {
+        if (kind == u"dialog") {
+            main->mnuSimDS->trigger();
+            return {form<dlgDirectShear>(), form<dlgDirectShear>()->cmdHelp};
+        }
+        if (kind == u"set-up form") {
+            frmDirectShear* setup = directShearSetup();
+            return {setup, setup->cmdHelp};
+        }
+        if (kind == u"screen") {
+            frmScreenDAS_DS* screen = directShearScreen();
+            return {screen, screen->cmdHelp};
+        }
+        if (kind == u"report") {
+            frmScreenDAS_DS* screen = directShearScreen();
+            QTest::mouseClick(screen->cmdReport, Qt::LeftButton);
+            return {children<frmDirectShearReport>().front(), nullptr};
+        }
+        if (kind == u"study") {
+            dlgDSParamStudy* study = directShearStudy();
+            return {study, study->cmdHelp};
+        }
+        if (kind == u"document") {
+            main->mnuFileNew->trigger();
+            return {main->ActiveChild(), nullptr};
+        }
+        if (kind == u"true triaxial set-up") {
+            main->mnuSimTTT->trigger();
+            dlgTTT_HCT* entry = form<dlgTTT_HCT>();
+            entry->optTTT[0]->setChecked(true);
+            QTest::mouseClick(entry->cmdTesting, Qt::LeftButton);
+            frmTTT* setup = form<frmTTT>();
+            QTest::mouseClick(setup->lblMask, Qt::LeftButton);   // the first slide and its note
+            return {setup, setup->cmdHelp};
+        }
+        return {};
+    }
+
+    static void addKinds(bool withButton)
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"dialog", "set-up form", "screen", "report", "study", "document", "true triaxial set-up"}) {
+            if (withButton && (qstrcmp(kind, "report") == 0 || qstrcmp(kind, "document") == 0))
+                continue;
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        InstallFontSubstitutions();
+        lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));
+    }
+
+    void init()
+    {
+        s = std::make_unique<lx::testing::ScriptedServices>();
+        Hooks() = {};
+        InstallDirectShearHooks();
+        InstallConsolidationHooks();
+        InstallTrueTriaxialHooks();
+        Hooks().pressQuizButton = [](int) {};
+        DirectShearConnection = lx::testing::installedConnection(QStringLiteral("LXDirectShear.lxr"), true);
+        Consolidation1DConnection = lx::testing::installedConnection(QStringLiteral("LX1DConsolidation.lxr"), true);
+        ClayTTTConnection = lx::testing::installedConnection(QStringLiteral("LXClayTTT.lxr"), true);
+        HCTConnection = lx::testing::installedConnection(QStringLiteral("LXClaynSandHCT.lxr"), true);
+        QuizFileConnection.clear();
+        StartupQuizPending = false;
+        main = std::make_unique<frmMDI>();
+        MainForm = main.get();
+        main->resize(1280, 1000);
+        main->show();
+        QApplication::setActiveWindow(main.get());
+    }
+    void cleanup()
+    {
+        main.reset();
+        settle();
+        Hooks() = {};
+        QuizFileConnection.clear();
+        s.reset();
+    }
+
+    void enterPressesTheFocusedButton_data() { addKinds(true); }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, kind);
+        const auto [window, button] = open(kind);
+        QVERIFY(window && button);
+        QSignalSpy clicks(button, &QAbstractButton::clicked);
+        button->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), button);
+        QTest::keyClick(button, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(clicks.size(), 1);
+        // Help's box of the moment took the activation with it.
+        QApplication::setActiveWindow(main.get());
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+        QCoreApplication::processEvents();
+        QCOMPARE(clicks.size(), 2);
+        // Enter in a box presses nothing of this window.
+        if (auto* box = window->findChild<QLineEdit*>(); box && box->isVisible()) {
+            QApplication::setActiveWindow(main.get());
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Return);
+            QCoreApplication::processEvents();
+            QCOMPARE(clicks.size(), 2);
+        }
+    }
+
+    // A default button of a top-level dialog stays its default: Enter in its box presses it.
+    void aDialogsDefaultButtonStaysTheDefault()
+    {
+        QDialog dialog;
+        auto* box = new QLineEdit(&dialog);
+        auto* other = new QPushButton(QStringLiteral("Other"), &dialog);
+        auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+        other->move(0, 30);
+        ok->move(0, 60);
+        ok->setDefault(true);
+        QSignalSpy okClicks(ok, &QAbstractButton::clicked), otherClicks(other, &QAbstractButton::clicked);
+        dialog.show();
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(okClicks.size(), 1);
+        other->setFocus();
+        QTest::keyClick(other, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(otherClicks.size(), 1);
+        QCOMPARE(okClicks.size(), 1);
+    }
+
+    void ctrlF4ClosesThroughTheCloseBox_data() { addKinds(false); }
+    void ctrlF4ClosesThroughTheCloseBox()
+    {
+        QFETCH(QString, kind);
+        // A quiz file that cannot be opened: a screen's credit on closing says so, once.
+        QuizFileConnection = lx::testing::connectionTo(QStringLiteral("/nonexistent/quiz.lxq"), QStringLiteral("tarvinduso"));
+        const auto [window, button] = open(kind);
+        QVERIFY(window);
+        QPointer<QWidget> closing(window);
+        main->mdiArea->setActiveSubWindow(lx::ChildFrame(window));
+        QWidget* focus = reachable(window).value(0, window);
+        focus->setFocus();
+        if (kind == u"document") {
+            // A changed document asks first; Cancel keeps it.
+            QTest::keyClicks(focus, QStringLiteral("notes"));
+            s->messages->msgBoxAnswers = {lx::vbCancel, lx::vbNo};
+            QTest::keyClick(focus, Qt::Key_F4, Qt::ControlModifier);
+            settle();
+            QVERIFY(closing);
+            QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));
+        }
+        s->messages->msgBoxCalls.clear();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
+        settle();
+        QVERIFY2(!closing, qPrintable(QStringLiteral("%1, focus %2").arg(kind, nameOf(QApplication::focusWidget()))));
+        if (kind == u"screen")
+            QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));   // the credit was tried
+        if (kind == u"document")
+            QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));   // asked again, No
+        // Ctrl+W keeps closing the next one.
+        if (QMdiSubWindow* next = main->mdiArea->activeSubWindow()) {
+            QPointer<QMdiSubWindow> other(next);
+            s->messages->msgBoxAnswers = {lx::vbNo};
+            next->widget()->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
+            settle();
+            QVERIFY(!other);
+        }
+    }
+
+    void tabFollowsTheScreen_data() { addKinds(false); }
+    void tabFollowsTheScreen()
+    {
+        QFETCH(QString, kind);
+        const auto [window, button] = open(kind);
+        QVERIFY(window);
+        main->mdiArea->setActiveSubWindow(lx::ChildFrame(window));
+        const QString fault = checkTabWalk(window);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+
+    // The set-up boxes in their order on the screen; the screen's Create Report before its
+    // Export Data; the cube's notes out of view take no focus, read-only boxes do.
+    void tabStopsOfTheForms()
+    {
+        frmScreenDAS_DS* screen = directShearScreen();
+        frmDirectShear* setup = form<frmDirectShear>();
+        main->mdiArea->setActiveSubWindow(lx::ChildFrame(setup));
+        setup->txtParameter[5]->setFocus();
+        for (int box : {6, 0, 1, 2, 3, 4}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), setup->txtParameter[size_t(box)]);
+        }
+        main->mdiArea->setActiveSubWindow(lx::ChildFrame(screen));
+        screen->cmdReport->setFocus();
+        QTest::keyClick(screen->cmdReport, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), screen->cmdExportData);
+
+        const auto [ttt, help] = open(QStringLiteral("true triaxial set-up"));
+        auto* cube = static_cast<frmTTT*>(ttt);
+        int notesInView = 0;
+        for (QTextEdit* note : cube->rtfComments)
+            notesInView += inView(note, cube);
+        QCOMPARE(notesInView, 1);
+        cube->lblMask->setFocus();
+        QList<QWidget*> walk;
+        for (int k = 0; k < 30; ++k) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walk.push_back(QApplication::focusWidget());
+        }
+        for (QTextEdit* note : cube->rtfComments)
+            QCOMPARE(walk.contains(note), inView(note, cube));
+        cube->txtParameter[0]->setReadOnly(true);
+        cube->txtParameter[0]->setEnabled(true);
+        QVERIFY(reachable(cube).contains(cube->txtParameter[0]));
+    }
+
+    // A long text shows its beginning again after a Tab; its end while it is being read.
+    void aLongBoxShowsItsBeginningAfterTab()
+    {
+        frmDirectShear* setup = directShearSetup();
+        QLineEdit* box = setup->txtParameter[5];
+        box->setText(QStringLiteral("Undisturbed sample from a thin-walled Shelby tube (sampled by a fixed-piston tube)"));
+        box->setFocus();
+        box->end(false);
+        QVERIFY(box->cursorPosition() > 0);
+        QTest::keyClick(box, Qt::Key_Tab);
+        QVERIFY(!box->hasFocus());
+        QCOMPARE(box->cursorPosition(), 0);
+    }
+
+    // Closing a screen or a report gives the front and the focus back to the window it was
+    // opened from, not to the dialog opened first.
+    void aClosedWindowHandsTheFrontBack()
+    {
+        main->mnuSimConsol->trigger();
+        dlg1DConsolidation* dialog = form<dlg1DConsolidation>();
+        QTest::mouseClick(dialog->OptTestType[0], Qt::LeftButton, {}, QPoint(8, 8));
+        QTest::mouseClick(dialog->cmdTesting, Qt::LeftButton);
+        frm1DConsolidation* setup = form<frm1DConsolidation>();
+        QTest::mouseClick(setup->lblMask, Qt::LeftButton);
+        while (setup->Timer1->isActive())
+            setup->Timer1_Timer();
+        setup->cboParamOptions->setCurrentIndex(0);
+        QVERIFY(setup->cmdStart->isEnabled());
+        QTest::mouseClick(setup->cmdStart, Qt::LeftButton);
+        auto* screen = qobject_cast<frmScreenDAS1D*>(setup->lastScreen());
+        QVERIFY(screen);
+        QCOMPARE(main->ActiveChild(), screen);
+        screen->cmdClose->setFocus();
+        QTest::keyClick(screen->cmdClose, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        settle();
+        QCoreApplication::processEvents();
+        QVERIFY(!setup->lastScreen());
+        QCOMPARE(main->ActiveChild(), setup);
+        QVERIFY(setup->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == setup);
+
+        // The same through Ctrl+F4 on the direct shear road: the report hands back to its screen.
+        frmScreenDAS_DS* ds = directShearScreen();
+        QTest::mouseClick(ds->cmdReport, Qt::LeftButton);
+        frmDirectShearReport* report = children<frmDirectShearReport>().front();
+        QCOMPARE(main->ActiveChild(), report);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
+        settle();
+        QCoreApplication::processEvents();
+        QCOMPARE(main->ActiveChild(), ds);
+    }
+};
+
+QTEST_MAIN(tst_keyboard)
+#include "tst_keyboard.moc"
