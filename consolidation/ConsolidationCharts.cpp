@@ -39,6 +39,16 @@ lx::CurveStyle Style(int qbColor)
 lx::CurveStyle StressCurveStyle() { return Style(12); }
 lx::CurveStyle LogCurveStyle() { return Style(9); }
 
+void LabelFrames(lx::ChartFrame& frame1, lx::ChartFrame& frame2)
+{
+    frame1.lblTitle->setText(QStringLiteral("e - σ'v"));
+    frame2.lblTitle->setText(QStringLiteral("e - log σ'v"));
+    for (lx::ChartFrame* f : {&frame1, &frame2}) {
+        f->lblXAxisName->setText(QStringLiteral("Vertical Stress, σ'v (kPa)"));
+        f->setUnit(VoidRatioTitle);
+    }
+}
+
 Charts SetupCharts(lx::ChartFrame& frame1, lx::ChartFrame& frame2, const ChartAxes& axes,
                    std::span<const lx::Curve> stressCurves, std::span<const lx::Curve> logCurves)
 {

@@ -37,6 +37,12 @@ QStringList LogCaptions(const ChartAxes& axes);
 lx::CurveStyle StressCurveStyle();
 lx::CurveStyle LogCurveStyle();
 
+// The void-ratio axis's title of every consolidation chart.
+inline const QString VoidRatioTitle = QStringLiteral("Void Ratio, e");
+
+// The titles of the two stress charts, the same on the screen and the report.
+void LabelFrames(lx::ChartFrame& frame1, lx::ChartFrame& frame2);
+
 // Gives picDraw2 picDraw1's scale and draws both charts through the kit's report drawer:
 // grids (eighths on the stress chart, decades and five-times lines on the log chart),
 // captions, and the curves given (the report's; the screen grows its own from the charts

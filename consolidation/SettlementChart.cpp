@@ -1,6 +1,7 @@
 #include "consolidation/SettlementChart.h"
 
 #include "lab/ChartAxis.h"
+#include "consolidation/ConsolidationCharts.h"
 #include "lab/ChartFrame.h"
 #include "lab/Replay.h"
 #include "platform/Colors.h"
@@ -18,7 +19,10 @@ SettlementChart::SettlementChart(lx::ChartFrame* frame, const lx::StoredCurve& c
     : QObject(frame), PicFrame3(frame), curve(curve), replay(replay)
 {
     PicFrame3->lblTitle->setText(QStringLiteral("e - Time"));
-    PicFrame3->lblXAxisName->setText(QStringLiteral("Time (√min)"));
+    PicFrame3->lblXAxisName->setText(QStringLiteral("Time"));
+    // Previous, Points and Next hold the row under the title: the axis title goes left of it.
+    PicFrame3->lblUnit->move(0, PicFrame3->lblTitle->y());
+    PicFrame3->setUnit(VoidRatioTitle);
     cmdPrev = lx::twButton(PicFrame3, QStringLiteral("Previous"), QString(), 600, 250, 780, 285);
     lblPoints = lx::twControl<QLabel>(PicFrame3, "lblPoints", 1440, 295, 500, 200, QStringLiteral("Points"));
     lbleRange = lx::twControl<QLabel>(PicFrame3, "lbleRange", 1940, 295, 640, 200);

@@ -2,6 +2,7 @@
 
 #include "consolidation/ConsolidationRun.h"
 
+#include "consolidation/ConsolidationCharts.h"
 #include "lab/ChartFrame.h"
 #include "lab/ReportPage.h"
 #include "platform/Geometry.h"
@@ -63,13 +64,7 @@ frm1DConsolReport::frm1DConsolReport() : lx::ReportWindow(QStringLiteral("Test R
     page->place(picFrame1, 240, 3090, chart.frame.width(), chart.frame.height());
     picFrame2 = new lx::ChartFrame(chart);
     page->place(picFrame2, 4080, 3090, chart.frame.width(), chart.frame.height());
-    const QString stressName = QStringLiteral("Vertical Stress, σ'v (kPa)");
-    picFrame1->lblTitle->setText(QStringLiteral("e - σ'v"));
-    picFrame2->lblTitle->setText(QStringLiteral("e - log σ'v"));
-    for (lx::ChartFrame* f : {picFrame1, picFrame2}) {
-        f->lblXAxisName->setText(stressName);
-        f->lblUnit->setText(QStringLiteral("e"));
-    }
+    consolidation::LabelFrames(*picFrame1, *picFrame2);
 
     lblDate = page->addLabel(QStringLiteral("Date:"), 240, 6090, Style::Caption);
     lblDateValue = page->addLabel({}, 840, 6090, Style::Body, 2800, RowHeight);

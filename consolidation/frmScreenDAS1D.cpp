@@ -12,6 +12,7 @@
 #include "lab/AssemblyTables.h"
 #include "lab/AssemblyView.h"
 #include "lab/ChartAxis.h"
+#include "consolidation/ConsolidationCharts.h"
 #include "lab/ChartFrame.h"
 #include "lab/ReportWindow.h"
 #include "lab/PictureLayout.h"
@@ -107,13 +108,8 @@ frmScreenDAS1D::frmScreenDAS1D()
         f->picDraw->setFontName(QStringLiteral("MS Sans Serif"));
         f->picDraw->setFontSize(9.75);
         f->picDraw->setFontBold(true);
-        f->lblUnit->setText(QStringLiteral("e"));
     }
-    const QString stressName = QStringLiteral("Vertical Stress, σ'v (kPa)");
-    picFrame1->lblTitle->setText(QStringLiteral("e - σ'v"));
-    picFrame1->lblXAxisName->setText(stressName);
-    picFrame2->lblTitle->setText(QStringLiteral("e - log σ'v"));
-    picFrame2->lblXAxisName->setText(stressName);
+    consolidation::LabelFrames(*picFrame1, *picFrame2);
     settlement = new SettlementChart(PicFrame3, ReplayCurve, replay);
     PicFrame3->hide();
 

@@ -34,14 +34,15 @@ lx::CurveStyle CurveStyleOf(const QColor& color)
     return {.color = color, .width = 2, .marker = star};
 }
 
-void LabelFrames(lx::ChartFrame& shearFrame, lx::ChartFrame& verticalFrame)
+void LabelFrames(lx::ChartFrame& shearFrame, lx::ChartFrame& verticalFrame, FramesOf where)
 {
     shearFrame.lblTitle->setText(QStringLiteral("Shear Stress- H Disp."));
-    shearFrame.lblUnit->setText(QStringLiteral("(kPa)"));
+    shearFrame.setUnit(QStringLiteral("τh (kPa)"));
     shearFrame.lblXAxisName->setText(QStringLiteral("Horiz Disp. (mm)"));
     verticalFrame.lblTitle->setText(QStringLiteral("V Disp. - H Disp."));
-    verticalFrame.lblUnit->setText(QStringLiteral("(mm)"));
-    verticalFrame.lblXAxisName->setText(QStringLiteral("Horiz. Disp. (mm)"));
+    verticalFrame.setUnit(QStringLiteral("Vert. Disp. (mm)"));
+    verticalFrame.lblXAxisName->setText(where == FramesOf::Report ? QStringLiteral("Horiz Disp. (mm)")
+                                                                  : QStringLiteral("Horiz. Disp. (mm)"));
 }
 
 ShearCharts SetupCharts(lx::ChartFrame& shearFrame, lx::ChartFrame& verticalFrame, const ShearAxes& axes)

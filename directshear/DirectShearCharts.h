@@ -38,7 +38,10 @@ lx::CurveStyle CurveStyleOf(const QColor& color);
 
 // Frame captions and titles of the two charts, and the charts themselves: the surfaces
 // cleared and gridded, ready for curves.
-void LabelFrames(lx::ChartFrame& shearFrame, lx::ChartFrame& verticalFrame);
+// The report names the horizontal axis of both charts "Horiz Disp. (mm)"; the screen writes
+// the vertical chart's "Horiz. Disp. (mm)".
+enum class FramesOf { Screen, Report };
+void LabelFrames(lx::ChartFrame& shearFrame, lx::ChartFrame& verticalFrame, FramesOf where);
 struct ShearCharts {
     lx::Chart shear;
     lx::Chart vertical;

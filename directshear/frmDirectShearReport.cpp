@@ -75,7 +75,7 @@ frmDirectShearReport::frmDirectShearReport()
     page->place(picFrame1, 240, 2700, layout.frame.width(), layout.frame.height());
     picFrame2 = new lx::ChartFrame(layout);
     page->place(picFrame2, 4080, 2700, layout.frame.width(), layout.frame.height());
-    directshear::LabelFrames(*picFrame1, *picFrame2);
+    directshear::LabelFrames(*picFrame1, *picFrame2, directshear::FramesOf::Report);
 
     legend = page->addLegendTable(LegendLayout());
 

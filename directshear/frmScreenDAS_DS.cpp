@@ -70,7 +70,7 @@ frmScreenDAS_DS::frmScreenDAS_DS()
     picFrame1->move(lx::tw(5040), lx::tw(0));
     picFrame2 = new lx::ChartFrame(layout, this);
     picFrame2->move(lx::tw(5040), lx::tw(3600));
-    directshear::LabelFrames(*picFrame1, *picFrame2);
+    directshear::LabelFrames(*picFrame1, *picFrame2, directshear::FramesOf::Screen);
 
     fraNormalStress = lx::twControl<QGroupBox>(this, "fraNormalStress", 8760, 420, 2430, 855, QString());
     lblNormalStress = lx::twControl<QLabel>(fraNormalStress, "lblNormalStress", 120, 120, 2190, 255, QStringLiteral("Normal Stress"));

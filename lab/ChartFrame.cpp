@@ -90,6 +90,22 @@ ChartFrame::ChartFrame(const ChartFrameLayout& layout, QWidget* parent) : QWidge
         marks.push_back(new LegendMark(this, m.from, m.to, m.width));
 }
 
+void ChartFrame::setUnit(const QString& text)
+{
+    lblUnit->setText(text);
+    const int needed = lblUnit->sizeHint().width();
+    if (needed > lblUnit->width())
+        lblUnit->resize(needed, lblUnit->height());
+    QRect title = lblTitle->geometry();
+    const QRect unit = lblUnit->geometry();
+    if (title.intersects(unit)) {
+        const int gap = tw(60);
+        title.moveLeft(unit.right() + 1 + gap);
+        title.setWidth(std::max(0, std::min(title.width(), width() - title.left())));
+        lblTitle->setGeometry(title);
+    }
+}
+
 void ChartFrame::setCaptions(const QStringList& x, const QStringList& y)
 {
     for (int i = 0; i < 5; ++i) {

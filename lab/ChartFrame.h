@@ -59,6 +59,9 @@ public:
     QLabel* lblTitle2 = nullptr;
     std::vector<LegendMark*> marks;
 
+    // The vertical axis's title ("(kPa)", "Vert. Disp. (mm)"): its label grows to the right
+    // to hold it whole, and the chart's title moves right to clear it where they share a row.
+    void setUnit(const QString& text);
     // Tick captions; missing ones leave their labels empty.
     void setCaptions(const QStringList& x, const QStringList& y);
     // Centres lblX(0 .. divisions) under the lines that cut the surface's width into

@@ -65,9 +65,9 @@ frmScreenDASTriaxial::frmScreenDASTriaxial()
         f->lblXAxisName->setText(QStringLiteral("Axial Strain (%)"));
     }
     picFrame1->lblTitle->setText(QStringLiteral("Deviator Stress"));
-    picFrame1->lblUnit->setText(QStringLiteral("(kPa)"));
+    picFrame1->setUnit(QStringLiteral("(kPa)"));
     picFrame2->lblTitle->setText(QStringLiteral("Volumetric Strain"));
-    picFrame2->lblUnit->setText(QStringLiteral("(%)"));
+    picFrame2->setUnit(QStringLiteral("(%)"));
 
     replay.setOutputs({.listLine = [this](int k) { ShowPoint(k); },
                        .exportLine = [this](int k) { exportText.addPoint(ReplayCurve.row(k)); },
@@ -108,7 +108,7 @@ bool frmScreenDASTriaxial::StartTest(const QString& simName, const QString& soil
     };
     lx::setPointColumns(*lvwData, exportText, lblTitle->text(), columns);
     picFrame2->lblTitle->setText(drained ? QStringLiteral("Volumetric Strain") : QStringLiteral("Excess pore pressure"));
-    picFrame2->lblUnit->setText(drained ? QStringLiteral("(%)") : QStringLiteral("(kPa)"));
+    picFrame2->setUnit(drained ? QStringLiteral("(%)") : QStringLiteral("(kPa)"));
 
     ReplayCurve = lx::StoredCurve(ScreenColumns(drained), lx::ScreenCap);
     if (!lx::reportLoadFailure(lx::loadStoredTest(ReplayCurve, {strConnDataView, triaxial::TestResultsSql(), {strTestID}, strTestID})))

@@ -101,7 +101,7 @@ frmScreenDASTTT::frmScreenDASTTT()
     picFrame2->move(lx::tw(100), lx::tw(4290));
     picFrame2->picDraw->setBackColor(palette().color(QPalette::Base));
     for (lx::ChartFrame* f : {picFrame1, picFrame2}) {
-        f->lblUnit->setText(QStringLiteral("(kPa)"));
+        f->setUnit(QStringLiteral("(kPa)"));
         for (QLabel* l : f->lblX)
             l->setText(QStringLiteral("123456"));
         for (QLabel* l : f->lblY)

@@ -96,7 +96,7 @@ frmTTTReport::frmTTTReport() : lx::ReportWindow(QStringLiteral("Test Report"), 8
         page->place(frame, left, 3060, layout.frame.width(), layout.frame.height());
         frame->picDraw->setBackColor(PlotColor);
         frame->lblTitle->setText(title);
-        frame->lblUnit->setText(unit);
+        frame->setUnit(unit);
         frame->lblUnit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         frame->lblXAxisName->setText(QStringLiteral("Oct. Shear Strain (%)"));
         return frame;

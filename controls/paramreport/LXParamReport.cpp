@@ -65,8 +65,8 @@ LXParamReport::LXParamReport(QWidget* parent) : lx::ReportPage(8010, 8610, paren
     };
     picFrame1 = makeFrame(240);
     picFrame2 = makeFrame(4080);
-    picFrame1->lblUnit->setText(QStringLiteral("(kPa)"));
-    picFrame2->lblUnit->setText(QStringLiteral("(%)"));
+    picFrame1->setUnit(QStringLiteral("(kPa)"));
+    picFrame2->setUnit(QStringLiteral("(%)"));
 
     fraLegend = new QGroupBox(QStringLiteral("Legend"));
     place(fraLegend, 240, 5745, 7530, 480);
@@ -160,7 +160,7 @@ void LXParamReport::CreateReport(const QString& strTestName, const std::array<QS
         picFrame2->lblTitle->setText(QStringLiteral("Volumetric Strain"));
     } else {
         picFrame2->lblTitle->setText(QStringLiteral("Excess Pore Pressure"));
-        picFrame2->lblUnit->setText(QStringLiteral("kPa"));
+        picFrame2->setUnit(QStringLiteral("kPa"));
     }
     drawCharts();
 

@@ -64,8 +64,8 @@ TriaxialReportPage addTriaxialReportPage(ReportPage& page, double dx)
     p.picDraw2 = p.picFrame2->picDraw;
     p.lblTitleChart1 = p.picFrame1->lblTitle;
     p.lblTitleChart2 = p.picFrame2->lblTitle;
-    p.picFrame1->lblUnit->setText(QStringLiteral("(kPa)"));
-    p.picFrame2->lblUnit->setText(QStringLiteral("(%)"));
+    p.picFrame1->setUnit(QStringLiteral("(kPa)"));
+    p.picFrame2->setUnit(QStringLiteral("(%)"));
 
     p.lblName = page.addLabel(QStringLiteral("Created by:"), 420 + dx, 8100, Style::Caption);
     p.lblDate = page.addLabel(QStringLiteral("Date:"), 4920 + dx, 8100, Style::Caption);

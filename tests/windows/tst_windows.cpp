@@ -1,9 +1,10 @@
-// The keyboard in every kind of window, through the real windows offscreen on the installed
-// databases: Enter presses the focused button, Ctrl+F4 closes a child window as its close
-// box does, Tab walks the controls in view in their order on the screen, a long box shows
-// its beginning once it loses the focus, and a closed window hands the front back to the
-// window it was opened from.
+// Every kind of window, through the real windows offscreen on the installed databases: Enter
+// presses the focused button, Ctrl+F4 closes a child window as its close box does, Tab walks
+// the controls in view in their order on the screen, a long box shows its beginning once it
+// loses the focus, and a closed window hands the front back to the window it was opened
+// from; the chart frames of the screens and reports carry their titles whole.
 #include "consolidation/dlg1DConsolidation.h"
+#include "consolidation/frm1DConsolReport.h"
 #include "consolidation/frm1DConsolidation.h"
 #include "consolidation/frmScreenDAS1D.h"
 #include "directshear/dlgDSParamStudy.h"
@@ -18,13 +19,16 @@
 #include "app/basGlobal.h"
 #include "app/frmDocument.h"
 #include "app/frmMDI.h"
+#include "lab/ChartFrame.h"
 #include "lab/ClickMask.h"
 #include "platform/FormRegistry.h"
 #include "platform/Paths.h"
+#include "platform/PictureBox.h"
 #include "platform/testing/ScriptedServices.h"
 #include "tests/common/TestHelpers.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -115,7 +119,7 @@ QString checkTabWalk(QWidget* form)
 
 } // namespace
 
-class tst_keyboard : public QObject {
+class tst_windows : public QObject {
     Q_OBJECT
 
     std::unique_ptr<lx::testing::ScriptedServices> s;
@@ -151,6 +155,24 @@ class tst_keyboard : public QObject {
         study->CboParOption->setCurrentIndex(1);
         emit study->CboParOption->activated(1);
         return study;
+    }
+
+    // The consolidation screen of the first soil, from the menu, at the start of its replay.
+    frmScreenDAS1D* consolidationScreen(frm1DConsolidation** from = nullptr)
+    {
+        main->mnuSimConsol->trigger();
+        dlg1DConsolidation* dialog = form<dlg1DConsolidation>();
+        QTest::mouseClick(dialog->OptTestType[0], Qt::LeftButton, {}, QPoint(8, 8));
+        QTest::mouseClick(dialog->cmdTesting, Qt::LeftButton);
+        frm1DConsolidation* setup = form<frm1DConsolidation>();
+        QTest::mouseClick(setup->lblMask, Qt::LeftButton);
+        while (setup->Timer1->isActive())
+            setup->Timer1_Timer();
+        setup->cboParamOptions->setCurrentIndex(0);
+        QTest::mouseClick(setup->cmdStart, Qt::LeftButton);
+        if (from)
+            *from = setup;
+        return qobject_cast<frmScreenDAS1D*>(setup->lastScreen());
     }
 
     // A window of each kind, opened as a student opens it, with a button of it (or null).
@@ -391,22 +413,79 @@ private slots:
         QCOMPARE(box->cursorPosition(), 0);
     }
 
+    // The titles of every chart frame of the direct shear and consolidation screens and
+    // reports, each whole in its label and clear of the others.
+    void chartTitles_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("xName");
+        const QString shear = QStringLiteral("Shear Stress- H Disp."), vertical = QStringLiteral("V Disp. - H Disp.");
+        const QString tau = QStringLiteral("τh (kPa)"), vert = QStringLiteral("Vert. Disp. (mm)");
+        const QString horiz = QStringLiteral("Horiz Disp. (mm)"), horizDot = QStringLiteral("Horiz. Disp. (mm)");
+        const QString e = QStringLiteral("Void Ratio, e"), stress = QStringLiteral("Vertical Stress, σ'v (kPa)");
+        QTest::newRow("direct shear screen, shear") << "ds screen" << 1 << shear << tau << horiz;
+        QTest::newRow("direct shear screen, vertical") << "ds screen" << 2 << vertical << vert << horizDot;
+        QTest::newRow("direct shear report, shear") << "ds report" << 1 << shear << tau << horiz;
+        QTest::newRow("direct shear report, vertical") << "ds report" << 2 << vertical << vert << horiz;
+        QTest::newRow("consolidation screen, stress") << "1d screen" << 1 << QStringLiteral("e - σ'v") << e << stress;
+        QTest::newRow("consolidation screen, log") << "1d screen" << 2 << QStringLiteral("e - log σ'v") << e << stress;
+        QTest::newRow("consolidation screen, increment") << "1d screen" << 3 << QStringLiteral("e - Time") << e << QStringLiteral("Time");
+        QTest::newRow("consolidation report, stress") << "1d report" << 1 << QStringLiteral("e - σ'v") << e << stress;
+        QTest::newRow("consolidation report, log") << "1d report" << 2 << QStringLiteral("e - log σ'v") << e << stress;
+    }
+    void chartTitles()
+    {
+        QFETCH(QString, window);
+        QFETCH(int, frame);
+        QFETCH(QString, title);
+        QFETCH(QString, unit);
+        QFETCH(QString, xName);
+        std::array<lx::ChartFrame*, 3> frames{};
+        if (window.startsWith(u"ds")) {
+            frmScreenDAS_DS* screen = directShearScreen();
+            frames = {screen->picFrame1, screen->picFrame2, nullptr};
+            if (window == u"ds report") {
+                QTest::mouseClick(screen->cmdReport, Qt::LeftButton);
+                frmDirectShearReport* report = children<frmDirectShearReport>().front();
+                frames = {report->picFrame1, report->picFrame2, nullptr};
+            }
+        } else {
+            frmScreenDAS1D* screen = consolidationScreen();
+            QVERIFY(screen);
+            frames = {screen->picFrame1, screen->picFrame2, screen->PicFrame3};
+            if (window == u"1d report") {
+                while (screen->Timer1->isActive())
+                    screen->Timer1_Timer();
+                QTest::mouseClick(screen->cmdReport, Qt::LeftButton);
+                frm1DConsolReport* report = children<frm1DConsolReport>().front();
+                frames = {report->picFrame1, report->picFrame2, nullptr};
+            }
+        }
+        lx::ChartFrame* f = frames[size_t(frame - 1)];
+        QVERIFY(f);
+        QCOMPARE(f->lblTitle->text(), title);
+        QCOMPARE(f->lblUnit->text(), unit);
+        QCOMPARE(f->lblXAxisName->text(), xName);
+        const QStringList clipped = lx::testing::clippedTexts(f);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
+        // The titles stand clear of one another, of the tick captions and of the frame's buttons.
+        for (QWidget* other : f->findChildren<QWidget*>()) {
+            if (other == f->lblUnit || other == static_cast<QWidget*>(f->picDraw) || !other->isVisibleTo(f) || other->parentWidget() != f)
+                continue;
+            QVERIFY2(!other->geometry().intersects(f->lblUnit->geometry()), qPrintable(nameOf(other)));
+        }
+        QVERIFY(f->lblUnit->geometry().right() < f->width());
+    }
+
     // Closing a screen or a report gives the front and the focus back to the window it was
     // opened from, not to the dialog opened first.
     void aClosedWindowHandsTheFrontBack()
     {
-        main->mnuSimConsol->trigger();
-        dlg1DConsolidation* dialog = form<dlg1DConsolidation>();
-        QTest::mouseClick(dialog->OptTestType[0], Qt::LeftButton, {}, QPoint(8, 8));
-        QTest::mouseClick(dialog->cmdTesting, Qt::LeftButton);
-        frm1DConsolidation* setup = form<frm1DConsolidation>();
-        QTest::mouseClick(setup->lblMask, Qt::LeftButton);
-        while (setup->Timer1->isActive())
-            setup->Timer1_Timer();
-        setup->cboParamOptions->setCurrentIndex(0);
-        QVERIFY(setup->cmdStart->isEnabled());
-        QTest::mouseClick(setup->cmdStart, Qt::LeftButton);
-        auto* screen = qobject_cast<frmScreenDAS1D*>(setup->lastScreen());
+        frm1DConsolidation* setup = nullptr;
+        frmScreenDAS1D* screen = consolidationScreen(&setup);
         QVERIFY(screen);
         QCOMPARE(main->ActiveChild(), screen);
         screen->cmdClose->setFocus();
@@ -430,5 +509,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_keyboard)
-#include "tst_keyboard.moc"
+QTEST_MAIN(tst_windows)
+#include "tst_windows.moc"
