@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <vector>
 
 using namespace consolidation;
 
@@ -199,6 +200,72 @@ TEST(ConsolidationCurve, TheIncrementExportHasThirteenRowsEndingAtE2)
     const float times[] = {0, 0.6f, 1.5f, 3, 6, 12, 24, 45, 90, 180, 360, 720, 1440};
     for (int j = 0; j < TimeRows; ++j)
         EXPECT_EQ(TimeTable()[size_t(j)].t, times[j]);
+}
+
+// The help pages tell students what the constructions give on the increment curve, which is
+// the same for every soil: Taylor's t90 about 10 min, Casagrande's t50 about 8.3 min (so the
+// two methods' cv differ about 3.6 times) and a secondary slope of about 0.008 Cc for a load
+// doubling. Drawn on the time table as a student draws them.
+TEST(ConsolidationCurve, TaylorAndCasagrandeReadWhatThePagesSayOffTheIncrementCurve)
+{
+    struct Point {
+        double x, u;
+    };
+    std::vector<Point> root, logT;
+    for (const TimeRow& r : TimeTable()) {
+        root.push_back({std::sqrt(double(r.t)), double(r.U)});
+        if (r.t > 0)
+            logT.push_back({std::log10(double(r.t)), double(r.U)});
+    }
+    // Where the curve first falls below the line u = a + m x.
+    const auto crossing = [](const std::vector<Point>& curve, double a, double m) {
+        for (size_t i = 1; i + 1 < curve.size(); ++i) {
+            const double d0 = curve[i].u - (a + m * curve[i].x), d1 = curve[i + 1].u - (a + m * curve[i + 1].x);
+            if (d0 > 0 && d1 <= 0)
+                return curve[i].x + (curve[i + 1].x - curve[i].x) * d0 / (d0 - d1);
+        }
+        return std::nan("");
+    };
+    // Taylor: the straight early part (0.6 to 3 min) by least squares, then abscissae 1.15 times larger.
+    double sx = 0, sy = 0, sxx = 0, sxy = 0;
+    for (size_t i = 1; i <= 3; ++i) {
+        sx += root[i].x, sy += root[i].u, sxx += root[i].x * root[i].x, sxy += root[i].x * root[i].u;
+    }
+    const double slope = (3 * sxy - sx * sy) / (3 * sxx - sx * sx), u0 = (sy - slope * sx) / 3;
+    const double t90 = std::pow(crossing(root, u0, slope / 1.15), 2);
+    EXPECT_NEAR(t90, 10, 0.5);
+
+    // Casagrande: the tangent at the inflection (the steepest stretch) meets the secondary tail
+    // (the last two points) at U100; U0 lies as far above the reading at 0.6 min as that
+    // reading lies above the one at 2.4 min; t50 halfway.
+    const auto uAt = [&](double t) {
+        const double x = std::log10(t);
+        for (size_t i = 0; i + 1 < logT.size(); ++i)
+            if (x <= logT[i + 1].x)
+                return logT[i].u + (logT[i + 1].u - logT[i].u) * (x - logT[i].x) / (logT[i + 1].x - logT[i].x);
+        return logT.back().u;
+    };
+    size_t steepest = 0;
+    const auto slopeAt = [&](size_t i) { return (logT[i + 1].u - logT[i].u) / (logT[i + 1].x - logT[i].x); };
+    for (size_t i = 1; i + 1 < logT.size(); ++i)
+        if (slopeAt(i) > slopeAt(steepest))
+            steepest = i;
+    const double tail = slopeAt(logT.size() - 2);
+    const double xEnd = (logT.back().u - tail * logT.back().x - logT[steepest].u + slopeAt(steepest) * logT[steepest].x)
+                        / (slopeAt(steepest) - tail);
+    const double u100 = logT.back().u + tail * (xEnd - logT.back().x);
+    const double uStart = 2 * uAt(0.6) - uAt(2.4);
+    const double u50 = (uStart + u100) / 2;
+    double lo = 0.6, hi = 1440;
+    for (int i = 0; i < 60; ++i)
+        (uAt(std::sqrt(lo * hi)) < u50 ? lo : hi) = std::sqrt(lo * hi);
+    const double t50 = lo;
+    EXPECT_NEAR(t50, 8.3, 0.2);
+    EXPECT_NEAR(std::pow(10.0, xEnd), 96, 5) << "end of primary consolidation";
+    EXPECT_NEAR((0.848 / t90) / (0.197 / t50), 3.6, 0.2) << "the two methods' cv";
+    // Secondary compression per log cycle of time for an increment that doubles the load on the
+    // virgin line (a change of e of Cc log 2).
+    EXPECT_NEAR(tail * std::log10(2.0), 0.008, 0.0005);
 }
 
 TEST(ConsolidationCharts, AxesAndCaptionsOfTheTwoCharts)

@@ -560,6 +560,12 @@ TEST_F(TrueTriaxialData, StrengthFollowsTheBValueAndPrincipalStressAngleTrends)
         EXPECT_GT(extension.frictionAngle, compression.frictionAngle);
         EXPECT_NEAR(compression.frictionAngle, 33, 3) << "Bay Mud in triaxial compression";
         EXPECT_LT(horizontal.tauOct, compression.tauOct);
+        // The anisotropy alone, at one b-value: 0.85 of the strength with sigma1 vertical, as the pages say.
+        for (int b : {0, 50, 100}) {
+            const Failure vertical = f[{0, b}], across = f[{90, b}];
+            ASSERT_GT(vertical.tauOct * across.tauOct, 0) << "tests missing at b " << b;
+            EXPECT_NEAR(across.tauOct / vertical.tauOct, 0.85, 0.005) << "b " << b;
+        }
         EXPECT_GT(compression.porePressure, 0) << "a normally consolidated clay builds pore pressure";
     }
     // Hollow cylinder: the peak octahedral shear stress falls as sigma1 turns from vertical to horizontal.
