@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
@@ -77,6 +78,8 @@ QMdiSubWindow* addChildWindow(QMdiArea* area, QWidget* child)
 QMdiSubWindow* showChildWindow(QMdiArea* area, QWidget* child)
 {
     QMdiSubWindow* sub = addChildWindow(area, child);
+    if (basGlobal::ShuttingDown)
+        return sub;
     child->show();
     area->setActiveSubWindow(sub);
     return sub;
@@ -86,7 +89,8 @@ QMdiSubWindow* showChildWindow(QWidget* child)
 {
     if (QMdiArea* area = childArea())
         return showChildWindow(area, child);
-    child->show();
+    if (!basGlobal::ShuttingDown)
+        child->show();
     return nullptr;
 }
 
@@ -104,6 +108,8 @@ void centreWindow(QWidget* window, const QWidget* over)
 
 void showAndPaint(QWidget* window)
 {
+    if (basGlobal::ShuttingDown)
+        return;
     window->show();
     window->raise();
     // A window is painted only once the display has mapped it; wait for that (briefly,
@@ -198,6 +204,8 @@ void SetOuterSize(QWidget* form, double outerWidthTw, double outerHeightTw)
 
 void ShowInFront(QWidget* form)
 {
+    if (basGlobal::ShuttingDown)
+        return;
     form->show();
     if (QMdiSubWindow* sub = ChildFrame(form)) {
         const QMargins m = sub->contentsMargins();
@@ -254,6 +262,17 @@ QPointF ActiveChildPosTw()
     if (!active)
         return {};
     return {toTwips(active->x()), toTwips(active->y())};
+}
+
+void UnloadChildWindows(QMdiArea* area)
+{
+    if (!area)
+        return;
+    // Guarded: a window's destructor may unload another one of the list.
+    const QList<QMdiSubWindow*> created = area->subWindowList(QMdiArea::CreationOrder);
+    QList<QPointer<QMdiSubWindow>> subs(created.begin(), created.end());
+    for (auto it = subs.rbegin(); it != subs.rend(); ++it)
+        delete it->data();
 }
 
 void UnloadNow(QWidget* form)

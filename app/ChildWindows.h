@@ -1,6 +1,8 @@
 #pragma once
 // Windows of the program inside the main window, and the placing of the small top-level
-// boxes around it. Every subsystem adds its windows through these.
+// boxes around it. Every subsystem adds its windows through these. Once the program is
+// ending (basGlobal::ShuttingDown) the helpers that show a window show nothing: the window
+// is made and placed as usual, stays hidden and goes with its owner.
 #include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -78,6 +80,9 @@ void HideChild(QWidget* form);
 void MoveChild(QWidget* form, double leftTw, double topTw);
 // The top-left corner of the active child window in twips (0, 0 without one).
 QPointF ActiveChildPosTw();
+// Unloads every child window of the area at once, the newest first: a window that reaches
+// the one it was opened from as it goes finds it still there.
+void UnloadChildWindows(QMdiArea* area);
 // Unloads the form at once (never from inside one of its own handlers).
 void UnloadNow(QWidget* form);
 // Unloads the form once the running handler has returned (for a form closing itself).

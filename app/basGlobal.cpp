@@ -1,5 +1,6 @@
 #include "basGlobal.h"
 
+#include "ChildWindows.h"
 #include "basHTMLHelp.h"
 #include "dlgMesseges.h"
 #include "frmMDI.h"
@@ -37,8 +38,16 @@ SubsystemHooks& Hooks() { return State().hooks; }
 
 void ResetFrameState()
 {
-    // The windows go first, while what they read as they close is still there.
-    delete MainForm.data();
+    // The frame is ending: a window that credits its run as it goes opens no quiz.
+    ShuttingDown = true;
+    // The windows go first, while what they read as they close is still there: the child
+    // windows newest first, inside a whole main window, then the main window, which is no
+    // longer the main window by then.
+    if (QPointer<frmMDI> main = MainForm) {
+        lx::UnloadChildWindows(main->mdiArea);
+        MainForm = nullptr;
+        delete main.data();
+    }
     lx::SingleInstance<frmSplashMessege>::unload();
     lx::SingleInstance<frmSplash>::unload();
     RemoveWorkingCopies();
@@ -247,6 +256,8 @@ int Main()
 
 int Run()
 {
+    // A logout ends the program as closing its window does, marked as ending at once.
+    lx::onTerminationRequest([] { ShuttingDown = true; });
     // A start-up that failed has said why and removed its folder; its status is the program's.
     if (const int status = Main(); status != 0)
         return status;

@@ -90,8 +90,10 @@ inline double& ConfiningStressKPa = State().ConfiningStressKPa;
 inline double& BackPressureKPa = State().BackPressureKPa;
 inline QString& CurrentUserName = State().CurrentUserName;
 
-// True from the moment the main window starts closing: windows that close with it still
-// write their quiz credits, but press no quiz button and open no window.
+// True from the moment the program starts ending, whatever ends it: the main window closing
+// (File > Exit too), a termination request, the end of Run (ResetFrameState). Windows that
+// close with it still write their quiz credits, but press no quiz button and open no window
+// (the child-window helpers show nothing).
 inline bool& ShuttingDown = State().ShuttingDown;
 
 SubsystemHooks& Hooks();

@@ -4,6 +4,7 @@
 #include <QSocketNotifier>
 
 #include <csignal>
+#include <utility>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -14,6 +15,11 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 bool requested = false;
+std::function<void()>& markEnding()
+{
+    static std::function<void()> mark;
+    return mark;
+}
 
 // Only a write is safe in a signal handler: the event loop does the rest.
 void onSignal(int)
@@ -34,6 +40,8 @@ void quitOnTerminationSignals()
         while (::read(signalPipe[1], buffer, sizeof buffer) > 0) {
         }
         requested = true;
+        if (markEnding())
+            markEnding()();
         // exit, not quit: quit does nothing while only a modal box's loop runs (start-up).
         QCoreApplication::exit(0);
     });
@@ -46,5 +54,7 @@ void quitOnTerminationSignals()
 }
 
 bool terminationRequested() { return requested; }
+
+void onTerminationRequest(std::function<void()> mark) { markEnding() = std::move(mark); }
 
 } // namespace lx

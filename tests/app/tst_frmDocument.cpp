@@ -130,6 +130,8 @@ private slots:
         s->clock->ms = 400;
         dir = std::make_unique<QTemporaryDir>();
         QApplication::clipboard()->clear();
+        // A main window closed by the test before left the frame ending.
+        ShuttingDown = false;
         main = std::make_unique<frmMDI>();
     }
     void cleanup()
@@ -293,6 +295,11 @@ private slots:
             }
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         };
+        // The program would have ended with its window; the test starts it again.
+        auto reopen = [&] {
+            ShuttingDown = false;
+            main->show();
+        };
 
         // Unchanged (a new one, and one whose change was saved): no question.
         frmDocument* doc = newDocument();
@@ -300,7 +307,7 @@ private slots:
         QCOMPARE(windows(), 0);
         QVERIFY(messages().empty());
         if (how == u"exit")
-            main->show();
+            reopen();
 
         doc = newDocument();
         QTextCursor(doc->rtfText->document()).insertText(QStringLiteral("my notes"));
@@ -334,7 +341,7 @@ private slots:
 
         // No: discarded.
         if (how == u"exit")
-            main->show();
+            reopen();
         doc = newDocument();
         QTextCursor(doc->rtfText->document()).insertText(QStringLiteral("scrap"));
         s->messages->msgBoxAnswers = {lx::vbNo};
@@ -345,7 +352,7 @@ private slots:
 
         // A document saved since its change closes without a word.
         if (how == u"exit")
-            main->show();
+            reopen();
         doc = newDocument();
         QTextCursor(doc->rtfText->document()).insertText(QStringLiteral("saved"));
         s->files->answers = {path("saved.rtf")};
