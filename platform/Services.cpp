@@ -139,11 +139,15 @@ private:
             dialog.setNameFilters(filters);
             dialog.selectNameFilter(filters.value(qBound(1, r.filterIndex, int(filters.size())) - 1));
         }
+        // Set before the proposed name, which a bare name keeps in that folder.
+        dialog.setDirectory(fileDialogFolder());
         if (!r.fileName.isEmpty())
             dialog.selectFile(r.fileName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty() || terminationRequested())
             return {};
-        return dialog.selectedFiles().constFirst();
+        const QString chosen = dialog.selectedFiles().constFirst();
+        rememberFileDialogFolder(chosen);
+        return chosen;
     }
 };
 
@@ -167,7 +171,11 @@ public:
             dialog.setWindowTitle(request.title);
         dialog.setOption(QAbstractPrintDialog::PrintSelection, request.allowSelection);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.allowPageRange);
-        return dialog.exec() == QDialog::Accepted && !terminationRequested();
+        if (dialog.exec() != QDialog::Accepted || terminationRequested())
+            return false;
+        if (printer.outputFormat() == QPrinter::PdfFormat)
+            rememberFileDialogFolder(printer.outputFileName());
+        return true;
     }
 };
 
@@ -380,6 +388,26 @@ Services& services()
 
 void resetServices() { installReal(services()); }
 
+namespace {
+QString& lastFileDialogFolder()
+{
+    static QString folder;
+    return folder;
+}
+} // namespace
+
+QString fileDialogFolder()
+{
+    const QString& last = lastFileDialogFolder();
+    return !last.isEmpty() && QFileInfo(last).isDir() ? last : QDir::homePath();
+}
+
+void rememberFileDialogFolder(const QString& chosenFile)
+{
+    if (!chosenFile.isEmpty())
+        lastFileDialogFolder() = QFileInfo(chosenFile).absolutePath();
+}
+
 QString printFileProposal(const QString& docName)
 {
     const QFileInfo file(docName);
@@ -389,7 +417,10 @@ QString printFileProposal(const QString& docName)
     base.replace(u'/', u'-');
     if (base.trimmed().isEmpty())
         base = QStringLiteral("print");
-    const QString folder = ofAFile && QFileInfo(file.absolutePath()).isWritable() ? file.absolutePath() : QDir::homePath();
+    const QString dialogs = fileDialogFolder();
+    const QString folder = ofAFile && QFileInfo(file.absolutePath()).isWritable() ? file.absolutePath()
+                           : QFileInfo(dialogs).isWritable()                      ? dialogs
+                                                                                  : QDir::homePath();
     return QDir(folder).filePath(base + QStringLiteral(".pdf"));
 }
 

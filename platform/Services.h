@@ -58,6 +58,13 @@ public:
     virtual QString saveFile(const FileDialogRequest& request) = 0;
 };
 
+// The folder a file dialog starts in: that of the file last chosen in this run (in a file
+// dialog or as a printer's file) while it still exists, else the home folder; never the
+// program's own folder, which students cannot write where it is installed for a class.
+QString fileDialogFolder();
+// Remembers the folder of a file the student chose; an empty path changes nothing.
+void rememberFileDialogFolder(const QString& chosenFile);
+
 // "Desc|*.x|Desc2|*.y" in the form Qt's file dialog takes ("Desc (*.x);;Desc2 (*.y)").
 QString toQtFilter(const QString& pipeFilter);
 
@@ -71,8 +78,9 @@ struct PrintDialogRequest {
 };
 
 // A writable file for printing docName (a window's caption) to PDF: for a document of a
-// file, its own folder and base name with ".pdf", or the home folder and that name when the
-// folder cannot be written; for any other caption, the home folder and the caption.
+// file, its own folder and base name with ".pdf", or the file dialogs' folder and that name
+// when the folder cannot be written; for any other caption, the file dialogs' folder and the
+// caption. The home folder stands in for a file dialogs' folder that cannot be written.
 QString printFileProposal(const QString& docName);
 
 class PrinterService {

@@ -105,6 +105,26 @@ TEST(ServicesTest, SingleInstanceUnloadsFromItsOwnHandlerAndScopesAModalBox)
     EXPECT_FALSE(SingleInstance<OnceForm>::exists());
 }
 
+TEST(ServicesTest, FileDialogsStartInTheFolderLastChosenWhileItExistsElseHome)
+{
+    const QString home = QDir::homePath();
+    EXPECT_EQ(lx::fileDialogFolder(), home);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString week = dir.filePath(QStringLiteral("week 3"));
+    lx::rememberFileDialogFolder(week + QStringLiteral("/points.txt"));
+    EXPECT_EQ(lx::fileDialogFolder(), home);   // not there (yet)
+    ASSERT_TRUE(QDir().mkdir(week));
+    EXPECT_EQ(lx::fileDialogFolder(), week);
+    lx::rememberFileDialogFolder(QString());   // a cancelled dialog
+    EXPECT_EQ(lx::fileDialogFolder(), week);
+    // Printing to a file proposes the same folder for a caption that names no file.
+    EXPECT_EQ(lx::printFileProposal(QStringLiteral("Document 1")), week + QStringLiteral("/Document 1.pdf"));
+    ASSERT_TRUE(QDir(week).removeRecursively());
+    EXPECT_EQ(lx::fileDialogFolder(), home);
+    EXPECT_EQ(lx::printFileProposal(QStringLiteral("Document 1")), QDir(home).filePath(QStringLiteral("Document 1.pdf")));
+}
+
 TEST(ServicesTest, PrintingProposesAWritableFile)
 {
     QTemporaryDir dir;

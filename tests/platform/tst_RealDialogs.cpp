@@ -3,6 +3,7 @@
 #include "platform/Services.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -14,6 +15,15 @@
 #include <QTest>
 #include <QTimer>
 
+namespace {
+// An empty file for a dialog to choose.
+bool makeEmptyFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly);
+}
+} // namespace
+
 class tst_RealDialogs : public QObject {
     Q_OBJECT
 private slots:
@@ -21,9 +31,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString existing = dir.filePath(QStringLiteral("points.txt"));
-        QFile f(existing);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.close();
+        QVERIFY(makeEmptyFile(existing));
         QStringList filtersSeen;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -40,6 +48,42 @@ private slots:
         const QString chosen = lx::fileDialogs().saveFile(r);
         QCOMPARE(chosen, existing);
         QCOMPARE(filtersSeen, (QStringList{QStringLiteral("Excel files (*.xls)"), QStringLiteral("Text Files (*.txt)")}));
+    }
+
+    void dialogsStartInTheFolderLastChosenElseHomeKeepingTheProposedName()
+    {
+        QCOMPARE(lx::fileDialogFolder(), QDir::homePath());
+        QTemporaryDir dir;
+        const QString opened = dir.filePath(QStringLiteral("notes.rtf"));
+        QVERIFY(makeEmptyFile(opened));
+        QStringList started;
+        QString nameShown;
+        auto answer = [&](const QString& file) {
+            QTimer::singleShot(0, [&, file] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                started << dialog->directory().absolutePath();
+                if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                    nameShown = name->text();
+                if (file.isEmpty()) {
+                    dialog->reject();
+                    return;
+                }
+                dialog->selectFile(file);
+                static_cast<QDialog*>(dialog)->accept();
+            });
+        };
+        answer(opened);
+        QCOMPARE(lx::fileDialogs().openFile({QStringLiteral("Open"), QStringLiteral("All Files (*.*)|*.*"), {}, 1}), opened);
+        // A cancelled dialog leaves the folder as it was.
+        answer(QString());
+        QVERIFY(lx::fileDialogs().saveFile({QStringLiteral("Save"), QStringLiteral("All Files (*.lxq)|*.lxq"), QStringLiteral("Smith_Ann.lxq"), 1})
+                    .isEmpty());
+        QCOMPARE(nameShown, QStringLiteral("Smith_Ann.lxq"));
+        answer(dir.filePath(QStringLiteral("Smith_Ann.lxq")));
+        QCOMPARE(lx::fileDialogs().saveFile({QStringLiteral("Save"), QStringLiteral("All Files (*.lxq)|*.lxq"), QStringLiteral("Smith_Ann.lxq"), 1}),
+                 dir.filePath(QStringLiteral("Smith_Ann.lxq")));
+        QCOMPARE(started, (QStringList{QDir::homePath(), dir.path(), dir.path()}));
     }
 
     void cancellingGivesAnEmptyPath()
