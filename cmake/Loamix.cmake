@@ -7,6 +7,8 @@ function(loamix_place_in_install_tree target)
     LIBRARY_OUTPUT_DIRECTORY ${LOAMIX_INSTALL_DIR}
     BUILD_RPATH "$ORIGIN"
     INSTALL_RPATH "$ORIGIN")
+  # cmake/Install.cmake installs each of them into the program folder.
+  set_property(GLOBAL APPEND PROPERTY LOAMIX_PROGRAM_TARGETS ${target})
 endfunction()
 
 # A GoogleTest executable, registered with CTest case by case. With GUI, its main makes a

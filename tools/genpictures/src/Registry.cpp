@@ -63,4 +63,17 @@ QString writePicture(const Picture& p, const QString& installRoot, const QString
     return QStringLiteral("unknown format");
 }
 
+QString writeDesktopIcons(const Pictures& all, const QString& dir, const QString& name, const QList<int>& sizes)
+{
+    const Picture* icon = findPicture(all, QStringLiteral("pictures/icons/Loamix.ico"));
+    if (!icon) return QStringLiteral("the program's icon is not drawn");
+    for (int s : sizes) {
+        const QString folder = QStringLiteral("%1/%2x%2/apps").arg(dir).arg(s);
+        if (!QDir().mkpath(folder)) return QStringLiteral("cannot make the folder %1").arg(folder);
+        const QString target = folder + u'/' + name + QStringLiteral(".png");
+        if (!icon->draw(QSize(s, s)).save(target, "PNG")) return QStringLiteral("cannot write %1").arg(target);
+    }
+    return {};
+}
+
 } // namespace genpictures

@@ -3,6 +3,7 @@
 // it is drawn.
 #include <QColor>
 #include <QImage>
+#include <QList>
 #include <QSize>
 #include <QString>
 
@@ -37,6 +38,10 @@ const Picture* findPicture(const Pictures& all, const QString& path);
 
 // Writes one picture under its root; returns an error text, empty on success.
 QString writePicture(const Picture& p, const QString& installRoot, const QString& formsRoot);
+
+// The program's icon (the drawing of pictures/icons/Loamix.ico) as one PNG a size, where a
+// desktop looks for it: dir/<size>x<size>/apps/<name>.png. Returns an error text, empty on success.
+QString writeDesktopIcons(const Pictures& all, const QString& dir, const QString& name, const QList<int>& sizes);
 
 // Sheets of every picture and of the assembled animations, for a person to look at.
 QString writeContactSheets(const Pictures& all, const QString& installRoot, const QString& formsRoot,

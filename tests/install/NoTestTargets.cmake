@@ -1,0 +1,46 @@
+# cmake -DSOURCE=... -DBINARY=... -DGENERATOR=... -P NoTestTargets.cmake
+# Configures the sources with the tests and benchmarks off into a fresh folder, and fails when
+# that build would hold a target of tests/ or benchmarks/, or looked for GoogleTest or Google
+# Benchmark; it must still hold the program.
+cmake_policy(VERSION 3.25)
+file(REMOVE_RECURSE ${BINARY})
+file(WRITE ${BINARY}/.cmake/api/v1/query/codemodel-v2 "")
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -S ${SOURCE} -B ${BINARY} -G ${GENERATOR} -DLOAMIX_TESTS=OFF -DLOAMIX_BENCHMARKS=OFF
+  RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "configuring without tests failed:\n${output}")
+endif()
+
+file(GLOB index ${BINARY}/.cmake/api/v1/reply/index-*.json)
+file(READ ${index} text)
+string(JSON codemodel_file GET "${text}" reply codemodel-v2 jsonFile)
+file(READ ${BINARY}/.cmake/api/v1/reply/${codemodel_file} model)
+string(JSON directories GET "${model}" configurations 0 directories)
+string(JSON target_count LENGTH "${model}" configurations 0 targets)
+math(EXPR last "${target_count} - 1")
+set(names "")
+set(test_targets "")
+foreach(i RANGE ${last})
+  string(JSON name GET "${model}" configurations 0 targets ${i} name)
+  string(JSON dir GET "${model}" configurations 0 targets ${i} directoryIndex)
+  string(JSON source GET "${directories}" ${dir} source)
+  list(APPEND names ${name})
+  if(source MATCHES "^(tests|benchmarks)(/|$)")
+    list(APPEND test_targets "${name} (${source})")
+  endif()
+endforeach()
+if(test_targets)
+  message(FATAL_ERROR "a build without tests still defines: ${test_targets}")
+endif()
+foreach(needed Loamix soilnet pictures help_pages question_banks slide_notes desktop_icons)
+  if(NOT needed IN_LIST names)
+    message(FATAL_ERROR "a build without tests lacks ${needed}")
+  endif()
+endforeach()
+
+file(STRINGS ${BINARY}/CMakeCache.txt searched REGEX "^(GTest|GTEST|GMock|GMOCK|benchmark)[A-Za-z_]*[:=]")
+if(searched)
+  message(FATAL_ERROR "a build without tests looked for the test libraries: ${searched}")
+endif()
+file(REMOVE_RECURSE ${BINARY})
