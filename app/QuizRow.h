@@ -48,8 +48,9 @@ struct QuizRow {
 };
 
 // Fills row from the current row of a "SELECT * FROM QuizInfo" recordset. False, with the
-// reason, when a number lies outside what a quiz can hold (the number as stored, unwrapped);
-// row is then left as it was.
+// reason, when a number lies outside what a quiz can hold (the number as stored, unwrapped)
+// or the numbers contradict each other (more attempted or correct than asked); row is then
+// left as it was.
 inline bool QuizRowFrom(lx::Recordset& rs, QuizRow& row, QString* why = nullptr)
 {
     struct Column {
@@ -84,6 +85,16 @@ inline bool QuizRowFrom(lx::Recordset& rs, QuizRow& row, QString* why = nullptr)
                 *why = QStringLiteral("%1 is %2; a quiz allows %3 from 0 to %4.")
                            .arg(QString::fromLatin1(c.name), lx::DoubleText(v[i]),
                                 c.whole ? QStringLiteral("whole numbers") : QStringLiteral("numbers"), lx::DoubleText(c.highest));
+            return false;
+        }
+    }
+    // A quiz cannot have more questions attempted or answered correctly than it asked; such
+    // a score would pass the row's maximum and the sheet's total.
+    for (const size_t i : {size_t(5), size_t(6)}) {
+        if (v[i] > v[4]) {
+            if (why)
+                *why = QStringLiteral("%1 is %2, more than the %3 questions asked.")
+                           .arg(QString::fromLatin1(columns[i].name), lx::DoubleText(v[i]), lx::DoubleText(v[4]));
             return false;
         }
     }

@@ -210,7 +210,7 @@ TEST_F(QuizFileTest, TwoSavesAtTheLastAttemptDoNotPassTheLimit)
     EXPECT_EQ(valueOf(slotsSql).toString(), saved);
 }
 
-TEST_F(QuizFileTest, RowsWithNumbersNoQuizHoldsAreRefusedWithTheNumberAsStored)
+TEST_F(QuizFileTest, RowsWithNumbersNoQuizHoldsOrThatContradictEachOtherAreRefusedWithTheNumberAsStored)
 {
     const struct {
         const char* set;
@@ -222,6 +222,10 @@ TEST_F(QuizFileTest, RowsWithNumbersNoQuizHoldsAreRefusedWithTheNumberAsStored)
         {"LastCorrect = 1e12", "The number of correct answers is 1000000000000;"},
         {"MarksPerQuestion = 9e999", "The number of marks per question is Inf;"},
         {"AttemptsUsed = -1", "The number of attempts used is -1;"},
+        // Numbers that contradict each other: more than the 3 questions asked.
+        {"LastCorrect = 10, LastAttempted = 2", "The number of correct answers is 10, more than the 3 questions asked."},
+        {"LastAttempted = 4", "The number of questions attempted is 4, more than the 3 questions asked."},
+        {"QuestionsAsked = 0, LastAttempted = 1, LastCorrect = 1", "The number of questions attempted is 1, more than the 0 questions asked."},
     };
     for (const auto& c : cases) {
         world.openStudentFile();
