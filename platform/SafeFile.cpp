@@ -1,5 +1,6 @@
 #include "SafeFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,8 +21,10 @@ namespace {
 QString systemError(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
 
 // Closes a descriptor and removes the temporary file unless the write got through.
+// The lock is held through a descriptor of its own, until the rename is done.
 struct TemporaryFile {
     int fd = -1;
+    int lockFd = -1;
     QByteArray path;
     bool keep = false;
     ~TemporaryFile()
@@ -29,6 +33,8 @@ struct TemporaryFile {
             ::close(fd);
         if (!keep && !path.isEmpty())
             ::unlink(path.constData());
+        if (lockFd >= 0)
+            ::close(lockFd);
     }
 };
 
@@ -48,23 +54,84 @@ bool writeAll(int fd, const char* data, qint64 size, int* failure)
     return true;
 }
 
-// ".<name>.<random>.tmp" in folder, the name cut (at a character's start) so that the whole
-// fits the folder's longest name.
-QByteArray temporaryName(const QByteArray& folder, const QByteArray& name)
+// How much of name a temporary name with this suffix holds: the whole, or a beginning cut
+// (at a character's start) so that the whole fits the folder's longest name.
+qsizetype keptOfName(const QByteArray& folder, const QByteArray& name, qsizetype suffixSize)
 {
-    const QByteArray suffix = '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
     const long longest = ::pathconf(folder.constData(), _PC_NAME_MAX);
-    const qsizetype room = (longest > 0 ? qsizetype(longest) : 255) - 1 - suffix.size();
+    const qsizetype room = (longest > 0 ? qsizetype(longest) : 255) - 1 - suffixSize;
     qsizetype keep = std::min(name.size(), std::max<qsizetype>(room, 0));
     // UTF-8 continuation bytes (10xxxxxx) never start a character.
     while (keep > 0 && keep < name.size() && (uchar(name[keep]) & 0xC0) == 0x80)
         --keep;
-    return folder + "/." + name.left(keep) + suffix;
+    return keep;
+}
+
+// ".<name>.<random>.tmp" in folder, <random> in base 36 (at most 13 digits).
+constexpr qsizetype LongestSuffix = 1 + 13 + 4;
+QByteArray temporaryName(const QByteArray& folder, const QByteArray& name)
+{
+    const QByteArray suffix = '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
+    return folder + "/." + name.left(keptOfName(folder, name, suffix.size())) + suffix;
+}
+
+// True when entry is a temporary name of the whole name (not of a beginning of it).
+bool isTemporaryNameOf(const QByteArray& entry, const QByteArray& name)
+{
+    static const QByteArray end = ".tmp";
+    if (!entry.startsWith('.') || !entry.endsWith(end) || entry.size() < name.size() + 3 + end.size())
+        return false;
+    if (entry.mid(1, name.size()) != name || entry[name.size() + 1] != '.')
+        return false;
+    const QByteArray random = entry.mid(name.size() + 2, entry.size() - name.size() - 2 - end.size());
+    return !random.isEmpty() && random.size() <= LongestSuffix - 5
+        && std::all_of(random.begin(), random.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'); });
+}
+
+// The file a save of path really replaces: a link's regular file.
+QByteArray savedTarget(const QString& path)
+{
+    const QFileInfo info(path);
+    return QFile::encodeName(info.isSymLink() && info.exists() ? info.canonicalFilePath() : info.absoluteFilePath());
 }
 
 } // namespace
 
 void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
+
+int removeLeftoverCopies(const QString& path)
+{
+    if (path.isEmpty())
+        return 0;
+    const QByteArray target = savedTarget(path);
+    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
+    const QByteArray name = QFile::encodeName(QFileInfo(QFile::decodeName(target)).fileName());
+    // A name cut in its temporary names cannot be told from another one with its beginning.
+    if (keptOfName(folder, name, LongestSuffix) < name.size())
+        return 0;
+    int removed = 0;
+    const QStringList entries = QDir(QFile::decodeName(folder)).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& e : entries) {
+        const QByteArray entry = QFile::encodeName(e);
+        if (!isTemporaryNameOf(entry, name))
+            continue;
+        const QByteArray copy = folder + '/' + entry;
+        struct stat st {};
+        if (::lstat(copy.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+            continue;
+        const int fd = ::open(copy.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        // A running save holds its lock until its rename; a killed one holds none. The file
+        // is removed under the lock, and only while it is the one looked at.
+        struct stat held {};
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && held.st_ino == st.st_ino && held.st_dev == st.st_dev
+            && ::unlink(copy.constData()) == 0)
+            ++removed;
+        ::close(fd);
+    }
+    return removed;
+}
 
 bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error, FileAccess access)
 {
@@ -99,6 +166,7 @@ bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* erro
 
     const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
     const QByteArray name = QFile::encodeName(QFileInfo(QFile::decodeName(target)).fileName());
+    removeLeftoverCopies(QFile::decodeName(target));
     TemporaryFile temp;
     for (int attempt = 0; attempt < 16 && temp.fd < 0; ++attempt) {
         temp.path = temporaryName(folder, name);
@@ -109,6 +177,23 @@ bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* erro
             const int why = errno;
             temp.path.clear();
             return fail(QStringLiteral("No file can be written in the folder %1 (%2).").arg(QFile::decodeName(folder), systemError(why)));
+        }
+        // Held until the rename, so that another program's clean-up leaves it; one that took
+        // it as a leftover between the open and the lock has removed it: a new name then.
+        if (temp.fd >= 0) {
+            temp.lockFd = ::dup(temp.fd);
+            struct stat held {};
+            const bool locked = temp.lockFd >= 0 && ::flock(temp.lockFd, LOCK_EX) == 0;
+            const bool removed = ::fstat(temp.fd, &held) == 0 && held.st_nlink == 0;
+            if (!locked || removed) {
+                if (!removed)
+                    ::unlink(temp.path.constData());
+                ::close(temp.fd);
+                if (temp.lockFd >= 0)
+                    ::close(temp.lockFd);
+                temp.fd = temp.lockFd = -1;
+                temp.path.clear();
+            }
         }
     }
     if (temp.fd < 0) {

@@ -15,7 +15,8 @@ namespace lx {
 //   the owner's alone, 0600), and the folder is synced after the rename, so a completed
 //   save survives a power cut;
 // - the temporary file's name fits the folder whenever the target's name does (a long
-//   name is shortened in it).
+//   name is shortened in it), and a running save holds a lock on it;
+// - what killed saves of the same file left beside it goes first (removeLeftoverCopies).
 // On failure returns false and, when asked, the reason.
 enum class FileAccess {
     Shared,   // a new file as the umask makes it; a replaced file's own mode kept
@@ -23,6 +24,13 @@ enum class FileAccess {
 };
 bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error = nullptr,
                      FileAccess access = FileAccess::Shared);
+
+// Removes the temporary files (".<name>.<random>.tmp") that saves of path killed before
+// their rename left beside it, and that no running save holds: a quiz file's copy holds the
+// student's name and password. Only this user's regular files named for path itself go;
+// another file's stay, and so do those of a name too long to be told from another's (the
+// temporary name holds only its beginning). Returns how many were removed.
+int removeLeftoverCopies(const QString& path);
 
 // A write past the file-size limit raises SIGXFSZ, which ends the process unless ignored;
 // ignored, the write fails with EFBIG and is reported like any full disk. The program calls

@@ -5,6 +5,7 @@
 #include "app/basGlobal.h"
 #include "app/frmMDI.h"
 #include "platform/Database.h"
+#include "platform/SafeFile.h"
 #include "platform/Services.h"
 #include "platform/TerminationSignals.h"
 
@@ -38,6 +39,9 @@ bool QuizOption()
         }
         if (file.isEmpty())
             continue;
+        // A save of this file that was killed may have left a copy of it (name and password
+        // included) beside it.
+        lx::removeLeftoverCopies(file);
         basGlobal::QuizFileConnection = QuizConnectionString(file);
         // The right password on a file without the quiz tables is no quiz file either.
         if (IsQuizFile(basGlobal::QuizFileConnection)) {

@@ -130,7 +130,11 @@ private slots:
         basGlobal::QuizFileConnection = quiz::QuizConnectionString(basGlobal::TempPath + QStringLiteral("QuizTemplate.lxq"));
         QCOMPARE(valueOf(QStringLiteral("SELECT UserLastName FROM UserInfo")).toString(), QString());
 
-        // Open it again: login mode; a wrong password, then the right one.
+        // Open it again: login mode; a wrong password, then the right one. A copy a killed
+        // save of it left goes on the open, another file's stays.
+        const QString leftover = world->student.filePath(QStringLiteral(".Quiz_SmithAnn.lxq.k3j2h1.tmp"));
+        const QString othersLeftover = world->student.filePath(QStringLiteral(".Quiz_LeeBo.lxq.k3j2h1.tmp"));
+        QVERIFY(QFile::copy(target, leftover) && QFile::copy(target, othersLeftover));
         scripted->messages->msgBoxCalls.clear();
         scripted->messages->msgsAnswers = {1, 1};   // Open; the welcome
         scripted->files->answers = {target};
@@ -150,6 +154,8 @@ private slots:
         QCOMPARE(scripted->messages->msgBoxCalls.at(0).text, QStringLiteral("Password is not confirmed. Please re-enter"));
         QCOMPARE(scripted->messages->msgsCalls.back().message, QStringLiteral("Login SuccessFull.\r\rWelcome Ann Smith."));
         QCOMPARE(basGlobal::QuizFileConnection, quiz::QuizConnectionString(target));
+        QVERIFY(!QFileInfo::exists(leftover));
+        QVERIFY(QFileInfo::exists(othersLeftover));
     }
 
     void optionLoginCancelledThenDisable()
