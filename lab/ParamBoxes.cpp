@@ -20,9 +20,10 @@ QString ParamText(const Field& field, const ParamFormat& format, int decimals)
         return format.missing;
     const int type = field.Value.typeId();
     const bool number = type == QMetaType::Double || type == QMetaType::LongLong || type == QMetaType::Int;
-    if (!number)
+    if (!number && decimals < 0)
         return field.toText();
-    const double value = field.Value.toDouble();
+    // A slot that rounds shows a number, also from a text: its leading number, else 0.
+    const double value = number ? field.Value.toDouble() : Val(field.toText());
     return ParamText(decimals >= 0 ? Round(value, decimals) : value, format);
 }
 

@@ -31,8 +31,8 @@ struct ParamFormat {
 // The text of a number in the format (a zero is missing when the format says so).
 QString ParamText(double value, const ParamFormat& format = {});
 // The text of a stored field: missing (null or the text "Null") gives the missing text, a
-// number its number text, any other text itself. decimals >= 0 rounds a number first
-// (halves to even).
+// number its number text, any other text itself. decimals >= 0 rounds a number first (halves
+// to even); a text then stands for its leading number (0 when it begins with none).
 QString ParamText(const Field& field, const ParamFormat& format = {}, int decimals = -1);
 // The value a box's text stands for: Val, so "N/A" and "" give 0.
 double ParamValue(QStringView text);

@@ -41,6 +41,20 @@ bool takesTab(const QWidget* w)
     return false;
 }
 
+// Whether part of w lies inside each of its parents up to form: a control moved out of its
+// parent's area (a note waiting for its slide, a question not shown) is not in view.
+bool inView(const QWidget* w, const QWidget* form)
+{
+    QRect r = w->rect();
+    for (const QWidget* p = w; p != form && p->parentWidget(); p = p->parentWidget()) {
+        r.translate(p->pos());
+        r &= p->parentWidget()->rect();
+        if (r.isEmpty())
+            return false;
+    }
+    return true;
+}
+
 bool isEnter(const QKeyEvent* key)
 {
     const Qt::KeyboardModifiers m = key->modifiers();
@@ -153,8 +167,7 @@ QList<QWidget*> tabStops(QWidget* form)
         if (!target || stops.contains(target) || target->window() != form->window() || !target->isEnabled()
             || !target->isVisible() || !form->isAncestorOf(target))
             continue;
-        // A control moved out of its parent's area (a note waiting for its slide) is not in view.
-        if (target->visibleRegion().isEmpty())
+        if (!inView(target, form))
             continue;
         stops.push_back(target);
     }

@@ -21,7 +21,10 @@
 #include <QVBoxLayout>
 #include <QPointer>
 
+#include <cerrno>
 #include <random>
+
+#include <signal.h>
 
 namespace lx {
 
@@ -332,9 +335,14 @@ private:
 
 class QtLauncher final : public ProgramLauncher {
 public:
-    bool start(const QString& program, const QStringList& arguments) override
+    bool start(const QString& program, const QStringList& arguments, qint64* pid) override
     {
-        return QProcess::startDetached(program, arguments);
+        return QProcess::startDetached(program, arguments, QString(), pid);
+    }
+    bool running(qint64 pid) const override
+    {
+        // A detached program is reaped by the system when it ends: its id is then gone.
+        return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
     }
     QString findOnPath(const QStringList& candidates) const override
     {

@@ -127,8 +127,11 @@ public:
 class ProgramLauncher {
 public:
     virtual ~ProgramLauncher() = default;
-    // Starts a program without waiting; false when it could not be started.
-    virtual bool start(const QString& program, const QStringList& arguments = {}) = 0;
+    // Starts a program without waiting; false when it could not be started. pid, when given,
+    // receives the started process's id.
+    virtual bool start(const QString& program, const QStringList& arguments = {}, qint64* pid = nullptr) = 0;
+    // Whether the process this launcher started with that id still runs.
+    virtual bool running(qint64 pid) const = 0;
     // The first of the candidate program names found on PATH, or empty.
     virtual QString findOnPath(const QStringList& candidates) const = 0;
 };

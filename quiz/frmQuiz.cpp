@@ -353,14 +353,27 @@ void frmQuiz::lblClearSelection_Click()
 
 void frmQuiz::lblReadTopic_Click() { ShowHelpTopic(2, QStringLiteral("html\\") + topic(current_ - 1).trimmed()); }
 
+namespace {
+// The calculator the button started last (0: none), for every quiz window of the program.
+qint64& startedCalculator()
+{
+    static qint64 pid = 0;
+    return pid;
+}
+} // namespace
+
 void frmQuiz::imgCalc_Click()
 {
+    // The calculator it started is still there (the student may have put it behind): no second one.
+    if (startedCalculator() != 0 && lx::launcher().running(startedCalculator()))
+        return;
+    startedCalculator() = 0;
     // Failures are ignored: the quiz goes on without a calculator.
     const QString calc = lx::launcher().findOnPath(
         {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("galculator"), QStringLiteral("mate-calc"),
          QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc")});
-    if (!calc.isEmpty())
-        lx::launcher().start(calc);
+    if (qint64 pid = 0; !calc.isEmpty() && lx::launcher().start(calc, {}, &pid))
+        startedCalculator() = pid;
 }
 
 void frmQuiz::lblSkipQuiz_Click()

@@ -116,8 +116,10 @@ frmTTT::frmTTT()
     cbo_b_value = promptList(fraSoilInfo, "cbo_b_value", QStringLiteral("Select b-value"), 2040, 1100, 1800);
     cboBeta->setEnabled(false);
     cbo_b_value->setEnabled(false);
-    auto* line2 = lx::twControl<QFrame>(fraSoilInfo, "Line2", 120, 1700, 3720, 30);
-    line2->setFrameShape(QFrame::HLine);
+    // The separator under the lists shows once a soil is chosen.
+    Line2 = lx::twControl<QFrame>(fraSoilInfo, "Line2", 120, 1700, 3720, 30);
+    Line2->setFrameShape(QFrame::HLine);
+    Line2->hide();
 
     struct Row {
         int label, box;
@@ -240,6 +242,7 @@ void frmTTT::cboParamOptions_Click()
     cbo_b_value->setEnabled(false);
     setBoxes(QStringList(truetriaxial::BoxCount, QString()));
     // Every listed soil is a clay: no coefficient of curvature.
+    Line2->show();
     lblParameter[11]->hide();
     txtParameter[9]->hide();
     lblParameter[0]->move(lblParameter[0]->x(), lx::tw(2420 - 100));

@@ -60,6 +60,7 @@ public:
     lx::ClickMask* lblMask;
     std::array<QTextEdit*, 10> rtfComments;
     QFrame* Line1;
+    QFrame* Line2;   // Line2(2), under the Beta angle and b-value lists
     QLabel* imgTTT;
     lx::AssemblyView* imgHCT;   // the hollow cylinder's sketches, imgHCT_1 to imgHCT_15
     QPushButton* cmdPrev;

@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <set>
 #include <stdexcept>
 #include <vector>
 
@@ -141,11 +142,15 @@ public:
     std::vector<Started> started;
     bool succeed = true;
     QStringList onPath;   // names that findOnPath finds, as "/usr/bin/<name>"
-    bool start(const QString& program, const QStringList& arguments) override
+    std::set<qint64> ended;   // ids (1 for the first started) of programs that have ended
+    bool start(const QString& program, const QStringList& arguments, qint64* pid) override
     {
         started.push_back({program, arguments});
+        if (pid)
+            *pid = succeed ? qint64(started.size()) : 0;
         return succeed;
     }
+    bool running(qint64 pid) const override { return pid > 0 && pid <= qint64(started.size()) && !ended.count(pid); }
     QString findOnPath(const QStringList& candidates) const override
     {
         for (const QString& c : candidates)

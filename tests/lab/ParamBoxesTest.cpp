@@ -14,16 +14,16 @@ using namespace lx;
 namespace {
 
 // One stored row: a number, an integer, a zero, a database null, the text "Null", a text,
-// and a value that rounds.
+// a value that rounds, and two texts in a number's column.
 class StoredRow : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
         write(QStringLiteral("schema.sql"),
-              "CREATE TABLE TestInfo (ReferenceNumber REAL, TestID TEXT, a REAL, b INTEGER, c REAL, d REAL, e TEXT, f TEXT, g REAL);\n");
+              "CREATE TABLE TestInfo (ReferenceNumber REAL, TestID TEXT, a REAL, b INTEGER, c REAL, d REAL, e TEXT, f TEXT, g REAL, h REAL, i REAL);\n");
         write(QStringLiteral("TestInfo.csv"),
-              "ReferenceNumber,TestID,a,b,c,d,e,f,g\n7.1,CH-100,0.85,12,0,,Null,Silty,2.345\n");
+              "ReferenceNumber,TestID,a,b,c,d,e,f,g,h,i\n7.1,CH-100,0.85,12,0,,Null,Silty,2.345,1.236 (about),about 2\n");
         const QString path = dir.filePath(QStringLiteral("Row.lxr"));
         pack::packDatabase(dir.path(), QStringLiteral("mobkel"), path);
         db.Open(lx::ConnectionString::format(path, QStringLiteral("mobkel")));
@@ -86,6 +86,12 @@ TEST_F(StoredRow, FieldsMissingAsNullOrAsTheTextNullShowTheMissingText)
     EXPECT_EQ(ParamText(rs.Fields(6), {.missing = QString()}), u"");
     EXPECT_EQ(ParamText(rs.Fields(7)), u"Silty");
     EXPECT_EQ(ParamText(rs.Fields(8), {}, 2), u"2.34");   // a half goes to the even neighbour
+    // A slot that rounds shows the leading number of a text, rounded, and 0 without one;
+    // a slot that does not shows the text.
+    EXPECT_EQ(ParamText(rs.Fields(9), {}, 2), u"1.24");
+    EXPECT_EQ(ParamText(rs.Fields(10), {}, 2), u"0");
+    EXPECT_EQ(ParamText(rs.Fields(9)), u"1.236 (about)");
+    EXPECT_EQ(ParamText(rs.Fields(5), {}, 2), u"N/A");
     EXPECT_EQ(ParamText(rs.Fields(2), {.classic = true}), u" .85");
 }
 

@@ -4,6 +4,7 @@
 #include "DialogDriver.h"
 #include "QuizFixture.h"
 #include "platform/FormRegistry.h"
+#include "platform/Keyboard.h"
 #include "platform/Geometry.h"
 #include "platform/testing/FileLimit.h"
 #include "platform/testing/ScriptedServices.h"
@@ -12,6 +13,7 @@
 #include "quiz/frmQuiz.h"
 #include "quiz/frmQuizGoThrough.h"
 #include "quiz/frmQuizScoreSummary.h"
+#include "tests/common/TabWalk.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -306,6 +308,35 @@ private slots:
         lx::SingleInstance<frmQuizGoThrough>::unload();
         QVERIFY(frmQuizGoThrough::window(100));   // quiz windows outlive the browser
         basGlobal::Hooks() = {};
+    }
+
+    // The calculator button, pressed by Enter as the program's keyboard has it, starts one
+    // calculator and no second while that one runs; Tab walks the window in screen order.
+    void theCalculatorByKeyboardAndTheTabWalk()
+    {
+        lx::installKeyboardRules();
+        world->openStudentFile();
+        frmQuiz* w = press(301);
+        QVERIFY(w);
+        w->show();
+        QApplication::setActiveWindow(w);
+        const QString walk = lx::testing::checkTabWalk(w);
+        QVERIFY2(walk.isEmpty(), qPrintable(walk));
+        const auto enterOnCalculator = [w] {
+            w->imgCalc->setFocus();
+            QTest::keyClick(w->imgCalc, Qt::Key_Return);
+            QCoreApplication::processEvents();
+        };
+        enterOnCalculator();   // none on the path: nothing happens
+        QVERIFY(scripted->launcher->started.empty());
+        scripted->launcher->onPath = {QStringLiteral("xcalc")};
+        enterOnCalculator();
+        enterOnCalculator();
+        QCOMPARE(scripted->launcher->started.size(), size_t(1));
+        QCOMPARE(scripted->launcher->started[0].program, QStringLiteral("/usr/bin/xcalc"));
+        scripted->launcher->ended.insert(1);   // the student closed it
+        enterOnCalculator();
+        QCOMPARE(scripted->launcher->started.size(), size_t(2));
     }
 
     void skipAndStartupGuidance()

@@ -138,7 +138,9 @@ private slots:
         for (int i = 0; i < 3; ++i)
             f.cmdNext_Click();
         QCOMPARE(f.show().note(), 3);
+        QVERIFY(!f.Line2->isVisibleTo(&f));   // the separator waits for a soil
         choose(f.cboParamOptions, QStringLiteral("San Francisco Bay Mud"));
+        QVERIFY(f.Line2->isVisibleTo(&f));
         choose(f.cboBeta, QStringLiteral("0"));
         choose(f.cbo_b_value, QStringLiteral("0.5"));
         // The specimen type is longer than its box: its beginning in view, the whole as its tip.

@@ -25,6 +25,7 @@
 #include "platform/Paths.h"
 #include "platform/PictureBox.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/TabWalk.h"
 #include "tests/common/TestHelpers.h"
 
 #include <QComboBox>
@@ -43,79 +44,16 @@
 
 using namespace basGlobal;
 using lx::SingleInstance;
+using lx::testing::checkTabWalk;
+using lx::testing::inView;
+using lx::testing::nameOf;
+using lx::testing::reachable;
 using lx::testing::settle;
 
 namespace {
 
 template <typename Form>
 Form* form() { return SingleInstance<Form>::peek(); }
-
-// Where a control stands in its form: top first, then left.
-QPoint place(const QWidget* w, const QWidget* form) { return w->mapTo(form, QPoint(0, 0)); }
-bool before(QPoint a, QPoint b) { return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x(); }
-
-// Whether any part of w lies inside every parent up to form (a control moved out of its
-// picture area is out of view).
-bool inView(const QWidget* w, const QWidget* form)
-{
-    QRect r = w->rect();
-    for (const QWidget* p = w; p != form; p = p->parentWidget()) {
-        r.translate(p->pos());
-        r &= p->parentWidget()->rect();
-        if (r.isEmpty())
-            return false;
-    }
-    return true;
-}
-
-// What a student can reach: shown, enabled, taking Tab, and in view.
-QList<QWidget*> reachable(QWidget* form)
-{
-    QList<QWidget*> out;
-    for (QWidget* w : form->findChildren<QWidget*>())
-        if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isVisible() && w->isEnabled() && inView(w, form))
-            out.push_back(w);
-    return out;
-}
-
-QString nameOf(const QWidget* w)
-{
-    if (!w)
-        return QStringLiteral("(none)");
-    if (const auto* b = qobject_cast<const QAbstractButton*>(w); b && !b->text().isEmpty())
-        return b->text();
-    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
-}
-
-// Walks Tab from the first control: every reachable control once, in screen order, and back
-// to the first; Shift+Tab from the first reaches the last. Empty when so, else what is wrong.
-QString checkTabWalk(QWidget* form)
-{
-    const QList<QWidget*> all = reachable(form);
-    if (all.isEmpty())
-        return QStringLiteral("nothing to reach");
-    QWidget* first = *std::min_element(all.begin(), all.end(),
-                                       [form](QWidget* a, QWidget* b) { return before(place(a, form), place(b, form)); });
-    first->setFocus(Qt::OtherFocusReason);
-    QList<QWidget*> visited{first};
-    for (qsizetype k = 0; k < all.size(); ++k) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited.push_back(QApplication::focusWidget());
-    }
-    QStringList names;
-    for (QWidget* w : visited)
-        names << (w ? nameOf(w) : QStringLiteral("(none)"));
-    const QString walk = names.join(QStringLiteral(" > "));
-    if (visited.back() != first)
-        return QStringLiteral("not back at the first: ") + walk;
-    for (qsizetype k = 1; k + 1 < visited.size(); ++k)
-        if (!visited[k] || !all.contains(visited[k]) || !before(place(visited[k - 1], form), place(visited[k], form)))
-            return QStringLiteral("out of screen order: ") + walk;
-    QTest::keyClick(first, Qt::Key_Backtab, Qt::ShiftModifier);
-    if (QApplication::focusWidget() != visited[visited.size() - 2])
-        return QStringLiteral("Shift+Tab from the first does not reach the last: ") + walk;
-    return {};
-}
 
 } // namespace
 
