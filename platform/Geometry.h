@@ -26,4 +26,15 @@ inline QSize clientSizeForOuter(double outerWidthTw, double outerHeightTw)
 inline double outerHeightTw(int clientHeightPx) { return toTwips(clientHeightPx) + 405; }
 inline double outerWidthTw(int clientWidthPx) { return toTwips(clientWidthPx) + 120; }
 
+// Where a top-level window of the given size goes to be whole in a screen's free area with
+// the desktop's frame around it (frame: what the frame adds to width and height, the caption
+// on top): as large as asked where there is room, smaller where not, centred. The result is
+// the frame's top-left corner and the window's own size.
+inline QRect placeWhole(const QRect& free, QSize size, QSize frame)
+{
+    size = size.boundedTo(free.size() - frame).expandedTo(QSize(0, 0));
+    const QSize outer = size + frame;
+    return QRect(QPoint(free.left() + (free.width() - outer.width()) / 2, free.top() + (free.height() - outer.height()) / 2), size);
+}
+
 } // namespace lx

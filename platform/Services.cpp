@@ -1,5 +1,6 @@
 #include "Services.h"
 
+#include "Geometry.h"
 #include "Paths.h"
 #include "TerminationSignals.h"
 
@@ -14,6 +15,9 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QGuiApplication>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -264,10 +268,27 @@ public:
         auto* layout = new QVBoxLayout(this);
         layout->addLayout(bar);
         layout->addWidget(browser);
+        placeOnScreen();
     }
     HelpBrowser* browser;
     QToolButton* back;
     QToolButton* forward;
+
+private:
+    // Opens whole on the screen, caption and border included: its designed size where there
+    // is room for it, smaller where there is not, centred in the screen's free area.
+    void placeOnScreen()
+    {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        const QRect free = screen->availableGeometry();
+        // What a desktop adds around the window before it is shown (and Qt can tell).
+        const QSize frame(8, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
+        const QRect place = placeWhole(free, QSize(820, 640), frame);
+        resize(place.size());
+        move(place.topLeft());
+    }
 };
 
 class QtHelp final : public HelpViewer {

@@ -14,7 +14,9 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
@@ -181,6 +183,32 @@ private slots:
         for (QWidget* w : QApplication::topLevelWidgets())
             windows += w->objectName() == u"HelpWindow";
         QCOMPARE(windows, 1);
+    }
+
+    // The window opens whole on the screen, its size where there is room, smaller where not.
+    void theWindowOpensWholeOnTheScreen_data()
+    {
+        QTest::addColumn<QRect>("free");
+        QTest::addColumn<QRect>("expected");
+        // 1280 x 1024 with a 30-pixel panel at the top; a low screen; a narrow and low one.
+        QTest::newRow("1280 x 1024") << QRect(0, 30, 1280, 994) << QRect(226, 189, 820, 640);
+        QTest::newRow("1024 x 600") << QRect(0, 0, 1024, 600) << QRect(98, 0, 820, 564);
+        QTest::newRow("640 x 480") << QRect(0, 0, 640, 480) << QRect(0, 0, 632, 444);
+    }
+    void theWindowOpensWholeOnTheScreen()
+    {
+        QFETCH(QRect, free);
+        QFETCH(QRect, expected);
+        const QSize frame(8, 36);
+        const QRect place = lx::placeWhole(free, QSize(820, 640), frame);
+        QCOMPARE(place, expected);
+        QVERIFY(free.contains(QRect(place.topLeft(), place.size() + frame)));
+        // The help window itself, on the test's screen.
+        CloseHelp();
+        ShowHelpTopicQuiet(1, QStringLiteral("html\\LoamixOverview.htm"));
+        QVERIFY(helpBrowser());
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(helpBrowser()->window()->frameGeometry()));
+        CloseHelp();
     }
 
     void closeHelpClosesTheWindow()
