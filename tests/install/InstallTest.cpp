@@ -290,7 +290,7 @@ protected:
         env.push_back("XDG_RUNTIME_DIR=" + QFile::encodeName(runtime).toStdString());
         for (const char* name : {"PATH", "ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"})
             if (const char* value = std::getenv(name))
-                env.push_back(std::string(name) + '=' + value);
+                env.push_back(std::string(name) + '=' + readableOptions(value));
 
         closeTree(prefix());
         const QMap<QString, QString> before = snapshot(prefix());
@@ -315,6 +315,23 @@ protected:
         return run;
     }
     QString home, temp, runtime;
+
+private:
+    // A sanitizer's options with its suppressions file copied where the user can read it:
+    // the sources may lie in a folder closed to "nobody", and a sanitizer that cannot read
+    // its suppressions ends the program.
+    std::string readableOptions(const char* options)
+    {
+        QStringList parts = QString::fromLocal8Bit(options).split(u':');
+        for (QString& part : parts)
+            if (part.startsWith(u"suppressions=")) {
+                const QString copy = dir.filePath(QStringLiteral("suppressions-%1").arg(++copies));
+                QFile::copy(part.mid(13), copy);
+                part = QStringLiteral("suppressions=") + copy;
+            }
+        return parts.join(u':').toLocal8Bit().toStdString();
+    }
+    int copies = 0;
 };
 
 TEST_F(InstalledRun, StartsAsAnOrdinaryUserFromAReadOnlyTreeUpToItsMainWindowAndWritesNothingIntoIt)
