@@ -164,7 +164,7 @@ bool frmScreenDAS1D::StartTest(float RefN, const QString& TestID, const QString&
     if (!lx::reportLoadFailure(loaded))
         return false;
     // What was left out is said once; the rest replays.
-    QStringList notes;
+    QStringList notes = loaded.leftOut();
     if (loaded.skipped > 0)
         notes << QString::number(loaded.skipped) +
                      QStringLiteral(" stored point(s) without a stress above zero or a void ratio are left out.");

@@ -111,6 +111,7 @@ bool frmScreenDAS_DS::StartTest(const QString& testID, const QString& soilType, 
         lx::loadStoredTest(ReplayCurve, {basGlobal::DirectShearConnection, directshear::TestResultsSql(), {TestID}, TestID});
     if (!lx::reportLoadFailure(loaded))
         return false;
+    lx::tellLeftOut(loaded);
     if (loaded.cut)
         lx::tellStudent(QStringLiteral("The test %1 holds more than %2 points: the first %2 are replayed.").arg(TestID).arg(lx::ScreenCap));
 

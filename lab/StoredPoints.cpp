@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <set>
 #include <stdexcept>
 #include <type_traits>
 
@@ -85,17 +86,29 @@ bool BasicStoredCurve<T>::readRow(Recordset& rs, std::vector<double>& values) co
 }
 
 template <typename T>
-int BasicStoredCurve<T>::append(Recordset& rs, TestFit fit)
+int BasicStoredCurve<T>::append(Recordset& rs, TestFit fit, int pointNumberField)
 {
     // The test is read into its own rows first, so that an error or a refusal adds nothing.
     Appended a;
     const int fits = room();
     std::vector<std::vector<double>> taken;
     std::vector<double> values(rules.size());
+    std::set<double> numbers;
     for (rs.MoveFirst(); !rs.eof(); rs.MoveNext()) {
         if (!readRow(rs, values)) {
             ++a.skipped;
             continue;
+        }
+        if (!std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(T(v)); })) {
+            ++a.notFinite;
+            continue;
+        }
+        if (pointNumberField != NoPointNumber) {
+            const Field& number = rs.Fields(pointNumberField);
+            if (!number.isMissing() && !numbers.insert(number.toDouble()).second) {
+                ++a.repeated;
+                continue;
+            }
         }
         if (int(taken.size()) >= fits) {
             a.cut = true;

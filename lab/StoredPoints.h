@@ -110,6 +110,8 @@ enum class TestFit {
 struct Appended {
     int points = 0;        // points added
     int skipped = 0;       // rows skipped for a missing value
+    int repeated = 0;      // rows left out for repeating an earlier point's number
+    int notFinite = 0;     // rows left out for a value the curve cannot hold as a finite number
     bool cut = false;      // a cap left rows of the test unread (Cut) or refused the test (WholeOnly)
     bool refused = false;  // WholeOnly: the test did not fit and nothing was added
 };
@@ -136,7 +138,11 @@ public:
     // with more points than either cap leaves room for adds nothing and is no test of the
     // curve, nor is a test without points (a study reports only tests it can draw). A
     // field position beyond the row throws DatabaseError and adds nothing.
-    int append(Recordset& rs, TestFit fit = TestFit::Cut);
+    // A row with a value that is not finite at the curve's precision (an infinity, or 1e308
+    // in a single) is left out; so is one whose point number (the field at pointNumberField,
+    // when given) repeats that of a point already taken from this test.
+    int append(Recordset& rs, TestFit fit = TestFit::Cut, int pointNumberField = NoPointNumber);
+    static constexpr int NoPointNumber = -1;
     const Appended& lastAppend() const { return last; }
     // Adds a point whose values are already in the curve's units (a result file's row);
     // missing trailing values are 0. False, and nothing added, once the cap is reached.

@@ -16,6 +16,16 @@ LoadedTest unreadable(const DatabaseError& e)
     return r;
 }
 
+// The position of the point number among the fields the query reads, if it reads it.
+int pointNumberField(const Recordset& rs)
+{
+    const QStringList names = rs.fieldNames();
+    for (int i = 0; i < names.size(); ++i)
+        if (names[i].compare(QStringLiteral("Point Number"), Qt::CaseInsensitive) == 0)
+            return i;
+    return StoredCurve::NoPointNumber;
+}
+
 } // namespace
 
 template <typename T>
@@ -25,7 +35,7 @@ LoadedTest loadStoredTest(BasicStoredCurve<T>& curve, Connection& connection, co
     try {
         Recordset rs;
         rs.Open(query.sql, connection, adOpenDynamic, adLockUnspecified, query.parameters);
-        curve.append(rs, fit);
+        curve.append(rs, fit, pointNumberField(rs));
         rs.Close();
     } catch (const DatabaseError& e) {
         return unreadable(e);
@@ -33,6 +43,8 @@ LoadedTest loadStoredTest(BasicStoredCurve<T>& curve, Connection& connection, co
     const Appended& a = curve.lastAppend();
     r.points = a.points;
     r.skipped = a.skipped;
+    r.repeated = a.repeated;
+    r.notFinite = a.notFinite;
     r.cut = a.cut;
     r.refused = a.refused;
     if (r.points == 0 && !r.refused) {
@@ -54,6 +66,22 @@ LoadedTest loadStoredTest(BasicStoredCurve<T>& curve, const StoredTestQuery& que
     } catch (const DatabaseError& e) {
         return unreadable(e);
     }
+}
+
+QStringList LoadedTest::leftOut() const
+{
+    QStringList notes;
+    if (repeated > 0)
+        notes << QString::number(repeated) + QStringLiteral(" stored point(s) repeating the number of an earlier point are left out.");
+    if (notFinite > 0)
+        notes << QString::number(notFinite) + QStringLiteral(" stored point(s) holding a value that is not a finite number are left out.");
+    return notes;
+}
+
+void tellLeftOut(const LoadedTest& loaded)
+{
+    if (const QStringList notes = loaded.leftOut(); !notes.isEmpty())
+        messages().msgBox(notes.join(u'\r'), vbOKOnly | vbInformation, basGlobal::AppTitle);
 }
 
 bool reportLoadFailure(const LoadedTest& loaded)

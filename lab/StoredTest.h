@@ -11,6 +11,7 @@
 #include "lab/StoredPoints.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 #include <functional>
@@ -32,14 +33,21 @@ struct LoadedTest {
     QString message;           // the student's message for a failure; empty when loaded
     int points = 0;            // points added to the curve
     int skipped = 0;           // rows skipped for a missing value
+    int repeated = 0;          // rows left out for repeating an earlier point's number
+    int notFinite = 0;         // rows left out for a value that is not a finite number
     bool cut = false;          // a cap left rows of the test out
     bool refused = false;      // TestFit::WholeOnly: the test did not fit and nothing was added
     bool ok() const { return failure == Failure::None; }
+    // The student's notes on the repeated and the not finite rows, each counted; empty when
+    // there were none.
+    QStringList leftOut() const;
 };
 
 // Appends the test to the curve (clear it first for a fresh run). Never throws a database
 // error: it comes back as Unreadable, with the curve as it was. A test whose rows are all
-// missing values, or that has none, is NoPoints; a test refused whole is neither.
+// missing values, or that has none, is NoPoints; a test refused whole is neither. Rows that
+// repeat an earlier point's number (the "Point Number" field, when the query reads it) or
+// hold a value that is not finite are left out and counted.
 template <typename T>
 LoadedTest loadStoredTest(BasicStoredCurve<T>& curve, const StoredTestQuery& query, TestFit fit = TestFit::Cut);
 // The same on a connection the caller holds open (a study reading several tests).
@@ -50,6 +58,9 @@ LoadedTest loadStoredTest(BasicStoredCurve<T>& curve, Connection& connection, co
 // Tells the student a failure (an exclamation box with the program's title) and returns
 // false; returns true, saying nothing, when the test loaded.
 bool reportLoadFailure(const LoadedTest& loaded);
+// Tells the student the rows a loaded test left out (leftOut), in one information box with
+// the program's title; says nothing when there were none.
+void tellLeftOut(const LoadedTest& loaded);
 
 // The student's message about the stored tests: an exclamation box with the program's title.
 void tellStudent(const QString& text);

@@ -111,8 +111,10 @@ bool frmScreenDASTriaxial::StartTest(const QString& simName, const QString& soil
     picFrame2->setUnit(drained ? QStringLiteral("(%)") : QStringLiteral("(kPa)"));
 
     ReplayCurve = lx::StoredCurve(ScreenColumns(drained), lx::ScreenCap);
-    if (!lx::reportLoadFailure(lx::loadStoredTest(ReplayCurve, {strConnDataView, triaxial::TestResultsSql(), {strTestID}, strTestID})))
+    const lx::LoadedTest loaded = lx::loadStoredTest(ReplayCurve, {strConnDataView, triaxial::TestResultsSql(), {strTestID}, strTestID});
+    if (!lx::reportLoadFailure(loaded))
         return false;
+    lx::tellLeftOut(loaded);
     SetupCharts();
     beginRun();
     return true;

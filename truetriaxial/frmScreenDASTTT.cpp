@@ -136,9 +136,11 @@ bool frmScreenDASTTT::StartTest(const QString& TestType, const QString& strSoilT
 
     // The test is read first: a run that cannot start leaves the screen as it was.
     lx::StoredCurve curve(screenColumns(*kind), lx::ScreenCap);
-    if (!lx::reportLoadFailure(
-            lx::loadStoredTest(curve, {truetriaxial::connectionOf(*kind), truetriaxial::testResultsSql(), {strTestID}, strTestID})))
+    const lx::LoadedTest loaded =
+        lx::loadStoredTest(curve, {truetriaxial::connectionOf(*kind), truetriaxial::testResultsSql(), {strTestID}, strTestID});
+    if (!lx::reportLoadFailure(loaded))
         return false;
+    lx::tellLeftOut(loaded);
 
     Timer1->stop();
     kind_ = *kind;

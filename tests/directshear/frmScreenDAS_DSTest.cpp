@@ -26,6 +26,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 const QStringList BarryTexts = {"0.3", "1.8", "0.5", "25.4", "63.5", "50", "0.66"};
@@ -159,6 +161,27 @@ TEST_F(DSScreenTest, ATestWithoutPointsIsRefusedAndOneWithTooManyIsCut)
     EXPECT_EQ(s->ReplayCurve.points(), 301);
     ASSERT_EQ(scripted.messages->msgBoxCalls.size(), 2u);
     EXPECT_EQ(scripted.messages->msgBoxCalls[1].text, "The test BIG holds more than 301 points: the first 301 are replayed.");
+}
+
+TEST_F(DSScreenTest, RepeatedAndNotFinitePointsAreLeftOutAndCounted)
+{
+    // S-050's seven points twice over as a test of its own, the second seventh infinite.
+    {
+        lx::Connection c;
+        c.Open(db->connection);
+        for (const char* shear : {"[Shear Stress (kPa)]", "CASE WHEN [Point Number] = 7 THEN 9e999 ELSE [Shear Stress (kPa)] END"})
+            c.ExecuteNonQuery(QStringLiteral("INSERT INTO TestResults SELECT ReferenceNumber, 'TWICE', [Point Number], "
+                                             "[Horizontal Displacement (mm)], %1, [Vertical Displacement (mm)] "
+                                             "FROM TestResults WHERE TestID = 'S-050'").arg(QString::fromLatin1(shear)));
+    }
+    frmScreenDAS_DS* s = screen();
+    ASSERT_TRUE(s->StartTest("TWICE", "Sydney Silica Sand", BarryTexts));
+    EXPECT_EQ(s->ReplayCurve.points(), 7);
+    for (int k = 0; k < 7; ++k)
+        EXPECT_TRUE(std::isfinite(s->ReplayCurve(k, 1))) << k;
+    ASSERT_EQ(scripted.messages->msgBoxCalls.size(), 1u);
+    EXPECT_EQ(scripted.messages->msgBoxCalls[0].text, "6 stored point(s) repeating the number of an earlier point are left out.\r"
+                                                       "1 stored point(s) holding a value that is not a finite number are left out.");
 }
 
 TEST_F(DSScreenTest, ClosingInMidReplayCreditsTheActivity)

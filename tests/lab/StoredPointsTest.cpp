@@ -58,6 +58,7 @@ public:
         return db.Execute(QStringLiteral("SELECT * from TestResults WHERE TestID = ?order by [Point Number]"), {id});
     }
     QString connection;
+    void execute(const QString& sql) { db.ExecuteNonQuery(sql); }
     std::unique_ptr<lx::Recordset> points()
     {
         return db.Execute(QStringLiteral("SELECT * from TestResults WHERE TestID = 'T1'order by [Point Number]"));
@@ -408,6 +409,69 @@ TEST(StoredTest, LoadsATestAndSaysWhatItLeftOut)
         if (c.failure == lx::LoadedTest::Failure::Unreadable) {
             EXPECT_EQ(fresh.tests(), 0) << c.what;   // an error adds nothing
         }
+    }
+}
+
+// A point number twice, and values no curve can hold: the rows are left out, counted, and
+// told in one box; the rest loads as before.
+TEST(StoredTest, RepeatedAndNotFinitePointsAreLeftOutAndCounted)
+{
+    const QString repeated = QStringLiteral(" stored point(s) repeating the number of an earlier point are left out.");
+    const QString notFinite = QStringLiteral(" stored point(s) holding a value that is not a finite number are left out.");
+    const struct {
+        const char* what;
+        const char* change;   // on the five points 0, 10, ..., 40 of test T1
+        bool single;
+        std::vector<float> kept;   // column b of the points loaded
+        int repeated;
+        int notFinite;
+    } cases[] = {
+        {"as stored", "", true, {0, 10, 20, 30, 40}, 0, 0},
+        {"one number twice", "UPDATE TestResults SET [Point Number] = 2 WHERE b = 20", true, {0, 10, 30, 40}, 1, 0},
+        {"every point twice", "INSERT INTO TestResults SELECT * FROM TestResults", true, {0, 10, 20, 30, 40}, 5, 0},
+        {"1e308 in a single", "UPDATE TestResults SET a = 1e308 WHERE b = 10", true, {0, 20, 30, 40}, 0, 1},
+        {"1e308 in a double", "UPDATE TestResults SET a = 1e308 WHERE b = 10", false, {0, 10, 20, 30, 40}, 0, 0},
+        {"-1e308 times 100 in a double", "UPDATE TestResults SET b = -1e308 WHERE a = 0.003", false, {0, 10, 20, 40}, 0, 1},
+        {"an infinity", "UPDATE TestResults SET b = 9e999 WHERE a = 0.004", true, {0, 10, 20, 30}, 0, 1},
+        {"both", "UPDATE TestResults SET [Point Number] = CASE WHEN b = 30 THEN 1 ELSE [Point Number] END, "
+                 "a = CASE WHEN b = 40 THEN -9e999 ELSE a END",
+         true, {0, 10, 20}, 1, 1},
+    };
+    const QString sql = QStringLiteral("SELECT * from TestResults WHERE TestID = ?order by [Point Number]");
+    for (const auto& c : cases) {
+        lx::testing::ScriptedServices services;
+        PointsTable table(rowsOf(5));
+        if (*c.change)
+            table.execute(QString::fromLatin1(c.change));
+        const lx::StoredTestQuery query{table.connection, sql, {QStringLiteral("T1")}, QStringLiteral("T1")};
+        lx::LoadedTest loaded;
+        std::vector<float> kept;
+        if (c.single) {
+            lx::StoredCurve curve({ColumnRule::field(3), ColumnRule::field(4)}, lx::ScreenCap);
+            loaded = lx::loadStoredTest(curve, query);
+            for (int k = 0; k < curve.points(); ++k)
+                kept.push_back(curve(k, 1));
+        } else {
+            lx::DoubleStoredCurve curve({ColumnRule::field(3), ColumnRule::field(4).times(100)});
+            loaded = lx::loadStoredTest(curve, query);
+            for (int k = 0; k < curve.points(); ++k)
+                kept.push_back(float(curve(k, 1) / 100));
+        }
+        EXPECT_TRUE(loaded.ok()) << c.what;
+        EXPECT_EQ(kept, c.kept) << c.what;
+        EXPECT_EQ(loaded.points, int(c.kept.size())) << c.what;
+        EXPECT_EQ(loaded.repeated, c.repeated) << c.what;
+        EXPECT_EQ(loaded.notFinite, c.notFinite) << c.what;
+        QStringList notes;
+        if (c.repeated)
+            notes << QString::number(c.repeated) + repeated;
+        if (c.notFinite)
+            notes << QString::number(c.notFinite) + notFinite;
+        EXPECT_EQ(loaded.leftOut(), notes) << c.what;
+        lx::tellLeftOut(loaded);
+        ASSERT_EQ(services.messages->msgBoxCalls.size(), notes.isEmpty() ? 0u : 1u) << c.what;
+        if (!notes.isEmpty())
+            EXPECT_EQ(services.messages->msgBoxCalls[0].text, notes.join(u'\r')) << c.what;
     }
 }
 
