@@ -23,6 +23,7 @@
 #include "platform/Paths.h"
 #include "platform/PictureBox.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/QuizFiles.h"
 #include "tests/common/TestHelpers.h"
 
 #include "tests/common/FixturePacker.h"
@@ -558,17 +559,9 @@ private slots:
     // Credits against a real quiz file: every close, mid-replay too.
     void closingCreditsTheActivityOfTheKind()
     {
-        QTemporaryDir dir;
-        const QString quiz = dir.filePath(QStringLiteral("student.lxq"));
-        lx::pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/QuizTemplate"), QStringLiteral("tarvinduso"), quiz);
-        QuizFileConnection = connectionTo(quiz, "tarvinduso");
-        const auto attempts = [&](int id) {
-            lx::Connection c;
-            c.Open(QuizFileConnection);
-            lx::Recordset rs;
-            rs.Open(QStringLiteral("SELECT * FROM QuizInfo WHERE QuizID = ") + QString::number(id), c);
-            return rs.eof() ? -1 : int(rs.Fields(2).toDouble());
-        };
+        const lx::testing::QuizFiles quizzes;
+        QuizFileConnection = quizzes.fresh();
+        const auto attempts = [&](int id) { return int(lx::testing::QuizFiles::attempts(QuizFileConnection, id)); };
         const int il = attempts(311), crs = attempts(312);
         const auto run = [&](float ref, const char* id, int ticks) {
             auto* screen = new frmScreenDAS1D();

@@ -91,31 +91,4 @@ struct Packed {
 };
 
 // The installed quiz template packed once; each fresh() is a new student's quiz file.
-struct QuizFiles {
-    static inline const QString Password = QStringLiteral("tarvinduso");
-    QTemporaryDir dir;
-    QuizFiles()
-    {
-        lx::pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/QuizTemplate"), Password,
-                               dir.filePath(QStringLiteral("template.lxq")));
-    }
-    // A writable copy of the template; its connection string.
-    QString fresh() const
-    {
-        const QString path = dir.filePath(QStringLiteral("Quiz_Student.lxq"));
-        QFile::remove(path);
-        QFile::copy(dir.filePath(QStringLiteral("template.lxq")), path);
-        QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        return lx::testing::connectionTo(path, Password);
-    }
-    // AttemptsUsed of a quiz or activity.
-    static long long attempts(const QString& connection, int id)
-    {
-        lx::Connection c;
-        c.Open(connection);
-        auto rs = c.Execute(QStringLiteral("SELECT * FROM QuizInfo WHERE QuizID = %1").arg(id));
-        return rs->Fields(2).Value.toLongLong();
-    }
-};
-
 } // namespace dsfixture

@@ -5,6 +5,7 @@
 #include "directshear/frmDirectShearReport.h"
 
 #include "DirectShearFixture.h"
+#include "tests/common/QuizFiles.h"
 #include "app/basGlobal.h"
 #include "platform/Colors.h"
 #include "platform/Database.h"
@@ -30,9 +31,9 @@ public:
     static void SetUpTestSuite()
     {
         db = std::make_unique<dsfixture::Packed>();
-        quizzes = std::make_unique<dsfixture::QuizFiles>();
+        quizzes = std::make_unique<lx::testing::QuizFiles>();
     }
-    static inline std::unique_ptr<dsfixture::QuizFiles> quizzes;
+    static inline std::unique_ptr<lx::testing::QuizFiles> quizzes;
     static void TearDownTestSuite()
     {
         db.reset();
@@ -71,7 +72,7 @@ public:
         return t;
     }
     static QString quizFile() { return quizzes->fresh(); }
-    static long long attempts(const QString& connection) { return dsfixture::QuizFiles::attempts(connection, 412); }
+    static long long attempts(const QString& connection) { return lx::testing::QuizFiles::attempts(connection, 412); }
 };
 
 TEST_F(DSStudyDialogTest, ListsFourSandsAndFillsTheBoxesOfTheChosenOne)

@@ -7,6 +7,7 @@
 #include "directshear/frmDirectShearReport.h"
 
 #include "DirectShearFixture.h"
+#include "tests/common/QuizFiles.h"
 #include "app/basGlobal.h"
 #include "lab/AssemblyView.h"
 #include "lab/ChartFrame.h"
@@ -48,9 +49,9 @@ public:
         auto tests = dsfixture::smallTests();
         tests.push_back({"103.3", "BIG", "0.3,1.5,0.86,0.55,80,0.612,50,0.5", 305});
         db = std::make_unique<dsfixture::Packed>(tests);
-        quizzes = std::make_unique<dsfixture::QuizFiles>();
+        quizzes = std::make_unique<lx::testing::QuizFiles>();
     }
-    static inline std::unique_ptr<dsfixture::QuizFiles> quizzes;
+    static inline std::unique_ptr<lx::testing::QuizFiles> quizzes;
     static void TearDownTestSuite()
     {
         db.reset();
@@ -80,7 +81,7 @@ public:
         return s;
     }
     static QString quizFile() { return quizzes->fresh(); }
-    static long long attempts(const QString& connection, int id) { return dsfixture::QuizFiles::attempts(connection, id); }
+    static long long attempts(const QString& connection, int id) { return lx::testing::QuizFiles::attempts(connection, id); }
 };
 
 TEST_F(DSScreenTest, ReplaysOnePointATickIntoListExportChartsAndShearBox)

@@ -8,6 +8,7 @@
 #include "platform/Database.h"
 #include "platform/ListView.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/QuizFiles.h"
 #include "tests/common/TestHelpers.h"
 
 #include <QFile>
@@ -61,7 +62,8 @@ public:
 class ReplayScreenTest : public ::testing::Test {
 public:
     static inline QTemporaryDir* packed = nullptr;
-    static inline QString points, quizTemplate;
+    static inline lx::testing::QuizFiles* quizzes = nullptr;
+    static inline QString points;
 
     static void SetUpTestSuite()
     {
@@ -73,13 +75,14 @@ public:
                                "ReferenceNumber,TestID,Point Number,a,b\n1,T1,1,0,10\n1,T1,2,0.5,20\n1,T1,3,1,30\n");
         points = packed->filePath(QStringLiteral("points.db"));
         lx::pack::packDatabase(source, Password, points);
-        quizTemplate = packed->filePath(QStringLiteral("quiz.lxq"));
-        lx::pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/QuizTemplate"), QStringLiteral("tarvinduso"), quizTemplate);
+        quizzes = new lx::testing::QuizFiles;
     }
     static void TearDownTestSuite()
     {
         delete packed;
         packed = nullptr;
+        delete quizzes;
+        quizzes = nullptr;
     }
 
     QTemporaryDir dir;
@@ -89,10 +92,7 @@ public:
     void SetUp() override
     {
         basGlobal::ResetFrameState();
-        const QString quiz = dir.filePath(QStringLiteral("Quiz_StudentAnna.lxq"));
-        ASSERT_TRUE(QFile::copy(quizTemplate, quiz));
-        QFile(quiz).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        basGlobal::QuizFileConnection = lx::testing::connectionTo(quiz, QStringLiteral("tarvinduso"));
+        basGlobal::QuizFileConnection = quizzes->fresh();
         basGlobal::Hooks().pressQuizButton = [this](int n) { pressed.push_back(n); };
     }
     void TearDown() override { basGlobal::ResetFrameState(); }

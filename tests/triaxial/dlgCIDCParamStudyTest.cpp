@@ -8,6 +8,7 @@
 #include "platform/FormRegistry.h"
 #include "platform/testing/ScriptedServices.h"
 #include "tests/common/OptionButtons.h"
+#include "tests/common/QuizFiles.h"
 #include "triaxial/StudyDialog.h"
 #include "frmStudyReport.h"
 
@@ -22,17 +23,20 @@
 
 namespace {
 
-const QString QuizPassword = QStringLiteral("tarvinduso");
-
 class StudyDialogTest : public ::testing::Test {
 public:
     static inline std::unique_ptr<studyfixture::Packed> db;
     static void SetUpTestSuite()
     {
         db = std::make_unique<studyfixture::Packed>("sand.lxr", studyfixture::sandTests());
-        lx::pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/QuizTemplate"), QuizPassword, db->path("template.lxq"));
+        quizzes = std::make_unique<lx::testing::QuizFiles>();
     }
-    static void TearDownTestSuite() { db.reset(); }
+    static inline std::unique_ptr<lx::testing::QuizFiles> quizzes;
+    static void TearDownTestSuite()
+    {
+        db.reset();
+        quizzes.reset();
+    }
 
     lx::testing::ScriptedServices scripted;
     std::vector<int> pressed;
@@ -80,21 +84,8 @@ public:
             t << c->itemText(i);
         return t;
     }
-    QString quizFile()
-    {
-        const QString path = db->path("Quiz_Student.lxq");
-        QFile::remove(path);
-        EXPECT_TRUE(QFile::copy(db->path("template.lxq"), path));
-        QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        return lx::testing::connectionTo(path, QuizPassword);
-    }
-    static long long attempts(const QString& connection)
-    {
-        lx::Connection c;
-        c.Open(connection);
-        auto rs = c.Execute(QStringLiteral("SELECT * FROM QuizInfo WHERE QuizID = 213"));
-        return rs->Fields(2).Value.toLongLong();
-    }
+    static QString quizFile() { return quizzes->fresh(); }
+    static long long attempts(const QString& connection) { return lx::testing::QuizFiles::attempts(connection, 213); }
     static void closeDialog(dlgCIDCParamStudy& d)
     {
         d.cmdCancel->click();

@@ -16,6 +16,7 @@
 #include "platform/Paths.h"
 #include "platform/PictureBox.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/QuizFiles.h"
 #include "tests/common/TestHelpers.h"
 
 #include <QMdiArea>
@@ -377,10 +378,8 @@ private slots:
 
     void creditAfterTheRecordWithAQuizFile()
     {
-        QTemporaryDir dir;
-        const QString quiz = dir.filePath(QStringLiteral("student.lxq"));
-        lx::pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/QuizTemplate"), QStringLiteral("tarvinduso"), quiz);
-        const QString connection = lx::testing::connectionTo(quiz, QStringLiteral("tarvinduso"));
+        const lx::testing::QuizFiles quizzes;
+        const QString connection = quizzes.fresh();
         std::vector<int> pressed;
         basGlobal::Hooks().pressQuizButton = [&](int n) { pressed.push_back(n); };
 

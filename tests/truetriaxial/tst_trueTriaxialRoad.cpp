@@ -25,6 +25,7 @@
 #include "platform/PictureBox.h"
 #include "platform/testing/ScriptedServices.h"
 #include "tests/common/OptionButtons.h"
+#include "tests/common/QuizFiles.h"
 #include "tests/common/TestHelpers.h"
 
 #include <QComboBox>
@@ -340,16 +341,9 @@ private slots:
 
     void studiesOfBothKindsAndTheCredits()
     {
-        const QString quiz = dir.filePath(QStringLiteral("student.lxq"));
-        QFile::remove(quiz);
-        lx::pack::packDatabase(QStringLiteral(LOAMIX_SOURCE_DIR "/data/QuizTemplate"), QStringLiteral("tarvinduso"), quiz);
-        QuizFileConnection = lx::testing::connectionTo(quiz, QStringLiteral("tarvinduso"));
-        const auto attempts = [&](int id) {
-            lx::Connection c;
-            c.Open(QuizFileConnection);
-            auto rs = c.Execute(QStringLiteral("SELECT * FROM QuizInfo WHERE QuizID = %1").arg(id));
-            return rs->eof() ? -1 : int(rs->Fields(2).toDouble());
-        };
+        const lx::testing::QuizFiles quizzes;
+        QuizFileConnection = quizzes.fresh();
+        const auto attempts = [&](int id) { return int(lx::testing::QuizFiles::attempts(QuizFileConnection, id)); };
 
         // The cube's study.
         QTest::mouseClick(entry(0).cmdParamStudy, Qt::LeftButton);
