@@ -39,6 +39,33 @@ function(loamix_qtest name)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
 endfunction()
 
+# The tests of one test family's folder: every *Test.cpp joins one GoogleTest program,
+# <family>_tests (with a QApplication, for the windows and picture surfaces); every tst_*.cpp
+# is a Qt Test program of its own that drives the real windows (the road programs on the
+# shared RoadTest). Each waits for the installed files it reads (INSTALLED targets that exist).
+function(loamix_family_tests family)
+  cmake_parse_arguments(ARG "" "" "LIBS;INSTALLED" ${ARGN})
+  file(GLOB gtests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*Test.cpp)
+  file(GLOB qtests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
+  set(programs)
+  if(gtests)
+    loamix_gtest(${family}_tests GUI SOURCES ${gtests} LIBS ${ARG_LIBS} lxtesting lxdbpack)
+    list(APPEND programs ${family}_tests)
+  endif()
+  foreach(src IN LISTS qtests)
+    get_filename_component(name ${src} NAME_WE)
+    loamix_qtest(${name} SOURCES ${src} LIBS ${ARG_LIBS} lxtesting lxdbpack lxroadtest)
+    list(APPEND programs ${name})
+  endforeach()
+  foreach(program IN LISTS programs)
+    foreach(needed IN LISTS ARG_INSTALLED)
+      if(TARGET ${needed})
+        add_dependencies(${program} ${needed})
+      endif()
+    endforeach()
+  endforeach()
+endfunction()
+
 # Packs data/<source> (schema.sql plus one CSV per table) into an encrypted database in the install tree.
 function(loamix_pack_database source out password)
   file(GLOB inputs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/${source}/*)

@@ -4,6 +4,7 @@
 // widgets, and pictures of windows saved for a look.
 #include "platform/Database.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -142,6 +143,21 @@ QList<Form*> childForms(const QMdiArea* area)
         if (auto* f = qobject_cast<Form*>(sub->widget()))
             found << f;
     return found;
+}
+
+// Chooses a list entry as a student does: the entry is selected and the list's activated
+// signal sent (the handler a window connects to it runs). False, after a warning naming the
+// text, when the list holds no such entry: nothing is chosen. Callers check the result.
+[[nodiscard]] inline bool choose(QComboBox* list, const QString& text)
+{
+    const int i = list->findText(text);
+    if (i < 0) {
+        qWarning("The list %s holds no entry \"%s\".", qPrintable(list->objectName()), qPrintable(text));
+        return false;
+    }
+    list->setCurrentIndex(i);
+    emit list->activated(i);
+    return true;
 }
 
 } // namespace lx::testing

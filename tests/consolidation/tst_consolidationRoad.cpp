@@ -24,6 +24,7 @@
 #include "platform/PictureBox.h"
 #include "platform/testing/ScriptedServices.h"
 #include "tests/common/QuizFiles.h"
+#include "tests/common/RoadTest.h"
 #include "tests/common/TestHelpers.h"
 
 #include "tests/common/FixturePacker.h"
@@ -97,12 +98,9 @@ std::pair<int, int> drawn(const lx::PictureBox& surface, const QColor& color)
 
 } // namespace
 
-class tst_consolidationRoad : public QObject {
+class tst_consolidationRoad : public lx::testing::RoadTest {
     Q_OBJECT
 
-    std::unique_ptr<lx::testing::ScriptedServices> s;
-    std::unique_ptr<frmMDI> main;
-    QList<int> pressed;
 
     // The set-up form of a kind, opened from the menu through the dialog.
     frm1DConsolidation& setupForm(Kind kind)
@@ -131,9 +129,6 @@ class tst_consolidationRoad : public QObject {
     }
 
     frmScreenDAS1D* lastScreen(const frm1DConsolidation& f) const { return qobject_cast<frmScreenDAS1D*>(f.lastScreen()); }
-
-    template <typename Form>
-    QList<Form*> children() const { return lx::testing::childForms<Form>(main->mdiArea); }
 
     // Runs the replay to its end: points + 1 ticks.
     static void replay(frmScreenDAS1D& screen)
@@ -184,36 +179,13 @@ class tst_consolidationRoad : public QObject {
         return QString::fromUtf8(f.readAll());
     }
 
-private slots:
-    void initTestCase()
+    void installFamily() override
     {
-        InstallFontSubstitutions();
-        lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));
-    }
-
-    void init()
-    {
-        s = std::make_unique<lx::testing::ScriptedServices>();
-        Hooks() = {};
         InstallConsolidationHooks();
-        pressed.clear();
-        Hooks().pressQuizButton = [this](int n) { pressed << n; };
         Consolidation1DConnection = connectionTo(installed("LX1DConsolidation.lxr"));
-        QuizFileConnection.clear();
-        StartupQuizPending = false;
-        main = std::make_unique<frmMDI>();
-        MainForm = main.get();
     }
 
-    void cleanup()
-    {
-        main.reset();
-        settle();
-        Hooks() = {};
-        QuizFileConnection.clear();
-        s.reset();
-    }
-
+private slots:
     void theDialogOpensOneSetUpFormOfTheChosenKind()
     {
         main->mnuSimConsol->trigger();

@@ -59,10 +59,7 @@ public:
     }
     static void choose(dlgDSParamStudy& d, const QString& sand)
     {
-        const int i = d.CboParOption->findText(sand);
-        ASSERT_GE(i, 0) << sand.toStdString();
-        d.CboParOption->setCurrentIndex(i);
-        emit d.CboParOption->activated(i);
+        ASSERT_TRUE(lx::testing::choose(d.CboParOption, sand)) << sand.toStdString();
     }
     static QStringList boxes(const dlgDSParamStudy& d)
     {

@@ -49,9 +49,7 @@ public:
     }
     static void choose(frmDirectShear& f, const QString& sand)
     {
-        const int i = f.cboParamOptions->findText(sand);
-        ASSERT_GE(i, 0) << sand.toStdString();
-        f.cboParamOptions->setCurrentIndex(i);
+        ASSERT_TRUE(lx::testing::choose(f.cboParamOptions, sand)) << sand.toStdString();
     }
     // The boxes top-down as the student reads them: caption and text.
     static QStringList boxesTopDown(const frmDirectShear& f)

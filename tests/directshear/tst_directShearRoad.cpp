@@ -17,6 +17,7 @@
 #include "platform/ListView.h"
 #include "platform/Paths.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/RoadTest.h"
 #include "tests/common/TestHelpers.h"
 
 #include <QComboBox>
@@ -42,44 +43,19 @@ Form* form() { return SingleInstance<Form>::peek(); }
 
 } // namespace
 
-class tst_directShearRoad : public QObject {
+class tst_directShearRoad : public lx::testing::RoadTest {
     Q_OBJECT
+public:
+    tst_directShearRoad() : RoadTest({1200, 900}) {}
 
-    std::unique_ptr<lx::testing::ScriptedServices> s;
-    std::unique_ptr<frmMDI> main;
-    std::vector<int> pressed;
-
-    template <typename Form>
-    QList<Form*> children() const { return lx::testing::childForms<Form>(main->mdiArea); }
+private:
+    void installFamily() override
+    {
+        InstallDirectShearHooks();
+        DirectShearConnection = lx::testing::installedConnection(QStringLiteral("LXDirectShear.lxr"), true);
+    }
 
 private slots:
-    void initTestCase()
-    {
-        InstallFontSubstitutions();
-        lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));
-    }
-
-    void init()
-    {
-        s = std::make_unique<lx::testing::ScriptedServices>();
-        Hooks() = {};
-        InstallDirectShearHooks();
-        Hooks().pressQuizButton = [this](int n) { pressed.push_back(n); };
-        DirectShearConnection = lx::testing::installedConnection(QStringLiteral("LXDirectShear.lxr"), true);
-        QuizFileConnection.clear();
-        StartupQuizPending = false;
-        main = std::make_unique<frmMDI>();
-        MainForm = main.get();
-        main->resize(1200, 900);
-        main->show();
-    }
-    void cleanup()
-    {
-        main.reset();
-        settle();
-        Hooks() = {};
-        s.reset();
-    }
 
     void assemblyReplayExportAndReport()
     {

@@ -65,10 +65,7 @@ public:
     }
     static void choose(dlgCIDCParamStudy& d, const QString& soil)
     {
-        const int i = d.CboParOption->findText(soil);
-        ASSERT_GE(i, 0) << soil.toStdString();
-        d.CboParOption->setCurrentIndex(i);
-        emit d.CboParOption->activated(i);
+        ASSERT_TRUE(lx::testing::choose(d.CboParOption, soil)) << soil.toStdString();
     }
     static QStringList boxes(const dlgCIDCParamStudy& d)
     {

@@ -31,6 +31,7 @@
 #include "platform/PictureBox.h"
 #include "platform/testing/ScriptedServices.h"
 #include "tests/common/OptionButtons.h"
+#include "tests/common/RoadTest.h"
 #include "tests/common/TestHelpers.h"
 
 #include <QApplication>
@@ -83,11 +84,12 @@ QStringList boxTexts(const std::array<QLineEdit*, 7>& boxes)
 
 } // namespace
 
-class tst_triaxialRoad : public QObject {
+class tst_triaxialRoad : public lx::testing::RoadTest {
     Q_OBJECT
+public:
+    tst_triaxialRoad() : RoadTest({1100, 850}) {}
 
-    std::unique_ptr<lx::testing::ScriptedServices> s;
-    std::unique_ptr<frmMDI> main;
+private:
 
     // Chooses a test on the chooser and presses Triaxial Compression.
     dlgTriaxialSel& chooser()
@@ -242,36 +244,17 @@ class tst_triaxialRoad : public QObject {
         return found.isEmpty() ? nullptr : found.front();
     }
 
-private slots:
-    void initTestCase()
+    void installFamily() override
     {
-        InstallFontSubstitutions();
-        lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));
-    }
-
-    void init()
-    {
-        s = std::make_unique<lx::testing::ScriptedServices>();
-        Hooks() = {};
         InstallTriaxialHooks();
         triaxial::ResetState();
         ClayTriaxialConnection = connectionTo("LXClayCIUCnCIDCnUUC.lxr");
         SandCIDCConnection = connectionTo("LXSandCIDC.lxr");
         SandCIUCConnection = connectionTo("LXSandCIUC.lxr");
         ConfiningStressKPa = BackPressureKPa = 0;
-        StartupQuizPending = false;
-        main = std::make_unique<frmMDI>();
-        MainForm = main.get();
-        main->resize(1100, 850);
-        main->show();
-    }
-    void cleanup()
-    {
-        main.reset();
-        Hooks() = {};
-        s.reset();
     }
 
+private slots:
     void chooserOptionsNameTheTest()
     {
         main->ToolbarButton(QStringLiteral("Triaxial"))->trigger();
@@ -692,14 +675,12 @@ private slots:
 
     void startupQuizOpensOnceFromTheChooser()
     {
-        QStringList pressed;
-        Hooks().pressQuizButton = [&](int n) { pressed << QString::number(n); };
         StartupQuizPending = true;
         dlgTriaxialSel& sel = chooser();
         QTest::mouseMove(&sel, QPoint(sel.width() - 5, sel.height() - 5));
         hover(&sel, QPoint(sel.width() - 6, sel.height() - 6));
         hover(&sel, QPoint(sel.width() - 7, sel.height() - 7));
-        QCOMPARE(pressed, QStringList({"200"}));
+        QCOMPARE(pressed, QList<int>({200}));
         QVERIFY(!StartupQuizPending);
     }
 

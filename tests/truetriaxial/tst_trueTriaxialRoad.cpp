@@ -26,6 +26,7 @@
 #include "platform/testing/ScriptedServices.h"
 #include "tests/common/OptionButtons.h"
 #include "tests/common/QuizFiles.h"
+#include "tests/common/RoadTest.h"
 #include "tests/common/TestHelpers.h"
 
 #include <QComboBox>
@@ -51,15 +52,6 @@ QString connectionTo(const char* file) { return lx::testing::installedConnection
 using lx::testing::settle;
 
 void clickOption(QRadioButton* option) { lx::testing::selectOption(option, lx::testing::SelectBy::Mouse); }
-
-// Chooses a list entry as a student does (the list's own signal runs the handler).
-void choose(QComboBox* list, const QString& text)
-{
-    const int i = list->findText(text);
-    QVERIFY2(i >= 0, qPrintable(text));
-    list->setCurrentIndex(i);
-    emit list->activated(i);
-}
 
 QStringList items(const QComboBox* list)
 {
@@ -92,13 +84,13 @@ QString expectedExport(const QString& connection, const QString& title, const QS
 
 } // namespace
 
-class tst_trueTriaxialRoad : public QObject {
+class tst_trueTriaxialRoad : public lx::testing::RoadTest {
     Q_OBJECT
+public:
+    tst_trueTriaxialRoad() : RoadTest({1100, 850}) {}
 
-    std::unique_ptr<lx::testing::ScriptedServices> s;
-    std::unique_ptr<frmMDI> main;
+private:
     QTemporaryDir dir;
-    std::vector<int> pressed;
 
     frmTTTReport* lastReport() const
     {
@@ -145,37 +137,14 @@ class tst_trueTriaxialRoad : public QObject {
                  expectedExport(connection, screen->lblTitle->text(), headers, screen->testId(), columns) + QStringLiteral("\r\n"));
     }
 
-private slots:
-    void initTestCase()
+    void installFamily() override
     {
-        InstallFontSubstitutions();
-        lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));
-    }
-
-    void init()
-    {
-        s = std::make_unique<lx::testing::ScriptedServices>();
-        Hooks() = {};
         InstallTrueTriaxialHooks();
-        pressed.clear();
-        Hooks().pressQuizButton = [this](int n) { pressed.push_back(n); };
         ClayTTTConnection = connectionTo("LXClayTTT.lxr");
         HCTConnection = connectionTo("LXClaynSandHCT.lxr");
-        QuizFileConnection.clear();
-        main = std::make_unique<frmMDI>();
-        MainForm = main.get();
-        main->resize(1100, 850);
-        main->show();
-    }
-    void cleanup()
-    {
-        main.reset();
-        settle();
-        Hooks() = {};
-        QuizFileConnection.clear();
-        s.reset();
     }
 
+private slots:
     void theDialogWantsAKind()
     {
         main->mnuSimTTT->trigger();
@@ -233,14 +202,14 @@ private slots:
         QVERIFY(setup->rtfComments[0]->toPlainText().startsWith(u"Specimen:"));
         QVERIFY(setup->rtfComments[1]->y() > setup->height());
         QVERIFY(setup->cboParamOptions->isEnabled());
-        choose(setup->cboParamOptions, QStringLiteral("San Francisco Bay Mud"));
+        QVERIFY(lx::testing::choose(setup->cboParamOptions, QStringLiteral("San Francisco Bay Mud")));
         QCOMPARE(items(setup->cboBeta), QStringList({"0", "90"}));
         for (const QComboBox* list : {setup->cboParamOptions, setup->cboBeta, setup->cbo_b_value})
             QVERIFY2(!list->isEditable(), "no list takes typing");
         QVERIFY(!setup->cbo_b_value->isEnabled());
-        choose(setup->cboBeta, QStringLiteral("0"));
+        QVERIFY(lx::testing::choose(setup->cboBeta, QStringLiteral("0")));
         QCOMPARE(items(setup->cbo_b_value), QStringList({"0", "0.1", "0.25", "0.4", "0.5", "0.75", "1"}));
-        choose(setup->cbo_b_value, QStringLiteral("0.25"));
+        QVERIFY(lx::testing::choose(setup->cbo_b_value, QStringLiteral("0.25")));
         QCOMPARE(setup->TestID(), u"TSF-B00-b025");
         QCOMPARE(setup->txtParameter[0]->text(), u"88");
         QCOMPARE(setup->ParamTexts().value(8), u"0.25");
@@ -297,10 +266,10 @@ private slots:
         QCOMPARE(intervals.mid(8, 5), QList<int>(5, 800));
         QCOMPARE(intervals.mid(13, 7), QList<int>(7, 1500));
         QVERIFY(!setup->Timer2->isActive());
-        choose(setup->cboParamOptions, QStringLiteral("Edga Plastic Kaolin"));
+        QVERIFY(lx::testing::choose(setup->cboParamOptions, QStringLiteral("Edga Plastic Kaolin")));
         QCOMPARE(items(setup->cboBeta), QStringList({"0", "15", "30", "45", "60", "75", "90"}));
-        choose(setup->cboBeta, QStringLiteral("45"));
-        choose(setup->cbo_b_value, QStringLiteral("0.5"));
+        QVERIFY(lx::testing::choose(setup->cboBeta, QStringLiteral("45")));
+        QVERIFY(lx::testing::choose(setup->cbo_b_value, QStringLiteral("0.5")));
         QVERIFY(setup->cmdStart->isEnabled());
         QCOMPARE(setup->lblParameter[5]->text(), u"Outer Diameter (mm)");
         QTest::mouseClick(setup->cmdStart, Qt::LeftButton);
@@ -328,9 +297,9 @@ private slots:
         QTest::mouseClick(entry(0).cmdTesting, Qt::LeftButton);
         setup = form<frmTTT>();
         QTest::mouseClick(setup->cmdSkip, Qt::LeftButton);
-        choose(setup->cboParamOptions, QStringLiteral("San Francisco Bay Mud"));
-        choose(setup->cboBeta, QStringLiteral("90"));
-        choose(setup->cbo_b_value, QStringLiteral("0.3"));
+        QVERIFY(lx::testing::choose(setup->cboParamOptions, QStringLiteral("San Francisco Bay Mud")));
+        QVERIFY(lx::testing::choose(setup->cboBeta, QStringLiteral("90")));
+        QVERIFY(lx::testing::choose(setup->cbo_b_value, QStringLiteral("0.3")));
         QVERIFY(setup->cmdStart->isEnabled());
         QTest::mouseClick(setup->cmdStart, Qt::LeftButton);
         QCOMPARE(screen->picFrame1->lblTitle->text(), u"Major Principal Stress");
@@ -354,7 +323,7 @@ private slots:
         QVERIFY(study->opt_b_value->isChecked() && !study->optBetaAngle->isEnabled());
         QCOMPARE(study->lblParameterVar->text(), u"b-value:");
         QVERIFY(!study->CboParOption->isEditable());
-        choose(study->CboParOption, QStringLiteral("San Francisco Bay Mud"));
+        QVERIFY(lx::testing::choose(study->CboParOption, QStringLiteral("San Francisco Bay Mud")));
         QCOMPARE(study->txtParameterVal->text(), u"122");
         QStringList values;
         for (QLineEdit* v : study->txtValues)
@@ -370,7 +339,7 @@ private slots:
         QTest::mouseClick(study->cmdCancel, Qt::LeftButton);
         settle();
         QCOMPARE(attempts(512), 1);
-        QCOMPARE(pressed, std::vector<int>{502});
+        QCOMPARE(pressed, QList<int>({502}));
 
         // The hollow cylinder's study, closed without a report: no credit.
         form<dlgTTT_HCT>()->close();
@@ -380,7 +349,7 @@ private slots:
         QVERIFY(study);
         QCOMPARE(study->windowTitle(), u"Parametric Study - Axial Torsional Test on Hollow Cylinder");
         QVERIFY(study->optBetaAngle->isChecked() && !study->opt_b_value->isEnabled());
-        choose(study->CboParOption, QStringLiteral("Edgar Plastic Kaolin"));
+        QVERIFY(lx::testing::choose(study->CboParOption, QStringLiteral("Edgar Plastic Kaolin")));
         QCOMPARE(study->txtValues[6]->text(), u"90");
         QCOMPARE(study->StudyTitles().value(0), u"Axial-Torsional Test Parametric Study:Edgar Plastic Kaolin");
         report = study->cmdCreate_Click();
@@ -397,9 +366,9 @@ private slots:
         // The screen's credit goes to the kind of its last run.
         QTest::mouseClick(entry(1).cmdTesting, Qt::LeftButton);
         frmTTT* setup = form<frmTTT>();
-        choose(setup->cboParamOptions, QStringLiteral("Kaolin Clay"));
-        choose(setup->cboBeta, QStringLiteral("0"));
-        choose(setup->cbo_b_value, QStringLiteral("0"));
+        QVERIFY(lx::testing::choose(setup->cboParamOptions, QStringLiteral("Kaolin Clay")));
+        QVERIFY(lx::testing::choose(setup->cboBeta, QStringLiteral("0")));
+        QVERIFY(lx::testing::choose(setup->cbo_b_value, QStringLiteral("0")));
         QTest::mouseClick(setup->cmdStart, Qt::LeftButton);
         QVERIFY(form<frmScreenDASTTT>());
         pressed.clear();
@@ -408,7 +377,7 @@ private slots:
         settle();
         QVERIFY(!form<frmScreenDASTTT>());
         QCOMPARE(attempts(511), before + 1);
-        QCOMPARE(pressed, std::vector<int>{502});
+        QCOMPARE(pressed, QList<int>({502}));
     }
 
     // A run that cannot start leaves no window and earns no credit.

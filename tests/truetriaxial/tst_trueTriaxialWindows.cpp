@@ -15,6 +15,7 @@
 #include "platform/FormRegistry.h"
 #include "platform/Paths.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/RoadTest.h"
 #include "tests/common/TestHelpers.h"
 
 #include <QComboBox>
@@ -34,22 +35,16 @@ namespace {
 
 QString connectionTo(const char* file) { return lx::testing::installedConnection(QString::fromLatin1(file), true); }
 
-void choose(QComboBox* list, const QString& text)
-{
-    const int i = list->findText(text);
-    list->setCurrentIndex(i);
-    emit list->activated(i);
-}
-
 using lx::testing::checkLabelsFit;
 
 } // namespace
 
-class tst_trueTriaxialWindows : public QObject {
+class tst_trueTriaxialWindows : public lx::testing::RoadTest {
     Q_OBJECT
+public:
+    tst_trueTriaxialWindows() : RoadTest({1280, 1000}) {}
 
-    std::unique_ptr<lx::testing::ScriptedServices> s;
-    std::unique_ptr<frmMDI> main;
+private:
 
     // Shows the scene's window on its own in the main window for a look.
     void look(QWidget* window, const QString& scene)
@@ -76,9 +71,9 @@ class tst_trueTriaxialWindows : public QObject {
         frmTTT& f = setup(kind);
         if (kind == 0)
             f.cmdSkip_Click();
-        choose(f.cboParamOptions, soil);
-        choose(f.cboBeta, beta);
-        choose(f.cbo_b_value, b);
+        QVERIFY(lx::testing::choose(f.cboParamOptions, soil));
+        QVERIFY(lx::testing::choose(f.cboBeta, beta));
+        QVERIFY(lx::testing::choose(f.cbo_b_value, b));
         f.cmdStart_Click();
         frmScreenDASTTT* screen = lx::SingleInstance<frmScreenDASTTT>::peek();
         QVERIFY(screen);
@@ -96,7 +91,8 @@ class tst_trueTriaxialWindows : public QObject {
         d->optTTT[size_t(kind)]->setChecked(true);
         d->cmdParamStudy_Click();
         dlgTTT_HCT_param* p = lx::SingleInstance<dlgTTT_HCT_param>::peek();
-        choose(p->CboParOption, soil);
+        if (!lx::testing::choose(p->CboParOption, soil))
+            return nullptr;
         checkLabelsFit(p);
         frmTTTReport* r = p->cmdCreate_Click();
         lx::UnloadNow(p);
@@ -104,32 +100,14 @@ class tst_trueTriaxialWindows : public QObject {
         return r;
     }
 
-private slots:
-    void initTestCase()
+    void installFamily() override
     {
-        InstallFontSubstitutions();
-        lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));
-    }
-    void init()
-    {
-        s = std::make_unique<lx::testing::ScriptedServices>();
-        Hooks() = {};
         InstallTrueTriaxialHooks();
         ClayTTTConnection = connectionTo("LXClayTTT.lxr");
         HCTConnection = connectionTo("LXClaynSandHCT.lxr");
-        main = std::make_unique<frmMDI>();
-        MainForm = main.get();
-        main->resize(1280, 1000);
-        main->show();
-    }
-    void cleanup()
-    {
-        main.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Hooks() = {};
-        s.reset();
     }
 
+private slots:
     void slideWithItsNote()
     {
         frmTTT& f = setup(0);
@@ -139,10 +117,10 @@ private slots:
             f.cmdNext_Click();
         QCOMPARE(f.show().note(), 3);
         QVERIFY(!f.Line2->isVisibleTo(&f));   // the separator waits for a soil
-        choose(f.cboParamOptions, QStringLiteral("San Francisco Bay Mud"));
+        QVERIFY(lx::testing::choose(f.cboParamOptions, QStringLiteral("San Francisco Bay Mud")));
         QVERIFY(f.Line2->isVisibleTo(&f));
-        choose(f.cboBeta, QStringLiteral("0"));
-        choose(f.cbo_b_value, QStringLiteral("0.5"));
+        QVERIFY(lx::testing::choose(f.cboBeta, QStringLiteral("0")));
+        QVERIFY(lx::testing::choose(f.cbo_b_value, QStringLiteral("0.5")));
         // The specimen type is longer than its box: its beginning in view, the whole as its tip.
         const QLineEdit* type = f.txtParameter[7];
         QVERIFY(type->fontMetrics().horizontalAdvance(type->text()) > type->width());
@@ -192,7 +170,7 @@ private slots:
         f.lblMask_Click();
         while (f.Timer2->isActive())
             f.Timer2_Timer();
-        choose(f.cboParamOptions, QStringLiteral("McGill Clay (Hydrite 121)"));
+        QVERIFY(lx::testing::choose(f.cboParamOptions, QStringLiteral("McGill Clay (Hydrite 121)")));
         checkLabelsFit(&f);
         lx::Unload<dlgTTT_HCT>();
         look(&f, QStringLiteral("sketch"));
