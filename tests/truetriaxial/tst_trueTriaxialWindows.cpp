@@ -176,16 +176,25 @@ private slots:
         look(&f, QStringLiteral("sketch"));
     }
 
-    void screenAfterACubeRun()
+    void screenAfterARun_data()
     {
-        run(0, QStringLiteral("San Francisco Bay Mud"), QStringLiteral("0"), QStringLiteral("0.5"));
-        look(lx::SingleInstance<frmScreenDASTTT>::peek(), QStringLiteral("cube-screen"));
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("soil");
+        QTest::addColumn<QString>("beta");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("scene");
+        QTest::newRow("cube") << 0 << "San Francisco Bay Mud" << "0" << "0.5" << "cube-screen";
+        QTest::newRow("hollow cylinder") << 1 << "Kaolin Clay" << "30" << "0.25" << "hc-screen";
     }
-
-    void screenAfterAHollowCylinderRun()
+    void screenAfterARun()
     {
-        run(1, QStringLiteral("Kaolin Clay"), QStringLiteral("30"), QStringLiteral("0.25"));
-        look(lx::SingleInstance<frmScreenDASTTT>::peek(), QStringLiteral("hc-screen"));
+        QFETCH(int, kind);
+        QFETCH(QString, soil);
+        QFETCH(QString, beta);
+        QFETCH(QString, b);
+        QFETCH(QString, scene);
+        run(kind, soil, beta, b);
+        look(lx::SingleInstance<frmScreenDASTTT>::peek(), scene);
     }
 
     void sevenTestReports()
