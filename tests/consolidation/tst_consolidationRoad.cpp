@@ -179,6 +179,27 @@ class tst_consolidationRoad : public lx::testing::RoadTest {
         return QString::fromUtf8(f.readAll());
     }
 
+    // The incremental-loading screen of Ooty Silt (21 points, 11 listed), started from its
+    // set-up form.
+    frmScreenDAS1D& startedScreen()
+    {
+        frm1DConsolidation& f = setupForm(Kind::IL);
+        assemble(f);
+        f.cboParamOptions->setCurrentIndex(4);
+        QTest::mouseClick(f.cmdStart, Qt::LeftButton);
+        return *lastScreen(f);
+    }
+    // The same replayed to its end, each increment curve drawn whole as it comes.
+    frmScreenDAS1D& replayedScreen()
+    {
+        frmScreenDAS1D& screen = startedScreen();
+        while (screen.Timer1->isActive()) {
+            screen.Timer1_Timer();
+            drawCurve(screen);
+        }
+        return screen;
+    }
+
     void installFamily() override
     {
         InstallConsolidationHooks();
@@ -274,13 +295,9 @@ private slots:
         QCOMPARE(screen->ParamTexts, f.ParamTexts);
     }
 
-    void theIncrementalLoadingReplay()
+    void theIncrementalLoadingReplayTickByTick()
     {
-        frm1DConsolidation& f = setupForm(Kind::IL);
-        assemble(f);
-        f.cboParamOptions->setCurrentIndex(4);
-        QTest::mouseClick(f.cmdStart, Qt::LeftButton);
-        frmScreenDAS1D& screen = *lastScreen(f);
+        frmScreenDAS1D& screen = startedScreen();
         QVERIFY(screen.Timer1->isActive());
         QCOMPARE(screen.Timer1->interval(), 600);
         QVERIFY(screen.PicFrame3->isVisibleTo(&screen) && screen.PicILSetup->isVisibleTo(&screen));
@@ -323,17 +340,26 @@ private slots:
         checkDecadeCaptions(*screen.picFrame2);
         for (size_t j = 0; j < 5; ++j)
             QVERIFY(screen.picFrame1->lblY[j]->text().size() <= 5);
+    }
 
+    void theIncrementalLoadingExport()
+    {
+        frmScreenDAS1D& screen = replayedScreen();
         // The whole-test export: title, empty line, header, one line per listed point.
         const QString whole = exportOf(screen.cmdExportData);
         QVERIFY(whole.endsWith(u"\r\n"));
-        QStringList lines = whole.chopped(2).split(u'\n');
+        const QStringList lines = whole.chopped(2).split(u'\n');
         QCOMPARE(lines.size(), 3 + 11);
         QCOMPARE(lines[0], u"IL consolidation test: Ooty Silt");
         QCOMPARE(lines[2], u"No.\tVertical effective stress (kPa)\tVoid ratio - e\t");
         QCOMPARE(lines[3], u"1\t12.5\t1.16\t");
         QVERIFY(lines.last().endsWith(u'\t'));
+    }
 
+    void theIncrementalLoadingSteppingAndCurveExport()
+    {
+        frmScreenDAS1D& screen = replayedScreen();
+        const std::vector<int> listed = ListedRows(Kind::IL, screen.ReplayCurve.column(0));
         // Stepping back to the first increment and forward to the last.
         int k = 11;
         while (screen.settlement->cmdPrev->isEnabled()) {
@@ -353,7 +379,7 @@ private slots:
         QCOMPARE(drawCurve(screen), 12);
         const QString curve = exportOf(screen.cmdExport_et);
         QVERIFY(curve.endsWith(u"\r\n"));
-        lines = curve.chopped(2).split(u'\n');
+        const QStringList lines = curve.chopped(2).split(u'\n');
         QCOMPARE(lines.size(), 16);
         QCOMPARE(lines[2], u"No.\tTime (min)\tVoid ratio - e\t");
         QCOMPARE(lines[3], QStringLiteral("1\t0\t") + lx::SingleText(screen.ReplayCurve(listed[2], 1)));
@@ -361,7 +387,11 @@ private slots:
         while (screen.settlement->cmdNext->isEnabled())
             QTest::mouseClick(screen.settlement->cmdNext, Qt::LeftButton);
         QCOMPARE(screen.settlement->lbleRange->text(), u"10 -- 11");
+    }
 
+    void theChartButtonsMoveTheStressChart()
+    {
+        frmScreenDAS1D& screen = replayedScreen();
         // The chart buttons move the stress chart between the two places.
         QTest::mouseClick(screen.cmdeSv, Qt::LeftButton);
         QCOMPARE(screen.picFrame1->y(), lx::tw(frmScreenDAS1D::LowerSlotTop));
@@ -369,7 +399,12 @@ private slots:
         QTest::mouseClick(screen.cmdeLogsv, Qt::LeftButton);
         QCOMPARE(screen.picFrame1->y(), lx::tw(frmScreenDAS1D::UpperSlotTop));
         QCOMPARE(screen.picFrame2->y(), lx::tw(frmScreenDAS1D::LowerSlotTop));
+    }
 
+    void theIncrementalLoadingReport()
+    {
+        frmScreenDAS1D& screen = replayedScreen();
+        const int n = screen.ReplayCurve.points();
         // Each press makes another report, shown by the screen.
         QTest::mouseClick(screen.cmdReport, Qt::LeftButton);
         QTest::mouseClick(screen.cmdReport, Qt::LeftButton);
