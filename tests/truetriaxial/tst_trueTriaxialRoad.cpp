@@ -137,6 +137,39 @@ private:
                  expectedExport(connection, screen->lblTitle->text(), headers, screen->testId(), columns) + QStringLiteral("\r\n"));
     }
 
+    // A run of a kind started on the shared screen from the set-up form (the cube's slides
+    // skipped, the hollow cylinder's sketch played through), which is then closed; null
+    // when an entry is missing or Start stays disabled.
+    frmScreenDASTTT* startedScreen(int kind, const QString& soil, const QString& beta, const QString& b)
+    {
+        QTest::mouseClick(entry(kind).cmdTesting, Qt::LeftButton);
+        frmTTT* setup = form<frmTTT>();
+        if (!setup)
+            return nullptr;
+        if (kind == 0) {
+            QTest::mouseClick(setup->cmdSkip, Qt::LeftButton);
+        } else {
+            QTest::mouseClick(setup->lblMask, Qt::LeftButton, {}, QPoint(100, 100));
+            while (setup->Timer2->isActive())
+                setup->Timer2_Timer();
+        }
+        if (!lx::testing::choose(setup->cboParamOptions, soil) || !lx::testing::choose(setup->cboBeta, beta)
+            || !lx::testing::choose(setup->cbo_b_value, b) || !setup->cmdStart->isEnabled())
+            return nullptr;
+        QTest::mouseClick(setup->cmdStart, Qt::LeftButton);
+        QTest::mouseClick(setup->cmdCancel, Qt::LeftButton);
+        settle();
+        return form<frmScreenDASTTT>();
+    }
+    // The same run replayed to its end.
+    frmScreenDASTTT* replayedScreen(int kind, const QString& soil, const QString& beta, const QString& b)
+    {
+        frmScreenDASTTT* screen = startedScreen(kind, soil, beta, b);
+        if (screen)
+            replayAll(screen);
+        return screen;
+    }
+
     void installFamily() override
     {
         InstallTrueTriaxialHooks();
@@ -187,10 +220,9 @@ private slots:
         QCOMPARE(d->imgAssembly->pixmap().toImage(), sketch);
     }
 
-    // A cube run and a hollow-cylinder run on the one screen, each to its report.
-    void cubeThenHollowCylinderOnOneScreen()
+    // The cube's set-up form: its slides, its lists, Skip.
+    void theCubeSetUpFormShowsSlidesAndLists()
     {
-        // The cube.
         QTest::mouseClick(entry(0).cmdTesting, Qt::LeftButton);
         frmTTT* setup = form<frmTTT>();
         QVERIFY(setup && setup->isVisible());
@@ -217,9 +249,12 @@ private slots:
         QTest::mouseClick(setup->cmdSkip, Qt::LeftButton);
         QVERIFY(setup->cmdStart->isEnabled());
         QVERIFY(!setup->cmdSkip->isVisible());
-        QTest::mouseClick(setup->cmdStart, Qt::LeftButton);
+    }
 
-        frmScreenDASTTT* screen = form<frmScreenDASTTT>();
+    // A cube run to its export and its reports.
+    void aCubeRunReplaysExportsAndReports()
+    {
+        frmScreenDASTTT* screen = startedScreen(0, QStringLiteral("San Francisco Bay Mud"), QStringLiteral("0"), QStringLiteral("0.25"));
         QVERIFY(screen && screen->isVisible());
         QCOMPARE(screen->windowTitle(), u"Cubical True Triaxial Test");
         QCOMPARE(screen->lblTitle->text(), u"True Triaxial Test: San Francisco Bay Mud");
@@ -243,12 +278,17 @@ private slots:
         QVERIFY(!report->failures.values[0][2]->text().isEmpty());
         QVERIFY(report->failures.lines[0]->isVisible() && !report->failures.lines[1]->isVisible());
         QCOMPARE(report->lblParameter[4]->text(), u"Specimen Length (mm):");
+    }
 
-        // The hollow cylinder: the set-up form reads the kind when it loads again.
-        QTest::mouseClick(setup->cmdCancel, Qt::LeftButton);
+    // The hollow cylinder's set-up form after a cube's: it reads the kind when it loads again.
+    void theHollowCylinderSetUpFormPlaysItsSketch()
+    {
+        QTest::mouseClick(entry(0).cmdTesting, Qt::LeftButton);
+        QVERIFY(form<frmTTT>());
+        QTest::mouseClick(form<frmTTT>()->cmdCancel, Qt::LeftButton);
         settle();
         QTest::mouseClick(entry(1).cmdTesting, Qt::LeftButton);
-        setup = form<frmTTT>();
+        frmTTT* setup = form<frmTTT>();
         QVERIFY(setup);
         QCOMPARE(setup->windowTitle(), u"Axial-torional Test on Hollow cylinder: Assembly");
         QVERIFY(!setup->cmdSkip->isVisible() && !setup->cmdNext->isVisible());
@@ -272,8 +312,14 @@ private slots:
         QVERIFY(lx::testing::choose(setup->cbo_b_value, QStringLiteral("0.5")));
         QVERIFY(setup->cmdStart->isEnabled());
         QCOMPARE(setup->lblParameter[5]->text(), u"Outer Diameter (mm)");
-        QTest::mouseClick(setup->cmdStart, Qt::LeftButton);
-        QCOMPARE(form<frmScreenDASTTT>(), screen);
+    }
+
+    // A hollow-cylinder run on the screen a cube run opened, to its export and its report.
+    void aHollowCylinderRunOnTheCubesScreen()
+    {
+        frmScreenDASTTT* screen = replayedScreen(0, QStringLiteral("San Francisco Bay Mud"), QStringLiteral("0"), QStringLiteral("0.25"));
+        QVERIFY(screen);
+        QCOMPARE(startedScreen(1, QStringLiteral("Edga Plastic Kaolin"), QStringLiteral("45"), QStringLiteral("0.5")), screen);
         QCOMPARE(screen->lblTitle->text(), u"Axial-Torsional Test: Edga Plastic Kaolin");
         QCOMPARE(screen->lvwData->lineCount(), 0);   // a new run starts with an empty list
         QCOMPARE(screen->lvwData->columnCount(), 6);
@@ -287,21 +333,18 @@ private slots:
                                      "Rotational Shear Stress (kPa)\tExcess Pore Pressure (kPa)\t"),
                       5);
         QTest::mouseClick(screen->cmdReport, Qt::LeftButton);
-        report = lastReport();
+        const frmTTTReport* report = lastReport();
+        QVERIFY(report);
         QCOMPARE(report->lblParameter[4]->text(), u"Outer Diameter (mm):");
         QCOMPARE(report->failures.values[0][1]->text(), u"45");
+    }
 
-        // Back to a cube on the open screen: the cube's captions again.
-        QTest::mouseClick(setup->cmdCancel, Qt::LeftButton);
-        settle();
-        QTest::mouseClick(entry(0).cmdTesting, Qt::LeftButton);
-        setup = form<frmTTT>();
-        QTest::mouseClick(setup->cmdSkip, Qt::LeftButton);
-        QVERIFY(lx::testing::choose(setup->cboParamOptions, QStringLiteral("San Francisco Bay Mud")));
-        QVERIFY(lx::testing::choose(setup->cboBeta, QStringLiteral("90")));
-        QVERIFY(lx::testing::choose(setup->cbo_b_value, QStringLiteral("0.3")));
-        QVERIFY(setup->cmdStart->isEnabled());
-        QTest::mouseClick(setup->cmdStart, Qt::LeftButton);
+    // Back to a cube on the open screen: the cube's captions again.
+    void aCubeAfterAHollowCylinderTakesItsCaptionsAgain()
+    {
+        frmScreenDASTTT* screen = replayedScreen(1, QStringLiteral("Edga Plastic Kaolin"), QStringLiteral("45"), QStringLiteral("0.5"));
+        QVERIFY(screen);
+        QCOMPARE(startedScreen(0, QStringLiteral("San Francisco Bay Mud"), QStringLiteral("90"), QStringLiteral("0.3")), screen);
         QCOMPARE(screen->picFrame1->lblTitle->text(), u"Major Principal Stress");
         QCOMPARE(screen->picFrame1->lblXAxisName->text(), u"Major Principal Strain (%)");
         QVERIFY(!screen->picFrame1->lblTitle2->isVisibleTo(screen) && !screen->picFrame1->marks[1]->isVisibleTo(screen));
