@@ -139,9 +139,13 @@ inline constexpr TwipRect imgTopWeight{1275, 150, 1050, 1200};  // normal load h
 inline constexpr TwipRect imgBeadHose{450, 2325, 2700, 180};    // BeadHose.gif: the carriage's ball race
 inline constexpr TwipRect imgBeads1{510, 2355, 2580, 120};
 inline constexpr TwipRect imgBeads2{510, 2355, 2580, 120};
+// The post of the horizontal LVDT and the bracket of the vertical one, which the captions clear.
+inline constexpr double horizontalLVDTPostLeft = 4450;
+inline constexpr double verticalLVDTBracketLeft = imgTopWeight.left + 20;
 inline constexpr TwipRect lblNormalLoad{60, 300, 1150, 240};
-inline constexpr TwipRect lblVerticalLVDT{60, 640, 1200, 720};   // three lines
-inline constexpr TwipRect lblHorizontalLVDT{3180, 1920, 1300, 600};
+// Three lines each ("LVDT measuring" on the first), above the upper half and left of the post.
+inline constexpr TwipRect lblVerticalLVDT{60, 600, 1230, 560};
+inline constexpr TwipRect lblHorizontalLVDT{3180, 1920, 1240, 560};
 } // namespace directShearScreen
 
 // frmTTT.picAssembly (5800 x 5985) and the other true triaxial pictures. The

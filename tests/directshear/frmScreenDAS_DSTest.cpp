@@ -11,6 +11,9 @@
 #include "app/basGlobal.h"
 #include "lab/AssemblyView.h"
 #include "lab/ChartFrame.h"
+#include "lab/PictureLayout.h"
+#include "platform/Geometry.h"
+#include "tests/common/TestHelpers.h"
 #include "platform/Colors.h"
 #include "platform/Database.h"
 #include "platform/ListView.h"
@@ -129,6 +132,33 @@ TEST_F(DSScreenTest, ReplaysOnePointATickIntoListExportChartsAndShearBox)
     EXPECT_EQ(lines[2], "No.\tHorizontal Displacement (mm)\tShear Stress (kPa)\tVertical Displacement (mm)\t");
     EXPECT_EQ(lines[3], "1\t0\t0\t0\t");
     EXPECT_EQ(lines[9], "7\t0.6\t10\t-0.001\t");
+}
+
+// The shear box's captions show whole: the vertical LVDT's above the upper half and left of
+// the LVDT's bracket, the horizontal LVDT's left of its post.
+TEST_F(DSScreenTest, TheShearBoxCaptionsClearThePicture)
+{
+    namespace S = lx::pictures::directShearScreen;
+    basGlobal::InstallFontSubstitutions();   // the program's faces, as the texts were laid out in
+    frmScreenDAS_DS* s = screen();
+    const auto caption = [s](const char* text) {
+        for (QLabel* l : s->PicILSetup->findChildren<QLabel*>())
+            if (l->text() == QLatin1String(text))
+                return l;
+        return static_cast<QLabel*>(nullptr);
+    };
+    // Each text fits its label (checked below), so the label's place in twips is the text's.
+    const auto drawn = [](const QLabel* l) {
+        return QRectF(lx::toTwips(l->x()), lx::toTwips(l->y()), lx::toTwips(l->width()), lx::toTwips(l->height()));
+    };
+    const QLabel* vertical = caption("LVDT measuring Vertical Displacement");
+    const QLabel* horizontal = caption("LVDT measuring Horizontal Displacement");
+    ASSERT_TRUE(vertical && horizontal);
+    EXPECT_TRUE(lx::testing::clippedTexts(s->PicILSetup).isEmpty()) << lx::testing::clippedTexts(s->PicILSetup).join(u'\n').toStdString();
+    EXPECT_LE(drawn(vertical).bottom(), S::imgDSTop.top);
+    EXPECT_LE(drawn(vertical).right(), S::verticalLVDTBracketLeft);
+    EXPECT_LE(drawn(horizontal).right(), S::horizontalLVDTPostLeft);
+    EXPECT_GE(drawn(horizontal).left(), S::imgDSTop.left + S::imgDSTop.width);
 }
 
 TEST_F(DSScreenTest, AMissingNormalStressShowsNotAvailable)

@@ -230,7 +230,7 @@ void dsBottomFull(QPainter& p)
     porousStone(p, QRectF(kBoxL + kWall, 2110, kBoxR - kBoxL - 2 * kWall, 70), 95);
     block(p, QRectF(kBoxL, 2180, kBoxR - kBoxL, 70), colour::steel);
     // Horizontal LVDT: body on a post at the right, its rod out to the upper half.
-    block(p, QRectF(4450, 1680, 100, 825), colour::steel);
+    block(p, QRectF(S::horizontalLVDTPostLeft, 1680, 100, 825), colour::steel);
     const QRectF body(4250, 1480, 500, 200);
     p.save();
     p.setPen(QPen(colour::steelDark, U(0.8)));
@@ -280,7 +280,7 @@ void topWeight(QPainter& p)
     p.setPen(QPen(colour::steelDark, U(1.6)));
     p.drawLine(QPointF(lvdt.center().x(), lvdt.bottom()), QPointF(lvdt.center().x(), 1335));
     p.restore();
-    block(p, QRectF(r.left + 20, r.top + 200, 150, 50), colour::steel);
+    block(p, QRectF(S::verticalLVDTBracketLeft, r.top + 200, 150, 50), colour::steel);
 }
 
 void beadHose(QPainter& p)
