@@ -23,7 +23,7 @@ class frmScreenDAS_DS : public lx::ReplayScreen {
 public:
     frmScreenDAS_DS();
 
-    // Reads the test's points (at most 301) and starts the replay. False, after a message,
+    // Reads the test's points (at most lx::ScreenCap) and starts the replay. False, after a message,
     // when the database cannot be read or holds no point of the test: nothing replays.
     bool StartTest(const QString& TestID, const QString& SoilType, const QStringList& valParam);
 
