@@ -25,6 +25,7 @@
 #include "platform/Paths.h"
 #include "platform/PictureBox.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/RoadTest.h"
 #include "tests/common/TabWalk.h"
 #include "tests/common/TestHelpers.h"
 
@@ -57,17 +58,28 @@ Form* form() { return SingleInstance<Form>::peek(); }
 
 } // namespace
 
-class tst_windows : public QObject {
+class tst_windows : public lx::testing::RoadTest {
     Q_OBJECT
+public:
+    tst_windows() : RoadTest({1280, 1000}) {}
 
-    std::unique_ptr<lx::testing::ScriptedServices> s;
-    std::unique_ptr<frmMDI> main;
-
-    template <typename Form>
-    QList<Form*> children() const { return lx::testing::childForms<Form>(main->mdiArea); }
+private:
+    void installFamily() override
+    {
+        InstallDirectShearHooks();
+        InstallConsolidationHooks();
+        InstallTrueTriaxialHooks();
+        DirectShearConnection = lx::testing::installedConnection(QStringLiteral("LXDirectShear.lxr"), true);
+        Consolidation1DConnection = lx::testing::installedConnection(QStringLiteral("LX1DConsolidation.lxr"), true);
+        ClayTTTConnection = lx::testing::installedConnection(QStringLiteral("LXClayTTT.lxr"), true);
+        HCTConnection = lx::testing::installedConnection(QStringLiteral("LXClaynSandHCT.lxr"), true);
+    }
+    // The keyboard goes to the main window, as on a desktop where it is the active one.
+    void activate() const { QApplication::setActiveWindow(main.get()); }
 
     frmDirectShear* directShearSetup()
     {
+        activate();
         main->mnuSimDS->trigger();
         QTest::mouseClick(form<dlgDirectShear>()->cmdTesting, Qt::LeftButton);
         frmDirectShear* setup = form<frmDirectShear>();
@@ -87,6 +99,7 @@ class tst_windows : public QObject {
     }
     dlgDSParamStudy* directShearStudy()
     {
+        activate();
         main->mnuSimDS->trigger();
         QTest::mouseClick(form<dlgDirectShear>()->cmdParamStudy, Qt::LeftButton);
         dlgDSParamStudy* study = form<dlgDSParamStudy>();
@@ -98,6 +111,7 @@ class tst_windows : public QObject {
     // The consolidation screen of the first soil, from the menu, at the start of its replay.
     frmScreenDAS1D* consolidationScreen(frm1DConsolidation** from = nullptr)
     {
+        activate();
         main->mnuSimConsol->trigger();
         dlg1DConsolidation* dialog = form<dlg1DConsolidation>();
         QTest::mouseClick(dialog->OptTestType[0], Qt::LeftButton, {}, QPoint(8, 8));
@@ -116,6 +130,7 @@ class tst_windows : public QObject {
     // A window of each kind, opened as a student opens it, with a button of it (or null).
     std::pair<QWidget*, QAbstractButton*> open(const QString& kind)
     {
+        activate();
         if (kind == u"dialog") {
             main->mnuSimDS->trigger();
             return {form<dlgDirectShear>(), form<dlgDirectShear>()->cmdHelp};
@@ -164,41 +179,6 @@ class tst_windows : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        InstallFontSubstitutions();
-        lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));
-    }
-
-    void init()
-    {
-        s = std::make_unique<lx::testing::ScriptedServices>();
-        Hooks() = {};
-        InstallDirectShearHooks();
-        InstallConsolidationHooks();
-        InstallTrueTriaxialHooks();
-        Hooks().pressQuizButton = [](int) {};
-        DirectShearConnection = lx::testing::installedConnection(QStringLiteral("LXDirectShear.lxr"), true);
-        Consolidation1DConnection = lx::testing::installedConnection(QStringLiteral("LX1DConsolidation.lxr"), true);
-        ClayTTTConnection = lx::testing::installedConnection(QStringLiteral("LXClayTTT.lxr"), true);
-        HCTConnection = lx::testing::installedConnection(QStringLiteral("LXClaynSandHCT.lxr"), true);
-        QuizFileConnection.clear();
-        StartupQuizPending = false;
-        main = std::make_unique<frmMDI>();
-        MainForm = main.get();
-        main->resize(1280, 1000);
-        main->show();
-        QApplication::setActiveWindow(main.get());
-    }
-    void cleanup()
-    {
-        main.reset();
-        settle();
-        Hooks() = {};
-        QuizFileConnection.clear();
-        s.reset();
-    }
-
     void enterPressesTheFocusedButton_data() { addKinds(true); }
     void enterPressesTheFocusedButton()
     {
