@@ -111,11 +111,16 @@ inline bool QuizRowFrom(lx::Recordset& rs, QuizRow& row, QString* why = nullptr)
 }
 
 // A failure of the quiz file for the student: a file that is damaged or of another kind is
-// named as such, since its password is the program's, never the student's.
+// named as such, since its password is the program's, never the student's; so is a file
+// moved or deleted while it was open (SQLite calls it a read-only database).
 inline QString QuizFileErrorText(const lx::DatabaseError& e, const QString& connection)
 {
+    const QString path = QDir::toNativeSeparators(lx::ConnectionString::parse(connection).path);
     if (e.damaged())
-        return QStringLiteral("'%1' is damaged or is not a quiz file.").arg(QDir::toNativeSeparators(lx::ConnectionString::parse(connection).path));
+        return QStringLiteral("'%1' is damaged or is not a quiz file.").arg(path);
+    if (e.moved())
+        return QStringLiteral("'%1' was moved or deleted, or its folder was, while it was open. Open the quiz file again from where it is now.")
+            .arg(path);
     return e.message();
 }
 

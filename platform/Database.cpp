@@ -2,6 +2,7 @@
 
 #include "Numbers.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -17,15 +18,34 @@ namespace lx {
 namespace {
 
 QString lastError(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
-int lastCode(sqlite3* db) { return sqlite3_errcode(db) & 0xFF; }
+int lastCode(sqlite3* db) { return sqlite3_extended_errcode(db); }
+
+// A query that names a table or a column the file lacks: what is missing, in the words of
+// the file, not the query (which tells the student nothing). Empty for any other failure.
+QString missingPart(sqlite3* db)
+{
+    const QString why = lastError(db);
+    for (const auto& [prefix, part] : {std::pair{QStringLiteral("no such table: "), QStringLiteral("table")},
+                                       std::pair{QStringLiteral("no such column: "), QStringLiteral("column")}}) {
+        if (why.startsWith(prefix)) {
+            const char* file = sqlite3_db_filename(db, "main");
+            return QStringLiteral("The database file '%1' has no %2 %3.")
+                .arg(QDir::toNativeSeparators(QString::fromUtf8(file ? file : "")), part, why.mid(prefix.size()));
+        }
+    }
+    return {};
+}
 
 class Statement {
 public:
     Statement(sqlite3* db, const QString& sql) : db(db)
     {
         const QByteArray utf8 = sql.toUtf8();
-        if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &stmt, nullptr) != SQLITE_OK)
+        if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &stmt, nullptr) != SQLITE_OK) {
+            if (const QString missing = missingPart(db); !missing.isEmpty())
+                throw DatabaseError(missing, lastCode(db));
             throw DatabaseError(lastError(db) + QStringLiteral(" in: ") + sql, lastCode(db));
+        }
     }
     ~Statement() { sqlite3_finalize(stmt); }
     Statement(const Statement&) = delete;
@@ -164,7 +184,13 @@ QString ConnectionString::braced(const QString& value)
     return u'{' + escaped + u'}';
 }
 
-bool DatabaseError::damaged() const { return code == SQLITE_NOTADB || code == SQLITE_CORRUPT || code == SQLITE_EMPTY; }
+bool DatabaseError::damaged() const
+{
+    const int primary = code & 0xFF;
+    return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT || primary == SQLITE_EMPTY;
+}
+
+bool DatabaseError::moved() const { return code == SQLITE_READONLY_DBMOVED; }
 
 QString ConnectionString::format(const QString& path, const QString& password, bool readOnly)
 {

@@ -15,13 +15,16 @@ namespace lx {
 
 class DatabaseError : public std::runtime_error {
 public:
-    // code: the SQLite result code of the failure (0 when none applies).
+    // code: the SQLite (extended) result code of the failure (0 when none applies).
     explicit DatabaseError(const QString& message, int code = 0) : std::runtime_error(message.toStdString()), code(code) {}
     QString message() const { return QString::fromStdString(what()); }
     // True when the file is damaged, is no database, has no tables or has another password
     // (SQLite cannot tell a wrong key from a damaged file): for a file whose password the
     // program itself supplies, the file is damaged or of another kind.
     bool damaged() const;
+    // True when the file was moved or deleted (or its folder was) while it was open: SQLite
+    // then refuses to write to it.
+    bool moved() const;
 
 private:
     int code;

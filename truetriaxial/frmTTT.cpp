@@ -234,6 +234,9 @@ void frmTTT::cboParamOptions_Click()
     if (query(rs, truetriaxial::betaListSql(referenceNumber_))) {
         betas_ = truetriaxial::listDistinct(truetriaxial::columnValues(rs, 7), 0);
         rs.Close();
+        if (betas_.empty())
+            lx::tellStudent(QStringLiteral("The database holds no stored tests of %1 (no TestInfo rows for it), so its lists stay empty.")
+                                .arg(soils[size_t(index)].name));
     }
     for (const truetriaxial::ListedValue& v : betas_)
         cboBeta->addItem(v.text);

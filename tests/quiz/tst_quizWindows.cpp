@@ -380,6 +380,33 @@ private slots:
         QVERIFY(w->OptAns[0][0]->isChecked());
     }
 
+    // The quiz file moved, or its folder deleted, while its quiz is open: the save says so.
+    void aQuizFileMovedOrDeletedMidQuizSaysSo_data()
+    {
+        QTest::addColumn<bool>("folderDeleted");
+        QTest::newRow("moved") << false;
+        QTest::newRow("folder deleted") << true;
+    }
+    void aQuizFileMovedOrDeletedMidQuizSaysSo()
+    {
+        QFETCH(bool, folderDeleted);
+        QVERIFY(QDir(world->student.path()).mkpath(QStringLiteral("term")));
+        const QString path = world->openStudentFile(QStringLiteral("term/mine.lxq"));
+        frmQuiz* w = press(301);
+        QVERIFY(w);
+        QTest::mouseClick(w->OptAns[0][0], Qt::LeftButton);
+        if (folderDeleted)
+            QVERIFY(QDir(world->student.filePath(QStringLiteral("term"))).removeRecursively());
+        else
+            QVERIFY(QFile::rename(path, world->student.filePath(QStringLiteral("moved.lxq"))));
+        QTest::mouseClick(w->lblDone, Qt::LeftButton);
+        QCOMPARE(scripted->messages->msgBoxCalls.back().text,
+                 QStringLiteral("Your attempt could not be saved; your quiz file is unchanged.\r\r'%1' was moved or deleted, or its folder "
+                                "was, while it was open. Open the quiz file again from where it is now.")
+                     .arg(path));
+        QVERIFY(w->isVisible());
+    }
+
     void untakeableQuizzesSayWhyAndClose_data()
     {
         QTest::addColumn<int>("quiz");

@@ -12,6 +12,7 @@
 #include "app/ChildWindows.h"
 #include "app/basGlobal.h"
 #include "app/frmMDI.h"
+#include "platform/Database.h"
 #include "platform/FormRegistry.h"
 #include "platform/Paths.h"
 #include "platform/testing/ScriptedServices.h"
@@ -19,11 +20,13 @@
 #include "tests/common/TestHelpers.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -174,6 +177,42 @@ private slots:
         checkLabelsFit(&f);
         lx::Unload<dlgTTT_HCT>();
         look(&f, QStringLiteral("sketch"));
+    }
+
+    // A copy of the cube database without San Francisco Bay Mud's tests, or without the
+    // table of tests: choosing the soil says why nothing can be chosen after it.
+    void aSoilWithoutTestsSaysWhyItsListsStayEmpty_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("no rows") << QStringLiteral("DELETE FROM TestInfo WHERE ReferenceNumber = 1000")
+                                 << QStringLiteral("The database holds no stored tests of San Francisco Bay Mud (no TestInfo rows for it), "
+                                                   "so its lists stay empty.");
+        QTest::newRow("no table") << QStringLiteral("DROP TABLE TestInfo")
+                                  << QStringLiteral("The stored tests could not be read.\rThe database file '%1' has no table TestInfo.");
+    }
+    void aSoilWithoutTestsSaysWhyItsListsStayEmpty()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        const QString copy = dir.filePath(QStringLiteral("LXClayTTT.lxr"));
+        QVERIFY(QFile::copy(QStringLiteral(LOAMIX_INSTALL_DIR "/Database/LXClayTTT.lxr"), copy));
+        QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        {
+            lx::Connection db;
+            db.Open(lx::testing::connectionTo(copy));
+            db.ExecuteNonQuery(change);
+        }
+        ClayTTTConnection = lx::testing::connectionTo(copy, QStringLiteral("mobkel"), true);
+        frmTTT& f = setup(0);
+        f.cmdSkip_Click();
+        QVERIFY(lx::testing::choose(f.cboParamOptions, QStringLiteral("San Francisco Bay Mud")));
+        QCOMPARE(f.cboBeta->count(), 0);
+        QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));
+        QCOMPARE(s->messages->msgBoxCalls[0].text, says.arg(copy));
+        lx::UnloadNow(&f);
+        lx::Unload<dlgTTT_HCT>();
     }
 
     void screenAfterARun_data()
