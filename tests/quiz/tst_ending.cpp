@@ -12,17 +12,13 @@
 #include "app/basGlobal.h"
 #include "app/dlgMesseges.h"
 #include "app/frmMDI.h"
-#include "consolidation/dlg1DConsolidation.h"
-#include "consolidation/frm1DConsolidation.h"
-#include "directshear/dlgDSParamStudy.h"
-#include "directshear/dlgDirectShear.h"
-#include "directshear/frmDirectShear.h"
 #include "platform/Database.h"
 #include "platform/FormRegistry.h"
 #include "platform/TerminationSignals.h"
 #include "platform/testing/ScriptedServices.h"
 #include "quiz/QuizFile.h"
 #include "tests/common/OptionButtons.h"
+#include "tests/common/Roads.h"
 #include "triaxial/frmScreenDASTriaxial.h"
 #include "truetriaxial/dlgTTT_HCT.h"
 #include "truetriaxial/dlgTTT_HCT_param.h"
@@ -114,48 +110,20 @@ bool startTriaxial()
 
 bool startConsolidation()
 {
-    basGlobal::MainForm->mnuSimConsol->trigger();
-    dlg1DConsolidation* dialog = form<dlg1DConsolidation>();
-    QTest::mouseClick(dialog->OptTestType[0], Qt::LeftButton, {}, QPoint(8, 8));
-    QTest::mouseClick(dialog->cmdTesting, Qt::LeftButton);
-    frm1DConsolidation* setup = form<frm1DConsolidation>();
-    QTest::mouseClick(setup->lblMask, Qt::LeftButton);
-    while (setup->Timer1->isActive())
-        setup->Timer1_Timer();
-    setup->cboParamOptions->setCurrentIndex(4);
+    frm1DConsolidation* setup = lx::testing::roads::consolidationSetUp(*basGlobal::MainForm, 4);
     QTest::mouseClick(setup->cmdStart, Qt::LeftButton);
     return setup->lastScreen() && setup->lastScreen()->isVisible();
 }
 
-frmDirectShear* directShearSetUp()
-{
-    basGlobal::MainForm->mnuSimDS->trigger();
-    QTest::mouseClick(form<dlgDirectShear>()->cmdTesting, Qt::LeftButton);
-    frmDirectShear* setup = form<frmDirectShear>();
-    QTest::mouseClick(setup->lblMask, Qt::LeftButton);
-    while (setup->Timer1->isActive())
-        setup->Timer1_Timer();
-    setup->cboParamOptions->setCurrentIndex(0);
-    return setup;
-}
-
 bool startDirectShear()
 {
-    frmDirectShear* setup = directShearSetUp();
+    frmDirectShear* setup = lx::testing::roads::directShearSetUp(*basGlobal::MainForm);
     const int before = basGlobal::MainForm->mdiArea->subWindowList().size();
     QTest::mouseClick(setup->cmdStart, Qt::LeftButton);
     return basGlobal::MainForm->mdiArea->subWindowList().size() == before + 1;
 }
 
-bool startDirectShearStudy()
-{
-    basGlobal::MainForm->mnuSimDS->trigger();
-    QTest::mouseClick(form<dlgDirectShear>()->cmdParamStudy, Qt::LeftButton);
-    dlgDSParamStudy* study = form<dlgDSParamStudy>();
-    study->CboParOption->setCurrentIndex(1);
-    emit study->CboParOption->activated(1);
-    return study->cmdCreate_Click() != nullptr;
-}
+bool startDirectShearStudy() { return lx::testing::roads::directShearStudy(*basGlobal::MainForm)->cmdCreate_Click() != nullptr; }
 
 dlgTTT_HCT& cubeEntry()
 {

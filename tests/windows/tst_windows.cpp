@@ -26,6 +26,7 @@
 #include "platform/PictureBox.h"
 #include "platform/testing/ScriptedServices.h"
 #include "tests/common/RoadTest.h"
+#include "tests/common/Roads.h"
 #include "tests/common/TabWalk.h"
 #include "tests/common/TestHelpers.h"
 
@@ -80,14 +81,7 @@ private:
     frmDirectShear* directShearSetup()
     {
         activate();
-        main->mnuSimDS->trigger();
-        QTest::mouseClick(form<dlgDirectShear>()->cmdTesting, Qt::LeftButton);
-        frmDirectShear* setup = form<frmDirectShear>();
-        QTest::mouseClick(setup->lblMask, Qt::LeftButton);
-        while (setup->Timer1->isActive())
-            setup->Timer1_Timer();
-        setup->cboParamOptions->setCurrentIndex(0);
-        return setup;
+        return lx::testing::roads::directShearSetUp(*main);
     }
     frmScreenDAS_DS* directShearScreen()
     {
@@ -100,27 +94,14 @@ private:
     dlgDSParamStudy* directShearStudy()
     {
         activate();
-        main->mnuSimDS->trigger();
-        QTest::mouseClick(form<dlgDirectShear>()->cmdParamStudy, Qt::LeftButton);
-        dlgDSParamStudy* study = form<dlgDSParamStudy>();
-        study->CboParOption->setCurrentIndex(1);
-        emit study->CboParOption->activated(1);
-        return study;
+        return lx::testing::roads::directShearStudy(*main);
     }
 
     // The consolidation screen of the first soil, from the menu, at the start of its replay.
     frmScreenDAS1D* consolidationScreen(frm1DConsolidation** from = nullptr)
     {
         activate();
-        main->mnuSimConsol->trigger();
-        dlg1DConsolidation* dialog = form<dlg1DConsolidation>();
-        QTest::mouseClick(dialog->OptTestType[0], Qt::LeftButton, {}, QPoint(8, 8));
-        QTest::mouseClick(dialog->cmdTesting, Qt::LeftButton);
-        frm1DConsolidation* setup = form<frm1DConsolidation>();
-        QTest::mouseClick(setup->lblMask, Qt::LeftButton);
-        while (setup->Timer1->isActive())
-            setup->Timer1_Timer();
-        setup->cboParamOptions->setCurrentIndex(0);
+        frm1DConsolidation* setup = lx::testing::roads::consolidationSetUp(*main, 0);
         QTest::mouseClick(setup->cmdStart, Qt::LeftButton);
         if (from)
             *from = setup;
