@@ -1,8 +1,9 @@
 // A termination request (a logout) ends the program cleanly: while the start-up quiz
 // question shows (the program ends from the box's loop), and in the middle of a started run
-// of every kind of screen and study, with a quiz score file open and without. The program
-// returns 0, opens no window or dialog after the request, removes its folder of working
-// copies and, with a score file open, credits the started run exactly once.
+// of every kind of screen and study, with a quiz score file open and without; so does File >
+// Exit in the middle of a run. The program returns 0, opens no window or dialog after the
+// request, removes its folder of working copies and, with a score file open, credits the
+// started run exactly once.
 // The request is for the whole process and cannot be taken back: the question's case runs
 // in this program, and each row of the table in a program of its own (this test program
 // started again with the row to run), which also shows a crash as the row's failure.
@@ -70,6 +71,7 @@ protected:
 // What the row's program is told (environment) and reports (lines "key value" on its output).
 constexpr char CaseVariable[] = "LOAMIX_ENDING_CASE";
 constexpr char ScoreFileVariable[] = "LOAMIX_ENDING_SCORE_FILE";
+constexpr char ByExitVariable[] = "LOAMIX_ENDING_BY_EXIT";   // File > Exit, not SIGTERM
 
 // A run of each kind, started as a student starts it, and the QuizInfo row it credits.
 struct Road {
@@ -180,7 +182,7 @@ void report(const char* key, const QString& value)
 
 // Logs in (a new score file when one is named, else the quiz disabled), starts the road's
 // run once the main event loop runs, raises SIGTERM and reports what followed.
-int runRoad(const Road& road, const QString& scoreFile)
+int runRoad(const Road& road, const QString& scoreFile, bool byExit)
 {
     lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));
     basGlobal::InstallFontSubstitutions();
@@ -228,7 +230,10 @@ int runRoad(const Road& road, const QString& scoreFile)
         report("started", road.start() ? QStringLiteral("yes") : QStringLiteral("no"));
         report("folder", basGlobal::TempPath);
         raised = true;
-        ::raise(SIGTERM);
+        if (byExit)
+            basGlobal::MainForm->mnuFileExit->trigger();
+        else
+            ::raise(SIGTERM);
     });
     auto realOption = basGlobal::Hooks().quizOption;
     basGlobal::Hooks().quizOption = [&] {
@@ -303,19 +308,22 @@ private slots:
         QVERIFY(QDir(tree.tmp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
     }
 
-    void sigtermDuringAStartedRunEndsTheProgram_data()
+    void endingDuringAStartedRunEndsTheProgram_data()
     {
         QTest::addColumn<QString>("road");
         QTest::addColumn<bool>("scoreFile");
+        QTest::addColumn<bool>("byExit");
         for (const Road& r : roads) {
-            QTest::addRow("%s, score file open", r.name) << QString::fromLatin1(r.name) << true;
-            QTest::addRow("%s, no score file", r.name) << QString::fromLatin1(r.name) << false;
+            QTest::addRow("%s, score file open", r.name) << QString::fromLatin1(r.name) << true << false;
+            QTest::addRow("%s, no score file", r.name) << QString::fromLatin1(r.name) << false << false;
+            QTest::addRow("%s, score file open, File > Exit", r.name) << QString::fromLatin1(r.name) << true << true;
         }
     }
-    void sigtermDuringAStartedRunEndsTheProgram()
+    void endingDuringAStartedRunEndsTheProgram()
     {
         QFETCH(QString, road);
         QFETCH(bool, scoreFile);
+        QFETCH(bool, byExit);
         QTemporaryDir tmp, student;
         const QString mine = student.filePath(QStringLiteral("Quiz_SmithAnn.lxq"));
 
@@ -323,6 +331,8 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QString::fromLatin1(CaseVariable), road);
         env.insert(QString::fromLatin1(ScoreFileVariable), scoreFile ? mine : QString());
+        if (byExit)
+            env.insert(QString::fromLatin1(ByExitVariable), QStringLiteral("1"));
         // The folder of working copies then goes under tmp, whatever session runs the tests.
         env.insert(QStringLiteral("TMPDIR"), tmp.path());
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), tmp.path());
@@ -358,7 +368,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (const QByteArray name = qgetenv(CaseVariable); !name.isEmpty()) {
         const Road* road = roadNamed(name);
-        return road ? runRoad(*road, QString::fromLocal8Bit(qgetenv(ScoreFileVariable))) : 2;
+        return road ? runRoad(*road, QString::fromLocal8Bit(qgetenv(ScoreFileVariable)), qEnvironmentVariableIsSet(ByExitVariable)) : 2;
     }
     tst_ending test;
     return QTest::qExec(&test, argc, argv);
