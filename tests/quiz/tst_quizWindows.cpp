@@ -20,10 +20,12 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QRadioButton>
 #include <QTextEdit>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -158,6 +160,53 @@ private slots:
         QCOMPARE(basGlobal::QuizFileConnection, quiz::QuizConnectionString(target));
         QVERIFY(!QFileInfo::exists(leftover));
         QVERIFY(QFileInfo::exists(othersLeftover));
+    }
+
+    void userDialogIsExposedAndPaintedOnEveryRoad()
+    {
+        // The dialog comes up from a nested loop of start-up; its window must reach the screen
+        // and its captions be painted there, whether it registers or logs in.
+        struct Road {
+            const char* name;
+            int choice;
+            bool login;
+        };
+        for (const Road& road : {Road{"create", 2, false}, Road{"open a new copy", 1, false}, Road{"open to log in", 1, true}}) {
+            const QString path = world->openStudentFile();
+            QString why;
+            if (road.login)
+                QVERIFY(quiz::CreateQuizFile(path, path, QStringLiteral("Lee"), QStringLiteral("Bo"), QStringLiteral("x"), &why));
+            scripted->messages->msgsCalls.clear();
+            scripted->messages->msgsAnswers = {road.choice, 3};
+            scripted->files->answers = {path};
+            struct PaintSeen : QObject {
+                QSet<QObject*> painted;
+                bool eventFilter(QObject* watched, QEvent* event) override
+                {
+                    if (event->type() == QEvent::Paint)
+                        painted.insert(watched);
+                    return false;
+                }
+            } seen;
+            qApp->installEventFilter(&seen);
+            bool exposed = false, captionsPainted = false, loginMode = !road.login;
+            onDialog([&](dlgAddQuizInfo& d) {
+                exposed = QTest::qWaitForWindowExposed(&d);
+                QList<QWidget*> captions = {d.Label2, d.Label3, d.lblPassword, d.OKButton, d.CancelButton};
+                if (!road.login)
+                    captions << d.lblPasswordConfirm;
+                captionsPainted = QTest::qWaitFor([&] {
+                    return std::all_of(captions.begin(), captions.end(), [&](QWidget* w) { return seen.painted.contains(w); });
+                });
+                loginMode = d.loginMode();
+                QTest::mouseClick(d.CancelButton, Qt::LeftButton);
+            });
+            QVERIFY(!quiz::QuizOption());
+            qApp->removeEventFilter(&seen);
+            QVERIFY2(exposed, road.name);
+            QVERIFY2(captionsPainted, road.name);
+            QCOMPARE(loginMode, road.login);
+        }
     }
 
     void optionLoginCancelledThenDisable()
