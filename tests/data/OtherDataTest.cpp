@@ -242,59 +242,74 @@ TEST_F(ConsolidationData, ConstantRateOfStrainIsOneContinuousLoadingAndUnloading
 
 // ---------------------------------------------------------------- soil group symbols
 
-// The group symbols Casagrande's plasticity chart gives the limits: a clay (C) above the
-// A-line PI = 0.73 (LL - 20), a silt (M) below it, both when the point lies within one
-// plasticity-index point of the line (a borderline soil); low plasticity (L) below a liquid
-// limit of 50, high (H) from 50.
-// Written in alphabetical order, joined by "/".
-std::string chartSymbols(double liquidLimit, double plasticityIndex)
+// The group symbol Casagrande's plasticity chart gives the limits, by the two-band system the
+// classification page teaches: a clay (C) on or above the A-line PI = 0.73 (LL - 20), a silt
+// (M) below it; low plasticity (L) below a liquid limit of 50, high (H) from 50; the one
+// double symbol CL-ML on or above the A-line with PI 4 to 7, and ML below PI 4.
+std::string chartSymbol(double liquidLimit, double plasticityIndex)
 {
-    const double aLine = 0.73 * (liquidLimit - 20);
-    const QString plasticity = liquidLimit < 50 ? QStringLiteral("L") : QStringLiteral("H");
-    QStringList symbols;
-    if (plasticityIndex > aLine - 1)
-        symbols << u'C' + plasticity;
-    if (plasticityIndex < aLine + 1)
-        symbols << u'M' + plasticity;
-    return symbols.join(u'/').toStdString();
+    const bool high = liquidLimit >= 50;
+    const bool clay = plasticityIndex >= 0.73 * (liquidLimit - 20) - 1e-9;   // 1e-9: decimals on the line
+    if (!high && plasticityIndex < 4)
+        return "ML";
+    if (!high && clay && plasticityIndex <= 7)
+        return "CL-ML";
+    return std::string(clay ? "C" : "M") + (high ? "H" : "L");
 }
 
-// Every soil description that gives a group symbol, "(CH)" or a borderline "(MH/CH, on the
-// A-line)", gives the one its stored limits plot as, and a borderline soil both.
-TEST(SoilGroupSymbols, EverySymbolAgreesWithItsStoredLimitsOnThePlasticityChart)
+TEST(SoilGroupSymbols, TheChartDecidesByTheALineTheFiftyPerCentLimitAndTheCLMLBand)
 {
-    struct File {
-        const char* path;
-        const char* referenceNumber;   // the Reference table's name of the column
+    const struct {
+        double liquidLimit, plasticityIndex;
+        const char* symbol;
+    } cases[] = {
+        {36, 11, "ML"},    {60, 30, "CH"}, {58, 28, "CH"},   {60, 29, "MH"},       // close to the line
+        {50, 21.9, "CH"},  {60, 29.2, "CH"},                                      // on the line: a clay
+        {49.9, 22, "CL"},  {50, 22, "CH"},  {49.9, 20, "ML"}, {50, 20, "MH"},      // the 50 % limit
+        {25, 5, "CL-ML"},  {28, 7, "CL-ML"}, {28, 7.1, "CL"}, {28, 5, "ML"},       // the CL-ML band
+        {20, 3.9, "ML"},   {25, 4, "CL-ML"},
     };
-    const File files[] = {{"Database/LX1DConsolidation.lxr", "ReferenceNumber"},
-                          {"Database/LXClayTTT.lxr", "[Reference Number]"},
-                          {"Database/LXClaynSandHCT.lxr", "[Reference Number]"}};
-    static const QRegularExpression symbol(QStringLiteral("\\(([CM][LH](?:/[CM][LH])?)[ ,)]"));
+    for (const auto& c : cases)
+        EXPECT_EQ(chartSymbol(c.liquidLimit, c.plasticityIndex), c.symbol) << c.liquidLimit << "/" << c.plasticityIndex;
+}
+
+// Every clay and silt of every database gives in its soil description the one group symbol its
+// stored limits plot as and the plasticity word of that symbol, "low plasticity" below a liquid
+// limit of 50 and "high plasticity" from 50 (no intermediate band), each once; its limits lie
+// below the U-line PI = 0.9 (LL - 8), the upper limit of natural soils.
+TEST(SoilGroupSymbols, EveryClayAndSiltGivesTheSymbolAndPlasticityWordOfItsStoredLimits)
+{
+    const char* const files[] = {"Database/LX1DConsolidation.lxr", "Database/LXClayCIUCnCIDCnUUC.lxr", "Database/LXClayTTT.lxr",
+                                 "Database/LXClaynSandHCT.lxr"};
+    static const QRegularExpression symbol(QStringLiteral("\\b(?:CL-ML|[CMO][LH]|Pt)\\b"));
+    // The clause before "plasticity" (from the last comma or bracket); its word follows the last "of".
+    static const QRegularExpression plasticity(QStringLiteral("([^,()]*)plasticity\\b")), leadingOf(QStringLiteral("^of "));
     int checked = 0;
-    for (const File& f : files) {
-        SCOPED_TRACE(f.path);
+    for (const char* file : files) {
+        SCOPED_TRACE(file);
         Connection db;
-        ASSERT_NO_THROW(db.Open(connectionString(installed(f.path), QStringLiteral("mobkel"))));
+        ASSERT_NO_THROW(db.Open(connectionString(installed(file), QStringLiteral("mobkel"))));
         for (const auto& ref : query(db, QStringLiteral("SELECT * FROM Reference"))) {
             const QString description = ref[3].toText();
             SCOPED_TRACE(description.toStdString());
-            const QRegularExpressionMatch m = symbol.match(description);
-            ASSERT_TRUE(m.hasMatch()) << "every clay and silt is given its group symbol";
             const Rows tests = query(db, QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber = ") + refText(ref[0].toDouble()));
             ASSERT_FALSE(tests.empty());
             const double liquidLimit = tests[0][2].toDouble(), plasticityIndex = tests[0][3].toDouble();
-            QStringList given = m.captured(1).split(u'/');
-            given.sort();
-            EXPECT_EQ(given.join(u'/').toStdString(), chartSymbols(liquidLimit, plasticityIndex))
-                << "LL " << liquidLimit << ", PI " << plasticityIndex;
-            if (given.size() > 1) {
-                EXPECT_TRUE(description.contains(u"A-line")) << "a borderline soil says why";
+            SCOPED_TRACE(std::to_string(liquidLimit) + "/" + std::to_string(plasticityIndex));
+            EXPECT_LT(plasticityIndex, 0.9 * (liquidLimit - 8)) << "below the U-line";
+            QStringList symbols, words;
+            for (const QRegularExpressionMatch& m : symbol.globalMatch(description))
+                symbols << m.captured();
+            for (const QRegularExpressionMatch& m : plasticity.globalMatch(description)) {
+                const QString clause = u' ' + m.captured(1).trimmed();
+                words << clause.mid(clause.lastIndexOf(u" of ") + 1).remove(leadingOf).trimmed();
             }
+            EXPECT_EQ(symbols.join(u" + ").toStdString(), chartSymbol(liquidLimit, plasticityIndex)) << "one symbol";
+            EXPECT_EQ(words.join(u" + ").toStdString(), liquidLimit < 50 ? "low" : "high") << "one plasticity word";
             ++checked;
         }
     }
-    EXPECT_EQ(checked, 14);
+    EXPECT_EQ(checked, 24) << "ten consolidation soils, ten triaxial clays, the cube's and three hollow-cylinder clays";
 }
 
 // ---------------------------------------------------------------- direct shear
@@ -643,32 +658,6 @@ TEST_F(TrueTriaxialData, EachTestPeaksAndSoftensAndItsFailureStrainFollowsItsNei
     }
 }
 
-// The rows of the table the simulation page gives of the hollow-cylinder studies: the soil and
-// its numbers, in the page's order of columns.
-std::map<QString, std::vector<double>> hollowCylinderPageTable()
-{
-    QFile page(installed("Help/html/Simulations/SimTTT.htm"));
-    if (!page.open(QIODevice::ReadOnly))
-        return {};
-    const QString html = QString::fromUtf8(page.readAll());
-    const qsizetype start = html.indexOf(QStringLiteral("<table id=\"hollow-cylinder-peaks\""));
-    const qsizetype end = html.indexOf(QStringLiteral("</table>"), start);
-    if (start < 0 || end < 0)
-        return {};
-    static const QRegularExpression row(QStringLiteral("<tr>((?:<td>[^<]*</td>)+)</tr>"));
-    static const QRegularExpression cell(QStringLiteral("<td>([^<]*)</td>"));
-    std::map<QString, std::vector<double>> table;
-    for (const QRegularExpressionMatch& r : row.globalMatch(html.mid(start, end - start))) {
-        QStringList cells;
-        for (const QRegularExpressionMatch& c : cell.globalMatch(r.captured(1)))
-            cells << c.captured(1);
-        std::vector<double>& numbers = table[cells.takeFirst()];
-        for (const QString& c : cells)
-            numbers.push_back(c.toDouble());
-    }
-    return table;
-}
-
 // q/p' at failure by the Lade-Duncan criterion fitted to the friction angle in triaxial
 // compression, at a b-value.
 double ladeDuncanStressRatio(double phiDegrees, double b)
@@ -691,7 +680,7 @@ double ladeDuncanStressRatio(double phiDegrees, double b)
 // octahedral shear strain at the first point of each peak, as the report lists them.
 TEST_F(TrueTriaxialData, HollowCylinderStudiesShowWhatTheSimulationPageTabulates)
 {
-    const std::map<QString, std::vector<double>> page = hollowCylinderPageTable();
+    const std::map<QString, std::vector<double>> page = pageTable("Simulations/SimTTT.htm", "hollow-cylinder-peaks");
     const std::pair<const char*, double> soils[] = {
         {"Kaolin Clay", 1000}, {"McGill Clay (Hydrite 121)", 1001}, {"Edgar Plastic Kaolin", 1005}};
     ASSERT_EQ(page.size(), std::size(soils)) << "the page's table has a row per soil";

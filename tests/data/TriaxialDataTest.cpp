@@ -3,6 +3,7 @@
 // tests through the very SQL texts those windows run, the stored points keep the layout the
 // replay screen and the reports read, and the curves behave as the soil models in
 // data/README.md say (friction angles, dilation, pore pressures).
+#include "DataTestSupport.h"
 #include "controls/reportdata/ReportData.h"
 #include "lab/ReportPage.h"
 #include "controls/reportdata/TriaxialReportPage.h"
@@ -13,6 +14,7 @@
 
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -677,6 +679,91 @@ TEST(Physics, ClaysFollowCamClay)
         const auto [lo, hi] = std::minmax_element(q.begin(), q.end());
         EXPECT_LT(*hi / *lo, 1.06) << ref;
     }
+}
+
+// Skempton's A at failure and s_u/sigma'3c of the normally consolidated CIUC clays, at the peak
+// deviator stress, agree in every test with the table the CU/UU page gives of them (friction
+// angle, Lambda, A_f, s_u/sigma'3c): above the 0.5 to 1.0 of normally consolidated clays and
+// within the 0.75 to 1.5 of sensitive ones, s_u/sigma'3c at the low end of 0.25 to 0.35 or
+// below it; and modified Cam-clay's A_f = 1/3 + (2^Lambda - 1)/M explains the page's A_f.
+TEST(Physics, NormallyConsolidatedClaysGiveTheSkemptonAAndStrengthRatioTheirPageTabulates)
+{
+    const auto page = datatest::pageTable("LabTests_TestTypeTriaxial_CUnUU.htm", "stored-clays-af");
+    const std::pair<const char*, double> clays[] = {
+        {"Soft Bangkok Clay", 5.1}, {"Vicksburg Buckshot Clay", 8}, {"East Atchafalaya Clay", 8.1}};
+    ASSERT_EQ(page.size(), std::size(clays)) << "the page's table has a row per stored CIUC clay";
+    for (const auto& [soil, ref] : clays) {
+        SCOPED_TRACE(soil);
+        ASSERT_TRUE(page.count(QString::fromLatin1(soil)));
+        const std::vector<double>& says = page.at(QString::fromLatin1(soil));
+        ASSERT_EQ(says.size(), 4u);
+        const double phi = says[0], lambdaRatio = says[1], af = says[2], strengthRatio = says[3];
+        const double sine = std::sin(phi * M_PI / 180), M = 6 * sine / (3 - sine);
+        EXPECT_NEAR(1.0 / 3 + (std::pow(2, lambdaRatio) - 1) / M, af, 0.01) << "the model's A_f";
+        EXPECT_NEAR(M / 2 * std::pow(2, -lambdaRatio), strengthRatio, 0.006) << "the model's s_u/sigma'3c";
+        EXPECT_GT(af, 1.0);
+        EXPECT_LE(af, 1.5);
+        EXPECT_LE(strengthRatio, 0.27);
+        const auto tests = infoRows(File::Clay, QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber =") + refText(ref));
+        ASSERT_GE(tests.size(), 3u);
+        for (const InfoRow& t : tests) {
+            SCOPED_TRACE(t.id.toStdString());
+            const double s3 = t.fields[6].toDouble();
+            const auto pts = points(File::Clay, t.id);
+            const Point& f = *std::max_element(pts.begin(), pts.end(), [](const Point& a, const Point& b) { return a.q < b.q; });
+            const double s3f = s3 - f.u;
+            EXPECT_NEAR(std::asin(f.q / (f.q + 2 * s3f)) * 180 / M_PI, phi, 0.06);
+            // The page's two decimals, and the thousandths the tests of a clay scatter by.
+            EXPECT_NEAR(f.u / f.q, af, 0.006);
+            EXPECT_NEAR(f.q / 2 / s3, strengthRatio, 0.006);
+        }
+    }
+}
+
+// The consistency words of the clays agree with the undrained strengths of the CU/UU page's
+// table: a UUC clay's name and description name the band every one of its tests falls in (its
+// strength is that of the sample, whatever the cell pressure); a consolidated clay's strength
+// grows with its consolidation stress, so its description names none (its name may: the clay
+// in the ground).
+TEST(Physics, ClayConsistencyWordsAgreeWithTheUndrainedStrengthsOfTheirTests)
+{
+    struct Band {
+        const char* word;
+        double from, below;   // s_u, kPa
+    };
+    const Band bands[] = {{"very soft", 0, 12}, {"soft", 12, 25}, {"firm", 25, 50}, {"stiff", 50, 100}, {"very stiff", 100, 200}};
+    static const QRegularExpression word(QStringLiteral("\\b(very soft|soft|firm|very stiff|stiff|hard)\\b"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    std::map<double, std::vector<double>> strengths;
+    for (const InfoRow& r : allTests(File::Clay)) {
+        double qMax = 0;
+        for (const Point& p : points(File::Clay, r.id))
+            qMax = std::max(qMax, p.q);
+        strengths[r.fields[0].toDouble()].push_back(qMax / 2);
+    }
+    int named = 0;
+    for (const auto& [ref, su] : strengths) {
+        SCOPED_TRACE(ref);
+        const auto rows = infoRows(File::Clay, QStringLiteral("SELECT * FROM Reference WHERE [Reference Number] = ") + refText(ref));
+        ASSERT_EQ(rows.size(), 1u);
+        const QString name = rows[0].fields[1].toText(), description = rows[0].fields[3].toText();
+        SCOPED_TRACE(description.toStdString());
+        if (clayType(ref) != ClayType::UUC) {
+            EXPECT_FALSE(word.match(description).hasMatch()) << "a consolidated series has no one consistency";
+            continue;
+        }
+        for (const QRegularExpressionMatch& m : word.globalMatch(name + u' ' + description)) {
+            const QString w = m.captured(1).toLower();
+            const Band* band = std::find_if(std::begin(bands), std::end(bands), [&](const Band& b) { return w == QLatin1String(b.word); });
+            ASSERT_NE(band, std::end(bands)) << w.toStdString() << " is not in the page's table";
+            for (double s : su) {
+                EXPECT_GE(s, band->from) << w.toStdString();
+                EXPECT_LT(s, band->below) << w.toStdString();
+            }
+            ++named;
+        }
+    }
+    EXPECT_GE(named, 3) << "the UUC clays with a clear consistency name it";
 }
 
 } // namespace

@@ -348,34 +348,34 @@ std::vector<ClaySoil> claySoils()
 {
     using T = ClayTest;
     std::vector<ClaySoil> s;
-    s.push_back({QStringLiteral("Clayey soil from Japan"), QStringLiteral("Clayey soil from Japan, normally consolidated, high plasticity"),
+    s.push_back({QStringLiteral("Clayey soil from Japan"), QStringLiteral("Clayey soil from Japan, normally consolidated, high plasticity (CH)"),
                  4, QStringLiteral("JPD"), T::CIDC, 55, 28, 0.005, camClay(0.18, 0.03, 1.2, 0), 1.0, 0.30, 0.001, {}});
     s.back().solids(2.68).consolidated({100, 200, 300, 400}, 45);
-    s.push_back({QStringLiteral("Soft Bangkok Clay"), QStringLiteral("Soft Bangkok clay, normally consolidated, high plasticity"), 5,
+    s.push_back({QStringLiteral("Soft Bangkok Clay"), QStringLiteral("Bangkok clay, normally consolidated, high plasticity (CH)"), 5,
                  QStringLiteral("BKD"), T::CIDC, 118, 80, 0.002, camClay(0.43, 0.06, 0.95, 0), 1.0, 0.25, 0, {}});
     s.back().solids(2.70).consolidated({100, 200, 300, 400}, 112);
-    s.push_back({QStringLiteral("Kaolin Clay"), QStringLiteral("Kaolin clay, normally consolidated from slurry"), 15,
+    s.push_back({QStringLiteral("Kaolin Clay"), QStringLiteral("Kaolin clay, normally consolidated from slurry, high plasticity (CH)"), 15,
                  QStringLiteral("KAO"), T::CIDC, 62, 32, 0.004, camClay(0.25, 0.05, 0.9, 3.40), 1.0, 0.25, 0, {}});
     s.back().solids(2.62).consolidated({100, 150, 200, 300, 400, 500, 600}, 0);
-    s.push_back({QStringLiteral("Soft Bangkok Clay"), QStringLiteral("Soft Bangkok clay, normally consolidated, high plasticity"), 5.1,
+    s.push_back({QStringLiteral("Soft Bangkok Clay"), QStringLiteral("Bangkok clay, normally consolidated, high plasticity (CH)"), 5.1,
                  QStringLiteral("BKU"), T::CIUC, 118, 80, 0.01, camClay(0.43, 0.06, 0.95, 0), 1.0, 0.20, 0, {}});
     s.back().solids(2.70).consolidated({100, 200, 300, 400}, 112);
-    s.push_back({QStringLiteral("Vicksburg Buckshot Clay"), QStringLiteral("Vicksburg buckshot clay, normally consolidated, high plasticity"),
+    s.push_back({QStringLiteral("Vicksburg Buckshot Clay"), QStringLiteral("Vicksburg buckshot clay, normally consolidated, high plasticity (CH)"),
                  8, QStringLiteral("VBC"), T::CIUC, 62, 39, 0.05, camClay(0.15, 0.03, 0.85, 0), 1.0, 0.20, 0, {}});
     s.back().solids(2.72).consolidated({100, 200, 400, 600}, 32);
-    s.push_back({QStringLiteral("East Atchafalaya Clay"), QStringLiteral("East Atchafalaya clay, normally consolidated, very high plasticity"),
+    s.push_back({QStringLiteral("East Atchafalaya Clay"), QStringLiteral("East Atchafalaya clay, normally consolidated, high plasticity (CH)"),
                  8.1, QStringLiteral("EAC"), T::CIUC, 95, 70, 0.05, camClay(0.30, 0.06, 0.80, 0), 1.0, 0.20, 0, {}});
     s.back().solids(2.75).consolidated({100, 200, 400}, 48);
-    s.push_back({QStringLiteral("Black Clay"), QStringLiteral("Black clay, stiff, high plasticity"), 117, QStringLiteral("BLK"), T::UUC,
+    s.push_back({QStringLiteral("Black Clay"), QStringLiteral("Black clay, stiff, high plasticity (CH)"), 117, QStringLiteral("BLK"), T::UUC,
                  78, 48, 1.0, camClay(0.22, 0.05, 0.9, 0), 1.3, 0.30, 0.002, {}});
     s.back().solids(2.72).unconsolidated({100, 200, 400}, 32, 248);
-    s.push_back({QStringLiteral("Soft Bothkennar Clay"), QStringLiteral("Soft Bothkennar clay, lightly overconsolidated, high plasticity"),
+    s.push_back({QStringLiteral("Soft Bothkennar Clay"), QStringLiteral("Soft Bothkennar clay, lightly overconsolidated, high plasticity (CH)"),
                  118, QStringLiteral("BOT"), T::UUC, 70, 42, 1.0, camClay(0.30, 0.04, 1.35, 4.0), 1.3, 0.15, 0, {}});
-    s.back().solids(2.65).unconsolidated({50, 100, 150, 200}, 0, 54);
-    s.push_back({QStringLiteral("Lagunillas Clay"), QStringLiteral("Lagunillas clay, soft, high plasticity"), 119, QStringLiteral("LAG"),
+    s.back().solids(2.65).unconsolidated({50, 100, 150, 200}, 0, 50);
+    s.push_back({QStringLiteral("Lagunillas Clay"), QStringLiteral("Lagunillas clay, firm, high plasticity (CH)"), 119, QStringLiteral("LAG"),
                  T::UUC, 85, 55, 1.0, camClay(0.30, 0.05, 1.0, 0), 1.25, 0.20, 0, {}});
     s.back().solids(2.70).unconsolidated({100, 200, 300, 400}, 61, 104);
-    s.push_back({QStringLiteral("Kawasaki Clay"), QStringLiteral("Kawasaki clay, marine clay, high plasticity"), 119.1,
+    s.push_back({QStringLiteral("Kawasaki Clay"), QStringLiteral("Kawasaki clay, marine clay, high plasticity (CH)"), 119.1,
                  QStringLiteral("KAW"), T::UUC, 65, 38, 1.0, camClay(0.22, 0.04, 1.1, 0), 1.3, 0.20, 0.002, {}});
     s.back().solids(2.68).unconsolidated({100, 200, 300}, 50, 129);
     return s;

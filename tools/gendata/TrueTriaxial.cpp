@@ -48,18 +48,18 @@ struct Clay {
 
 const Clay cubeClay = {"San Francisco Bay Mud", 1000, "SF", 88, 46, 62, 0.03, 122, 31, 0.9, 3.0, 0.15, 100, 100, 100,
                        "Cube trimmed from a block K0-consolidated from slurry",
-                       "Soft marine clay of high plasticity (MH, just below the A-line), normally consolidated"};
+                       "Marine clay of high plasticity (MH), normally consolidated"};
 
 const Clay hollowClays[] = {
     {"Kaolin Clay", 1000, "KC", 58, 28, 39, 0.05, 275, 23.5, 0.78, 3.2, 0.08, 100, 60, 200,
      "Reconstituted from slurry, isotropically consolidated",
-     "Commercial kaolin of high plasticity (MH/CH, on the A-line), normally consolidated, with the anisotropic fabric of its deposition from slurry"},
+     "Commercial kaolin of high plasticity (CH), normally consolidated, with the anisotropic fabric of its deposition from slurry"},
     {"McGill Clay (Hydrite 121)", 1001, "MC", 52, 22, 52, 0.05, 70, 26, 0.77, 3.6, 0.12, 71.1, 38.1, 142.2,
      "Reconstituted from slurry, K0-preconsolidated, then isotropically consolidated",
      "Kaolin Hydrite 121 of high plasticity (MH), normally consolidated"},
     {"Edgar Plastic Kaolin", 1005, "EPK", 60, 29, 55, 0.05, 70, 28, 0.76, 3.4, 0.15, 71.1, 38.1, 142.2,
      "Reconstituted from slurry, K0-preconsolidated, then isotropically consolidated",
-     "Plastic kaolin (MH/CH, on the A-line), normally consolidated"},
+     "Plastic kaolin of high plasticity (MH), normally consolidated"},
 };
 
 // Cube tests: (Beta angle, b-value), the Beta 0 series first (the study takes the first seven
