@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <QString>
@@ -408,6 +407,48 @@ TEST_F(DirectShearData, PeaksGiveOneFrictionAngleDenseSandsDilateAndLooseOnesCon
         const auto [lo, hi] = std::minmax_element(angles.begin(), angles.end());
         EXPECT_LE(*hi - *lo, 5.0) << "one friction angle across the normal stresses";
     }
+}
+
+// A straight line through the peaks of a dense sand cuts the shear-stress axis above zero, as
+// the simulation page says: 4 to 8 kPa for the least-squares line through the three peaks, 6 to
+// 12 kPa for the line through those at 100 and 200 kPa; the loose sand's line passes through
+// the origin.
+TEST_F(DirectShearData, StraightLinesThroughTheDenseSandsPeaksCutTheAxisWhereThePageSays)
+{
+    std::vector<double> leastSquares, twoPoint;
+    for (double ref : directShearSands) {
+        SCOPED_TRACE(ref);
+        const Rows info = query(db, QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber =") + refText(ref));
+        std::map<double, double> peaks;   // normal stress, peak shear stress
+        for (const auto& t : info) {
+            const Rows pts = points(t[1].toText(), 3, 5, 301);
+            double& peak = peaks[t[8].toDouble()];
+            for (const auto& p : pts)
+                peak = std::max(peak, p[4].toDouble());
+        }
+        ASSERT_EQ(peaks.size(), 3u);
+        ASSERT_TRUE(peaks.count(100) && peaks.count(200));
+        double sx = 0, sy = 0, sxx = 0, sxy = 0;
+        for (const auto& [x, y] : peaks)
+            sx += x, sy += y, sxx += x * x, sxy += x * y;
+        const double slope = (3 * sxy - sx * sy) / (3 * sxx - sx * sx);
+        const double intercept = (sy - slope * sx) / 3, throughTwo = 2 * peaks[100] - peaks[200];
+        if (info[0][6].toDouble() < 40) {
+            EXPECT_NEAR(intercept, 0, 0.5) << "a loose sand";
+            EXPECT_NEAR(throughTwo, 0, 0.5) << "a loose sand";
+            continue;
+        }
+        EXPECT_GT(throughTwo, intercept) << "the higher the stresses, the higher the intercept";
+        leastSquares.push_back(intercept);
+        twoPoint.push_back(throughTwo);
+    }
+    ASSERT_EQ(leastSquares.size(), std::size(directShearSands) - 1);
+    const auto [lo, hi] = std::minmax_element(leastSquares.begin(), leastSquares.end());
+    EXPECT_EQ(std::lround(*lo), 4);
+    EXPECT_EQ(std::lround(*hi), 8);
+    const auto [lo2, hi2] = std::minmax_element(twoPoint.begin(), twoPoint.end());
+    EXPECT_EQ(std::lround(*lo2), 6);
+    EXPECT_EQ(std::lround(*hi2), 12);
 }
 
 // ---------------------------------------------------------------- true triaxial and hollow cylinder
