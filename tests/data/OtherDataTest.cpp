@@ -571,9 +571,10 @@ TEST_F(TrueTriaxialData, EachStudyWindowListsSeveralValuesWithinTheReportsLimits
     }
 }
 
-// Peak octahedral shear stress and the effective friction angle at that peak of a stored test.
+// Peak octahedral shear stress of a stored test, and at that peak the effective friction angle,
+// the excess pore pressure and the undrained strength (sigma1 - sigma3)/2.
 struct Failure {
-    double tauOct = 0, frictionAngle = 0, porePressure = 0;
+    double tauOct = 0, frictionAngle = 0, porePressure = 0, undrainedStrength = 0;
 };
 
 Failure failureOf(Connection& db, const QString& id, bool cube, double sigmaC)
@@ -594,6 +595,7 @@ Failure failureOf(Connection& db, const QString& id, bool cube, double sigmaC)
         if (tau > f.tauOct) {
             f.tauOct = tau;
             f.porePressure = u;
+            f.undrainedStrength = (s1 - s3) / 2;
             f.frictionAngle = std::asin(((s1 - u) - (s3 - u)) / ((s1 - u) + (s3 - u))) * 180 / M_PI;
         }
     }
@@ -624,7 +626,9 @@ TEST_F(TrueTriaxialData, StrengthFollowsTheBValueAndPrincipalStressAngleTrends)
         }
         EXPECT_GT(compression.porePressure, 0) << "a normally consolidated clay builds pore pressure";
     }
-    // Hollow cylinder: the peak octahedral shear stress falls as sigma1 turns from vertical to horizontal.
+    // Hollow cylinder: the peak octahedral shear stress falls as sigma1 turns from vertical to
+    // horizontal; the undrained strength is highest with sigma1 at or near the vertical (to 30
+    // degrees) and lowest with it horizontal, as quiz 500 says.
     for (double ref : {1000.0, 1001.0, 1005.0}) {
         SCOPED_TRACE(ref);
         Connection db;
@@ -632,14 +636,20 @@ TEST_F(TrueTriaxialData, StrengthFollowsTheBValueAndPrincipalStressAngleTrends)
         const Rows rows = query(db, QStringLiteral("SELECT * FROM TestInfo WHERE ReferenceNumber =") + refText(ref)
                                         + QStringLiteral(" order by [Beta angle]"));
         double previous = 1e9;
+        std::vector<double> strength;
         for (const auto& r : rows) {
             EXPECT_NEAR(r[6].toDouble(), Round(std::pow(std::sin(r[7].toDouble() * M_PI / 180), 2), 2), 1e-12)
                 << "equal inner and outer pressures: b = sin^2(beta)";
             const Failure f = failureOf(db, r[1].toText(), false, r[8].toDouble());
             EXPECT_LE(f.tauOct, previous + 0.1);
             previous = f.tauOct;
+            strength.push_back(f.undrainedStrength);
             EXPECT_GT(f.porePressure, 0);
         }
+        ASSERT_EQ(rows.back()[7].toDouble(), 90.0);
+        EXPECT_EQ(std::min_element(strength.begin(), strength.end()), strength.end() - 1) << "lowest at 90 degrees";
+        const size_t strongest = size_t(std::max_element(strength.begin(), strength.end()) - strength.begin());
+        EXPECT_LE(rows[strongest][7].toDouble(), 30.0) << "highest at or near the vertical";
         const Failure first = failureOf(db, rows.front()[1].toText(), false, rows.front()[8].toDouble());
         EXPECT_LT(previous, 0.9 * first.tauOct) << "b = sin^2(beta) and the anisotropy together";
     }
