@@ -33,7 +33,7 @@ struct Where {
 struct TableCase {
     const char* name;
     std::function<AssemblyAnimation()> make;
-    int ticks;                     // the stop included, as the Parts count them
+    int ticks;                     // the tick that stops it included
     std::vector<Where> atTheEnd;
 };
 

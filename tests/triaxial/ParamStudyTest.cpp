@@ -153,7 +153,7 @@ TEST_F(ParamStudyFixture, VoidRatiosRoundToTwoDecimalsAndAnotherParameterEmpties
     EXPECT_FALSE(s.canReport());
 }
 
-// The installed databases: the Part's soils find their tests in their windows.
+// The installed databases: a soil of each study kind lists its stored values, ascending and distinct.
 TEST(ParamStudyInstalled, InstalledSoilsListAscendingDistinctValues)
 {
     struct Case {

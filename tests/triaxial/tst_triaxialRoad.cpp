@@ -179,7 +179,7 @@ private:
         }
     }
 
-    // The export text of a stored test computed from the database, as the Part writes it.
+    // The export text of a stored test, computed from the database in the layout Export Data writes.
     static QString expectedExport(const QString& connection, const QString& title, const QString& id, bool drained)
     {
         lx::Connection db;
