@@ -72,8 +72,6 @@ dlgMesseges::dlgMesseges() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHi
         connect(b, &QPushButton::clicked, this, [this, i] { cmdResponse_Click(i); });
         cmdResponse[size_t(i)] = b;
     }
-    for (int i = 0; i + 1 < 4; ++i)
-        setTabOrder(cmdResponse[size_t(i)], cmdResponse[size_t(i) + 1]);
 
     Form_Load();
 }

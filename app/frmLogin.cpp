@@ -46,11 +46,6 @@ frmLogin::frmLogin(QWidget* owner) : QDialog(owner)
 
     cmdHelp = lx::twControl<QPushButton>(this, nullptr, 3120, 1080, 1095, 375, QStringLiteral("Help"));
 
-    setTabOrder(txtUserName, txtPassword);
-    setTabOrder(txtPassword, cmdOK);
-    setTabOrder(cmdOK, cmdCancel);
-    setTabOrder(cmdCancel, cmdHelp);
-
     // Enter in either box presses OK, the default button; on a button, Enter presses that one.
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmLogin::cmdOK_Click);

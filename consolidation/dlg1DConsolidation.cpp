@@ -34,7 +34,6 @@ dlg1DConsolidation::dlg1DConsolidation()
     CancelButton = lx::twButton(this, QStringLiteral("Cancel"), QStringLiteral("Exit & Go Back, Press F1 for Help"), 3375,
                                 1560, 1320, 460);
     cmdHelp = lx::twButton(this, QStringLiteral("Help"), QString(), 3375, 2085, 1320, 460);
-    setTabOrder(OptTestType[0], OptTestType[1]);
 
     connect(cmdTesting, &QPushButton::clicked, this, &dlg1DConsolidation::cmdTesting_Click);
     connect(CancelButton, &QPushButton::clicked, this, &dlg1DConsolidation::CancelButton_Click);

@@ -85,10 +85,6 @@ frmScreenDAS1D::frmScreenDAS1D()
     cmdeLogsv = button(QStringLiteral("e - Log (Sv) Plot"), 1);
     cmdExport_et = button(QStringLiteral("Export consolidation curve"), 3);
     cmdExport_et->setEnabled(false);
-    // The keyboard goes down the column, then to the list.
-    const std::array<QWidget*, 8> tabOrder = {cmdeSv, cmdeLogsv, cmdExportData, cmdExport_et, cmdReport, cmdHelp, cmdClose, lvwData};
-    for (size_t i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     // Back to front: the log chart, the stress chart, the increment chart. The chart
     // buttons move the stress chart between the two places; the increment chart covers

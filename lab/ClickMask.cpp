@@ -6,13 +6,20 @@
 
 namespace lx {
 
-ClickMask::ClickMask(QWidget* parent, const QString& name, std::function<void()> onClick)
+ClickMask::ClickMask(QWidget* parent, const QString& name, std::function<void()> onClick, const QString& hint)
     : QLabel(parent), click_(std::move(onClick))
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(name);
+    setAccessibleDescription(hint);
+}
+
+void ClickMask::click()
+{
+    if (click_)
+        click_();
 }
 
 void ClickMask::paintEvent(QPaintEvent* event)
@@ -23,14 +30,14 @@ void ClickMask::paintEvent(QPaintEvent* event)
     if (hasFocus()) {
         QPainter painter(this);
         painter.setPen(QPen(QColor(0, 0, 0xC0), 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+        painter.drawRect(rect().adjusted(focusMarkInset, focusMarkInset, -focusMarkInset - 1, -focusMarkInset - 1));
     }
 }
 
 void ClickMask::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        click_();
+        click();
     else
         QLabel::mousePressEvent(event);
 }
@@ -38,10 +45,16 @@ void ClickMask::mousePressEvent(QMouseEvent* event)
 void ClickMask::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
-    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier)
-        click_();
-    else
+    // The keypad's Enter comes with the keypad's modifier, and nothing else may be held.
+    const bool plain = (event->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier)) == Qt::NoModifier;
+    if (!plain || (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)) {
         QLabel::keyPressEvent(event);
+        return;
+    }
+    // A key held down clicks once, as a button does.
+    if (!event->isAutoRepeat())
+        click();
+    event->accept();
 }
 
 } // namespace lx

@@ -44,6 +44,12 @@ QLabel* ReportPage::addLabel(const QString& text, double left, double top, Style
     label->setAutoFillBackground(false);
     const QSize fit = label->sizeHint();
     label->setGeometry(tw(left), tw(top), width > 0 ? tw(width) : fit.width(), height > 0 ? tw(height) : fit.height());
+    // A page's title is where the keyboard and a screen reader start reading it: a stop whose
+    // text can be selected and copied, where the rest of the page has no control to begin at.
+    if (style == Style::Title) {
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        label->setFocusPolicy(Qt::StrongFocus);
+    }
     label->show();
     return label;
 }

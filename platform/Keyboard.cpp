@@ -79,12 +79,79 @@ public:
                     box->setCursorPosition(0);
             }
             return false;
+        case QEvent::Show:
+            if (auto* w = qobject_cast<QWidget*>(watched); w && isForm(w))
+                applyTabOrder(w);
+            return false;
+        case QEvent::Hide:
+            if (watched == QApplication::focusWidget())
+                handOnFocus(static_cast<QWidget*>(watched));
+            return false;
+        case QEvent::FocusIn:
+            if (auto* w = qobject_cast<QWidget*>(watched))
+                leaveTheFrame(w, static_cast<QFocusEvent*>(event)->reason());
+            return false;
         default:
             return false;
         }
     }
 
 private:
+    // A window, or the form inside a child window, that holds its own controls (not the main
+    // window with its child area).
+    static bool isForm(QWidget* w)
+    {
+        return !qobject_cast<QMdiSubWindow*>(w) && tabScope(w) == w && w->windowType() != Qt::Popup
+               && !w->findChild<QMdiArea*>();
+    }
+
+    // A window that gets the focus on its frame (the form itself, or the child window around
+    // it), or on a control Tab does not stop at (a note moved out of view), hands it to its
+    // first control once the window is up. A click's focus stays where it was put.
+    static void leaveTheFrame(QWidget* w, Qt::FocusReason why)
+    {
+        if (why == Qt::MouseFocusReason || why == Qt::PopupFocusReason || why == Qt::ShortcutFocusReason)
+            return;
+        auto* sub = qobject_cast<QMdiSubWindow*>(w);
+        QWidget* form = sub ? sub->widget() : tabScope(w);
+        if (!form || !isForm(form))
+            return;
+        QMetaObject::invokeMethod(
+            form,
+            [form, w] {
+                if (QApplication::focusWidget() != w)
+                    return;
+                const QList<QWidget*> stops = tabStops(form);
+                if (!stops.isEmpty() && !stops.contains(w))
+                    stops.front()->setFocus(Qt::OtherFocusReason);
+            },
+            Qt::QueuedConnection);
+    }
+
+    // A control that hides itself with the focus (Skip Slides) hands it to what came up with
+    // its going (the soil list it enabled), once its handler is done; with nothing new, Qt's
+    // next control in the form's chain keeps it.
+    static void handOnFocus(QWidget* hidden)
+    {
+        QWidget* form = tabScope(hidden);
+        if (!form || form == hidden || hidden->isWindow())
+            return;
+        const QList<QWidget*> before = tabStops(form);
+        QMetaObject::invokeMethod(
+            form,
+            [form, before] {
+                QWidget* focus = QApplication::focusWidget();
+                if (focus && !form->isAncestorOf(focus) && focus != form)
+                    return;
+                for (QWidget* w : tabStops(form))
+                    if (!before.contains(w)) {
+                        w->setFocus(Qt::OtherFocusReason);
+                        return;
+                    }
+            },
+            Qt::QueuedConnection);
+    }
+
     static bool keyPress(QObject* watched, QKeyEvent* key)
     {
         // The key's first delivery, to the control with the focus; not again as it goes up.
@@ -155,6 +222,46 @@ QWidget* tabScope(QWidget* w)
     return nullptr;
 }
 
+namespace {
+
+// The stops inside parent in reading order: its children that are stops or hold stops, row
+// by row (tops within half a line of the row's first make one row), left to right in a row;
+// a child that holds stops (a group box, a frame, a picture) gives them all at its place.
+void readingOrder(const QWidget* parent, const QList<QWidget*>& stops, int tolerance, QList<QWidget*>& out)
+{
+    QList<QWidget*> items;
+    for (QWidget* stop : stops) {
+        QWidget* w = stop;
+        while (w && w->parentWidget() != parent)
+            w = w->parentWidget();
+        if (w && !items.contains(w))
+            items.push_back(w);
+    }
+    std::stable_sort(items.begin(), items.end(), [](const QWidget* a, const QWidget* b) {
+        return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
+    });
+    for (qsizetype row = 0; row < items.size();) {
+        qsizetype end = row + 1;
+        while (end < items.size() && items[end]->y() - items[row]->y() <= tolerance)
+            ++end;
+        std::stable_sort(items.begin() + row, items.begin() + end,
+                         [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+        for (qsizetype k = row; k < end; ++k) {
+            if (stops.contains(items[k]))
+                out.push_back(items[k]);
+            QList<QWidget*> inner;
+            for (QWidget* stop : stops)
+                if (items[k]->isAncestorOf(stop))
+                    inner.push_back(stop);
+            if (!inner.isEmpty())
+                readingOrder(items[k], inner, tolerance, out);
+        }
+        row = end;
+    }
+}
+
+} // namespace
+
 QList<QWidget*> tabStops(QWidget* form)
 {
     QList<QWidget*> stops;
@@ -171,12 +278,16 @@ QList<QWidget*> tabStops(QWidget* form)
             continue;
         stops.push_back(target);
     }
-    const auto position = [form](const QWidget* w) { return w->mapTo(form, QPoint(0, 0)); };
-    std::stable_sort(stops.begin(), stops.end(), [&](const QWidget* a, const QWidget* b) {
-        const QPoint pa = position(a), pb = position(b);
-        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
-    });
-    return stops;
+    QList<QWidget*> ordered;
+    readingOrder(form, stops, form->fontMetrics().height() / 2, ordered);
+    return ordered;
+}
+
+void applyTabOrder(QWidget* form)
+{
+    const QList<QWidget*> stops = tabStops(form);
+    for (qsizetype k = 1; k < stops.size(); ++k)
+        QWidget::setTabOrder(stops[k - 1], stops[k]);
 }
 
 } // namespace lx

@@ -1,9 +1,9 @@
 #pragma once
 // The keyboard as the desktop the program comes from has it, in every window at once:
 // Enter (and the keypad's Enter) presses the focused button as Space does; Tab and
-// Shift+Tab walk the controls in view in their order on the screen, top to bottom and left
-// to right within a row, whatever order they were made in; a one-line box that loses the
-// focus shows the beginning of its text again.
+// Shift+Tab walk the controls in view in their reading order on the screen, whatever order
+// they were made in; a window opens with the focus on its first control, not on its frame;
+// a one-line box that loses the focus shows the beginning of its text again.
 #include <QList>
 #include <QWidget>
 
@@ -18,7 +18,13 @@ QWidget* tabScope(QWidget* w);
 
 // The controls of form that Tab stops at, in the order it visits them: enabled, shown,
 // at least partly in view, and taking the focus by Tab (a control that hands its focus to
-// another counts as that other).
+// another counts as that other). The order is a reader's: the controls of a group box, frame
+// or picture together at its place; rows (tops within half a line) from the top, and left to
+// right within a row.
 QList<QWidget*> tabStops(QWidget* form);
+
+// Puts Qt's own focus chain of form in that order (where a window's first focus comes from,
+// and where the focus goes when its control hides). The rules do this whenever a form is shown.
+void applyTabOrder(QWidget* form);
 
 } // namespace lx

@@ -62,11 +62,6 @@ dlgAddQuizInfo::dlgAddQuizInfo(QWidget* owner) : QDialog(owner)
     CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     CancelButton->setGeometry(twRect(3360, 2760, 1215, 375));
     CancelButton->setAutoDefault(false);
-    setTabOrder(txtLastName, txtFirstName);
-    setTabOrder(txtFirstName, txtPassword);
-    setTabOrder(txtPassword, txtPasswordConfirm);
-    setTabOrder(txtPasswordConfirm, OKButton);
-    setTabOrder(OKButton, CancelButton);
     connect(OKButton, &QPushButton::clicked, this, &dlgAddQuizInfo::OKButton_Click);
     connect(CancelButton, &QPushButton::clicked, this, &dlgAddQuizInfo::CancelButton_Click);
     // Enter in a password box is OK; in a name box it does nothing.

@@ -124,9 +124,9 @@ frmTriaxial1stStage::frmTriaxial1stStage()
         lblClickMe->setAlignment(Qt::AlignCenter);
         lblClickMe->setStyleSheet(QStringLiteral("color: yellow; background: transparent;"));
     }
-    lblPicAssemblyMask = lx::twControl<QLabel>(picAssembly, "lblPicAssemblyMask", 0, 0, 3060, 2220);
-    lblPicAssemblyMask->setCursor(Qt::PointingHandCursor);
-    lblPicAssemblyMask->installEventFilter(this);
+    lblPicAssemblyMask = new lx::ClickMask(picAssembly, lblClickMe->text(), [this] { lblPicAssemblyMask_Click(); });
+    lblPicAssemblyMask->setObjectName(QStringLiteral("lblPicAssemblyMask"));
+    lblPicAssemblyMask->setGeometry(lx::twRect(0, 0, 3060, 2220));
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -252,11 +252,6 @@ void frmTriaxial1stStage::drawPanel()
 
 bool frmTriaxial1stStage::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == lblPicAssemblyMask && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        lblPicAssemblyMask_Click();
-        return true;
-    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && cmdAssemblyOK->isEnabled() && cmdAssemblyOK->isVisible()) {
@@ -300,6 +295,9 @@ void frmTriaxial1stStage::placeScaleForReading()
     lx::random().Randomize(secondsSinceMidnight());
     const float u = lx::random().Rnd();
     imgVernier1Left = preshear::mainScaleLeft(u, phase());
+    // A student at the keyboard goes on where the reading is typed.
+    if (lblPicAssemblyMask->hasFocus())
+        txtSpecimen[phase() == Phase::Height ? 0 : 1]->setFocus(Qt::OtherFocusReason);
     lblPicAssemblyMask->hide();
 }
 

@@ -3,6 +3,7 @@
 // specimen with a vernier calliper and a pi tape, saturating it with back pressure, and
 // setting the target of the isotropic consolidation, which hands over to the record.
 #include "triaxial/PreShearSteps.h"
+#include "lab/ClickMask.h"
 
 #include <QGroupBox>
 #include <QImage>
@@ -49,7 +50,7 @@ public:
     std::array<QPushButton*, 3> cmdCancel{};
     std::array<QPushButton*, 3> cmdHelp{};
     lx::PictureBox* picAssembly;
-    QLabel* lblPicAssemblyMask;
+    lx::ClickMask* lblPicAssemblyMask;
     QLabel* lblClickMe;
     QTimer* Timer1;
     QTimer* Timer2;

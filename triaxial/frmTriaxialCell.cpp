@@ -28,13 +28,16 @@
 
 using namespace triaxial;
 
-OutlineShape::OutlineShape(Kind k, QWidget* parent) : QWidget(parent), kind(k)
+OutlineShape::OutlineShape(Kind k, QWidget* parent, const QString& name, std::function<void()> onClick, const QString& hint)
+    : ClickMask(parent, name, std::move(onClick), hint), kind(k)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
+    unsetCursor();
+    focusMarkInset = 4;
 }
 
-void OutlineShape::paintEvent(QPaintEvent*)
+void OutlineShape::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, kind == Circle);
@@ -47,6 +50,8 @@ void OutlineShape::paintEvent(QPaintEvent*)
         p.drawEllipse(inner);
     else
         p.drawRect(inner);
+    p.end();
+    ClickMask::paintEvent(event);   // the focus frame inside the outline
 }
 
 namespace triaxial {
@@ -77,13 +82,19 @@ frmTriaxialCell::frmTriaxialCell()
     picTriaxialCell->setMouseTracking(true);
     picTriaxialCell->installEventFilter(this);
 
-    // A circle's box is as wide as high (the design's boxes differ by a pixel or two).
-    ShapeSpecimen = new OutlineShape(OutlineShape::Rectangle, picTriaxialCell);
-    ShapeSpecimen->setGeometry(lx::twRect(2120, 3200, 1265, 1970));
-    ShapeCellPressure = new OutlineShape(OutlineShape::Circle, picTriaxialCell);
-    ShapeCellPressure->setGeometry(lx::twRect(450, 5460, 315, 285));
-    ShapeBackPressure = new OutlineShape(OutlineShape::Circle, picTriaxialCell);
-    ShapeBackPressure->setGeometry(lx::twRect(4700, 5355, 315, 285));
+    // A circle's box is as wide as high (the design's boxes differ by a pixel or two). Each
+    // spot's description is the hint the mouse gets over it.
+    using Member = OutlineShape* frmTriaxialCell::*;
+    const auto spot = [this](Member member, OutlineShape::Kind kind, const char* name, QRect at) {
+        const QPoint middle = at.center();
+        const QString hint = CellHint(lx::toTwips(middle.x()), lx::toTwips(middle.y()), true, true, true);
+        this->*member = new OutlineShape(kind, picTriaxialCell, QString::fromLatin1(name),
+                                         [this, member] { ClickSpot(this->*member); }, hint);
+        (this->*member)->setGeometry(at);
+    };
+    spot(&frmTriaxialCell::ShapeSpecimen, OutlineShape::Rectangle, "Specimen", lx::twRect(2120, 3200, 1265, 1970));
+    spot(&frmTriaxialCell::ShapeCellPressure, OutlineShape::Circle, "Cell pressure inlet", lx::twRect(450, 5460, 315, 285));
+    spot(&frmTriaxialCell::ShapeBackPressure, OutlineShape::Circle, "Back pressure inlet", lx::twRect(4700, 5355, 315, 285));
 
     cmdOK = lx::twButton(this, QStringLiteral("OK"), QStringLiteral("Do Simulation"), 2760, 6960, 1095, 375);
     cmdCancel = lx::twButton(this, QStringLiteral("Cancel"), QStringLiteral("Go Back"), 3960, 6960, 1095, 375);
@@ -184,6 +195,13 @@ void frmTriaxialCell::picTriaxialCell_MouseUp(double x, double y, const QPoint& 
     case CellSpot::None:
         break;
     }
+}
+
+void frmTriaxialCell::ClickSpot(const OutlineShape* spot)
+{
+    const QPoint middle = spot->geometry().center();
+    picTriaxialCell_MouseUp(lx::toTwips(middle.x()), lx::toTwips(middle.y()),
+                            picTriaxialCell->mapToGlobal(middle));
 }
 
 bool frmTriaxialCell::eventFilter(QObject* watched, QEvent* event)

@@ -4,6 +4,7 @@
 // next; OK opens the initialization summary. One instance; its run state lives in
 // triaxial::State().cell, so later windows read it after the picture has closed.
 #include "app/SpecimenTarget.h"
+#include "lab/ClickMask.h"
 
 #include <QWidget>
 
@@ -13,12 +14,13 @@ namespace lx {
 class PictureBox;
 }
 
-// A shape drawn over a picture: a red outline, no fill, never in the way of the mouse.
-class OutlineShape : public QWidget {
+// A hot spot drawn over a picture: a red outline, no fill, never in the way of the mouse
+// (the picture answers it); while shown it is a Tab stop that Enter or Space clicks.
+class OutlineShape : public lx::ClickMask {
     Q_OBJECT
 public:
     enum Kind { Rectangle, Circle };
-    OutlineShape(Kind kind, QWidget* parent);
+    OutlineShape(Kind kind, QWidget* parent, const QString& name, std::function<void()> onClick, const QString& hint);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -62,6 +64,8 @@ protected:
 
 private:
     void ApplyLayout();
+    // A key on a shown spot: a click at its middle.
+    void ClickSpot(const OutlineShape* spot);
 };
 
 namespace triaxial {

@@ -66,6 +66,16 @@ inline QString installedConnection(const QString& file, bool readOnly = false)
 // Deletes the windows that closed (deleteLater) without running the event loop.
 inline void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
+// What an event loop would run next (a button's queued click, the keyboard's focus moves),
+// what that sets going in turn, and the windows that closed gone.
+inline void drain()
+{
+    for (int round = 0; round < 3; ++round) {
+        QCoreApplication::processEvents();
+        settle();
+    }
+}
+
 // The format of the character at pos (the block's own format at its end).
 inline QTextCharFormat formatAt(const QTextDocument& doc, int pos)
 {

@@ -270,11 +270,28 @@ TEST_F(SetupFormTest, AClickIntoThePictureAssemblesAndAChoiceEnablesStartOnceItI
     EXPECT_TRUE(scripted.messages->msgBoxCalls.empty());
 }
 
-// A student without a mouse: Tab reaches the picture first, and Space or Enter there
-// starts the assembly as the click does; other keys and other buttons do not.
+// A student without a mouse: Tab reaches the picture first, and Space, Enter or the
+// keypad's Enter there starts the assembly as the click does, once per press (a key held
+// down repeats nothing); other keys, keys with Ctrl and other buttons do not.
 TEST_F(SetupFormTest, TheKeyboardStartsTheAssembly)
 {
-    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A}) {
+    struct Press {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool autoRepeat;
+        bool starts;
+    } const presses[] = {
+        {Qt::Key_Space, Qt::NoModifier, false, true},
+        {Qt::Key_Return, Qt::NoModifier, false, true},
+        {Qt::Key_Enter, Qt::KeypadModifier, false, true},
+        {Qt::Key_Enter, Qt::NoModifier, false, true},
+        {Qt::Key_Return, Qt::ControlModifier, false, false},
+        {Qt::Key_Enter, Qt::KeypadModifier | Qt::AltModifier, false, false},
+        {Qt::Key_Space, Qt::NoModifier, true, false},
+        {Qt::Key_A, Qt::NoModifier, false, false},
+    };
+    for (const Press& p : presses) {
+        const Qt::Key key = p.key;
         TestSetupForm f(design());
         EXPECT_EQ(f.lblMask->focusPolicy(), Qt::StrongFocus);
         EXPECT_EQ(f.lblMask->accessibleName(), f.lblAssembly->text());
@@ -283,9 +300,9 @@ TEST_F(SetupFormTest, TheKeyboardStartsTheAssembly)
             first = first->nextInFocusChain();
         while (first != &f && !(first->focusPolicy() & Qt::TabFocus));
         EXPECT_EQ(first, f.lblMask);
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QKeyEvent press(QEvent::KeyPress, key, p.modifiers, QString(), p.autoRepeat);
         QCoreApplication::sendEvent(f.lblMask, &press);
-        const bool starts = key != Qt::Key_A;
+        const bool starts = p.starts;
         EXPECT_EQ(f.Timer1->isActive(), starts) << key;
         EXPECT_EQ(f.cboParamOptions->isEnabled(), starts) << key;
         EXPECT_EQ(f.lblAssembly->isHidden(), starts) << key;

@@ -12,6 +12,7 @@
 #include "platform/Database.h"
 #include "platform/FormRegistry.h"
 #include "platform/Geometry.h"
+#include "platform/Keyboard.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
 #include "platform/PictureBox.h"
@@ -122,6 +123,45 @@ private slots:
         basGlobal::QuizFileConnection.clear();
         basGlobal::Hooks().pressQuizButton = {};
         s.reset();
+    }
+
+    // The measuring spot is a Tab stop named by its prompt: Space, or the keypad's Enter,
+    // measures as a click does, and the focus goes on to the box the reading is typed in.
+    void measurementStepByKeys()
+    {
+        lx::installKeyboardRules();
+        preshear::OpenPreShear(QString());
+        frmTriaxial1stStage& f = First::get();
+        QWidget* window = f.window();
+        window->show();
+        QApplication::setActiveWindow(window);
+        if (!QTest::qWaitForWindowActive(window))
+            QSKIP("no active window on this platform");
+        QCOMPARE(f.lblPicAssemblyMask->accessibleName(), u"Click Me to Measure");
+        const auto tabToSpot = [&f] {
+            for (int k = 0; k < 40 && QApplication::focusWidget() != f.lblPicAssemblyMask; ++k)
+                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &f, Qt::Key_Tab);
+            return QApplication::focusWidget() == f.lblPicAssemblyMask;
+        };
+        QVERIFY(tabToSpot());
+        QTest::keyClick(f.lblPicAssemblyMask, Qt::Key_Space);
+        QVERIFY(f.cmdAssemblyOK->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), f.txtSpecimen[0]);
+        QTest::keyClicks(f.txtSpecimen[0], rightReading(f));
+        QTest::keyClick(f.txtSpecimen[0], Qt::Key_Return);
+        QVERIFY(f.txtSpecimen[0]->isReadOnly());
+        QCOMPARE(QApplication::focusWidget(), f.txtSpecimen[1]);
+
+        QVERIFY(tabToSpot());
+        QTest::keyClick(f.lblPicAssemblyMask, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(f.sliding());
+        while (f.sliding())
+            f.Timer2_Timer();
+        QVERIFY(f.cmdAssemblyOK->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), f.txtSpecimen[1]);
+        QTest::keyClicks(f.txtSpecimen[1], rightReading(f));
+        QTest::keyClick(f.txtSpecimen[1], Qt::Key_Return);
+        QVERIFY(f.cmdNextAssembly->isEnabled());
     }
 
     void measurementStepByClicks()

@@ -32,6 +32,7 @@
 #include "platform/testing/ScriptedServices.h"
 #include "tests/common/OptionButtons.h"
 #include "tests/common/RoadTest.h"
+#include "tests/common/TabWalk.h"
 #include "tests/common/TestHelpers.h"
 
 #include <QApplication>
@@ -56,6 +57,7 @@ using lx::SingleInstance;
 namespace {
 
 QString connectionTo(const char* file) { return lx::testing::installedConnection(QString::fromLatin1(file)); }
+using lx::testing::drain;
 using lx::testing::settle;
 
 QPoint px(double xTw, double yTw) { return {lx::tw(xTw), lx::tw(yTw)}; }
@@ -243,6 +245,50 @@ private:
         const QList<dlgAnnCIDCInit*> found = lx::testing::childForms<dlgAnnCIDCInit>(main->mdiArea);
         return found.isEmpty() ? nullptr : found.front();
     }
+
+    // ---- The keyboard alone: keys go where the focus is, or to the open pop-up menu, and
+    // what they set going runs before the next key.
+
+    static void key(Qt::Key k)
+    {
+        QWidget* to = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
+        Q_ASSERT(to);
+        QTest::keyClick(to, k);
+        drain();
+    }
+
+
+    // Tab until target has the focus (false when a whole round passes without it).
+    static bool tabTo(QWidget* target)
+    {
+        for (int k = 0; k < 60 && QApplication::focusWidget() != target; ++k)
+            key(Qt::Key_Tab);
+        return QApplication::focusWidget() == target;
+    }
+
+    // The names Tab walks through in form, from the control with the focus.
+    static QStringList walkNames() { return lx::testing::namesOf(lx::testing::tabWalkFrom(QApplication::focusWidget())); }
+
+    // Enter on the Specimen spot opens the pop-up there; Down walks it to caption, Enter takes it.
+    bool specimenByKeys(frmTriaxialCell* cell, const QString& caption)
+    {
+        if (!tabTo(cell->ShapeSpecimen))
+            return false;
+        key(Qt::Key_Return);
+        QMenu* menu = main->mnuSpecimen;
+        if (!menu->isVisible() || !menu->geometry().contains(cell->ShapeSpecimen->mapToGlobal(cell->ShapeSpecimen->rect().center())))
+            return false;
+        for (int k = 0; k < 5 && (!menu->activeAction() || menu->activeAction()->text().remove(u'&') != caption); ++k)
+            key(Qt::Key_Down);
+        if (!menu->activeAction() || menu->activeAction()->text().remove(u'&') != caption)
+            return false;
+        key(Qt::Key_Return);
+        drain();
+        return !menu->isVisible();
+    }
+
+    // The active window, whose first control has the focus.
+    bool activeWithFocus(QWidget* w) const { return main->ActiveChild() == w && w->isAncestorOf(QApplication::focusWidget()); }
 
     void installFamily() override
     {
@@ -610,6 +656,98 @@ private slots:
         QVERIFY(!form<frmTriaxialCell>());
         QVERIFY(!form<dlgSpecimenCIDC>());
         QVERIFY(form<dlgTriaxialSel>());
+    }
+
+    // A student without a mouse takes the whole road: the chooser, the cell's spots as they
+    // appear (each a named stop), the Specimen pop-up by arrows, the specimen and pressure
+    // dialogs, the summary, the screen and its report.
+    void theTriaxialRoadByKeysAlone()
+    {
+        main->activateWindow();
+        if (!QTest::qWaitForWindowActive(main.get()))
+            QSKIP("no active window on this platform");
+        dlgTriaxialSel& sel = chooser();
+        drain();
+        QVERIFY(sel.isAncestorOf(QApplication::focusWidget()));
+        QVERIFY(tabTo(sel.cmdShearDataAnalysis));
+        key(Qt::Key_Return);
+        drain();
+        frmTriaxialCell* cell = form<frmTriaxialCell>();
+        QVERIFY(cell);
+        QVERIFY(activeWithFocus(cell));
+        QCOMPARE(QApplication::focusWidget(), cell->ShapeSpecimen);   // the first control, not the frame
+        QCOMPARE(cell->ShapeSpecimen->accessibleDescription(), u"Click Here To Select Specimen Type");
+        QCOMPARE(walkNames(), QStringList({"Specimen", "OK", "Cancel", "Help"}));
+
+        QVERIFY(specimenByKeys(cell, QStringLiteral("Sand")));
+        dlgSpecimenCIDC* dlg = form<dlgSpecimenCIDC>();
+        QVERIFY(dlg && activeWithFocus(dlg));
+        QVERIFY(tabTo(dlg->CboParOption));
+        key(Qt::Key_Down);
+        QVERIFY(!triaxial::State().specimen.strSoilType.isEmpty());
+        QVERIFY(tabTo(dlg->cboConfStress));
+        key(Qt::Key_Down);
+        QVERIFY(!triaxial::State().specimen.SimTestID.isEmpty());
+        QVERIFY(tabTo(dlg->cmdOK));
+        key(Qt::Key_Return);
+        drain();
+        QVERIFY(!form<dlgSpecimenCIDC>());
+        QVERIFY(activeWithFocus(cell));
+        QCOMPARE(walkNames().mid(0, 2), QStringList({"Cell pressure inlet", "OK"}));
+        QCOMPARE(cell->ShapeCellPressure->accessibleDescription(), u"Click Here to enter Cell Pressure");
+
+        QVERIFY(tabTo(cell->ShapeCellPressure));
+        key(Qt::Key_Return);
+        QVERIFY(form<dlgCellPressure>() && activeWithFocus(form<dlgCellPressure>()));
+        key(Qt::Key_Return);
+        drain();
+        QVERIFY(!form<dlgCellPressure>() && triaxial::State().cell.dlgCellPStatus);
+        QVERIFY(activeWithFocus(cell));
+        QCOMPARE(walkNames().mid(0, 2), QStringList({"Back pressure inlet", "OK"}));
+        QVERIFY(tabTo(cell->ShapeBackPressure));
+        key(Qt::Key_Enter);   // Enter of the keypad alike
+        QVERIFY(form<dlgBackPressure>() && activeWithFocus(form<dlgBackPressure>()));
+        key(Qt::Key_Return);
+        drain();
+        QVERIFY(!form<dlgBackPressure>() && triaxial::State().cell.dlgBackPStatus);
+
+        QVERIFY(tabTo(cell->cmdOK));
+        key(Qt::Key_Return);
+        drain();
+        dlgAnnCIDCInit* sum = summary();
+        QVERIFY(sum && activeWithFocus(sum));
+        QVERIFY(tabTo(sum->cmdStartTest));
+        key(Qt::Key_Return);
+        drain();
+        frmScreenDASTriaxial* run = screen();
+        QVERIFY(run && activeWithFocus(run));
+        while (run->Timer1->isActive())
+            run->Timer1_Timer();
+        QVERIFY(tabTo(run->cmdReport));
+        key(Qt::Key_Return);
+        drain();
+        QVERIFY(reportTitled(QStringLiteral("Report of CIUC test: ") + triaxial::State().specimen.strSoilType));
+    }
+
+    // The study's cell has no OK: the Specimen spot, reached by keys, is its way on.
+    void theStudyCellIsPassedByKeys()
+    {
+        main->activateWindow();
+        if (!QTest::qWaitForWindowActive(main.get()))
+            QSKIP("no active window on this platform");
+        dlgTriaxialSel& sel = chooser();
+        drain();
+        QVERIFY(tabTo(sel.cmdParametricStudy));
+        key(Qt::Key_Return);
+        drain();
+        frmTriaxialCell* cell = form<frmTriaxialCell>();
+        QVERIFY(cell && cell->cmdOK->isHidden());
+        QCOMPARE(QApplication::focusWidget(), cell->ShapeSpecimen);
+        QCOMPARE(walkNames(), QStringList({"Specimen", "Go Back", "Help"}));
+        QVERIFY(specimenByKeys(cell, QStringLiteral("Clay")));
+        dlgCIDCParamStudy* study = form<dlgCIDCParamStudy>();
+        QVERIFY(study && activeWithFocus(study));
+        QCOMPARE(study->strSpecimen, u"Clay");
     }
 
     void summaryChecksOnlyChangedBoxesAndNeverBlocksCancel()

@@ -27,6 +27,7 @@
 #include "tests/common/OptionButtons.h"
 #include "tests/common/QuizFiles.h"
 #include "tests/common/RoadTest.h"
+#include "tests/common/TabWalk.h"
 #include "tests/common/TestHelpers.h"
 
 #include <QComboBox>
@@ -421,6 +422,46 @@ private slots:
         QVERIFY(!form<frmScreenDASTTT>());
         QCOMPARE(attempts(511), before + 1);
         QCOMPARE(pressed, QList<int>({502}));
+    }
+
+    // Windows open with the focus on their first control, not on their frame; Skip Slides,
+    // pressed by Enter, hides itself and hands the focus to the soil list it enabled.
+    void theFocusOnOpeningAndAfterSkipSlides()
+    {
+        main->activateWindow();
+        if (!QTest::qWaitForWindowActive(main.get()))
+            QSKIP("no active window on this platform");
+        const auto focusIn = [](QWidget* w) {
+            lx::testing::drain();
+            QWidget* focus = QApplication::focusWidget();
+            return w && focus && w->isAncestorOf(focus) && lx::testing::reachable(w).contains(focus);
+        };
+        QTest::mouseClick(entry(0).cmdTesting, Qt::LeftButton);
+        frmTTT* setup = form<frmTTT>();
+        QVERIFY(focusIn(setup));
+        QVERIFY(!setup->cboParamOptions->isEnabled());
+        setup->cmdSkip->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(setup->cmdSkip, Qt::Key_Return);
+        lx::testing::drain();
+        QVERIFY(!setup->cmdSkip->isVisible());
+        QCOMPARE(QApplication::focusWidget(), setup->cboParamOptions);
+        QTest::mouseClick(setup->cmdCancel, Qt::LeftButton);
+        lx::testing::drain();
+
+        frmScreenDASTTT* screen = replayedScreen(0, QStringLiteral("San Francisco Bay Mud"), QStringLiteral("0"), QStringLiteral("0.25"));
+        QVERIFY(screen);
+        QTest::mouseClick(screen->cmdReport, Qt::LeftButton);
+        QVERIFY2(focusIn(lastReport()), "the cube's report");
+        QTest::mouseClick(screen->cmdClose, Qt::LeftButton);
+        lx::testing::drain();
+
+        form<dlgTTT_HCT>()->close();
+        lx::testing::drain();
+        QTest::mouseClick(entry(1).cmdParamStudy, Qt::LeftButton);
+        dlgTTT_HCT_param* study = form<dlgTTT_HCT_param>();
+        QVERIFY2(focusIn(study), "the hollow cylinder's study");
+        QVERIFY(lx::testing::choose(study->CboParOption, QStringLiteral("Edgar Plastic Kaolin")));
+        QVERIFY2(focusIn(study->cmdCreate_Click()), "the hollow cylinder's report");
     }
 
     // A run that cannot start leaves no window and earns no credit.
