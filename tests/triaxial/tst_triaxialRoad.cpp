@@ -668,7 +668,10 @@ private slots:
             QSKIP("no active window on this platform");
         dlgTriaxialSel& sel = chooser();
         drain();
-        QVERIFY(sel.isAncestorOf(QApplication::focusWidget()));
+        // Each group's options together, at the group's place in the rows.
+        QCOMPARE(QApplication::focusWidget(), sel.optUndrained);
+        QCOMPARE(walkNames(), QStringList({"Undrained", "Triaxial Compression", "Assembly, Saturation and Consolidation",
+                                           "Parametric Study", "Isotropic Consolidation", "Cancel", "Help"}));
         QVERIFY(tabTo(sel.cmdShearDataAnalysis));
         key(Qt::Key_Return);
         drain();
