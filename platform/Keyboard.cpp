@@ -134,7 +134,7 @@ private:
     static void handOnFocus(QWidget* hidden)
     {
         QWidget* form = tabScope(hidden);
-        if (!form || form == hidden || hidden->isWindow())
+        if (!form || form == hidden || hidden->isWindow() || !isForm(form))
             return;
         const QList<QWidget*> before = tabStops(form);
         QMetaObject::invokeMethod(
