@@ -134,7 +134,7 @@ private:
     static void handOnFocus(QWidget* hidden)
     {
         QWidget* form = tabScope(hidden);
-        if (!form || form == hidden || hidden->isWindow())
+        if (!form || form == hidden || hidden->isWindow() || !isForm(form))
             return;
         const QList<QWidget*> before = tabStops(form);
         QMetaObject::invokeMethod(
@@ -224,9 +224,18 @@ QWidget* tabScope(QWidget* w)
 
 namespace {
 
+// Whether w stands in the row that first (no lower than w) begins: its top within half a line
+// of first's, or the two side by side over most of their height (a picture beside a group).
+bool sameRow(const QWidget* first, const QWidget* w, int tolerance)
+{
+    if (w->y() - first->y() <= tolerance)
+        return true;
+    return w->y() < first->y() + first->height() / 2 && first->y() < w->y() + w->height() / 2;
+}
+
 // The stops inside parent in reading order: its children that are stops or hold stops, row
-// by row (tops within half a line of the row's first make one row), left to right in a row;
-// a child that holds stops (a group box, a frame, a picture) gives them all at its place.
+// by row from the top, left to right in a row; a child that holds stops (a group box, a
+// frame, a picture) gives them all at its place.
 void readingOrder(const QWidget* parent, const QList<QWidget*>& stops, int tolerance, QList<QWidget*>& out)
 {
     QList<QWidget*> items;
@@ -242,7 +251,7 @@ void readingOrder(const QWidget* parent, const QList<QWidget*>& stops, int toler
     });
     for (qsizetype row = 0; row < items.size();) {
         qsizetype end = row + 1;
-        while (end < items.size() && items[end]->y() - items[row]->y() <= tolerance)
+        while (end < items.size() && sameRow(items[row], items[end], tolerance))
             ++end;
         std::stable_sort(items.begin() + row, items.begin() + end,
                          [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });

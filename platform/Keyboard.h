@@ -19,8 +19,8 @@ QWidget* tabScope(QWidget* w);
 // The controls of form that Tab stops at, in the order it visits them: enabled, shown,
 // at least partly in view, and taking the focus by Tab (a control that hands its focus to
 // another counts as that other). The order is a reader's: the controls of a group box, frame
-// or picture together at its place; rows (tops within half a line) from the top, and left to
-// right within a row.
+// or picture together at its place; rows from the top (tops within half a line, or blocks side
+// by side over most of their height), and left to right within a row.
 QList<QWidget*> tabStops(QWidget* form);
 
 // Puts Qt's own focus chain of form in that order (where a window's first focus comes from,

@@ -14,6 +14,7 @@
 #include "quiz/frmQuizGoThrough.h"
 #include "quiz/frmQuizScoreSummary.h"
 #include "tests/common/TabWalk.h"
+#include "tests/common/TestHelpers.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -338,6 +339,30 @@ private slots:
         QCOMPARE(w->key(2), 1);
         QVERIFY(w->OptAns[2][0]->isChecked());
         QVERIFY(w->OptAns[1][1]->isChecked());
+        // It opens with the focus on a control of it, not on its frame.
+        lx::installKeyboardRules();
+        w->show();
+        QApplication::setActiveWindow(w);
+        if (!QTest::qWaitForWindowActive(w))
+            QSKIP("no active window on this platform");
+        lx::testing::drain();
+        QVERIFY2(lx::testing::reachable(w).contains(QApplication::focusWidget()), qPrintable(lx::testing::nameOf(QApplication::focusWidget())));
+    }
+
+    // The user dialog opens on its first box, and Tab goes down the frame's boxes to OK and
+    // Cancel beneath it.
+    void userDialogOpensOnItsFirstBoxAndTabsDownTheFrame()
+    {
+        lx::installKeyboardRules();
+        dlgAddQuizInfo d;
+        d.show();
+        QApplication::setActiveWindow(&d);
+        if (!QTest::qWaitForWindowActive(&d))
+            QSKIP("no active window on this platform");
+        lx::testing::drain();
+        QCOMPARE(QApplication::focusWidget(), d.txtLastName);
+        const QList<QWidget*> walk = lx::testing::tabWalkFrom(d.txtLastName);
+        QCOMPARE(walk, (QList<QWidget*>{d.txtLastName, d.txtFirstName, d.txtPassword, d.txtPasswordConfirm, d.OKButton, d.CancelButton}));
     }
 
     void alreadyOpenAndPressByCode()

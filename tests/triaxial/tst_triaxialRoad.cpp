@@ -40,6 +40,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -287,7 +288,30 @@ private:
         return !menu->isVisible();
     }
 
-    // The active window, whose first control has the focus.
+    // Whether a spot draws the frame that tells it has the focus.
+    static bool showsFocusFrame(QWidget* spot)
+    {
+        const QImage shot = spot->grab().toImage();
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (shot.pixelColor(x, y) == QColor(0, 0, 0xC0))
+                    return true;
+        return false;
+    }
+
+    // The chooser in the active main window, with the keyboard's focus (null where the
+    // platform activates no window).
+    dlgTriaxialSel* chooserWithTheKeyboard()
+    {
+        main->activateWindow();
+        if (!QTest::qWaitForWindowActive(main.get()))
+            return nullptr;
+        dlgTriaxialSel* sel = &chooser();
+        drain();
+        return sel;
+    }
+
+    // The active child window, with the keyboard's focus inside it.
     bool activeWithFocus(QWidget* w) const { return main->ActiveChild() == w && w->isAncestorOf(QApplication::focusWidget()); }
 
     void installFamily() override
@@ -663,12 +687,14 @@ private slots:
     // dialogs, the summary, the screen and its report.
     void theTriaxialRoadByKeysAlone()
     {
-        main->activateWindow();
-        if (!QTest::qWaitForWindowActive(main.get()))
+        dlgTriaxialSel* chosen = chooserWithTheKeyboard();
+        if (!chosen)
             QSKIP("no active window on this platform");
-        dlgTriaxialSel& sel = chooser();
-        drain();
-        QVERIFY(sel.isAncestorOf(QApplication::focusWidget()));
+        dlgTriaxialSel& sel = *chosen;
+        // Each group's options as one stop at the group's place, in rows beside the buttons.
+        QCOMPARE(QApplication::focusWidget(), sel.optUndrained);
+        QCOMPARE(walkNames(), QStringList({"Undrained", "Triaxial Compression", "Assembly, Saturation and Consolidation",
+                                           "Isotropic Consolidation", "Parametric Study", "Cancel", "Help"}));
         QVERIFY(tabTo(sel.cmdShearDataAnalysis));
         key(Qt::Key_Return);
         drain();
@@ -676,6 +702,7 @@ private slots:
         QVERIFY(cell);
         QVERIFY(activeWithFocus(cell));
         QCOMPARE(QApplication::focusWidget(), cell->ShapeSpecimen);   // the first control, not the frame
+        QVERIFY(showsFocusFrame(cell->ShapeSpecimen));
         QCOMPARE(cell->ShapeSpecimen->accessibleDescription(), u"Click Here To Select Specimen Type");
         QCOMPARE(walkNames(), QStringList({"Specimen", "OK", "Cancel", "Help"}));
 
@@ -712,6 +739,7 @@ private slots:
         QVERIFY(!form<dlgBackPressure>() && triaxial::State().cell.dlgBackPStatus);
 
         QVERIFY(tabTo(cell->cmdOK));
+        QVERIFY(cell->ShapeSpecimen->isVisible() && !showsFocusFrame(cell->ShapeSpecimen));
         key(Qt::Key_Return);
         drain();
         dlgAnnCIDCInit* sum = summary();
@@ -732,11 +760,10 @@ private slots:
     // The study's cell has no OK: the Specimen spot, reached by keys, is its way on.
     void theStudyCellIsPassedByKeys()
     {
-        main->activateWindow();
-        if (!QTest::qWaitForWindowActive(main.get()))
+        dlgTriaxialSel* chosen = chooserWithTheKeyboard();
+        if (!chosen)
             QSKIP("no active window on this platform");
-        dlgTriaxialSel& sel = chooser();
-        drain();
+        dlgTriaxialSel& sel = *chosen;
         QVERIFY(tabTo(sel.cmdParametricStudy));
         key(Qt::Key_Return);
         drain();

@@ -262,6 +262,27 @@ private slots:
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 
+    // Tab's order, as a student reads the windows: the direct shear set-up's picture, then
+    // its soil list and parameter boxes down their frame, then its buttons; a report's title,
+    // then its comments.
+    void tabOrderOfTheDirectShearWindows()
+    {
+        frmScreenDAS_DS* screen = directShearScreen();
+        frmDirectShear* setup = form<frmDirectShear>();
+        main->mdiArea->setActiveSubWindow(lx::ChildFrame(setup));
+        lx::testing::drain();
+        const auto& box = setup->txtParameter;
+        const QList<QWidget*> setupOrder{setup->lblMask, setup->cboParamOptions, box[5], box[6], box[0], box[1], box[2],
+                                         box[3], box[4], setup->cmdStart, setup->cmdCancel, setup->cmdHelp};
+        QCOMPARE(lx::testing::tabWalkFrom(setup->lblMask), setupOrder);
+
+        QTest::mouseClick(screen->cmdReport, Qt::LeftButton);
+        lx::testing::drain();
+        frmDirectShearReport* report = children<frmDirectShearReport>().front();
+        QCOMPARE(QApplication::focusWidget(), report->lblTitle);   // it opens on its title
+        QCOMPARE(lx::testing::tabWalkFrom(report->lblTitle), (QList<QWidget*>{report->lblTitle, report->Text1}));
+    }
+
     // The set-up boxes in their order on the screen; the screen's Create Report before its
     // Export Data; the cube's notes out of view take no focus, read-only boxes do.
     void tabStopsOfTheForms()
