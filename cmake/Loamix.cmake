@@ -42,7 +42,7 @@ endfunction()
 # The tests of one test family's folder: every *Test.cpp joins one GoogleTest program,
 # <family>_tests (with a QApplication, for the windows and picture surfaces); every tst_*.cpp
 # is a Qt Test program of its own that drives the real windows (the road programs on the
-# shared RoadTest). Each waits for the installed files it reads (INSTALLED targets that exist).
+# shared RoadTest). Each waits for the installed files it reads (INSTALLED targets).
 function(loamix_family_tests family)
   cmake_parse_arguments(ARG "" "" "LIBS;INSTALLED" ${ARGN})
   file(GLOB gtests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*Test.cpp)
@@ -57,13 +57,11 @@ function(loamix_family_tests family)
     loamix_qtest(${name} SOURCES ${src} LIBS ${ARG_LIBS} lxtesting lxdbpack lxroadtest)
     list(APPEND programs ${name})
   endforeach()
-  foreach(program IN LISTS programs)
-    foreach(needed IN LISTS ARG_INSTALLED)
-      if(TARGET ${needed})
-        add_dependencies(${program} ${needed})
-      endif()
+  if(ARG_INSTALLED)
+    foreach(program IN LISTS programs)
+      add_dependencies(${program} ${ARG_INSTALLED})
     endforeach()
-  endforeach()
+  endif()
 endfunction()
 
 # Packs data/<source> (schema.sql plus one CSV per table) into an encrypted database in the install tree.

@@ -353,7 +353,7 @@ private slots:
 
     void simulationCommandsNeedTheirSubsystemAndPressQuizOnlyWithAQuizFile()
     {
-        // Not built: nothing at all, not even the quiz button.
+        // No hooks installed: nothing at all, not even the quiz button.
         Hooks().pressQuizButton = [this](int n) { log << QStringLiteral("press%1").arg(n); };
         QuizFileConnection = QStringLiteral("DBQ=quiz.lxq;");
         main->mnuSimTri->trigger();
