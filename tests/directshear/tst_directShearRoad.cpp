@@ -51,8 +51,7 @@ public:
 private:
     void installFamily() override
     {
-        InstallDirectShearHooks();
-        DirectShearConnection = lx::testing::installedConnection(QStringLiteral("LXDirectShear.lxr"), true);
+        lx::testing::installDirectShearFamily();
     }
 
 private slots:
