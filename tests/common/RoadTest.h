@@ -16,6 +16,7 @@
 //   };
 #include "app/basGlobal.h"
 #include "app/frmMDI.h"
+#include "platform/FormRegistry.h"
 #include "platform/testing/ScriptedServices.h"
 #include "tests/common/TestHelpers.h"
 
@@ -52,6 +53,10 @@ private slots:
 private:
     QSize mainWindow;
 };
+
+// The one open window of a kind (a single-instance form), null while none is open.
+template <typename Form>
+Form* form() { return SingleInstance<Form>::peek(); }
 
 // A family's hooks on its installed databases, read only: what an installFamily installs.
 inline void installDirectShearFamily()

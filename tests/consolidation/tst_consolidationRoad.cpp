@@ -82,8 +82,7 @@ QStringList rows(const char* ref, const char* id, const std::vector<std::pair<do
     return text;
 }
 
-template <typename Form>
-Form* form() { return SingleInstance<Form>::peek(); }
+using lx::testing::form;
 
 // What a surface drew: segments in a colour and star markers.
 std::pair<int, int> drawn(const lx::PictureBox& surface, const QColor& color)

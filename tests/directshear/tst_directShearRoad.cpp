@@ -38,8 +38,7 @@ namespace {
 
 using lx::testing::settle;
 
-template <typename Form>
-Form* form() { return SingleInstance<Form>::peek(); }
+using lx::testing::form;
 
 } // namespace
 

@@ -18,6 +18,7 @@
 #include "platform/TerminationSignals.h"
 #include "platform/testing/ScriptedServices.h"
 #include "quiz/QuizFile.h"
+#include "tests/common/RoadTest.h"
 #include "tests/common/Roads.h"
 #include "triaxial/frmScreenDASTriaxial.h"
 #include "truetriaxial/dlgTTT_HCT.h"
@@ -80,8 +81,7 @@ struct Road {
     bool (*start)();
 };
 
-template <typename Form>
-Form* form() { return lx::SingleInstance<Form>::peek(); }
+using lx::testing::form;
 
 bool startTriaxial()
 {

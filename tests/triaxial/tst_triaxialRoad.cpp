@@ -71,8 +71,7 @@ void hover(QWidget* picture, QPoint at)
     QCoreApplication::sendEvent(picture, &move);
 }
 
-template <typename Form>
-Form* form() { return SingleInstance<Form>::peek(); }
+using lx::testing::form;
 
 QStringList boxTexts(const std::array<QLineEdit*, 7>& boxes)
 {

@@ -61,8 +61,7 @@ QStringList items(const QComboBox* list)
     return t;
 }
 
-template <typename Form>
-Form* form() { return SingleInstance<Form>::peek(); }
+using lx::testing::form;
 
 // The export text of a stored test computed from the database: title, headers, and each
 // point's columns rounded to one decimal.

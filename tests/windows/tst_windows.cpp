@@ -54,8 +54,7 @@ using lx::testing::settle;
 
 namespace {
 
-template <typename Form>
-Form* form() { return SingleInstance<Form>::peek(); }
+using lx::testing::form;
 
 } // namespace
 
