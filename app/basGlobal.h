@@ -15,11 +15,11 @@ namespace basGlobal {
 // The application title of captions and message boxes.
 inline const QString AppTitle = QStringLiteral("Loa-mix");
 
-// What the frame calls in the subsystems that are built apart from it (they link the
-// frame, so the frame cannot call them directly). Each subsystem fills its entries before
-// start-up, in a function of its own that program/main.cpp calls when the subsystem is
-// built (InstallQuizHooks() and so on below). An empty entry means the subsystem is not
-// built: the command behind it does nothing.
+// What the frame calls in the subsystems built apart from it (they link the frame, so the
+// frame cannot call them directly). Each subsystem fills its entries before start-up, in a
+// function of its own that program/main.cpp calls (InstallQuizHooks() and so on below). An
+// empty entry (a test that installs some subsystems only) leaves the command behind it
+// doing nothing.
 struct SubsystemHooks {
     // Quiz. quizOption: the start-up question of the quiz file (see QuizOption).
     std::function<bool()> quizOption;
@@ -98,8 +98,8 @@ inline bool& ShuttingDown = State().ShuttingDown;
 
 SubsystemHooks& Hooks();
 
-// Defined by each subsystem library (not by the frame); program/main.cpp calls the ones
-// whose library is built, before Main.
+// Defined by each subsystem library (not by the frame); program/main.cpp calls every one,
+// before Main.
 void InstallQuizHooks();
 void InstallTriaxialHooks();
 void InstallConsolidationHooks();
@@ -147,8 +147,8 @@ void Pause(int s);
 // Until the quiz subsystem installs Hooks().quizOption the answer is False. On False
 // QuizFileConnection is emptied.
 bool QuizOption();
-// Presses quiz-browser button cmdQuizN when the quiz is built and the program is not
-// shutting down.
+// Presses quiz-browser button cmdQuizN when the quiz has installed its hook and the program
+// is not shutting down.
 void PressQuizButton(int n);
 
 } // namespace basGlobal

@@ -39,12 +39,13 @@ function(loamix_qtest name)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
 endfunction()
 
-# The tests of one test family's folder: every *Test.cpp joins one GoogleTest program,
-# <family>_tests (with a QApplication, for the windows and picture surfaces); every tst_*.cpp
-# is a Qt Test program of its own that drives the real windows (the road programs on the
-# shared RoadTest). Each waits for the installed files it reads (INSTALLED targets that exist).
+# The tests of one test folder: every *Test.cpp joins one GoogleTest program, <family>_tests
+# (with a QApplication, for the windows and picture surfaces); every tst_*.cpp is a Qt Test
+# program of its own that drives the real windows (the road programs on the shared
+# RoadTest). Each links LIBS, sees the INCLUDES folders and the DEFINITIONS, and waits for the
+# installed files and libraries it reads (INSTALLED targets).
 function(loamix_family_tests family)
-  cmake_parse_arguments(ARG "" "" "LIBS;INSTALLED" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBS;INSTALLED;INCLUDES;DEFINITIONS" ${ARGN})
   file(GLOB gtests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*Test.cpp)
   file(GLOB qtests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
   set(programs)
@@ -58,11 +59,15 @@ function(loamix_family_tests family)
     list(APPEND programs ${name})
   endforeach()
   foreach(program IN LISTS programs)
-    foreach(needed IN LISTS ARG_INSTALLED)
-      if(TARGET ${needed})
-        add_dependencies(${program} ${needed})
-      endif()
-    endforeach()
+    if(ARG_INSTALLED)
+      add_dependencies(${program} ${ARG_INSTALLED})
+    endif()
+    if(ARG_INCLUDES)
+      target_include_directories(${program} PRIVATE ${ARG_INCLUDES})
+    endif()
+    if(ARG_DEFINITIONS)
+      target_compile_definitions(${program} PRIVATE ${ARG_DEFINITIONS})
+    endif()
   endforeach()
 endfunction()
 

@@ -66,8 +66,6 @@ public:
     PictureBox& surface() const { return *surface_; }
     const Axis& xAxis() const { return x_; }
     const Axis& yAxis() const { return y_; }
-    float xScale() const { return sx_; }
-    float yScale() const { return sy_; }
     QPointF map(float x, float y) const;
 
     // Clears the surface and sets the line width to 1.

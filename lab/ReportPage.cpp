@@ -30,7 +30,7 @@ QFont ReportPage::font(Style style)
 }
 
 ReportPage::ReportPage(double widthTw, double heightTw, QWidget* parent)
-    : QWidget(parent), widthTw_(widthTw), heightTw_(heightTw)
+    : QWidget(parent)
 {
     setFixedSize(tw(widthTw), tw(heightTw));
     setAutoFillBackground(false);

@@ -66,8 +66,6 @@ public:
     static QFont font(Style style);
 
     ReportPage(double widthTw, double heightTw, QWidget* parent = nullptr);
-    double pageWidth() const { return widthTw_; }
-    double pageHeight() const { return heightTw_; }
 
     // A label with its top-left at (left, top); a width or height of 0 fits the text.
     QLabel* addLabel(const QString& text, double left, double top, Style style = Style::Body, double width = 0,
@@ -106,7 +104,6 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    double widthTw_, heightTw_;
     std::vector<Rule> rules_;
 };
 

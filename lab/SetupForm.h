@@ -90,7 +90,6 @@ public:
     bool timerRunning() const { return running; }
     bool listEnabled() const { return listOpen; }
     bool startEnabled() const { return start; }
-    bool hasSoil() const { return chosen; }
 
 private:
     bool running = false;

@@ -16,7 +16,6 @@ public:
     // Adds a column header; returns its 0-based index.
     int addColumn(const QString& key, const QString& text, double widthTwips, int alignment = lvwColumnLeft);
     int columnIndex(const QString& key) const { return int(keys.indexOf(key)); }
-    int columnCountKeys() const { return int(keys.size()); }
     void clearColumns();
 
     // Adds a line: the first column's text, then its sub-items. Returns the line's index.

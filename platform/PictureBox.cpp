@@ -26,12 +26,6 @@ void PictureBox::Scale(double x1, double y1, double x2, double y2)
     scaleHeight = y2 - y1;
 }
 
-void PictureBox::ScaleTwips()
-{
-    userScale = false;
-    scaleLeft = scaleTop = 0;
-}
-
 void PictureBox::setBackColor(const QColor& c)
 {
     backColor = c;
@@ -109,14 +103,10 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, const QColor& 
     addShape(DrawOp::Line, {x1, y1}, {x2, y2}, 0, color);
 }
 
-void PictureBox::LineTo(double x2, double y2, const QColor& color) { Line(CurrentX, CurrentY, x2, y2, color); }
-
 void PictureBox::Box(double x1, double y1, double x2, double y2, const QColor& color, bool filled)
 {
     addShape(filled ? DrawOp::FilledBox : DrawOp::Box, {x1, y1}, {x2, y2}, 0, color);
 }
-
-void PictureBox::PSet(double x, double y, const QColor& color) { addShape(DrawOp::Point, {x, y}, {x, y}, 0, color); }
 
 void PictureBox::Circle(double x, double y, double radius, const QColor& color)
 {
@@ -193,10 +183,6 @@ void PictureBox::drawOps(QPainter& p) const
             p.setPen(pen);
             p.setBrush(op.color);
             p.drawRect(QRectF(a, b).normalized());
-            break;
-        case DrawOp::Point:
-            p.setPen(pen);
-            p.drawPoint(a);
             break;
         case DrawOp::Circle: {
             p.setPen(pen);

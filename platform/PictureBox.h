@@ -13,7 +13,7 @@
 namespace lx {
 
 struct DrawOp {
-    enum Kind { Line, Box, FilledBox, Text, Picture, Point, Circle };
+    enum Kind { Line, Box, FilledBox, Text, Picture, Circle };
     Kind kind = Line;
     QPointF from;          // scale units: the start, the top-left of a text or picture, a circle's centre
     QPointF to;            // scale units: the end, the far corner of a box or picture
@@ -37,18 +37,14 @@ public:
     double ScaleTop() const { return scaleTop; }
     double ScaleWidth() const;
     double ScaleHeight() const;
-    void setScaleLeft(double v) { scaleLeft = v; }
-    void setScaleTop(double v) { scaleTop = v; }
     void setScaleWidth(double v) { userScale = true; scaleWidth = v; }
     void setScaleHeight(double v) { userScale = true; scaleHeight = v; }
     void Scale(double x1, double y1, double x2, double y2);
-    void ScaleTwips();   // back to twips from the top-left corner
 
     int DrawWidth = 1;
     QColor ForeColor = Qt::black;
     double CurrentX = 0;
     double CurrentY = 0;
-    QColor BackColor() const { return backColor; }
     void setBackColor(const QColor& c);
     QFont Font() const { return font(); }
     void setFontName(const QString& name);
@@ -62,10 +58,7 @@ public:
     void Cls();
     // A line in the given colour (ForeColor when invalid); CurrentX/Y move to its end.
     void Line(double x1, double y1, double x2, double y2, const QColor& color = QColor());
-    // Continues from CurrentX/Y.
-    void LineTo(double x2, double y2, const QColor& color = QColor());
     void Box(double x1, double y1, double x2, double y2, const QColor& color = QColor(), bool filled = false);
-    void PSet(double x, double y, const QColor& color = QColor());
     void Circle(double x, double y, double radius, const QColor& color = QColor());
     // Prints with the text's top-left at CurrentX/Y. Afterwards, as of old, CurrentX returns
     // to ScaleLeft and CurrentY moves one line down; with newline false CurrentX moves past

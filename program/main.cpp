@@ -14,22 +14,12 @@ int main(int argc, char** argv)
     // A logout or a kill ends the program as closing its window does, working copies and all.
     lx::quitOnTerminationSignals();
 
-    // Each subsystem that is built tells the frame where its windows are.
-#ifdef LOAMIX_WITH_LXQUIZ
+    // Each test family tells the frame where its windows are.
     basGlobal::InstallQuizHooks();
-#endif
-#ifdef LOAMIX_WITH_LXTRIAXIAL
     basGlobal::InstallTriaxialHooks();
-#endif
-#ifdef LOAMIX_WITH_LXCONSOLIDATION
     basGlobal::InstallConsolidationHooks();
-#endif
-#ifdef LOAMIX_WITH_LXDIRECTSHEAR
     basGlobal::InstallDirectShearHooks();
-#endif
-#ifdef LOAMIX_WITH_LXTRUETRIAXIAL
     basGlobal::InstallTrueTriaxialHooks();
-#endif
 
     return basGlobal::Run();
 }

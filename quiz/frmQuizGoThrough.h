@@ -26,7 +26,6 @@ public:
     // The quiz window of button n, or null while none is open.
     static frmQuiz* window(int n);
 
-    void cmdQuiz100_Click() { press(100); }
     void cmdClose_Click();
 
     // Shows the browser modeless, as a child of the main window when there is one.

@@ -1,6 +1,5 @@
 #include "SoilNet.h"
 
-#include "app/basGlobal.h"
 #include "platform/Paths.h"
 
 #include <QFile>
@@ -150,9 +149,6 @@ SoilNet::SoilNet(const QString& dllFolder)
 
 QString SoilNet::defaultResultFolder()
 {
-    if (!basGlobal::TempPath.isEmpty())
-        return basGlobal::TempPath;
-    // Before start-up (tools, tests): a private folder of this process, removed at exit.
     static const std::unique_ptr<InstanceFolder> own = InstanceFolder::create();
     return own ? own->path() : QString();
 }

@@ -72,11 +72,12 @@ public:
     // dllFolder: where libsoilnet.so lives; empty: the install folder's DLL folder.
     explicit SoilNet(const QString& dllFolder = {});
 
-    // The private folder result files go to: basGlobal::TempPath once start-up has set it,
-    // else the per-user private temp folder. Empty when neither can be had.
+    // A private folder of this process (made on first use, removed at exit), for callers
+    // that have no folder of their own (tools, tests). Empty when none can be had.
     static QString defaultResultFolder();
-    // The file name of `name` (any folders dropped) inside `folder` (default: defaultResultFolder()).
-    static QString resultFileIn(const QString& name, const QString& folder = {});
+    // The file name of `name` (any folders dropped) inside `folder`, the private folder the
+    // caller hands (empty: defaultResultFolder()).
+    static QString resultFileIn(const QString& name, const QString& folder);
 
     // Runs the procedure on the caller's values, writing resultFile. Loads the library on
     // first use. The values are read only, and no further than values.size().

@@ -2,7 +2,6 @@
 
 #include "lab/ParamBoxes.h"
 
-#include "app/basGlobal.h"
 #include "platform/Numbers.h"
 
 #include <algorithm>

@@ -116,7 +116,7 @@ ReportData readReport(Kind kind, int nTests, const QStringList& titles, lx::Conn
     return data;
 }
 
-ReportData readReport(int nTests, const QStringList& titles)
+ReportData readReport(int nTests, const QStringList& titles, const std::function<QString(Kind)>& connectionOf)
 {
     const std::optional<Kind> kind = kindOfTitle(titles.value(0));
     ReportData data;

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace lx {
@@ -60,8 +61,9 @@ struct ReportData {
 // Reads the report of the tests named in titles[1 .. nTests] (titles[0] the report's title,
 // whose first letter names the kind). An error names a test missing from TestInfo or
 // without points, too many tests, or a database that cannot be read. A count of 0 reads
-// nothing and is no error: the report shows its title alone.
-ReportData readReport(int nTests, const QStringList& titles);
+// nothing and is no error: the report shows its title alone. connectionOf gives the
+// connection string of a kind's stored tests.
+ReportData readReport(int nTests, const QStringList& titles, const std::function<QString(Kind)>& connectionOf);
 ReportData readReport(Kind kind, int nTests, const QStringList& titles, lx::Connection& connection);
 
 // The colour number of test k (1 to 7): QBColor(k), test 7 in dark grey (8) so that it

@@ -2,7 +2,6 @@
 
 #include "lab/ParamBoxes.h"
 
-#include "app/basGlobal.h"
 #include "platform/Database.h"
 #include "platform/Numbers.h"
 
@@ -30,8 +29,6 @@ std::optional<Kind> kindOfTitle(const QString& title)
         return Kind::HollowCylinder;
     return std::nullopt;
 }
-
-QString connectionOf(Kind kind) { return kind == Kind::Cube ? basGlobal::ClayTTTConnection : basGlobal::HCTConnection; }
 
 const std::vector<Soil>& setupSoils(Kind kind)
 {

@@ -26,9 +26,6 @@ std::optional<Kind> kindFromText(const QString& text);
 // hollow cylinder); none for any other title.
 std::optional<Kind> kindOfTitle(const QString& title);
 
-// The connection string of the kind's working copy.
-QString connectionOf(Kind kind);
-
 // A soil as a list shows it, and its reference number in the kind's database.
 struct Soil {
     QString name;

@@ -3,6 +3,7 @@
 #include "lab/StoredTest.h"
 #include "truetriaxial/dlgTTT_HCT.h"
 #include "truetriaxial/frmTTTReport.h"
+#include "truetriaxial/WorkingCopies.h"
 
 #include "lab/ActivityCredit.h"
 #include "lab/SetupForm.h"

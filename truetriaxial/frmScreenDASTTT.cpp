@@ -1,6 +1,7 @@
 #include "truetriaxial/frmScreenDASTTT.h"
 
 #include "truetriaxial/frmTTTReport.h"
+#include "truetriaxial/WorkingCopies.h"
 
 #include "lab/ActivityCredit.h"
 #include "lab/ChartAxis.h"

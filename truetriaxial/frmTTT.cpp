@@ -3,6 +3,7 @@
 #include "lab/StoredTest.h"
 #include "truetriaxial/dlgTTT_HCT.h"
 #include "truetriaxial/frmScreenDASTTT.h"
+#include "truetriaxial/WorkingCopies.h"
 
 #include "lab/AssemblyTables.h"
 #include "lab/AssemblyView.h"

@@ -1,5 +1,7 @@
 #include "truetriaxial/frmTTTReport.h"
 
+#include "truetriaxial/WorkingCopies.h"
+
 #include "lab/Chart.h"
 #include "lab/ChartAxis.h"
 #include "lab/ParamBoxes.h"
@@ -145,7 +147,7 @@ void frmTTTReport::CreateReport(int nTests, const QStringList& strTitle)
     lblTitle->setText(strTitle.value(0));
     for (QLabel* v : lblParamValue)
         v->setText(lx::NotAvailable);
-    data_ = truetriaxial::readReport(nTests, strTitle);
+    data_ = truetriaxial::readReport(nTests, strTitle, truetriaxial::connectionOf);
     if (!data_.error.isEmpty())
         throw std::runtime_error(data_.error.toStdString());
     fill();

@@ -1,5 +1,6 @@
 #include "controls/reportdata/ReportData.h"
 
+#include "app/basGlobal.h"
 #include "platform/Database.h"
 #include "soilnet/SoilNet.h"
 
@@ -55,7 +56,8 @@ void readReportPoints(Recordset& rs, Connection& connection, DoubleStoredCurve& 
 
 QString runSoilNet(SoilNetProcedure procedure, std::span<const double> values, const QString& resultName)
 {
-    const QString path = SoilNet::resultFileIn(resultName);
+    // The program's private folder once start-up has made it, else one of this process.
+    const QString path = SoilNet::resultFileIn(resultName, basGlobal::TempPath);
     if (path.isEmpty())
         throw ReportError(soilNetErrorText(SoilNetError::BadArguments));
     SoilNet net;

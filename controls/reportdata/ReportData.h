@@ -51,8 +51,8 @@ QString referenceTestSql();
 void readReportPoints(Recordset& rs, Connection& connection, DoubleStoredCurve& curve, const QString& sql,
                       const QVariantList& parameters, const ColumnMap& map, int cap);
 
-// Runs the procedure on the specimen values. The library writes into the private folder
-// whatever folder the name carries; returns the path it wrote.
+// Runs the procedure on the specimen values. The library writes into the program's private
+// folder (basGlobal::TempPath) whatever folder the name carries; returns the path it wrote.
 QString runSoilNet(SoilNetProcedure procedure, std::span<const double> values, const QString& resultName);
 // Appends the rows of a result file to the curve (already in its units) up to its cap;
 // thinned, it keeps rows 0, 1 and 2 and then every fifth row (the undrained files). Throws

@@ -5,21 +5,16 @@
 
 namespace lx::testing {
 
-void RoadTest::initTestCase()
-{
-    basGlobal::InstallFontSubstitutions();
-    lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));
-}
+void RoadTest::initTestCase() { basGlobal::InstallFontSubstitutions(); }
 
 void RoadTest::init()
 {
+    basGlobal::ResetFrameState();
+    lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));
     s = std::make_unique<ScriptedServices>();
-    basGlobal::Hooks() = {};
     installFamily();
     pressed.clear();
     basGlobal::Hooks().pressQuizButton = [this](int n) { pressed << n; };
-    basGlobal::QuizFileConnection.clear();
-    basGlobal::StartupQuizPending = false;
     main = std::make_unique<frmMDI>();
     basGlobal::MainForm = main.get();
     if (!mainWindow.isEmpty()) {
@@ -32,8 +27,7 @@ void RoadTest::cleanup()
 {
     main.reset();
     settle();
-    basGlobal::Hooks() = {};
-    basGlobal::QuizFileConnection.clear();
+    basGlobal::ResetFrameState();
     s.reset();
 }
 

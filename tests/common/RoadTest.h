@@ -1,8 +1,9 @@
 #pragma once
 // The base of a road program: a Qt Test object that drives the real windows offscreen from
 // the main window, on the installed databases, with scripted services. Every test starts from
-// a fresh main window with the family's hooks alone and no quiz file, and ends with its
-// windows gone:
+// the frame state as start-up finds it, the installed tree as the install folder and a fresh
+// main window with the family's hooks alone and no quiz file, and ends with its windows gone
+// and that state back:
 //
 //   class tst_directShearRoad : public lx::testing::RoadTest {
 //       Q_OBJECT
@@ -13,7 +14,9 @@
 //   private slots:
 //       void assemblyReplayExportAndReport();
 //   };
+#include "app/basGlobal.h"
 #include "app/frmMDI.h"
+#include "platform/FormRegistry.h"
 #include "platform/testing/ScriptedServices.h"
 #include "tests/common/TestHelpers.h"
 
@@ -50,5 +53,27 @@ private slots:
 private:
     QSize mainWindow;
 };
+
+// The one open window of a kind (a single-instance form), null while none is open.
+template <typename Form>
+Form* form() { return SingleInstance<Form>::peek(); }
+
+// A family's hooks on its installed databases, read only: what an installFamily installs.
+inline void installDirectShearFamily()
+{
+    basGlobal::InstallDirectShearHooks();
+    basGlobal::DirectShearConnection = installedConnection(QStringLiteral("LXDirectShear.lxr"), true);
+}
+inline void installConsolidationFamily()
+{
+    basGlobal::InstallConsolidationHooks();
+    basGlobal::Consolidation1DConnection = installedConnection(QStringLiteral("LX1DConsolidation.lxr"), true);
+}
+inline void installTrueTriaxialFamily()
+{
+    basGlobal::InstallTrueTriaxialHooks();
+    basGlobal::ClayTTTConnection = installedConnection(QStringLiteral("LXClayTTT.lxr"), true);
+    basGlobal::HCTConnection = installedConnection(QStringLiteral("LXClaynSandHCT.lxr"), true);
+}
 
 } // namespace lx::testing

@@ -5,11 +5,15 @@
 #include "tests/common/FixturePacker.h"
 #include "app/basGlobal.h"
 #include "platform/Database.h"
+#include "tests/common/FrameTest.h"
+#include "tests/common/QuizFiles.h"
 #include "tests/common/TestHelpers.h"
 
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <memory>
 
 namespace dsfixture {
 
@@ -90,5 +94,31 @@ struct Packed {
     QString path(const QString& name) const { return dir.filePath(name); }
 };
 
-// The installed quiz template packed once; each fresh() is a new student's quiz file.
+// The base of the window tests: the frame fresh for every test, the windows reading the
+// small database packed once for the suite (a suite that needs other tests packs them in
+// its own SetUpTestSuite), and a new student's quiz file on demand.
+class WindowTest : public lx::testing::FrameTest {
+protected:
+    static void SetUpTestSuite() { packForSuite(smallTests()); }
+    static void TearDownTestSuite()
+    {
+        db.reset();
+        quizzes.reset();
+    }
+    static void packForSuite(const std::vector<dsfixture::Test>& tests)
+    {
+        db = std::make_unique<Packed>(tests);
+        quizzes = std::make_unique<lx::testing::QuizFiles>();
+    }
+    void SetUp() override
+    {
+        FrameTest::SetUp();
+        basGlobal::DirectShearConnection = db->connection;
+    }
+    static QString quizFile() { return quizzes->fresh(); }
+
+    static inline std::unique_ptr<Packed> db;
+    static inline std::unique_ptr<lx::testing::QuizFiles> quizzes;
+};
+
 } // namespace dsfixture

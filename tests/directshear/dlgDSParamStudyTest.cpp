@@ -5,12 +5,10 @@
 #include "directshear/frmDirectShearReport.h"
 
 #include "DirectShearFixture.h"
-#include "tests/common/QuizFiles.h"
 #include "app/basGlobal.h"
 #include "platform/Colors.h"
 #include "platform/Database.h"
 #include "platform/FormRegistry.h"
-#include "platform/testing/ScriptedServices.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -25,37 +23,16 @@ namespace {
 
 using Registry = lx::SingleInstance<dlgDSParamStudy>;
 
-class DSStudyDialogTest : public ::testing::Test {
+class DSStudyDialogTest : public dsfixture::WindowTest {
 public:
-    static inline std::unique_ptr<dsfixture::Packed> db;
-    static void SetUpTestSuite()
-    {
-        db = std::make_unique<dsfixture::Packed>();
-        quizzes = std::make_unique<lx::testing::QuizFiles>();
-    }
-    static inline std::unique_ptr<lx::testing::QuizFiles> quizzes;
-    static void TearDownTestSuite()
-    {
-        db.reset();
-        quizzes.reset();
-    }
-
-    lx::testing::ScriptedServices scripted;
-    std::vector<int> pressed;
     std::vector<QPointer<frmDirectShearReport>> reports;
 
-    void SetUp() override
-    {
-        basGlobal::ResetFrameState();
-        basGlobal::DirectShearConnection = db->connection;
-        basGlobal::Hooks().pressQuizButton = [this](int n) { pressed.push_back(n); };
-    }
     void TearDown() override
     {
         Registry::unload();
         for (const auto& r : reports)
             delete r.data();
-        basGlobal::ResetFrameState();
+        WindowTest::TearDown();
     }
     static void choose(dlgDSParamStudy& d, const QString& sand)
     {
@@ -68,7 +45,6 @@ public:
             t << d.txtNormalStressValues[k]->text() + u'/' + d.txt_e_Values[k]->text();
         return t;
     }
-    static QString quizFile() { return quizzes->fresh(); }
     static long long attempts(const QString& connection) { return lx::testing::QuizFiles::attempts(connection, 412); }
 };
 

@@ -10,7 +10,6 @@
 #include "app/basGlobal.h"
 #include "lab/AssemblyView.h"
 #include "platform/FormRegistry.h"
-#include "platform/testing/ScriptedServices.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -26,26 +25,16 @@ namespace {
 
 using Registry = lx::SingleInstance<frmDirectShear>;
 
-class DSSetupTest : public ::testing::Test {
+class DSSetupTest : public dsfixture::WindowTest {
 public:
-    static inline std::unique_ptr<dsfixture::Packed> db;
-    static void SetUpTestSuite() { db = std::make_unique<dsfixture::Packed>(); }
-    static void TearDownTestSuite() { db.reset(); }
-
-    lx::testing::ScriptedServices scripted;
     std::vector<QPointer<QWidget>> screens;
 
-    void SetUp() override
-    {
-        basGlobal::ResetFrameState();
-        basGlobal::DirectShearConnection = db->connection;
-    }
     void TearDown() override
     {
         for (const auto& s : screens)
             delete s.data();
         Registry::unload();
-        basGlobal::ResetFrameState();
+        WindowTest::TearDown();
     }
     static void choose(frmDirectShear& f, const QString& sand)
     {

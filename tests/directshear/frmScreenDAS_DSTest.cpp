@@ -7,7 +7,6 @@
 #include "directshear/frmDirectShearReport.h"
 
 #include "DirectShearFixture.h"
-#include "tests/common/QuizFiles.h"
 #include "app/basGlobal.h"
 #include "lab/AssemblyView.h"
 #include "lab/ChartFrame.h"
@@ -17,7 +16,6 @@
 #include "platform/Colors.h"
 #include "platform/Database.h"
 #include "platform/ListView.h"
-#include "platform/testing/ScriptedServices.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -44,38 +42,23 @@ QStringList captions(const std::array<QLabel*, 5>& labels)
     return t;
 }
 
-class DSScreenTest : public ::testing::Test {
+class DSScreenTest : public dsfixture::WindowTest {
 public:
-    static inline std::unique_ptr<dsfixture::Packed> db;
+    // The small tests and a long one of 305 points.
     static void SetUpTestSuite()
     {
         auto tests = dsfixture::smallTests();
         tests.push_back({"103.3", "BIG", "0.3,1.5,0.86,0.55,80,0.612,50,0.5", 305});
-        db = std::make_unique<dsfixture::Packed>(tests);
-        quizzes = std::make_unique<lx::testing::QuizFiles>();
-    }
-    static inline std::unique_ptr<lx::testing::QuizFiles> quizzes;
-    static void TearDownTestSuite()
-    {
-        db.reset();
-        quizzes.reset();
+        packForSuite(tests);
     }
 
-    lx::testing::ScriptedServices scripted;
-    std::vector<int> pressed;
     std::vector<QPointer<QWidget>> windows;
 
-    void SetUp() override
-    {
-        basGlobal::ResetFrameState();
-        basGlobal::DirectShearConnection = db->connection;
-        basGlobal::Hooks().pressQuizButton = [this](int n) { pressed.push_back(n); };
-    }
     void TearDown() override
     {
         for (const auto& w : windows)
             delete w.data();
-        basGlobal::ResetFrameState();
+        WindowTest::TearDown();
     }
     frmScreenDAS_DS* screen()
     {
@@ -83,7 +66,6 @@ public:
         windows.push_back(s);
         return s;
     }
-    static QString quizFile() { return quizzes->fresh(); }
     static long long attempts(const QString& connection, int id) { return lx::testing::QuizFiles::attempts(connection, id); }
 };
 

@@ -38,8 +38,7 @@ namespace {
 
 using lx::testing::settle;
 
-template <typename Form>
-Form* form() { return SingleInstance<Form>::peek(); }
+using lx::testing::form;
 
 } // namespace
 
@@ -51,8 +50,7 @@ public:
 private:
     void installFamily() override
     {
-        InstallDirectShearHooks();
-        DirectShearConnection = lx::testing::installedConnection(QStringLiteral("LXDirectShear.lxr"), true);
+        lx::testing::installDirectShearFamily();
     }
 
 private slots:

@@ -112,7 +112,7 @@ TEST_F(Installed, LaysOutTheProgramFolderLauncherDesktopEntryIconsAndMetainfo)
     EXPECT_EQ(keys.value(QStringLiteral("Name")), u"Loamix");
     EXPECT_EQ(keys.value(QStringLiteral("GenericName")), u"Virtual geotechnical laboratory");
     EXPECT_FALSE(keys.value(QStringLiteral("Comment")).isEmpty());
-    EXPECT_EQ(keys.value(QStringLiteral("Categories")), u"Education;Science;");
+    EXPECT_EQ(keys.value(QStringLiteral("Categories")), u"Education;Engineering;");
     EXPECT_EQ(keys.value(QStringLiteral("Exec")), u'"' + launcher.absoluteFilePath() + u'"');
     EXPECT_EQ(keys.value(QStringLiteral("Icon")), appId);
 
@@ -130,14 +130,18 @@ TEST_F(Installed, LaysOutTheProgramFolderLauncherDesktopEntryIconsAndMetainfo)
 
 TEST_F(Installed, DesktopEntryAndMetainfoPassTheStandardValidators)
 {
+    // desktop-file-validate says nothing of a clean entry: a hint (two main categories, a
+    // deprecated key) passes its exit code, so its output must be empty too.
     const struct {
         const char* tool;
         QStringList arguments;
+        bool silentWhenClean;
     } validators[] = {
-        {"desktop-file-validate", {prefix() + QStringLiteral("/share/applications/") + appId + QStringLiteral(".desktop")}},
+        {"desktop-file-validate", {prefix() + QStringLiteral("/share/applications/") + appId + QStringLiteral(".desktop")}, true},
         {"appstreamcli",
          {QStringLiteral("validate"), QStringLiteral("--no-net"),
-          prefix() + QStringLiteral("/share/metainfo/") + appId + QStringLiteral(".metainfo.xml")}},
+          prefix() + QStringLiteral("/share/metainfo/") + appId + QStringLiteral(".metainfo.xml")},
+         false},
     };
     int ran = 0;
     for (const auto& v : validators) {
@@ -151,7 +155,10 @@ TEST_F(Installed, DesktopEntryAndMetainfoPassTheStandardValidators)
         p.setProcessChannelMode(QProcess::MergedChannels);
         p.start(tool, v.arguments);
         ASSERT_TRUE(p.waitForFinished(60000)) << v.tool;
-        EXPECT_EQ(p.exitCode(), 0) << v.tool << ": " << p.readAll().toStdString();
+        const QByteArray said = p.readAll();
+        EXPECT_EQ(p.exitCode(), 0) << v.tool << ": " << said.toStdString();
+        if (v.silentWhenClean)
+            EXPECT_EQ(said.trimmed(), QByteArray()) << v.tool;
     }
     if (ran == 0)
         GTEST_SKIP() << "neither validator is installed";

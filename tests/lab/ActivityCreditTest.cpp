@@ -4,7 +4,7 @@
 #include "DataPacker.h"
 #include "app/basGlobal.h"
 #include "platform/Database.h"
-#include "platform/testing/ScriptedServices.h"
+#include "tests/common/FrameTest.h"
 #include "tests/common/TestHelpers.h"
 
 #include <QDir>
@@ -41,7 +41,7 @@ Row rowOf(const QString& connection, int id)
     return {rs->Fields(2).Value.toLongLong(), rs->Fields(6).Value.toLongLong(), rs->Fields(7).toDouble()};
 }
 
-class ActivityCreditTest : public ::testing::Test {
+class ActivityCreditTest : public lx::testing::FrameTest {
 public:
     static inline QTemporaryDir* packed = nullptr;
 
@@ -62,19 +62,6 @@ public:
     }
 
     QTemporaryDir dir;
-    std::unique_ptr<lx::testing::ScriptedServices> scripted = std::make_unique<lx::testing::ScriptedServices>();
-    std::vector<int> pressed;
-
-    void SetUp() override
-    {
-        basGlobal::Hooks().pressQuizButton = [this](int n) { pressed.push_back(n); };
-    }
-    void TearDown() override
-    {
-        basGlobal::Hooks().pressQuizButton = {};
-        basGlobal::QuizFileConnection.clear();
-        basGlobal::ShuttingDown = false;
-    }
 
     // A student's quiz file: a copy of one of the packed files.
     QString quizFile(const QString& packedName = QStringLiteral("template.lxq"))
@@ -85,7 +72,7 @@ public:
         QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         return path;
     }
-    int messagesShown() const { return int(scripted->messages->msgBoxCalls.size()); }
+    int messagesShown() const { return int(scripted.messages->msgBoxCalls.size()); }
 };
 
 TEST_F(ActivityCreditTest, EachCreditAddsOneAttemptAndPressesItsButton)
@@ -164,7 +151,7 @@ TEST_F(ActivityCreditTest, AFailureIsReportedOnceAndChangesNothing)
         {"a file that was moved", [](ActivityCreditTest& t) { return connectionTo(t.dir.filePath(QStringLiteral("gone.lxq"))); }},
     };
     for (const Case& c : cases) {
-        scripted->messages->msgBoxCalls.clear();
+        scripted.messages->msgBoxCalls.clear();
         pressed.clear();
         basGlobal::QuizFileConnection = c.connection(*this);
         const QString path = lx::ConnectionString::parse(basGlobal::QuizFileConnection).path;
@@ -173,7 +160,7 @@ TEST_F(ActivityCreditTest, AFailureIsReportedOnceAndChangesNothing)
         EXPECT_EQ(lx::testing::readAll(path), before) << c.what;
         EXPECT_TRUE(pressed.empty()) << c.what;
         ASSERT_EQ(messagesShown(), 1) << c.what;
-        const lx::testing::MsgBoxCall& shown = scripted->messages->msgBoxCalls.front();
+        const lx::testing::MsgBoxCall& shown = scripted.messages->msgBoxCalls.front();
         EXPECT_EQ(shown.title, basGlobal::AppTitle);
         EXPECT_EQ(shown.style, lx::vbOKOnly | lx::vbExclamation);
         EXPECT_TRUE(shown.text.startsWith(QStringLiteral("Your quiz file could not record this activity:\r") + path + u'\r')) << c.what;

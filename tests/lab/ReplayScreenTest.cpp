@@ -7,7 +7,7 @@
 #include "lab/StoredTest.h"
 #include "platform/Database.h"
 #include "platform/ListView.h"
-#include "platform/testing/ScriptedServices.h"
+#include "tests/common/FrameTest.h"
 #include "tests/common/QuizFiles.h"
 #include "tests/common/TestHelpers.h"
 
@@ -59,7 +59,7 @@ public:
     void cmdHelp_Click() override {}
 };
 
-class ReplayScreenTest : public ::testing::Test {
+class ReplayScreenTest : public lx::testing::FrameTest {
 public:
     static inline QTemporaryDir* packed = nullptr;
     static inline lx::testing::QuizFiles* quizzes = nullptr;
@@ -86,16 +86,12 @@ public:
     }
 
     QTemporaryDir dir;
-    lx::testing::ScriptedServices scripted;
-    std::vector<int> pressed;
 
     void SetUp() override
     {
-        basGlobal::ResetFrameState();
+        FrameTest::SetUp();
         basGlobal::QuizFileConnection = quizzes->fresh();
-        basGlobal::Hooks().pressQuizButton = [this](int n) { pressed.push_back(n); };
     }
-    void TearDown() override { basGlobal::ResetFrameState(); }
 
     static QString connection() { return lx::ConnectionString::format(points, Password); }
 };

@@ -18,7 +18,7 @@
 #include "platform/TerminationSignals.h"
 #include "platform/testing/ScriptedServices.h"
 #include "quiz/QuizFile.h"
-#include "tests/common/OptionButtons.h"
+#include "tests/common/RoadTest.h"
 #include "tests/common/Roads.h"
 #include "triaxial/frmScreenDASTriaxial.h"
 #include "truetriaxial/dlgTTT_HCT.h"
@@ -81,15 +81,7 @@ struct Road {
     bool (*start)();
 };
 
-template <typename Form>
-Form* form() { return lx::SingleInstance<Form>::peek(); }
-
-void chooseEntry(QComboBox* list, const QString& text)
-{
-    const int i = list->findText(text);
-    list->setCurrentIndex(i);
-    emit list->activated(i);
-}
+using lx::testing::form;
 
 bool startTriaxial()
 {
@@ -127,23 +119,12 @@ bool startDirectShear()
 
 bool startDirectShearStudy() { return lx::testing::roads::directShearStudy(*basGlobal::MainForm)->cmdCreate_Click() != nullptr; }
 
-dlgTTT_HCT& cubeEntry()
-{
-    basGlobal::MainForm->mnuSimTTT->trigger();
-    dlgTTT_HCT* entry = form<dlgTTT_HCT>();
-    lx::testing::selectOption(entry->optTTT[0], lx::testing::SelectBy::Mouse);
-    return *entry;
-}
-
 bool startTrueTriaxial()
 {
-    QTest::mouseClick(cubeEntry().cmdTesting, Qt::LeftButton);
-    frmTTT* setup = form<frmTTT>();
-    QTest::mouseClick(setup->lblMask, Qt::LeftButton, {}, QPoint(100, 100));
-    chooseEntry(setup->cboParamOptions, QStringLiteral("San Francisco Bay Mud"));
-    chooseEntry(setup->cboBeta, QStringLiteral("0"));
-    chooseEntry(setup->cbo_b_value, QStringLiteral("0.25"));
-    QTest::mouseClick(setup->cmdSkip, Qt::LeftButton);
+    frmTTT* setup = lx::testing::roads::trueTriaxialReady(*basGlobal::MainForm, 0, QStringLiteral("San Francisco Bay Mud"),
+                                                          QStringLiteral("0"), QStringLiteral("0.25"));
+    if (!setup)
+        return false;
     const int before = basGlobal::MainForm->mdiArea->subWindowList().size();
     QTest::mouseClick(setup->cmdStart, Qt::LeftButton);
     return basGlobal::MainForm->mdiArea->subWindowList().size() == before + 1;
@@ -151,10 +132,13 @@ bool startTrueTriaxial()
 
 bool startTrueTriaxialStudy()
 {
-    QTest::mouseClick(cubeEntry().cmdParamStudy, Qt::LeftButton);
+    dlgTTT_HCT* entry = lx::testing::roads::trueTriaxialEntry(*basGlobal::MainForm, 0);
+    if (!entry)
+        return false;
+    QTest::mouseClick(entry->cmdParamStudy, Qt::LeftButton);
     dlgTTT_HCT_param* study = form<dlgTTT_HCT_param>();
-    chooseEntry(study->CboParOption, QStringLiteral("San Francisco Bay Mud"));
-    return study->cmdCreate_Click() != nullptr;
+    return study && lx::testing::choose(study->CboParOption, QStringLiteral("San Francisco Bay Mud"))
+           && study->cmdCreate_Click() != nullptr;
 }
 
 constexpr Road roads[] = {

@@ -2,7 +2,6 @@
 // result file read back, and every failure of the library or its file as an error value.
 #include "soilnet/SoilNet.h"
 
-#include "app/basGlobal.h"
 #include "platform/Paths.h"
 
 #include <gtest/gtest.h>
@@ -185,19 +184,17 @@ TEST_F(StubLibrary, PassesTheValuesWithTheirCountAndTheUtf8PathWithItsLength)
 
 TEST(SoilNetResultFolder, FilesGoIntoThePrivateFolderUnderTheirBareName)
 {
-    const QString saved = basGlobal::TempPath;
-    basGlobal::TempPath = QStringLiteral("/run/user/1/loamix-abc/");
-    EXPECT_EQ(SoilNet::resultFileIn(QStringLiteral("C:\\Temp\\ann.txt")), QStringLiteral("/run/user/1/loamix-abc/ann.txt"));
-    EXPECT_EQ(SoilNet::resultFileIn(QStringLiteral("../../etc/ann.txt")), QStringLiteral("/run/user/1/loamix-abc/ann.txt"));
+    const QString folder = QStringLiteral("/run/user/1/loamix-abc/");
+    EXPECT_EQ(SoilNet::resultFileIn(QStringLiteral("C:\\Temp\\ann.txt"), folder), QStringLiteral("/run/user/1/loamix-abc/ann.txt"));
+    EXPECT_EQ(SoilNet::resultFileIn(QStringLiteral("../../etc/ann.txt"), folder), QStringLiteral("/run/user/1/loamix-abc/ann.txt"));
     EXPECT_EQ(SoilNet::resultFileIn(QStringLiteral("ann.txt"), QStringLiteral("/tmp/x")), QStringLiteral("/tmp/x/ann.txt"));
-    EXPECT_EQ(SoilNet::resultFileIn(QStringLiteral("folder/")), QString());
-    basGlobal::TempPath.clear();
-    // Before start-up: a private folder of the process, the same on every call.
+    EXPECT_EQ(SoilNet::resultFileIn(QStringLiteral("folder/"), folder), QString());
+    // No folder handed: a private folder of the process, the same on every call.
     const QString own = SoilNet::defaultResultFolder();
     ASSERT_FALSE(own.isEmpty());
     EXPECT_EQ(QFileInfo(own).permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteOther), 0);
     EXPECT_EQ(SoilNet::defaultResultFolder(), own);
-    basGlobal::TempPath = saved;
+    EXPECT_EQ(SoilNet::resultFileIn(QStringLiteral("ann.txt"), {}), QDir(own).filePath(QStringLiteral("ann.txt")));
 }
 
 } // namespace

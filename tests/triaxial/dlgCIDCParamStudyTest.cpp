@@ -6,7 +6,7 @@
 #include "StudyFixture.h"
 #include "app/basGlobal.h"
 #include "platform/FormRegistry.h"
-#include "platform/testing/ScriptedServices.h"
+#include "tests/common/FrameTest.h"
 #include "tests/common/OptionButtons.h"
 #include "tests/common/QuizFiles.h"
 #include "triaxial/StudyDialog.h"
@@ -23,7 +23,7 @@
 
 namespace {
 
-class StudyDialogTest : public ::testing::Test {
+class StudyDialogTest : public lx::testing::FrameTest {
 public:
     static inline std::unique_ptr<studyfixture::Packed> db;
     static void SetUpTestSuite()
@@ -38,24 +38,21 @@ public:
         quizzes.reset();
     }
 
-    lx::testing::ScriptedServices scripted;
-    std::vector<int> pressed;
     std::vector<QPointer<lx::frmStudyReport>> reports;
 
     void SetUp() override
     {
-        basGlobal::ResetFrameState();
+        FrameTest::SetUp();
         basGlobal::SandCIDCConnection = db->connection;
         basGlobal::SandCIUCConnection = db->connection;
         basGlobal::ClayTriaxialConnection = db->connection;
-        basGlobal::Hooks().pressQuizButton = [this](int n) { pressed.push_back(n); };
     }
     void TearDown() override
     {
         lx::SingleInstance<dlgCIDCParamStudy>::unload();
         for (const auto& r : reports)
             delete r.data();
-        basGlobal::ResetFrameState();
+        FrameTest::TearDown();
     }
 
     dlgCIDCParamStudy& open(const QString& specimen, const QString& type)

@@ -74,8 +74,7 @@ void hover(QWidget* picture, QPoint at)
     QCoreApplication::sendEvent(picture, &move);
 }
 
-template <typename Form>
-Form* form() { return SingleInstance<Form>::peek(); }
+using lx::testing::form;
 
 QStringList boxTexts(const std::array<QLineEdit*, 7>& boxes)
 {
@@ -94,13 +93,11 @@ public:
 
 private:
 
-    // Chooses a test on the chooser and presses Triaxial Compression.
-    dlgTriaxialSel& chooser()
+    // The chooser, opened from the Simulation menu (null when it does not open).
+    dlgTriaxialSel* chooser()
     {
         main->mnuSimTri->trigger();
-        dlgTriaxialSel* sel = form<dlgTriaxialSel>();
-        Q_ASSERT(sel);
-        return *sel;
+        return form<dlgTriaxialSel>();
     }
 
     // A click on the specimen spot, then the pop-up's item.
@@ -377,26 +374,27 @@ private slots:
     void chooserOptionsRunTheirClickHoweverSelected()
     {
         QFETCH(lx::testing::SelectBy, way);
-        dlgTriaxialSel& sel = chooser();
+        dlgTriaxialSel* sel = chooser();
+        QVERIFY(sel);
         struct Step {
             QRadioButton* option;
             const char* test;
             bool drainedOffered, unconsolidatedOffered;
         } const steps[] = {
-            {sel.optUnconsolidated, "UUC Test", false, true},
-            {sel.optIsotropic, "CIUC Test", true, true},
-            {sel.optDrained, "CIDC Test", true, false},
-            {sel.optUndrained, "CIUC Test", true, true},
-            {sel.optDrained, "CIDC Test", true, false},
+            {sel->optUnconsolidated, "UUC Test", false, true},
+            {sel->optIsotropic, "CIUC Test", true, true},
+            {sel->optDrained, "CIDC Test", true, false},
+            {sel->optUndrained, "CIUC Test", true, true},
+            {sel->optDrained, "CIDC Test", true, false},
         };
         for (const Step& step : steps) {
             QVERIFY(lx::testing::selectOption(step.option, way));
             QVERIFY2(step.option->isChecked(), qPrintable(step.option->text()));
-            QCOMPARE(sel.lblTestSelected->text(), QString::fromLatin1(step.test));
-            QCOMPARE(sel.optDrained->isEnabled(), step.drainedOffered);
-            QCOMPARE(sel.optUnconsolidated->isEnabled(), step.unconsolidatedOffered);
+            QCOMPARE(sel->lblTestSelected->text(), QString::fromLatin1(step.test));
+            QCOMPARE(sel->optDrained->isEnabled(), step.drainedOffered);
+            QCOMPARE(sel->optUnconsolidated->isEnabled(), step.unconsolidatedOffered);
         }
-        QTest::mouseClick(sel.cmdShearDataAnalysis, Qt::LeftButton);
+        QTest::mouseClick(sel->cmdShearDataAnalysis, Qt::LeftButton);
         frmTriaxialCell* cell = form<frmTriaxialCell>();
         QVERIFY(cell && cell->isVisible());
         QCOMPARE(cell->windowTitle(), u"Triaxial Compression (CIDC)");
@@ -405,9 +403,10 @@ private slots:
 
     void drainedSandRunReachesTheSummary()
     {
-        dlgTriaxialSel& sel = chooser();
-        clickOption(sel.optDrained);
-        QTest::mouseClick(sel.cmdShearDataAnalysis, Qt::LeftButton);
+        dlgTriaxialSel* sel = chooser();
+        QVERIFY(sel);
+        clickOption(sel->optDrained);
+        QTest::mouseClick(sel->cmdShearDataAnalysis, Qt::LeftButton);
         frmTriaxialCell* cell = form<frmTriaxialCell>();
         QCOMPARE(cell->windowTitle(), u"Triaxial Compression (CIDC)");
         QVERIFY(cell->ShapeSpecimen->isVisible() && !cell->ShapeCellPressure->isVisible());
@@ -542,9 +541,10 @@ private slots:
 
     void undrainedClayRunReachesTheSummary()
     {
-        dlgTriaxialSel& sel = chooser();
-        clickOption(sel.optUnconsolidated);
-        QTest::mouseClick(sel.cmdShearDataAnalysis, Qt::LeftButton);
+        dlgTriaxialSel* sel = chooser();
+        QVERIFY(sel);
+        clickOption(sel->optUnconsolidated);
+        QTest::mouseClick(sel->cmdShearDataAnalysis, Qt::LeftButton);
         QVERIFY(!main->mnuSpecimenSand->isVisible() && !main->mnuSpecimenGravel->isVisible());
         QCOMPARE(triaxial::State().cell.strSimType, u"UUC ");
         QVERIFY(chooseSpecimen(QStringLiteral("Clay")));
@@ -612,9 +612,10 @@ private slots:
 
     void aNewSpecimenKindReopensTheDialog()
     {
-        dlgTriaxialSel& sel = chooser();
-        clickOption(sel.optDrained);
-        QTest::mouseClick(sel.cmdShearDataAnalysis, Qt::LeftButton);
+        dlgTriaxialSel* sel = chooser();
+        QVERIFY(sel);
+        clickOption(sel->optDrained);
+        QTest::mouseClick(sel->cmdShearDataAnalysis, Qt::LeftButton);
         QVERIFY(chooseSpecimen(QStringLiteral("Sand")));
         dlgSpecimenCIDC* first = form<dlgSpecimenCIDC>();
         pick(first->CboParOption, 0);
@@ -635,9 +636,10 @@ private slots:
 
     void closingThePictureClosesItsDialogsAndATypeChangeRelaysIt()
     {
-        dlgTriaxialSel& sel = chooser();
-        clickOption(sel.optDrained);
-        QTest::mouseClick(sel.cmdShearDataAnalysis, Qt::LeftButton);
+        dlgTriaxialSel* sel = chooser();
+        QVERIFY(sel);
+        clickOption(sel->optDrained);
+        QTest::mouseClick(sel->cmdShearDataAnalysis, Qt::LeftButton);
         frmTriaxialCell* cell = form<frmTriaxialCell>();
         QVERIFY(chooseSpecimen(QStringLiteral("Gravel")));
         dlgSpecimenCIDC* dlg = form<dlgSpecimenCIDC>();
@@ -657,7 +659,7 @@ private slots:
         QVERIFY(form<dlgCellPressure>());
 
         // The study road on the open picture: OK hidden, pressures' dialog closed; and back.
-        QTest::mouseClick(sel.cmdParametricStudy, Qt::LeftButton);
+        QTest::mouseClick(sel->cmdParametricStudy, Qt::LeftButton);
         settle();
         QCOMPARE(form<frmTriaxialCell>(), cell);
         QVERIFY(!form<dlgCellPressure>());
@@ -666,7 +668,7 @@ private slots:
         QCOMPARE(cell->windowTitle(), u"Triaxial Compression (CIDC Parametric Study)");
         QTest::mouseClick(cell->cmdHelp, Qt::LeftButton);
         QCOMPARE(s->help->shown.back().topic, u"html/Simulations/SimTriaxialParam.htm");
-        QTest::mouseClick(sel.cmdShearDataAnalysis, Qt::LeftButton);
+        QTest::mouseClick(sel->cmdShearDataAnalysis, Qt::LeftButton);
         QVERIFY(!cell->cmdOK->isHidden());
         QCOMPARE(cell->cmdCancel->text(), u"Cancel");
         QCOMPARE(triaxial::State().cell.nSpecimen, 0.0);
@@ -841,28 +843,30 @@ private slots:
     void startupQuizOpensOnceFromTheChooser()
     {
         StartupQuizPending = true;
-        dlgTriaxialSel& sel = chooser();
-        QTest::mouseMove(&sel, QPoint(sel.width() - 5, sel.height() - 5));
-        hover(&sel, QPoint(sel.width() - 6, sel.height() - 6));
-        hover(&sel, QPoint(sel.width() - 7, sel.height() - 7));
+        dlgTriaxialSel* sel = chooser();
+        QVERIFY(sel);
+        QTest::mouseMove(sel, QPoint(sel->width() - 5, sel->height() - 5));
+        hover(sel, QPoint(sel->width() - 6, sel->height() - 6));
+        hover(sel, QPoint(sel->width() - 7, sel->height() - 7));
         QCOMPARE(pressed, QList<int>({200}));
         QVERIFY(!StartupQuizPending);
     }
 
     void theOtherRoadsAndTheReportsOpenTheirWindows()
     {
-        dlgTriaxialSel& sel = chooser();
-        clickOption(sel.optUnconsolidated);
-        QTest::mouseClick(sel.cmdSaturationConsolidation, Qt::LeftButton);
+        dlgTriaxialSel* sel = chooser();
+        QVERIFY(sel);
+        clickOption(sel->optUnconsolidated);
+        QTest::mouseClick(sel->cmdSaturationConsolidation, Qt::LeftButton);
         frmTriaxial1stStage* first = form<frmTriaxial1stStage>();
         QVERIFY(first && first->isVisible());
         QCOMPARE(first->simType(), u"UUC ");
         QCOMPARE(first->windowTitle(), u"Triaxial Compression (UUC)");
         QCOMPARE(main->ActiveChild(), first);
         // A consolidated test afterwards clears the type and brings the design caption back.
-        clickOption(sel.optIsotropic);
-        clickOption(sel.optDrained);
-        QTest::mouseClick(sel.cmdSaturationConsolidation, Qt::LeftButton);
+        clickOption(sel->optIsotropic);
+        clickOption(sel->optDrained);
+        QTest::mouseClick(sel->cmdSaturationConsolidation, Qt::LeftButton);
         QCOMPARE(form<frmTriaxial1stStage>(), first);
         QCOMPARE(first->simType(), QString());
         QCOMPARE(first->windowTitle(), frmTriaxial1stStage::DesignCaption);
@@ -873,9 +877,9 @@ private slots:
         QVERIFY(!(firstFrame->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
 
         // The study road: the specimen kind goes to the study dialog and the picture closes.
-        clickOption(sel.optIsotropic);
-        clickOption(sel.optDrained);
-        QTest::mouseClick(sel.cmdParametricStudy, Qt::LeftButton);
+        clickOption(sel->optIsotropic);
+        clickOption(sel->optDrained);
+        QTest::mouseClick(sel->cmdParametricStudy, Qt::LeftButton);
         QVERIFY(chooseSpecimen(QStringLiteral("Gravel")));
         settle();
         QVERIFY(!form<frmTriaxialCell>());

@@ -137,11 +137,13 @@ TEST_F(HollowFixture, MissingTestsAndTooManyTestsGiveNoReport)
     const QString title = QStringLiteral("Axial-Torsional Test: x");
     EXPECT_TRUE(readReport(Kind::HollowCylinder, 2, {title, QStringLiteral("A1"), QStringLiteral("A9")}, db).error.contains(u"A9"));
     EXPECT_FALSE(readReport(Kind::HollowCylinder, 8, QStringList(9, QStringLiteral("A1")), db).error.isEmpty());
-    const ReportData none = readReport(0, {title});
+    // Neither opens a database.
+    const auto noDatabase = [](Kind) { return QString(); };
+    const ReportData none = readReport(0, {title}, noDatabase);
     EXPECT_TRUE(none.error.isEmpty());
     EXPECT_TRUE(none.tests.empty());
     EXPECT_EQ(none.conditions.values[0], lx::NotAvailable);
-    EXPECT_FALSE(readReport(1, {QStringLiteral("Report"), QStringLiteral("A1")}).error.isEmpty()) << "a title of no kind";
+    EXPECT_FALSE(readReport(1, {QStringLiteral("Report"), QStringLiteral("A1")}, noDatabase).error.isEmpty()) << "a title of no kind";
     EXPECT_EQ(testColor(1), 1);
     EXPECT_EQ(testColor(7), 8) << "not the light grey of the vertical grid";
 }

@@ -27,6 +27,7 @@
 #include "tests/common/OptionButtons.h"
 #include "tests/common/QuizFiles.h"
 #include "tests/common/RoadTest.h"
+#include "tests/common/Roads.h"
 #include "tests/common/TabWalk.h"
 #include "tests/common/TestHelpers.h"
 
@@ -49,7 +50,6 @@ using lx::SingleInstance;
 
 namespace {
 
-QString connectionTo(const char* file) { return lx::testing::installedConnection(QString::fromLatin1(file), true); }
 using lx::testing::settle;
 
 void clickOption(QRadioButton* option) { lx::testing::selectOption(option, lx::testing::SelectBy::Mouse); }
@@ -62,8 +62,7 @@ QStringList items(const QComboBox* list)
     return t;
 }
 
-template <typename Form>
-Form* form() { return SingleInstance<Form>::peek(); }
+using lx::testing::form;
 
 // The export text of a stored test computed from the database: title, headers, and each
 // point's columns rounded to one decimal.
@@ -100,15 +99,6 @@ private:
     }
     int reports() const { return int(lx::testing::childForms<frmTTTReport>(main->mdiArea).size()); }
 
-    dlgTTT_HCT& entry(int kind)
-    {
-        main->mnuSimTTT->trigger();
-        dlgTTT_HCT* d = form<dlgTTT_HCT>();
-        Q_ASSERT(d);
-        clickOption(d->optTTT[size_t(kind)]);
-        return *d;
-    }
-
     // Runs the screen to the end of its replay by its timer's handler.
     static void replayAll(frmScreenDASTTT* screen)
     {
@@ -138,24 +128,12 @@ private:
                  expectedExport(connection, screen->lblTitle->text(), headers, screen->testId(), columns) + QStringLiteral("\r\n"));
     }
 
-    // A run of a kind started on the shared screen from the set-up form (the cube's slides
-    // skipped, the hollow cylinder's sketch played through), which is then closed; null
-    // when an entry is missing or Start stays disabled.
+    // A run of a kind started on the shared screen from the set-up form, which is then
+    // closed; null when a window does not open, an entry is missing or Start stays disabled.
     frmScreenDASTTT* startedScreen(int kind, const QString& soil, const QString& beta, const QString& b)
     {
-        QTest::mouseClick(entry(kind).cmdTesting, Qt::LeftButton);
-        frmTTT* setup = form<frmTTT>();
+        frmTTT* setup = lx::testing::roads::trueTriaxialReady(*main, kind, soil, beta, b);
         if (!setup)
-            return nullptr;
-        if (kind == 0) {
-            QTest::mouseClick(setup->cmdSkip, Qt::LeftButton);
-        } else {
-            QTest::mouseClick(setup->lblMask, Qt::LeftButton, {}, QPoint(100, 100));
-            while (setup->Timer2->isActive())
-                setup->Timer2_Timer();
-        }
-        if (!lx::testing::choose(setup->cboParamOptions, soil) || !lx::testing::choose(setup->cboBeta, beta)
-            || !lx::testing::choose(setup->cbo_b_value, b) || !setup->cmdStart->isEnabled())
             return nullptr;
         QTest::mouseClick(setup->cmdStart, Qt::LeftButton);
         QTest::mouseClick(setup->cmdCancel, Qt::LeftButton);
@@ -173,9 +151,7 @@ private:
 
     void installFamily() override
     {
-        InstallTrueTriaxialHooks();
-        ClayTTTConnection = connectionTo("LXClayTTT.lxr");
-        HCTConnection = connectionTo("LXClaynSandHCT.lxr");
+        lx::testing::installTrueTriaxialFamily();
     }
 
 private slots:
@@ -224,8 +200,7 @@ private slots:
     // The cube's set-up form: its slides, its lists, Skip.
     void theCubeSetUpFormShowsSlidesAndLists()
     {
-        QTest::mouseClick(entry(0).cmdTesting, Qt::LeftButton);
-        frmTTT* setup = form<frmTTT>();
+        frmTTT* setup = lx::testing::roads::trueTriaxialSetUp(*main, 0);
         QVERIFY(setup && setup->isVisible());
         QCOMPARE(setup->windowTitle(), u"Cubical True Triaxial Test: Assembly");
         QVERIFY(!setup->cboParamOptions->isEnabled());
@@ -284,12 +259,11 @@ private slots:
     // The hollow cylinder's set-up form after a cube's: it reads the kind when it loads again.
     void theHollowCylinderSetUpFormPlaysItsSketch()
     {
-        QTest::mouseClick(entry(0).cmdTesting, Qt::LeftButton);
-        QVERIFY(form<frmTTT>());
-        QTest::mouseClick(form<frmTTT>()->cmdCancel, Qt::LeftButton);
+        frmTTT* cube = lx::testing::roads::trueTriaxialSetUp(*main, 0);
+        QVERIFY(cube);
+        QTest::mouseClick(cube->cmdCancel, Qt::LeftButton);
         settle();
-        QTest::mouseClick(entry(1).cmdTesting, Qt::LeftButton);
-        frmTTT* setup = form<frmTTT>();
+        frmTTT* setup = lx::testing::roads::trueTriaxialSetUp(*main, 1);
         QVERIFY(setup);
         QCOMPARE(setup->windowTitle(), u"Axial-torional Test on Hollow cylinder: Assembly");
         QVERIFY(!setup->cmdSkip->isVisible() && !setup->cmdNext->isVisible());
@@ -359,7 +333,9 @@ private slots:
         const auto attempts = [&](int id) { return int(lx::testing::QuizFiles::attempts(QuizFileConnection, id)); };
 
         // The cube's study.
-        QTest::mouseClick(entry(0).cmdParamStudy, Qt::LeftButton);
+        dlgTTT_HCT* cubeEntry = lx::testing::roads::trueTriaxialEntry(*main, 0);
+        QVERIFY(cubeEntry);
+        QTest::mouseClick(cubeEntry->cmdParamStudy, Qt::LeftButton);
         pressed.clear();
         dlgTTT_HCT_param* study = form<dlgTTT_HCT_param>();
         QVERIFY(study && study->isVisible());
@@ -388,7 +364,9 @@ private slots:
         // The hollow cylinder's study, closed without a report: no credit.
         form<dlgTTT_HCT>()->close();
         settle();
-        QTest::mouseClick(entry(1).cmdParamStudy, Qt::LeftButton);
+        dlgTTT_HCT* hollowEntry = lx::testing::roads::trueTriaxialEntry(*main, 1);
+        QVERIFY(hollowEntry);
+        QTest::mouseClick(hollowEntry->cmdParamStudy, Qt::LeftButton);
         study = form<dlgTTT_HCT_param>();
         QVERIFY(study);
         QCOMPARE(study->windowTitle(), u"Parametric Study - Axial Torsional Test on Hollow Cylinder");
@@ -408,8 +386,8 @@ private slots:
         QCOMPARE(attempts(512), 2);
 
         // The screen's credit goes to the kind of its last run.
-        QTest::mouseClick(entry(1).cmdTesting, Qt::LeftButton);
-        frmTTT* setup = form<frmTTT>();
+        frmTTT* setup = lx::testing::roads::trueTriaxialSetUp(*main, 1);
+        QVERIFY(setup);
         QVERIFY(lx::testing::choose(setup->cboParamOptions, QStringLiteral("Kaolin Clay")));
         QVERIFY(lx::testing::choose(setup->cboBeta, QStringLiteral("0")));
         QVERIFY(lx::testing::choose(setup->cbo_b_value, QStringLiteral("0")));

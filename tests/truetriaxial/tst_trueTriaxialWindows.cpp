@@ -36,8 +36,6 @@ using namespace basGlobal;
 
 namespace {
 
-QString connectionTo(const char* file) { return lx::testing::installedConnection(QString::fromLatin1(file), true); }
-
 using lx::testing::checkLabelsFit;
 
 } // namespace
@@ -105,9 +103,7 @@ private:
 
     void installFamily() override
     {
-        InstallTrueTriaxialHooks();
-        ClayTTTConnection = connectionTo("LXClayTTT.lxr");
-        HCTConnection = connectionTo("LXClaynSandHCT.lxr");
+        lx::testing::installTrueTriaxialFamily();
     }
 
 private slots:

@@ -54,8 +54,7 @@ using lx::testing::settle;
 
 namespace {
 
-template <typename Form>
-Form* form() { return SingleInstance<Form>::peek(); }
+using lx::testing::form;
 
 } // namespace
 
@@ -67,13 +66,9 @@ public:
 private:
     void installFamily() override
     {
-        InstallDirectShearHooks();
-        InstallConsolidationHooks();
-        InstallTrueTriaxialHooks();
-        DirectShearConnection = lx::testing::installedConnection(QStringLiteral("LXDirectShear.lxr"), true);
-        Consolidation1DConnection = lx::testing::installedConnection(QStringLiteral("LX1DConsolidation.lxr"), true);
-        ClayTTTConnection = lx::testing::installedConnection(QStringLiteral("LXClayTTT.lxr"), true);
-        HCTConnection = lx::testing::installedConnection(QStringLiteral("LXClaynSandHCT.lxr"), true);
+        lx::testing::installDirectShearFamily();
+        lx::testing::installConsolidationFamily();
+        lx::testing::installTrueTriaxialFamily();
     }
     // The keyboard goes to the main window, as on a desktop where it is the active one.
     void activate() const { QApplication::setActiveWindow(main.get()); }
@@ -138,11 +133,9 @@ private:
             return {main->ActiveChild(), nullptr};
         }
         if (kind == u"true triaxial set-up") {
-            main->mnuSimTTT->trigger();
-            dlgTTT_HCT* entry = form<dlgTTT_HCT>();
-            entry->optTTT[0]->setChecked(true);
-            QTest::mouseClick(entry->cmdTesting, Qt::LeftButton);
-            frmTTT* setup = form<frmTTT>();
+            frmTTT* setup = lx::testing::roads::trueTriaxialSetUp(*main, 0);
+            if (!setup)
+                return {};
             QTest::mouseClick(setup->lblMask, Qt::LeftButton);   // the first slide and its note
             return {setup, setup->cmdHelp};
         }

@@ -10,9 +10,8 @@
 #include "platform/ListView.h"
 #include "platform/Paths.h"
 #include "platform/PictureBox.h"
-#include "platform/testing/ScriptedServices.h"
 #include "tests/common/TestHelpers.h"
-#include "TinyDatabase.h"
+#include "ReportControlTest.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -29,36 +28,17 @@ using lx::LXDBSimReport;
 
 namespace {
 
-class DBSimReport : public ::testing::Test {
+class DBSimReport : public testreport::ReportControlTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        folder = new QTemporaryDir;
-        connection = testreport::packTinyDatabase(folder->path());
-    }
-    static void TearDownTestSuite()
-    {
-        delete folder;
-        folder = nullptr;
-    }
     void SetUp() override
     {
-        basGlobal::TempPath = temp.path();
+        ReportControlTest::SetUp();
         lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));
         report.strConnectionString = connection;
     }
-    void TearDown() override
-    {
-        basGlobal::TempPath.clear();
-        lx::setInstallDir({});
-    }
 
-    static inline QTemporaryDir* folder = nullptr;
-    static inline QString connection;
     // The 45-point test's specimen (reference 10, T-45), with the program's constant 30 in 7.
     static constexpr std::array<double, 8> sand45 = {0.6, 2.5, 1.2, 7, 15, 0.65, 200, 30};
-    lx::testing::ScriptedServices services;
-    QTemporaryDir temp;
     LXDBSimReport report;
 };
 

@@ -7,7 +7,7 @@
 #include "app/frmMDI.h"
 #include "platform/Geometry.h"
 #include "platform/Paths.h"
-#include "platform/testing/ScriptedServices.h"
+#include "tests/common/RoadTest.h"
 #include "TinyDatabase.h"
 
 #include <QLineEdit>
@@ -19,38 +19,27 @@
 #include <array>
 #include <memory>
 
-class tst_frmDBSimReport : public QObject {
+class tst_frmDBSimReport : public lx::testing::RoadTest {
     Q_OBJECT
+public:
+    tst_frmDBSimReport() : RoadTest({900, 800}) {}
+
+private:
     QTemporaryDir folder;
     QTemporaryDir temp;
     QString connection;
-    std::unique_ptr<lx::testing::ScriptedServices> services;
-    std::unique_ptr<frmMDI> main;
     static constexpr std::array<double, 8> sand45 = {0.6, 2.5, 1.2, 7, 15, 0.65, 200, 30};
 
-private slots:
-    void initTestCase()
+    // No family: the window is what a caller of the library opens; the simulation's result
+    // file goes to the private folder.
+    void installFamily() override
     {
-        connection = testreport::packTinyDatabase(folder.path());
-    }
-    void init()
-    {
-        basGlobal::ResetFrameState();
+        if (connection.isEmpty())
+            connection = testreport::packTinyDatabase(folder.path());
         basGlobal::TempPath = temp.path();
-        lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));   // the icon and the response library
-        services = std::make_unique<lx::testing::ScriptedServices>();
-        main = std::make_unique<frmMDI>();
-        basGlobal::MainForm = main.get();
-        main->show();
-    }
-    void cleanup()
-    {
-        main.reset();
-        services.reset();
-        lx::setInstallDir({});
-        basGlobal::ResetFrameState();
     }
 
+private slots:
     void windowIsAFixedWhiteFrameAroundTheControl()
     {
         lx::frmDBSimReport w;
@@ -75,7 +64,7 @@ private slots:
                                                     QStringLiteral("T-45"), init, connection,
                                                     QStringLiteral("Drained test T-45"));
         QVERIFY(w);
-        QVERIFY(services->messages->msgBoxCalls.empty());
+        QVERIFY(s->messages->msgBoxCalls.empty());
         QCOMPARE(main->mdiArea->subWindowList().size(), 1);
         QCOMPARE(main->mdiArea->activeSubWindow()->widget(), w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Simulation Report"));
@@ -108,9 +97,9 @@ private slots:
         QString results = QStringLiteral("r.txt");
         QVERIFY(!lx::ShowDBSimReport(QStringLiteral("DB CIDC "), results, reference, testId,
                                      std::span<double>(init).first(size_t(values)), connection));
-        QCOMPARE(services->messages->msgBoxCalls.size(), size_t(1));
-        QCOMPARE(services->messages->msgBoxCalls[0].title, QStringLiteral("Simulation Report"));
-        QVERIFY(services->messages->msgBoxCalls[0].text.startsWith(QStringLiteral("The report could not be created.\r")));
+        QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));
+        QCOMPARE(s->messages->msgBoxCalls[0].title, QStringLiteral("Simulation Report"));
+        QVERIFY(s->messages->msgBoxCalls[0].text.startsWith(QStringLiteral("The report could not be created.\r")));
         QVERIFY(main->mdiArea->subWindowList().isEmpty());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (QWidget* w : QApplication::topLevelWidgets())

@@ -9,9 +9,8 @@
 #include "platform/Geometry.h"
 #include "platform/Paths.h"
 #include "platform/PictureBox.h"
-#include "platform/testing/ScriptedServices.h"
 #include "tests/common/TestHelpers.h"
-#include "TinyDatabase.h"
+#include "ReportControlTest.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -27,28 +26,12 @@ using lx::LXTestReport;
 
 namespace {
 
-class TestReport : public ::testing::Test {
+class TestReport : public testreport::ReportControlTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        folder = new QTemporaryDir;
-        connection = testreport::packTinyDatabase(folder->path());
-        database = folder->filePath(QStringLiteral("tiny.lxr"));
-    }
-    static void TearDownTestSuite()
-    {
-        delete folder;
-        folder = nullptr;
-    }
     void SetUp() override
     {
-        basGlobal::TempPath = temp.path();
+        ReportControlTest::SetUp();
         report.strConnectionString = connection;
-    }
-    void TearDown() override
-    {
-        basGlobal::TempPath.clear();
-        lx::setInstallDir({});
     }
     // A result file in the private temp folder: header lines, then the rows as given.
     QString resultFile(const QString& name, int headerLines, const QByteArray& rows)
@@ -65,12 +48,7 @@ protected:
         report.CreateReport(QString::fromLatin1(key), file, title, init);
     }
 
-    static inline QTemporaryDir* folder = nullptr;
-    static inline QString database;
-    static inline QString connection;
     static constexpr std::array<double, 8> sand = {0.5, 2.1, 1.1, 7, 15, 0.7, 100, 30};
-    lx::testing::ScriptedServices services;
-    QTemporaryDir temp;
     LXTestReport report;
 };
 

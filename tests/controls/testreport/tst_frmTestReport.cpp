@@ -7,7 +7,7 @@
 #include "app/frmMDI.h"
 #include "platform/Geometry.h"
 #include "platform/Paths.h"
-#include "platform/testing/ScriptedServices.h"
+#include "tests/common/RoadTest.h"
 #include "TinyDatabase.h"
 
 #include <QLineEdit>
@@ -19,42 +19,31 @@
 #include <array>
 #include <memory>
 
-class tst_frmTestReport : public QObject {
+class tst_frmTestReport : public lx::testing::RoadTest {
     Q_OBJECT
+public:
+    tst_frmTestReport() : RoadTest({900, 800}) {}
+
+private:
     QTemporaryDir folder;
     QString connection;
-    std::unique_ptr<lx::testing::ScriptedServices> services;
-    std::unique_ptr<frmMDI> main;
     static constexpr std::array<double, 8> sand = {0.5, 2.1, 1.1, 7, 15, 0.7, 100, 30};
 
+    // No family: the report window is what a Create Report button opens.
+    void installFamily() override
+    {
+        if (connection.isEmpty())
+            connection = testreport::packTinyDatabase(folder.path());
+    }
+
 private slots:
-    void initTestCase()
-    {
-        connection = testreport::packTinyDatabase(folder.path());
-    }
-    void init()
-    {
-        basGlobal::ResetFrameState();
-        lx::setInstallDir(QStringLiteral(LOAMIX_INSTALL_DIR));   // the window's icon
-        services = std::make_unique<lx::testing::ScriptedServices>();
-        main = std::make_unique<frmMDI>();
-        basGlobal::MainForm = main.get();
-        main->show();
-    }
-    void cleanup()
-    {
-        main.reset();
-        services.reset();
-        lx::setInstallDir({});
-        basGlobal::ResetFrameState();
-    }
 
     void reportOpensAsAChildWindowOfTheMainWindow()
     {
         lx::frmTestReport* w = lx::ShowTestReport(QStringLiteral("Report of T-CIDC"), QStringLiteral("Get CIDC S"),
                                                   QStringLiteral("Tiny Sand"), QStringLiteral("T-CIDC"), sand, connection);
         QVERIFY(w);
-        QVERIFY(services->messages->msgBoxCalls.empty());
+        QVERIFY(s->messages->msgBoxCalls.empty());
         QCOMPARE(main->mdiArea->subWindowList().size(), 1);
         QCOMPARE(main->mdiArea->activeSubWindow()->widget(), w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Report of T-CIDC"));
@@ -93,9 +82,9 @@ private slots:
         QFETCH(QString, testId);
         QFETCH(QString, connectionString);
         QVERIFY(!lx::ShowTestReport(QStringLiteral("Report"), key, resultFile, testId, sand, connectionString));
-        QCOMPARE(services->messages->msgBoxCalls.size(), size_t(1));
-        QCOMPARE(services->messages->msgBoxCalls[0].title, QStringLiteral("Test Report"));
-        QVERIFY(services->messages->msgBoxCalls[0].text.startsWith(QStringLiteral("The report could not be created.\r")));
+        QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));
+        QCOMPARE(s->messages->msgBoxCalls[0].title, QStringLiteral("Test Report"));
+        QVERIFY(s->messages->msgBoxCalls[0].text.startsWith(QStringLiteral("The report could not be created.\r")));
         QVERIFY(main->mdiArea->subWindowList().isEmpty());
         for (QWidget* w : QApplication::topLevelWidgets())
             QVERIFY(!qobject_cast<lx::frmTestReport*>(w));
