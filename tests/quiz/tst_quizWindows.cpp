@@ -136,8 +136,8 @@ private slots:
 
         // Open it again: login mode; a wrong password, then the right one. A copy a killed
         // save of it left goes on the open, another file's stays.
-        const QString leftover = world->student.filePath(QStringLiteral(".Quiz_SmithAnn.lxq.k3j2h1.tmp"));
-        const QString othersLeftover = world->student.filePath(QStringLiteral(".Quiz_LeeBo.lxq.k3j2h1.tmp"));
+        const QString leftover = world->student.filePath(QStringLiteral(".Quiz_SmithAnn.lxq.loamix-00000000k3j2h.tmp"));
+        const QString othersLeftover = world->student.filePath(QStringLiteral(".Quiz_LeeBo.lxq.loamix-00000000k3j2h.tmp"));
         QVERIFY(QFile::copy(target, leftover) && QFile::copy(target, othersLeftover));
         scripted->messages->msgBoxCalls.clear();
         scripted->messages->msgsAnswers = {1, 1};   // Open; the welcome
