@@ -6,6 +6,7 @@
 #include "lab/ChartFrame.h"
 #include "lab/ReportChart.h"
 #include "lab/ReportPage.h"
+#include "lab/StoredTest.h"
 
 #include "app/ChildWindows.h"
 #include "app/FrameAssets.h"
@@ -148,6 +149,7 @@ void frmTTTReport::CreateReport(int nTests, const QStringList& strTitle)
     data_ = truetriaxial::readReport(nTests, strTitle);
     if (!data_.error.isEmpty())
         throw std::runtime_error(data_.error.toStdString());
+    lx::tellLeftOut(data_.leftOut);
     fill();
     drawCharts();
 }

@@ -1,5 +1,6 @@
 #include "controls/reportdata/ReportData.h"
 
+#include "lab/StoredTest.h"
 #include "platform/Database.h"
 #include "soilnet/SoilNet.h"
 
@@ -51,6 +52,9 @@ void readReportPoints(Recordset& rs, Connection& connection, DoubleStoredCurve& 
     curve.append(rs);
     if (curve.empty())
         throw ReportError(QStringLiteral("The test %1 has no stored points.").arg(parameters.value(parameters.size() - 1).toString()));
+    LeftOutRows leftOut;
+    leftOut.add(curve.lastAppend());
+    tellLeftOut(leftOut);
 }
 
 QString runSoilNet(SoilNetProcedure procedure, std::span<const double> values, const QString& resultName)
