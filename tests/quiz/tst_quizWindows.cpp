@@ -461,17 +461,30 @@ private slots:
         QTest::addColumn<int>("quiz");
         QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<QString>("why");
-        QTest::newRow("bank smaller") << 201 << QList<int>{} << QStringLiteral("fewer than the 3 it asks");
-        QTest::newRow("no questions") << 202 << QList<int>{} << QStringLiteral("It asks 0 questions");
-        QTest::newRow("nothing to review") << 203 << QList<int>{1} << QStringLiteral("no saved attempt");
-        QTest::newRow("no row") << 502 << QList<int>{} << QStringLiteral("no row");
+        QTest::addColumn<QString>("change");   // on the quiz's row before it is opened
+        QTest::newRow("bank smaller") << 201 << QList<int>{} << QStringLiteral("more than the 2 questions in its bank")
+                                      << QStringLiteral("BankSize = 2");
+        // Before the box on the attempts used, which 302 would otherwise show.
+        QTest::newRow("start beyond the bank") << 302 << QList<int>{}
+                                               << QStringLiteral("Your quiz file's row for it is damaged: The first question of the last "
+                                                                 "attempt is 7, more than the 4 questions in its bank.")
+                                               << QStringLiteral("LastStart = 7");
+        QTest::newRow("no questions") << 202 << QList<int>{} << QStringLiteral("It asks 0 questions") << QString();
+        QTest::newRow("nothing to review") << 203 << QList<int>{1} << QStringLiteral("no saved attempt") << QString();
+        QTest::newRow("no row") << 502 << QList<int>{} << QStringLiteral("no row") << QString();
     }
     void untakeableQuizzesSayWhyAndClose()
     {
         QFETCH(int, quiz);
         QFETCH(QList<int>, answers);
         QFETCH(QString, why);
+        QFETCH(QString, change);
         world->openStudentFile();
+        if (!change.isEmpty()) {
+            lx::Connection c;
+            c.Open(basGlobal::QuizFileConnection);
+            c.ExecuteNonQuery(QStringLiteral("UPDATE QuizInfo SET %1 WHERE QuizID = %2").arg(change).arg(quiz));
+        }
         for (int a : answers)
             scripted->messages->msgsAnswers.push_back(a);
         QVERIFY(!press(quiz));
