@@ -43,8 +43,6 @@ struct QuizRow {
     int lastStart = 0;
     int marksPerQuestion = 0;
 
-    // An activity (a simulation credited on every close) has no bank and no attempt limit.
-    bool isActivity() const { return bankSize == 0 && maxAttempts == 0; }
     double score() const { return lastCorrect * marksPerQuestion; }
     int maximum() const { return questionsAsked * marksPerQuestion; }
 };

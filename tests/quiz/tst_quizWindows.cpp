@@ -461,14 +461,16 @@ private slots:
         QTest::addColumn<int>("quiz");
         QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<QString>("why");
-        QTest::addColumn<QString>("change");   // on the quiz's row before it is opened
+        QTest::addColumn<QString>("change");   // made to the quiz file before the quiz is opened
         QTest::newRow("bank smaller") << 201 << QList<int>{} << QStringLiteral("more than the 2 questions in its bank")
-                                      << QStringLiteral("BankSize = 2");
+                                      << QStringLiteral("UPDATE QuizInfo SET BankSize = 2 WHERE QuizID = 201");
         // Before the box on the attempts used, which 302 would otherwise show.
         QTest::newRow("start beyond the bank") << 302 << QList<int>{}
                                                << QStringLiteral("Your quiz file's row for it is damaged: The first question of the last "
                                                                  "attempt is 7, more than the 4 questions in its bank.")
-                                               << QStringLiteral("LastStart = 7");
+                                               << QStringLiteral("UPDATE QuizInfo SET LastStart = 7 WHERE QuizID = 302");
+        QTest::newRow("emptied") << 301 << QList<int>{} << QStringLiteral("is damaged or is not a quiz file.")
+                                 << QStringLiteral("DROP TABLE QuizInfo");
         QTest::newRow("no questions") << 202 << QList<int>{} << QStringLiteral("It asks 0 questions") << QString();
         QTest::newRow("nothing to review") << 203 << QList<int>{1} << QStringLiteral("no saved attempt") << QString();
         QTest::newRow("no row") << 502 << QList<int>{} << QStringLiteral("no row") << QString();
@@ -483,7 +485,7 @@ private slots:
         if (!change.isEmpty()) {
             lx::Connection c;
             c.Open(basGlobal::QuizFileConnection);
-            c.ExecuteNonQuery(QStringLiteral("UPDATE QuizInfo SET %1 WHERE QuizID = %2").arg(change).arg(quiz));
+            c.ExecuteNonQuery(change);
         }
         for (int a : answers)
             scripted->messages->msgsAnswers.push_back(a);
