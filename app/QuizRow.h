@@ -49,8 +49,10 @@ struct QuizRow {
 
 // Fills row from the current row of a "SELECT * FROM QuizInfo" recordset. False, with the
 // reason, when a number lies outside what a quiz can hold (the number as stored, unwrapped)
-// or the numbers contradict each other (more attempted or correct than asked); row is then
-// left as it was.
+// or the numbers contradict each other: more attempted or correct than asked, more correct
+// than attempted, and for a quiz (not an activity) more asked than its bank holds, a last
+// start beyond the bank (no question order can be drawn from it) or more attempts used
+// than allowed; row is then left as it was.
 inline bool QuizRowFrom(lx::Recordset& rs, QuizRow& row, QString* why = nullptr)
 {
     struct Column {
@@ -98,6 +100,24 @@ inline bool QuizRowFrom(lx::Recordset& rs, QuizRow& row, QString* why = nullptr)
             return false;
         }
     }
+    auto contradicts = [&](size_t i, size_t other, const char* what) {
+        if (why)
+            *why = QStringLiteral("%1 is %2, more than the %3 %4.")
+                       .arg(QString::fromLatin1(columns[i].name), lx::DoubleText(v[i]), lx::DoubleText(v[other]), QString::fromLatin1(what));
+        return false;
+    };
+    if (v[6] > v[5])
+        return contradicts(6, 5, "questions attempted");
+    // An activity's row has no bank (0) and no attempt limit (0) and is credited on every close.
+    const bool activity = v[3] == 0 && v[2] == 0;
+    if (!activity) {
+        if (v[4] > v[3])
+            return contradicts(4, 3, "questions in its bank");
+        if (v[7] > v[3])
+            return contradicts(7, 3, "questions in its bank");
+        if (v[1] > v[2])
+            return contradicts(1, 2, "attempts allowed");
+    }
     row.quizId = int(v[0]);
     row.attemptsUsed = int(v[1]);
     row.maxAttempts = int(v[2]);
@@ -110,13 +130,29 @@ inline bool QuizRowFrom(lx::Recordset& rs, QuizRow& row, QString* why = nullptr)
     return true;
 }
 
+// True when the file opens but lacks one of the three tables of a quiz file (emptied while it
+// was open); false when it holds them or cannot be asked. Never throws.
+inline bool LacksQuizTables(const QString& connection)
+{
+    try {
+        lx::Connection c;
+        c.Open(connection);
+        const auto tables = c.Execute(QStringLiteral(
+            "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN ('UserInfo', 'QuizInfo', 'QuestionSeq')"));
+        return tables->eof() || tables->Fields(0).toDouble() < 3;
+    } catch (...) {
+        return false;
+    }
+}
+
 // A failure of the quiz file for the student: a file that is damaged or of another kind is
-// named as such, since its password is the program's, never the student's; so is a file
-// moved or deleted while it was open (SQLite calls it a read-only database).
+// named as such, since its password is the program's, never the student's, and so is one
+// that has lost its tables; so is a file moved or deleted while it was open (SQLite calls it
+// a read-only database).
 inline QString QuizFileErrorText(const lx::DatabaseError& e, const QString& connection)
 {
     const QString path = QDir::toNativeSeparators(lx::ConnectionString::parse(connection).path);
-    if (e.damaged())
+    if (e.damaged() || (!e.moved() && LacksQuizTables(connection)))
         return QStringLiteral("'%1' is damaged or is not a quiz file.").arg(path);
     if (e.moved())
         return QStringLiteral("'%1' was moved or deleted, or its folder was, while it was open. Open the quiz file again from where it is now.")

@@ -96,6 +96,8 @@ void ParamStudy::chooseSand(lx::Connection& connection, const lx::SoilEntry& san
             } else if (loaded.refused) {
                 leftOut << name + QStringLiteral(": its points would take the report past %1 points").arg(lx::ScreenCap);
             } else {
+                for (const QString& note : loaded.leftOut())
+                    leftOut << name + QStringLiteral(": ") + note;
                 const int k = tests() ;
                 testIDs_ << id;
                 texts_[5 + 2 * k] = stress;

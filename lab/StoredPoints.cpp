@@ -85,9 +85,25 @@ bool BasicStoredCurve<T>::readRow(Recordset& rs, std::vector<double>& values) co
     return true;
 }
 
+namespace {
+
+// The position of the point number among the fields the query reads, if it reads it.
+int pointNumberFieldOf(const Recordset& rs)
+{
+    const QStringList names = rs.fieldNames();
+    for (int i = 0; i < names.size(); ++i)
+        if (names[i].compare(QStringLiteral("Point Number"), Qt::CaseInsensitive) == 0)
+            return i;
+    return StoredCurve::NoPointNumber;
+}
+
+} // namespace
+
 template <typename T>
 int BasicStoredCurve<T>::append(Recordset& rs, TestFit fit, int pointNumberField)
 {
+    if (pointNumberField == FindPointNumber)
+        pointNumberField = pointNumberFieldOf(rs);
     // The test is read into its own rows first, so that an error or a refusal adds nothing.
     Appended a;
     const int fits = room();
@@ -99,7 +115,10 @@ int BasicStoredCurve<T>::append(Recordset& rs, TestFit fit, int pointNumberField
             ++a.skipped;
             continue;
         }
-        if (!std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(T(v)); })) {
+        // Finite at single precision, the precision the curves are drawn at, whatever the
+        // curve holds: 1e308 in a double curve is no point either.
+        const auto single = [](double v) { return std::isfinite(v) && std::fabs(v) <= std::numeric_limits<float>::max(); };
+        if (!std::all_of(values.begin(), values.end(), single)) {
             ++a.notFinite;
             continue;
         }

@@ -138,11 +138,15 @@ public:
     // with more points than either cap leaves room for adds nothing and is no test of the
     // curve, nor is a test without points (a study reports only tests it can draw). A
     // field position beyond the row throws DatabaseError and adds nothing.
-    // A row with a value that is not finite at the curve's precision (an infinity, or 1e308
-    // in a single) is left out; so is one whose point number (the field at pointNumberField,
-    // when given) repeats that of a point already taken from this test.
-    int append(Recordset& rs, TestFit fit = TestFit::Cut, int pointNumberField = NoPointNumber);
+    // Every reader of stored points (screens, reports, studies) leaves out the same rows: one
+    // with a value that is not finite at single precision, the precision the curves are drawn
+    // at (an infinity, or 1e308, in a double curve too), and one whose point number repeats
+    // that of a point already taken from this test. The point number is the field named
+    // "Point Number" when the query reads it (FindPointNumber), or the field at the position
+    // given; NoPointNumber reads none.
+    int append(Recordset& rs, TestFit fit = TestFit::Cut, int pointNumberField = FindPointNumber);
     static constexpr int NoPointNumber = -1;
+    static constexpr int FindPointNumber = -2;
     const Appended& lastAppend() const { return last; }
     // Adds a point whose values are already in the curve's units (a result file's row);
     // missing trailing values are 0. False, and nothing added, once the cap is reached.

@@ -16,16 +16,6 @@ LoadedTest unreadable(const DatabaseError& e)
     return r;
 }
 
-// The position of the point number among the fields the query reads, if it reads it.
-int pointNumberField(const Recordset& rs)
-{
-    const QStringList names = rs.fieldNames();
-    for (int i = 0; i < names.size(); ++i)
-        if (names[i].compare(QStringLiteral("Point Number"), Qt::CaseInsensitive) == 0)
-            return i;
-    return StoredCurve::NoPointNumber;
-}
-
 } // namespace
 
 template <typename T>
@@ -35,7 +25,7 @@ LoadedTest loadStoredTest(BasicStoredCurve<T>& curve, Connection& connection, co
     try {
         Recordset rs;
         rs.Open(query.sql, connection, adOpenDynamic, adLockUnspecified, query.parameters);
-        curve.append(rs, fit, pointNumberField(rs));
+        curve.append(rs, fit);
         rs.Close();
     } catch (const DatabaseError& e) {
         return unreadable(e);
@@ -68,7 +58,7 @@ LoadedTest loadStoredTest(BasicStoredCurve<T>& curve, const StoredTestQuery& que
     }
 }
 
-QStringList LoadedTest::leftOut() const
+QStringList LeftOutRows::notes() const
 {
     QStringList notes;
     if (repeated > 0)
@@ -78,11 +68,15 @@ QStringList LoadedTest::leftOut() const
     return notes;
 }
 
-void tellLeftOut(const LoadedTest& loaded)
+QStringList LoadedTest::leftOut() const { return LeftOutRows{repeated, notFinite}.notes(); }
+
+void tellLeftOut(const LeftOutRows& rows)
 {
-    if (const QStringList notes = loaded.leftOut(); !notes.isEmpty())
+    if (const QStringList notes = rows.notes(); !notes.isEmpty())
         messages().msgBox(notes.join(u'\r'), vbOKOnly | vbInformation, basGlobal::AppTitle);
 }
+
+void tellLeftOut(const LoadedTest& loaded) { tellLeftOut(LeftOutRows{loaded.repeated, loaded.notFinite}); }
 
 bool reportLoadFailure(const LoadedTest& loaded)
 {

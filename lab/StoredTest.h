@@ -27,6 +27,21 @@ struct StoredTestQuery {
     QString testName;          // named in the no-points message (the TestID)
 };
 
+// The rows a reader of stored points left out (Appended's repeated and notFinite), summed
+// over the tests of a report or a study, to be told once.
+struct LeftOutRows {
+    int repeated = 0;
+    int notFinite = 0;
+    void add(const Appended& a)
+    {
+        repeated += a.repeated;
+        notFinite += a.notFinite;
+    }
+    bool any() const { return repeated > 0 || notFinite > 0; }
+    // The student's notes, each counted; empty when there were none.
+    QStringList notes() const;
+};
+
 struct LoadedTest {
     enum class Failure { None, Unreadable, NoPoints };
     Failure failure = Failure::None;
@@ -61,6 +76,7 @@ bool reportLoadFailure(const LoadedTest& loaded);
 // Tells the student the rows a loaded test left out (leftOut), in one information box with
 // the program's title; says nothing when there were none.
 void tellLeftOut(const LoadedTest& loaded);
+void tellLeftOut(const LeftOutRows& rows);
 
 // The student's message about the stored tests: an exclamation box with the program's title.
 void tellStudent(const QString& text);

@@ -67,25 +67,33 @@ qsizetype keptOfName(const QByteArray& folder, const QByteArray& name, qsizetype
     return keep;
 }
 
-// ".<name>.<random>.tmp" in folder, <random> in base 36 (at most 13 digits).
-constexpr qsizetype LongestSuffix = 1 + 13 + 4;
+// ".<name>.loamix-<random>.tmp" in folder: the mark and a random part of exactly RandomDigits
+// base-36 digits (zero-padded), so that the clean-up can tell this program's copies from a
+// user's own files of a like name (".notes.txt.old.tmp").
+constexpr char Mark[] = ".loamix-";
+constexpr char End[] = ".tmp";
+constexpr qsizetype MarkSize = sizeof(Mark) - 1;
+constexpr qsizetype EndSize = sizeof(End) - 1;
+constexpr qsizetype RandomDigits = 13; // 36^13 > 2^64
+constexpr qsizetype LongestSuffix = MarkSize + RandomDigits + EndSize;
+
 QByteArray temporaryName(const QByteArray& folder, const QByteArray& name)
 {
-    const QByteArray suffix = '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
+    const QByteArray random = QByteArray::number(QRandomGenerator::global()->generate64(), 36).rightJustified(RandomDigits, '0');
+    const QByteArray suffix = Mark + random + End;
     return folder + "/." + name.left(keptOfName(folder, name, suffix.size())) + suffix;
 }
 
 // True when entry is a temporary name of the whole name (not of a beginning of it).
 bool isTemporaryNameOf(const QByteArray& entry, const QByteArray& name)
 {
-    static const QByteArray end = ".tmp";
-    if (!entry.startsWith('.') || !entry.endsWith(end) || entry.size() < name.size() + 3 + end.size())
+    if (entry.size() != 1 + name.size() + LongestSuffix || !entry.startsWith('.') || entry.mid(1, name.size()) != name)
         return false;
-    if (entry.mid(1, name.size()) != name || entry[name.size() + 1] != '.')
+    const QByteArray suffix = entry.mid(1 + name.size());
+    if (!suffix.startsWith(Mark) || !suffix.endsWith(End))
         return false;
-    const QByteArray random = entry.mid(name.size() + 2, entry.size() - name.size() - 2 - end.size());
-    return !random.isEmpty() && random.size() <= LongestSuffix - 5
-        && std::all_of(random.begin(), random.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'); });
+    const QByteArray random = suffix.mid(MarkSize, RandomDigits);
+    return std::all_of(random.begin(), random.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'); });
 }
 
 // The file a save of path really replaces: a link's regular file.

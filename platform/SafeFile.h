@@ -25,9 +25,11 @@ enum class FileAccess {
 bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error = nullptr,
                      FileAccess access = FileAccess::Shared);
 
-// Removes the temporary files (".<name>.<random>.tmp") that saves of path killed before
-// their rename left beside it, and that no running save holds: a quiz file's copy holds the
-// student's name and password. Only this user's regular files named for path itself go;
+// Removes the temporary files (".<name>.loamix-<13 of [0-9a-z]>.tmp", only this program's
+// saves name them so) that saves of path killed before their rename left beside it, and that
+// no running save holds: a quiz file's copy holds the student's name and password. A user's
+// own files of a like name (".notes.txt.old.tmp") stay. Only this user's regular files named
+// for path itself go;
 // another file's stay, and so do those of a name too long to be told from another's (the
 // temporary name holds only its beginning). Returns how many were removed.
 int removeLeftoverCopies(const QString& path);

@@ -55,6 +55,11 @@ bool IsQuizFile(const QString& connection)
         auto quizzes = c.Execute(QStringLiteral("SELECT * FROM QuizInfo order by QuizID"));
         if (quizzes->RecordCount() == 0 || quizzes->fieldCount() <= info::MarksPerQuestion)
             return false;
+        // Every read and save takes a quiz's first row: a second row of one number would
+        // show one score and keep another.
+        auto twice = c.Execute(QStringLiteral("SELECT QuizID FROM QuizInfo GROUP BY QuizID HAVING count(*) > 1"));
+        if (!twice->eof())
+            return false;
         auto seqRows = c.Execute(QStringLiteral("SELECT * FROM QuestionSeq WHERE QuizID = 0 ORDER BY Slot"));
         return seqRows->fieldCount() > seq::ChosenOption;
     } catch (...) {

@@ -30,7 +30,7 @@ QString QuestionSeqSql(int quizId);   // ORDER BY Slot
 QString AnswerKeySql(int quizId);     // ORDER BY QuestionNumber
 
 // True when the connection string opens and the file has the quiz tables: one UserInfo row,
-// QuizInfo rows and a QuestionSeq table. Never throws.
+// QuizInfo rows (one per quiz number) and a QuestionSeq table. Never throws.
 bool IsQuizFile(const QString& connection);
 
 // True when an attempt can be saved to the quiz file: a write is tried and rolled back, so a

@@ -111,6 +111,7 @@ ReportData readReport(Kind kind, int nTests, const QStringList& titles, lx::Conn
             data.error = loaded.message;
             return data;
         }
+        data.leftOut.add(data.points.lastAppend());
         data.tests.push_back(std::move(test));
     }
     return data;

@@ -4,7 +4,7 @@
 // and the failure values at each test's peak.
 #include "truetriaxial/TrueTriaxialRun.h"
 
-#include "lab/StoredPoints.h"
+#include "lab/StoredTest.h"
 
 #include <QString>
 #include <QStringList>
@@ -52,6 +52,7 @@ struct ReportData {
     std::vector<ReportTest> tests;
     lx::StoredCurve points;
     QString error;                      // why there is no report; empty when there is one
+    lx::LeftOutRows leftOut;            // stored rows its tests left out, to be told
 
     // The failure values of test t at its first peak of octahedral stress: stress, strain
     // and pore pressure as texts (empty for a test without points).

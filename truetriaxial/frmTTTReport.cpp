@@ -8,6 +8,7 @@
 #include "lab/ChartFrame.h"
 #include "lab/ReportChart.h"
 #include "lab/ReportPage.h"
+#include "lab/StoredTest.h"
 
 #include "app/ChildWindows.h"
 #include "app/FrameAssets.h"
@@ -150,6 +151,7 @@ void frmTTTReport::CreateReport(int nTests, const QStringList& strTitle)
     data_ = truetriaxial::readReport(nTests, strTitle, truetriaxial::connectionOf);
     if (!data_.error.isEmpty())
         throw std::runtime_error(data_.error.toStdString());
+    lx::tellLeftOut(data_.leftOut);
     fill();
     drawCharts();
 }

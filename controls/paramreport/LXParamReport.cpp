@@ -3,6 +3,7 @@
 #include "lab/Chart.h"
 #include "lab/ChartFrame.h"
 #include "lab/ReportChart.h"
+#include "lab/StoredTest.h"
 #include "platform/Colors.h"
 #include "platform/Geometry.h"
 #include "platform/ListView.h"
@@ -146,14 +147,17 @@ void LXParamReport::CreateReport(const QString& strTestName, const std::array<QS
         lblInitValues[size_t(rows - 1)]->setText(lx::Str(lx::Round(nInit[6], (1 - flag) * 3)));
     fraLegend->setTitle(QStringLiteral("Legend: ") + variedName);
 
+    lx::LeftOutRows leftOut;
     for (int t = 1; t <= tests; ++t) {
         lx::Recordset rs;
         // The identifier comes from the database: bound, not spliced into the text.
         rs.Open(QStringLiteral("SELECT * from TestResults WHERE TestID = ?order by [Point Number]"), connection, lx::adOpenStatic,
                 lx::adLockBatchOptimistic, {strTitle[size_t(t)]});
         table.append(rs);
+        leftOut.add(table.lastAppend());
         rs.Close();
     }
+    lx::tellLeftOut(leftOut);
 
     picFrame1->lblTitle->setText(QStringLiteral("Deviator Stress"));
     if (drained) {

@@ -1,6 +1,7 @@
 #include "controls/reportdata/ReportData.h"
 
 #include "app/basGlobal.h"
+#include "lab/StoredTest.h"
 #include "platform/Database.h"
 #include "soilnet/SoilNet.h"
 
@@ -52,6 +53,9 @@ void readReportPoints(Recordset& rs, Connection& connection, DoubleStoredCurve& 
     curve.append(rs);
     if (curve.empty())
         throw ReportError(QStringLiteral("The test %1 has no stored points.").arg(parameters.value(parameters.size() - 1).toString()));
+    LeftOutRows leftOut;
+    leftOut.add(curve.lastAppend());
+    tellLeftOut(leftOut);
 }
 
 QString runSoilNet(SoilNetProcedure procedure, std::span<const double> values, const QString& resultName)

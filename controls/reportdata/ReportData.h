@@ -47,7 +47,9 @@ ColumnMap referenceTestMap();
 QString referenceTestSql();
 
 // Opens sql with its parameters on rs, fills the curve afresh through map (cut at cap) and
-// throws a ReportError naming the last parameter (the TestID) when no point is read.
+// throws a ReportError naming the last parameter (the TestID) when no point is read. Rows
+// are left out as the screens leave them out (StoredPoints.h), and the student is told how
+// many (tellLeftOut).
 void readReportPoints(Recordset& rs, Connection& connection, DoubleStoredCurve& curve, const QString& sql,
                       const QVariantList& parameters, const ColumnMap& map, int cap);
 

@@ -430,7 +430,10 @@ TEST(StoredTest, RepeatedAndNotFinitePointsAreLeftOutAndCounted)
         {"one number twice", "UPDATE TestResults SET [Point Number] = 2 WHERE b = 20", true, {0, 10, 30, 40}, 1, 0},
         {"every point twice", "INSERT INTO TestResults SELECT * FROM TestResults", true, {0, 10, 20, 30, 40}, 5, 0},
         {"1e308 in a single", "UPDATE TestResults SET a = 1e308 WHERE b = 10", true, {0, 20, 30, 40}, 0, 1},
-        {"1e308 in a double", "UPDATE TestResults SET a = 1e308 WHERE b = 10", false, {0, 10, 20, 30, 40}, 0, 0},
+        // Beyond single precision, the precision the curves are drawn at: a double curve too.
+        {"1e308 in a double", "UPDATE TestResults SET a = 1e308 WHERE b = 10", false, {0, 20, 30, 40}, 0, 1},
+        {"3.5e38 in a double", "UPDATE TestResults SET a = 3.5e38 WHERE b = 10", false, {0, 20, 30, 40}, 0, 1},
+        {"3.4e38 in a double", "UPDATE TestResults SET a = 3.4e38 WHERE b = 10", false, {0, 10, 20, 30, 40}, 0, 0},
         {"-1e308 times 100 in a double", "UPDATE TestResults SET b = -1e308 WHERE a = 0.003", false, {0, 10, 20, 40}, 0, 1},
         {"an infinity", "UPDATE TestResults SET b = 9e999 WHERE a = 0.004", true, {0, 10, 20, 30}, 0, 1},
         {"both", "UPDATE TestResults SET [Point Number] = CASE WHEN b = 30 THEN 1 ELSE [Point Number] END, "

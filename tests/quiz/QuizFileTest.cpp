@@ -32,6 +32,13 @@ TEST_F(QuizFileTest, QuizFileNeedsThePasswordAndTheTables)
     EXPECT_FALSE(IsQuizFile(QuizConnectionString(other)));
     EXPECT_FALSE(IsQuizFile(QuizConnectionString(world.temp.filePath(QStringLiteral("QuizResource.lxr")))));
     EXPECT_FALSE(IsQuizFile(QuizConnectionString(world.student.filePath(QStringLiteral("none.lxq")))));
+    // One quiz number twice: which row holds the score?
+    {
+        lx::Connection c;
+        c.Open(QuizConnectionString(mine));
+        c.ExecuteNonQuery(QStringLiteral("INSERT INTO QuizInfo SELECT * FROM QuizInfo WHERE QuizID = 301"));
+    }
+    EXPECT_FALSE(IsQuizFile(QuizConnectionString(mine)));
 }
 
 TEST_F(QuizFileTest, AFolderWithASemicolonHoldsAQuizFile)
@@ -226,6 +233,12 @@ TEST_F(QuizFileTest, RowsWithNumbersNoQuizHoldsOrThatContradictEachOtherAreRefus
         {"LastCorrect = 10, LastAttempted = 2", "The number of correct answers is 10, more than the 3 questions asked."},
         {"LastAttempted = 4", "The number of questions attempted is 4, more than the 3 questions asked."},
         {"QuestionsAsked = 0, LastAttempted = 1, LastCorrect = 1", "The number of questions attempted is 1, more than the 0 questions asked."},
+        {"LastAttempted = 1, LastCorrect = 2", "The number of correct answers is 2, more than the 1 questions attempted."},
+        // A quiz whose order cannot be drawn from its bank of 4, or past its 3 attempts.
+        {"BankSize = 2", "The number of questions asked is 3, more than the 2 questions in its bank."},
+        {"LastStart = 5", "The first question of the last attempt is 5, more than the 4 questions in its bank."},
+        {"AttemptsUsed = 4", "The number of attempts used is 4, more than the 3 attempts allowed."},
+        {"MaxAttempts = 0, AttemptsUsed = 1", "The number of attempts used is 1, more than the 0 attempts allowed."},
     };
     for (const auto& c : cases) {
         world.openStudentFile();
@@ -244,6 +257,30 @@ TEST_F(QuizFileTest, RowsWithNumbersNoQuizHoldsOrThatContradictEachOtherAreRefus
         EXPECT_EQ(sheet.finalScore, QStringLiteral("Final Score =  2.8 / 15")) << c.set;
         // Saving onto it is refused as well, and changes nothing.
         EXPECT_THROW(SaveAttempt(score, 301, Attempt{2, {1, 2, 0}, {3, 1, 2}, {3, 4, 0}}), lx::DatabaseError) << c.set;
+    }
+}
+
+// What a quiz or an activity may hold at its limits is read.
+TEST_F(QuizFileTest, RowsAtTheirLimitsAndActivitiesAreRead)
+{
+    const struct {
+        int quiz;
+        const char* set;
+    } cases[] = {
+        {301, "AttemptsUsed = 3, LastStart = 4, LastAttempted = 3, LastCorrect = 3"},
+        {301, "BankSize = 3"},
+        // Activities: no bank, no attempt limit, credited on every close.
+        {212, "AttemptsUsed = 7, LastAttempted = 1, LastCorrect = 1"},
+        {211, "AttemptsUsed = 2, LastAttempted = 1, LastCorrect = 0.5"},
+    };
+    for (const auto& c : cases) {
+        world.openStudentFile();
+        lx::Connection score;
+        score.Open(basGlobal::QuizFileConnection);
+        score.ExecuteNonQuery(QStringLiteral("UPDATE QuizInfo SET %1 WHERE QuizID = %2").arg(QString::fromLatin1(c.set)).arg(c.quiz));
+        QuizRow row;
+        QString why;
+        EXPECT_EQ(ReadQuizRow(score, c.quiz, row, &why), RowRead::Read) << c.set << ": " << why.toStdString();
     }
 }
 
@@ -360,6 +397,34 @@ TEST_F(QuizFileTest, ADamagedFileIsNamedAsSuchAndNotAsAPasswordProblem)
         EXPECT_EQ(text.toStdString(), QStringLiteral("'%1' is damaged or is not a quiz file.").arg(path).toStdString()) << c.label;
         EXPECT_FALSE(CanSaveToQuizFile(basGlobal::QuizFileConnection, &text)) << c.label;
         EXPECT_FALSE(text.contains(QStringLiteral("password"))) << c.label;
+    }
+}
+
+// Emptied by another program while this one holds it open: the quiz file is no quiz file now,
+// whichever of its tables went.
+TEST_F(QuizFileTest, AFileEmptiedWhileOpenIsNamedAsNoQuizFile)
+{
+    for (const char* table : {"QuizInfo", "UserInfo", "QuestionSeq"}) {
+        const QString path = world.openStudentFile();
+        lx::Connection open;
+        open.Open(basGlobal::QuizFileConnection);
+        QuizRow row;
+        ASSERT_EQ(ReadQuizRow(open, 301, row), RowRead::Read);
+        {
+            lx::Connection other;
+            other.Open(basGlobal::QuizFileConnection);
+            other.ExecuteNonQuery(QStringLiteral("DROP TABLE %1").arg(QString::fromLatin1(table)));
+        }
+        QString text;
+        try {
+            ReadQuizRow(open, 301, row);
+            ReadQuestionSeq(open, 301);
+            ReadScoreSheet(basGlobal::QuizFileConnection);
+            ADD_FAILURE() << table << ": read";
+        } catch (const lx::DatabaseError& e) {
+            text = QuizFileErrorText(e, basGlobal::QuizFileConnection);
+        }
+        EXPECT_EQ(text, QStringLiteral("'%1' is damaged or is not a quiz file.").arg(path)) << table;
     }
 }
 

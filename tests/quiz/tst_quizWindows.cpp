@@ -137,8 +137,8 @@ private slots:
 
         // Open it again: login mode; a wrong password, then the right one. A copy a killed
         // save of it left goes on the open, another file's stays.
-        const QString leftover = world->student.filePath(QStringLiteral(".Quiz_SmithAnn.lxq.k3j2h1.tmp"));
-        const QString othersLeftover = world->student.filePath(QStringLiteral(".Quiz_LeeBo.lxq.k3j2h1.tmp"));
+        const QString leftover = world->student.filePath(QStringLiteral(".Quiz_SmithAnn.lxq.loamix-00000000k3j2h.tmp"));
+        const QString othersLeftover = world->student.filePath(QStringLiteral(".Quiz_LeeBo.lxq.loamix-00000000k3j2h.tmp"));
         QVERIFY(QFile::copy(target, leftover) && QFile::copy(target, othersLeftover));
         scripted->messages->msgBoxCalls.clear();
         scripted->messages->msgsAnswers = {1, 1};   // Open; the welcome
@@ -486,17 +486,32 @@ private slots:
         QTest::addColumn<int>("quiz");
         QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<QString>("why");
-        QTest::newRow("bank smaller") << 201 << QList<int>{} << QStringLiteral("fewer than the 3 it asks");
-        QTest::newRow("no questions") << 202 << QList<int>{} << QStringLiteral("It asks 0 questions");
-        QTest::newRow("nothing to review") << 203 << QList<int>{1} << QStringLiteral("no saved attempt");
-        QTest::newRow("no row") << 502 << QList<int>{} << QStringLiteral("no row");
+        QTest::addColumn<QString>("change");   // made to the quiz file before the quiz is opened
+        QTest::newRow("bank smaller") << 201 << QList<int>{} << QStringLiteral("more than the 2 questions in its bank")
+                                      << QStringLiteral("UPDATE QuizInfo SET BankSize = 2 WHERE QuizID = 201");
+        // Before the box on the attempts used, which 302 would otherwise show.
+        QTest::newRow("start beyond the bank") << 302 << QList<int>{}
+                                               << QStringLiteral("Your quiz file's row for it is damaged: The first question of the last "
+                                                                 "attempt is 7, more than the 4 questions in its bank.")
+                                               << QStringLiteral("UPDATE QuizInfo SET LastStart = 7 WHERE QuizID = 302");
+        QTest::newRow("emptied") << 301 << QList<int>{} << QStringLiteral("is damaged or is not a quiz file.")
+                                 << QStringLiteral("DROP TABLE QuizInfo");
+        QTest::newRow("no questions") << 202 << QList<int>{} << QStringLiteral("It asks 0 questions") << QString();
+        QTest::newRow("nothing to review") << 203 << QList<int>{1} << QStringLiteral("no saved attempt") << QString();
+        QTest::newRow("no row") << 502 << QList<int>{} << QStringLiteral("no row") << QString();
     }
     void untakeableQuizzesSayWhyAndClose()
     {
         QFETCH(int, quiz);
         QFETCH(QList<int>, answers);
         QFETCH(QString, why);
+        QFETCH(QString, change);
         world->openStudentFile();
+        if (!change.isEmpty()) {
+            lx::Connection c;
+            c.Open(basGlobal::QuizFileConnection);
+            c.ExecuteNonQuery(change);
+        }
         for (int a : answers)
             scripted->messages->msgsAnswers.push_back(a);
         QVERIFY(!press(quiz));
