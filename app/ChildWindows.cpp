@@ -113,12 +113,16 @@ void showAndPaint(QWidget* window)
     window->show();
     window->raise();
     // A window is painted only once the display has mapped it; wait for that (briefly,
-    // letting no input through), so that it is on the screen before the work starts.
+    // letting no input through), so that it is on the screen before the work starts. The
+    // wait runs posted events, and one of them may unload the window.
+    const QPointer<QWidget> shown(window);
     QElapsedTimer waited;
     waited.start();
-    while (window->windowHandle() && !window->windowHandle()->isExposed() && waited.elapsed() < 500)
+    while (shown && shown->windowHandle() && !shown->windowHandle()->isExposed() && waited.elapsed() < 500)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
-    window->repaint();
+    if (!shown)
+        return;
+    shown->repaint();
     // The picture reaches the display now, not at the next pass of the event loop.
     QGuiApplication::sync();
 }

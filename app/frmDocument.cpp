@@ -234,17 +234,20 @@ bool frmDocument::SaveAs()
     return true;
 }
 
-void frmDocument::closeEvent(QCloseEvent* event)
+bool frmDocument::MayDiscard()
 {
-    // A program ending on a termination request opens no box.
-    if (!Changed() || lx::terminationRequested()) {
-        event->accept();
-        return;
-    }
+    if (!Changed())
+        return true;
     const int answer = lx::messages().msgBox(
         QStringLiteral("The text in %1 has changed.\r\rDo you want to save the changes?").arg(windowTitle()),
         lx::vbYesNoCancel | lx::vbExclamation, basGlobal::AppTitle);
-    if (answer == lx::vbNo || (answer == lx::vbYes && Save()))
+    return answer == lx::vbNo || (answer == lx::vbYes && Save());
+}
+
+void frmDocument::closeEvent(QCloseEvent* event)
+{
+    // A program ending on a termination request opens no box.
+    if (lx::terminationRequested() || MayDiscard())
         event->accept();
     else
         event->ignore();

@@ -47,6 +47,9 @@ public:
     static lx::FileDialogRequest FileDialog(const QString& title);
     // True when the text changed since it was opened or last saved.
     bool Changed() const;
+    // Asks about a changed text before it may be lost: Yes saves as File > Save does, No
+    // lets it go, Cancel (or a save that did not happen) keeps it. True when it may go.
+    bool MayDiscard();
     // The whole text as RTF, as SaveFile writes it.
     QByteArray TextRTF() const;
 
@@ -57,8 +60,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    // A changed text is not lost unasked: Yes saves as File > Save does, No discards it,
-    // Cancel (or a save that did not happen) keeps the window open.
+    // A changed text is not lost unasked (MayDiscard); Cancel keeps the window open.
     void closeEvent(QCloseEvent* event) override;
 
 private:

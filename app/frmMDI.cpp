@@ -30,6 +30,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QScreen>
+#include <QSessionManager>
 #include <QShortcut>
 #include <QStyle>
 #include <QTextCursor>
@@ -287,6 +288,20 @@ frmMDI::frmMDI()
     closeChild->setObjectName(QStringLiteral("closeChildShortcut"));
     connect(closeChild, &QShortcut::activated, mdiArea, &QMdiArea::closeActiveSubWindow);
 
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        class Request final : public LogoutRequest {
+        public:
+            explicit Request(QSessionManager& m) : m(m) {}
+            bool allowsInteraction() override { return m.allowsInteraction(); }
+            void release() override { m.release(); }
+            void cancel() override { m.cancel(); }
+
+        private:
+            QSessionManager& m;
+        } request(manager);
+        CommitData(request);
+    });
+
     connect(mnuFile, &QMenu::aboutToShow, this, &frmMDI::mnuFile_Click);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::mnuFile_Click);
     mnuFile_Click();
@@ -496,7 +511,11 @@ void frmMDI::closeEvent(QCloseEvent* event)
             return;
         }
     basGlobal::ShuttingDown = true;
+    // The wait runs the event loop, which may delete this window.
+    const QPointer<frmMDI> self(this);
     MDIForm_QueryUnload();
+    if (!self)
+        return;
     sbClock->stop();
     mdiArea->closeAllSubWindows();
     // Closing the main window is never cancelled: a child that refused goes all the same.
@@ -507,6 +526,33 @@ void frmMDI::closeEvent(QCloseEvent* event)
     event->accept();
     // The program ends with its main window, whatever other windows are still up.
     QCoreApplication::quit();
+}
+
+void frmMDI::CommitData(LogoutRequest& request)
+{
+    if (!request.allowsInteraction())
+        return;
+    bool cancelled = false;
+    const QList<QMdiSubWindow*> subs = mdiArea->subWindowList(QMdiArea::CreationOrder);
+    for (const QPointer<QMdiSubWindow>& sub : QList<QPointer<QMdiSubWindow>>(subs.begin(), subs.end())) {
+        auto* document = sub ? qobject_cast<frmDocument*>(sub->widget()) : nullptr;
+        if (!document || !document->Changed())
+            continue;
+        // The student sees which document is asked about.
+        mdiArea->setActiveSubWindow(sub);
+        const QPointer<frmDocument> asked(document);
+        const bool mayGo = document->MayDiscard();
+        if (!asked)
+            continue;
+        if (!mayGo) {
+            cancelled = true;
+            break;
+        }
+        document->rtfText->document()->setModified(false);
+    }
+    request.release();
+    if (cancelled)
+        request.cancel();
 }
 
 void frmMDI::MDIForm_QueryUnload()

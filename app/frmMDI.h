@@ -18,6 +18,17 @@ class QTextDocument;
 class frmDocument;
 class frmMessege;
 
+// What the desktop's session manager offers when it asks the program before a logout.
+class LogoutRequest {
+public:
+    virtual ~LogoutRequest() = default;
+    virtual bool allowsInteraction() = 0;
+    // The program is done asking.
+    virtual void release() = 0;
+    // The desktop does not log out.
+    virtual void cancel() = 0;
+};
+
 class frmMDI : public QMainWindow {
     Q_OBJECT
 public:
@@ -239,6 +250,12 @@ public slots:
 
     // Runs the command of the toolbar button with this key (exact, case-sensitive).
     void tbToolBar_ButtonClick(const QString& key);
+
+    // Before a logout, where the desktop lets the program ask: each changed document is
+    // asked about as closing it does, and its Cancel cancels the logout. The document that
+    // was answered for asks nothing again as the logout closes it. A bare termination signal
+    // asks nothing (frmDocument::closeEvent).
+    void CommitData(LogoutRequest& request);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QToolButton>
@@ -71,6 +72,8 @@ public:
         switch (event->type()) {
         case QEvent::KeyPress:
             return keyPress(watched, static_cast<QKeyEvent*>(event));
+        case QEvent::KeyRelease:
+            return keyRelease(watched, static_cast<QKeyEvent*>(event));
         case QEvent::FocusOut:
             if (auto* box = qobject_cast<QLineEdit*>(watched)) {
                 const Qt::FocusReason why = static_cast<QFocusEvent*>(event)->reason();
@@ -152,14 +155,14 @@ private:
             Qt::QueuedConnection);
     }
 
-    static bool keyPress(QObject* watched, QKeyEvent* key)
+    bool keyPress(QObject* watched, QKeyEvent* key)
     {
         // The key's first delivery, to the control with the focus; not again as it goes up.
         auto* focus = qobject_cast<QWidget*>(watched);
         if (!focus || focus != QApplication::focusWidget())
             return false;
-        if (isEnter(key))
-            return pressButton(focus);
+        if (QAbstractButton* button = enterButton(watched, key))
+            return pressButton(button, key);
         const bool ctrlOrAlt = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
         if (ctrlOrAlt || (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab))
             return false;
@@ -167,16 +170,53 @@ private:
         return moveFocus(focus, forward);
     }
 
-    static bool pressButton(QWidget* focus)
+    // A push or tool button that Enter presses.
+    static QAbstractButton* enterButton(QObject* watched, const QKeyEvent* key)
     {
+        auto* focus = qobject_cast<QWidget*>(watched);
+        if (!focus || focus != QApplication::focusWidget() || !isEnter(key))
+            return nullptr;
         auto* button = qobject_cast<QAbstractButton*>(focus);
-        if (!button || !(qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button)) || !button->isEnabled())
+        if (!button || !(qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button)))
+            return nullptr;
+        return button;
+    }
+
+    // Enter presses a button as Space does: down on the press, clicked on the release, an
+    // auto-repeated key ignored. The button's own Space handling does both, so it is given a
+    // Space for each Enter.
+    bool pressButton(QAbstractButton* button, const QKeyEvent* key)
+    {
+        if (!button->isEnabled())
             return false;
-        // After the key's own handling, as Space presses on its release: the button's handler
-        // may close the window around it.
-        QMetaObject::invokeMethod(button, &QAbstractButton::click, Qt::QueuedConnection);
+        if (!key->isAutoRepeat() && !busy(button)) {
+            QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+            QCoreApplication::sendEvent(button, &space);
+        }
         return true;
     }
+
+    bool keyRelease(QObject* watched, QKeyEvent* key)
+    {
+        QAbstractButton* button = enterButton(watched, key);
+        if (!button || !button->isEnabled())
+            return false;
+        if (key->isAutoRepeat() || busy(button))
+            return true;
+        // A handler that runs the event loop (a wait box, a modal box) meets the next Enter
+        // on this button while it still runs: that one is ignored, not run inside it.
+        const QPointer<QAbstractButton> guard(button);
+        running.push_back(guard);
+        QKeyEvent space(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QCoreApplication::sendEvent(button, &space);
+        running.removeOne(guard);   // a deleted button's entry is null by now, as is guard
+        return true;
+    }
+
+    bool busy(const QAbstractButton* button) const { return std::find(running.begin(), running.end(), button) != running.end(); }
+
+    // The buttons whose click by Enter is running.
+    QList<QPointer<QAbstractButton>> running;
 
     static bool moveFocus(QWidget* focus, bool forward)
     {

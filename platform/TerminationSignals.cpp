@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
 #include <utility>
 #include <fcntl.h>
@@ -21,11 +22,14 @@ std::function<void()>& markEnding()
     return mark;
 }
 
-// Only a write is safe in a signal handler: the event loop does the rest.
+// Only a write is safe in a signal handler: the event loop does the rest. The code the
+// signal interrupted may be about to read errno, which a failed write would change.
 void onSignal(int)
 {
+    const int saved = errno;
     const char c = 1;
     (void)!::write(signalPipe[0], &c, 1);
+    errno = saved;
 }
 
 } // namespace

@@ -144,8 +144,10 @@ void dlgTTT_HCT_param::CboParOption_Click()
 
 frmTTTReport* dlgTTT_HCT_param::cmdCreate_Click()
 {
-    ending.reportMade();
-    return frmTTTReport::Open(count_, titles_);
+    frmTTTReport* report = frmTTTReport::Open(count_, titles_);
+    if (report)
+        ending.reportMade();
+    return report;
 }
 
 void dlgTTT_HCT_param::cmdCancel_Click() { lx::UnloadLater(this); }

@@ -49,6 +49,8 @@ class ScriptedFileDialogs final : public FileDialogService {
 public:
     std::deque<QString> answers;      // "" means cancel; empty queue throws
     std::vector<FileDialogRequest> openCalls, saveCalls;
+    // Runs while the dialog is up, as a real dialog's own event loop would.
+    std::function<void()> whileOpen;
 
     QString openFile(const FileDialogRequest& r) override { openCalls.push_back(r); return next(); }
     QString saveFile(const FileDialogRequest& r) override { saveCalls.push_back(r); return next(); }
@@ -56,6 +58,8 @@ public:
 private:
     QString next()
     {
+        if (whileOpen)
+            whileOpen();
         if (answers.empty())
             throw std::logic_error("unexpected file dialog");
         QString a = answers.front();

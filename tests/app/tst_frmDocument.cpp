@@ -29,6 +29,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <deque>
 #include <memory>
 
 using lx::testing::readAll;
@@ -86,6 +87,16 @@ QString pdfText(const QString& pdf)
         return {};
     return QString::fromUtf8(p.readAllStandardOutput());
 }
+
+// Stands in for the desktop's session manager asking before a logout.
+struct StandInLogout final : LogoutRequest {
+    bool interaction = true;
+    int released = 0;
+    bool cancelled = false;
+    bool allowsInteraction() override { return interaction; }
+    void release() override { ++released; }
+    void cancel() override { cancelled = true; }
+};
 
 } // namespace
 
@@ -266,7 +277,66 @@ private slots:
         QCOMPARE(b.toPlainText(), QStringLiteral("second"));
     }
 
-    // Closing by the close button, the child window's menu or the main window's exit: a changed
+    // A logout asks about each changed document as closing it does, where the desktop lets
+    // the program ask: Cancel (or a save that did not happen) asks the desktop not to log
+    // out and asks no further; a document answered for closes without a word as the logout
+    // ends the program.
+    void aLogoutAsksAboutEachChangedDocument_data()
+    {
+        QTest::addColumn<bool>("interaction");
+        QTest::addColumn<QList<int>>("answers");   // to the first changed document, then the second
+        QTest::addColumn<QString>("saveAs");        // the save dialog's answers, "-" for none
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<bool>("cancelled");
+        QTest::newRow("Cancel") << true << QList<int>{lx::vbCancel} << "-" << 1 << true;
+        QTest::newRow("Yes, its save cancelled") << true << QList<int>{lx::vbYes} << "" << 1 << true;
+        QTest::newRow("No, then Yes") << true << QList<int>{lx::vbNo, lx::vbYes} << "second.rtf" << 2 << false;
+        QTest::newRow("no asking allowed") << false << QList<int>{} << "-" << 0 << false;
+    }
+    void aLogoutAsksAboutEachChangedDocument()
+    {
+        QFETCH(bool, interaction);
+        QFETCH(QList<int>, answers);
+        QFETCH(QString, saveAs);
+        QFETCH(int, asked);
+        QFETCH(bool, cancelled);
+        main->show();
+        const QPointer<frmDocument> first = newDocument();
+        newDocument();   // unchanged: not asked about
+        const QPointer<frmDocument> second = newDocument();
+        QTextCursor(first->rtfText->document()).insertText(QStringLiteral("first notes"));
+        QTextCursor(second->rtfText->document()).insertText(QStringLiteral("second notes"));
+        s->messages->msgBoxAnswers = std::deque<int>(answers.begin(), answers.end());
+        if (saveAs != u"-")
+            s->files->answers = {saveAs.isEmpty() ? saveAs : path(saveAs)};
+
+        StandInLogout logout;
+        logout.interaction = interaction;
+        main->CommitData(logout);
+        QCOMPARE(int(messages().size()), asked);
+        for (const auto& m : messages())
+            QVERIFY(m.text.contains(u"has changed"));
+        QCOMPARE(logout.cancelled, cancelled);
+        QCOMPARE(logout.released, interaction ? 1 : 0);
+        QCOMPARE(windows(), 3);
+        if (cancelled) {
+            // The student keeps working: the notes are still there and still unsaved.
+            QVERIFY(first->Changed());
+            return;
+        }
+        if (!interaction)
+            return;
+        QTextDocument back;
+        lx::readRtf(back, readAll(path(saveAs)));
+        QCOMPARE(back.toPlainText(), QStringLiteral("second notes"));
+        // The logout goes on and closes the program: nothing asks again.
+        main->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!first && !second);
+        QCOMPARE(int(messages().size()), asked);
+    }
+
+
     // text asks; Yes saves as File > Save, No discards, Cancel keeps the window (and the program).
     void aChangedDocumentAsksBeforeItCloses_data()
     {

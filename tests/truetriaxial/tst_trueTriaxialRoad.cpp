@@ -442,6 +442,29 @@ private slots:
         QVERIFY2(focusIn(study->cmdCreate_Click()), "the hollow cylinder's report");
     }
 
+    // A study whose report could not be made earns nothing when it closes.
+    void aStudyWhoseReportFailedEarnsNoCredit()
+    {
+        const lx::testing::QuizFiles quizzes;
+        QuizFileConnection = quizzes.fresh();
+        QTest::mouseClick(entry(0).cmdParamStudy, Qt::LeftButton);
+        dlgTTT_HCT_param* study = form<dlgTTT_HCT_param>();
+        QVERIFY(study);
+        QVERIFY(lx::testing::choose(study->CboParOption, QStringLiteral("San Francisco Bay Mud")));
+        // The stored tests go away between the choice and the report.
+        ClayTTTConnection = connectionTo("LXClayTTT-missing.lxr");
+        pressed.clear();
+        s->messages->msgBoxCalls.clear();
+        QVERIFY(!study->cmdCreate_Click());
+        QCOMPARE(reports(), 0);
+        QCOMPARE(s->messages->msgBoxCalls.size(), size_t(1));
+        QTest::mouseClick(study->cmdCancel, Qt::LeftButton);
+        settle();
+        QVERIFY(!form<dlgTTT_HCT_param>());
+        QCOMPARE(lx::testing::QuizFiles::attempts(QuizFileConnection, 512), 0);
+        QVERIFY(pressed.empty());
+    }
+
     // A run that cannot start leaves no window and earns no credit.
     void aTestWithoutPointsOpensNothing()
     {

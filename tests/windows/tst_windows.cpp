@@ -19,6 +19,7 @@
 #include "app/basGlobal.h"
 #include "app/frmDocument.h"
 #include "app/frmMDI.h"
+#include "app/frmSplashMessege.h"
 #include "lab/ChartFrame.h"
 #include "lab/ClickMask.h"
 #include "platform/FormRegistry.h"
@@ -42,7 +43,9 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <deque>
 #include <memory>
+#include <utility>
 
 using namespace basGlobal;
 using lx::SingleInstance;
@@ -179,6 +182,83 @@ private slots:
             QCoreApplication::processEvents();
             QCOMPARE(clicks.size(), 2);
         }
+    }
+
+    // Enter held or pressed fast, the presses and the desktop's repeats all queued before
+    // the event loop runs: a button whose handler runs the event loop (the help's wait box, a
+    // file dialog) or closes its own window is pressed once, never inside its own handler,
+    // and its window is left as one press leaves it.
+    void enterPressedFastPressesOnce_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a dialog's Help") << "dialog help";
+        QTest::newRow("a screen's Help mid-replay") << "screen help";
+        QTest::newRow("a button that opens a modal box") << "export";
+        QTest::newRow("a button that closes its own window") << "close";
+    }
+    void enterPressedFastPressesOnce()
+    {
+        QFETCH(QString, kind);
+        QWidget* window = nullptr;
+        QAbstractButton* button = nullptr;
+        frmScreenDAS_DS* screen = nullptr;
+        if (kind == u"dialog help") {
+            activate();
+            main->mnuSimDS->trigger();
+            window = form<dlgDirectShear>();
+            button = form<dlgDirectShear>()->cmdHelp;
+        } else {
+            QTest::mouseClick(directShearSetup()->cmdStart, Qt::LeftButton);
+            window = screen = children<frmScreenDAS_DS>().front();
+            if (kind == u"screen help") {
+                screen->Timer1_Timer();
+                QVERIFY(screen->Timer1->isActive());
+                button = screen->cmdHelp;
+            } else {
+                while (screen->Timer1->isActive())
+                    screen->Timer1_Timer();
+                button = kind == u"export" ? screen->cmdExportData : screen->cmdClose;
+            }
+        }
+        constexpr int presses = 3;
+        s->files->answers = std::deque<QString>(presses, QString());
+        s->files->whileOpen = [] { QCoreApplication::processEvents(); };
+        const QPointer<QWidget> alive(window);
+        QSignalSpy clicks(button, &QAbstractButton::clicked);
+        main->mdiArea->setActiveSubWindow(lx::ChildFrame(window));
+        button->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), button);
+        for (int k = 0; k < presses; ++k) {
+            const bool keypad = k % 2 == 1;
+            const Qt::Key key = keypad ? Qt::Key_Enter : Qt::Key_Return;
+            const Qt::KeyboardModifiers modifiers = keypad ? Qt::KeypadModifier : Qt::NoModifier;
+            // A press held a moment: the desktop repeats it as a release and a press.
+            for (const auto& [type, repeat] : {std::pair{QEvent::KeyPress, false}, std::pair{QEvent::KeyRelease, true},
+                                               std::pair{QEvent::KeyPress, true}, std::pair{QEvent::KeyRelease, false}})
+                QCoreApplication::postEvent(button, new QKeyEvent(type, key, modifiers, QString(), repeat));
+        }
+        // A few passes of the loop: each runs what the one before posted.
+        for (int pass = 0; pass < 4; ++pass)
+            QCoreApplication::processEvents();
+        settle();
+        QCOMPARE(clicks.size(), 1);
+        if (kind == u"close") {
+            QVERIFY(!alive);
+            return;
+        }
+        QVERIFY(alive);
+        QVERIFY(!frmSplashMessege::instance());
+        if (kind == u"export")
+            QCOMPARE(s->files->saveCalls.size(), size_t(1));
+        else
+            QCOMPARE(s->help->shown.size(), size_t(1));
+        if (screen && kind == u"screen help")
+            QVERIFY(screen->Timer1->isActive());
+        // The next press, once the first is done, presses it again.
+        QApplication::setActiveWindow(main.get());
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button, Qt::Key_Return);
+        QCOMPARE(clicks.size(), 2);
     }
 
     // A default button of a top-level dialog stays its default: Enter in its box presses it.
