@@ -2,9 +2,11 @@
 
 #include "Geometry.h"
 #include "Paths.h"
+#include "Printing.h"
 #include "TerminationSignals.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -178,6 +180,7 @@ public:
             dialog.setWindowTitle(request.title);
         dialog.setOption(QAbstractPrintDialog::PrintSelection, request.allowSelection);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.allowPageRange);
+        nameDialogControls(dialog);
         if (dialog.exec() != QDialog::Accepted || terminationRequested())
             return false;
         if (printer.outputFormat() == QPrinter::PdfFormat)

@@ -12,19 +12,28 @@
 #include "directshear/frmDirectShear.h"
 #include "directshear/frmDirectShearReport.h"
 #include "directshear/frmScreenDAS_DS.h"
+#include "triaxial/PreShear.h"
+#include "triaxial/frmTriaxial1stStage.h"
+#include "triaxial/frmTriaxialCell.h"
 #include "truetriaxial/dlgTTT_HCT.h"
+#include "truetriaxial/dlgTTT_HCT_param.h"
 #include "truetriaxial/frmTTT.h"
+#include "truetriaxial/frmTTTReport.h"
 
 #include "app/ChildWindows.h"
 #include "app/basGlobal.h"
+#include "app/dlgMesseges.h"
 #include "app/frmDocument.h"
 #include "app/frmMDI.h"
+#include "lab/AssemblyView.h"
 #include "lab/ChartFrame.h"
 #include "lab/ClickMask.h"
 #include "platform/FormRegistry.h"
 #include "platform/Paths.h"
+#include "platform/Printing.h"
 #include "platform/PictureBox.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/AccessibleNames.h"
 #include "tests/common/RoadTest.h"
 #include "tests/common/Roads.h"
 #include "tests/common/TabWalk.h"
@@ -34,6 +43,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -138,15 +149,54 @@ private:
             return {main->ActiveChild(), nullptr};
         }
         if (kind == u"true triaxial set-up") {
-            main->mnuSimTTT->trigger();
-            dlgTTT_HCT* entry = form<dlgTTT_HCT>();
-            entry->optTTT[0]->setChecked(true);
-            QTest::mouseClick(entry->cmdTesting, Qt::LeftButton);
-            frmTTT* setup = form<frmTTT>();
+            frmTTT* setup = trueTriaxialSetup(0);
             QTest::mouseClick(setup->lblMask, Qt::LeftButton);   // the first slide and its note
             return {setup, setup->cmdHelp};
         }
+        if (kind == u"hollow-cylinder set-up") {
+            frmTTT* setup = trueTriaxialSetup(1);
+            if (!lx::testing::choose(setup->cboParamOptions, setup->cboParamOptions->itemText(0)))
+                return {};
+            return {setup, setup->cmdHelp};
+        }
+        if (kind == u"consolidation set-up, no soil yet") {
+            frm1DConsolidation* setup = lx::testing::roads::consolidationSetUp(*main, 0);
+            setup->cboParamOptions->setCurrentIndex(-1);
+            return {setup, setup->cmdHelp};
+        }
+        if (kind == u"consolidation report") {
+            frmScreenDAS1D* screen = consolidationScreen();
+            while (screen->Timer1->isActive())
+                screen->Timer1_Timer();
+            QTest::mouseClick(screen->cmdReport, Qt::LeftButton);
+            return {children<frm1DConsolReport>().front(), nullptr};
+        }
+        if (kind == u"true triaxial study" || kind == u"hollow-cylinder study" || kind == u"true triaxial report") {
+            main->mnuSimTTT->trigger();
+            dlgTTT_HCT* entry = form<dlgTTT_HCT>();
+            entry->optTTT[kind.startsWith(u"hollow") ? 1 : 0]->setChecked(true);
+            QTest::mouseClick(entry->cmdParamStudy, Qt::LeftButton);
+            dlgTTT_HCT_param* study = form<dlgTTT_HCT_param>();
+            if (!lx::testing::choose(study->CboParOption, study->CboParOption->itemText(0)))
+                return {};
+            if (kind != u"true triaxial report")
+                return {study, study->cmdHelp};
+            return {study->cmdCreate_Click(), nullptr};
+        }
+        if (kind == u"steps before shearing") {
+            preshear::OpenPreShear(QString());
+            return {form<frmTriaxial1stStage>(), nullptr};
+        }
         return {};
+    }
+
+    frmTTT* trueTriaxialSetup(int kind)
+    {
+        main->mnuSimTTT->trigger();
+        dlgTTT_HCT* entry = form<dlgTTT_HCT>();
+        entry->optTTT[size_t(kind)]->setChecked(true);
+        QTest::mouseClick(entry->cmdTesting, Qt::LeftButton);
+        return form<frmTTT>();
     }
 
     static void addKinds(bool withButton)
@@ -185,6 +235,90 @@ private slots:
             QTest::keyClick(box, Qt::Key_Return);
             QCoreApplication::processEvents();
             QCOMPARE(clicks.size(), 2);
+        }
+    }
+
+    // Every kind of window as a screen reader meets it: the window has a name, each control
+    // Tab stops at has one, and no two boxes share one.
+    void everyControlHasAName_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"dialog", "set-up form", "consolidation set-up, no soil yet", "true triaxial set-up",
+                                 "hollow-cylinder set-up", "steps before shearing", "screen", "report", "consolidation report",
+                                 "true triaxial report", "study", "true triaxial study", "hollow-cylinder study", "document"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void everyControlHasAName()
+    {
+        QFETCH(QString, kind);
+        const auto [window, button] = open(kind);
+        QVERIFY(window);
+        const QString faults = lx::testing::namingFaults(window);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
+    }
+    // The boxes that wait for an answer: the program's own message box, Print Window's dialog.
+    void everyControlOfAModalBoxHasAName()
+    {
+        QString faults = QStringLiteral("no box"), printFaults = QStringLiteral("no box");
+        const auto whenUp = [](QString& out) {
+            QTimer::singleShot(0, qApp, [&out] {
+                QWidget* box = QApplication::activeModalWidget();
+                if (!box)
+                    return;
+                out = lx::testing::namingFaults(box);
+                static_cast<QDialog*>(box)->done(0);
+            });
+        };
+        whenUp(faults);
+        dlgMesseges::msgs(3, QStringLiteral("Quiz Option"), QStringLiteral("Open your Quiz Score file to enable the Quiz"),
+                          QStringLiteral("Open"), QStringLiteral("Create"), QStringLiteral("Disable"), QString());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
+        QPrinter printer;
+        QPrintDialog dialog(&printer);
+        dialog.setWindowTitle(QStringLiteral("Print Window"));
+        lx::nameDialogControls(dialog);
+        whenUp(printFaults);
+        dialog.exec();
+        QVERIFY2(printFaults.isEmpty(), qPrintable(printFaults));
+    }
+
+    // The pictures that carry the lesson and every chart are there for a screen reader: a
+    // picture or a chart with a name and a sentence on what it shows; a chart by its title.
+    void thePicturesThatTeachAreDescribed_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"triaxial cell", "steps before shearing", "true triaxial set-up", "hollow-cylinder set-up",
+                                 "screen", "report", "consolidation report"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void thePicturesThatTeachAreDescribed()
+    {
+        QFETCH(QString, kind);
+        QList<QWidget*> pictures;
+        if (kind == u"triaxial cell") {
+            pictures << SingleInstance<frmTriaxialCell>::get().picTriaxialCell;
+        } else {
+            const auto [window, button] = open(kind);
+            QVERIFY(window);
+            if (auto* steps = qobject_cast<frmTriaxial1stStage*>(window))
+                pictures << steps->picAssembly;
+            else if (auto* setup = qobject_cast<frmTTT*>(window))
+                pictures << (setup->kind() == truetriaxial::Kind::Cube ? static_cast<QWidget*>(setup->imgTTT) : setup->imgHCT);
+            for (lx::ChartFrame* chart : window->findChildren<lx::ChartFrame*>())
+                pictures << chart;
+        }
+        QVERIFY(!pictures.isEmpty());
+        for (QWidget* picture : pictures) {
+            const QString name = lx::testing::accessibleText(picture);
+            const QString description = lx::testing::accessibleText(picture, QAccessible::Description);
+            const QAccessible::Role role = lx::testing::accessibleRole(picture);
+            QVERIFY2(role == QAccessible::Graphic || role == QAccessible::Chart, qPrintable(name));
+            QVERIFY2(!name.isEmpty() && !description.isEmpty(), qPrintable(nameOf(picture)));
+            if (auto* chart = qobject_cast<lx::ChartFrame*>(picture)) {
+                QCOMPARE(role, QAccessible::Chart);
+                QCOMPARE(name, chart->lblTitle->text());
+                QVERIFY2(description.contains(chart->lblXAxisName->text()), qPrintable(description));
+            }
         }
     }
 
