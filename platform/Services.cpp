@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QGuiApplication>
 #include <QStandardPaths>
@@ -239,10 +240,13 @@ public:
     }
 };
 
-// The program's own help window: a text browser with back and forward.
-class HelpWindow final : public QWidget {
+// The program's own help window: a text browser with back and forward. A dialog to the
+// desktop's accessibility (a window with its title, not a bare panel) that Escape closes as
+// a dialog's does, and Ctrl+W as a child window's does.
+class HelpWindow final : public QDialog {
 public:
-    HelpWindow()
+    HelpWindow() : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                                        | Qt::WindowCloseButtonHint)
     {
         setObjectName(QStringLiteral("HelpWindow"));
         setWindowTitle(QStringLiteral("Loamix Help"));
@@ -271,6 +275,8 @@ public:
         auto* layout = new QVBoxLayout(this);
         layout->addLayout(bar);
         layout->addWidget(browser);
+        auto* closeKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), this);
+        connect(closeKey, &QShortcut::activated, this, &QWidget::close);
         placeOnScreen();
     }
     HelpBrowser* browser;
@@ -325,6 +331,9 @@ public:
         }
         window->show();
         window->raise();
+        // The keyboard goes with the page the student asked for.
+        window->activateWindow();
+        browser->setFocus(Qt::ActiveWindowFocusReason);
     }
     void closeAll() override { delete window.data(); }
 
