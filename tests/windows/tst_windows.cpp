@@ -15,6 +15,11 @@
 #include "triaxial/PreShear.h"
 #include "triaxial/frmTriaxial1stStage.h"
 #include "triaxial/frmTriaxialCell.h"
+#include "triaxial/dlgAnnCIDCInit.h"
+#include "triaxial/dlgBackPressure.h"
+#include "triaxial/dlgCellPressure.h"
+#include "triaxial/dlgSpecimenCIDC.h"
+#include "triaxial/dlgTriaxialSel.h"
 #include "truetriaxial/dlgTTT_HCT.h"
 #include "truetriaxial/dlgTTT_HCT_param.h"
 #include "truetriaxial/frmTTT.h"
@@ -81,10 +86,14 @@ private:
         InstallDirectShearHooks();
         InstallConsolidationHooks();
         InstallTrueTriaxialHooks();
+        InstallTriaxialHooks();
         DirectShearConnection = lx::testing::installedConnection(QStringLiteral("LXDirectShear.lxr"), true);
         Consolidation1DConnection = lx::testing::installedConnection(QStringLiteral("LX1DConsolidation.lxr"), true);
         ClayTTTConnection = lx::testing::installedConnection(QStringLiteral("LXClayTTT.lxr"), true);
         HCTConnection = lx::testing::installedConnection(QStringLiteral("LXClaynSandHCT.lxr"), true);
+        ClayTriaxialConnection = lx::testing::installedConnection(QStringLiteral("LXClayCIUCnCIDCnUUC.lxr"), true);
+        SandCIDCConnection = lx::testing::installedConnection(QStringLiteral("LXSandCIDC.lxr"), true);
+        SandCIUCConnection = lx::testing::installedConnection(QStringLiteral("LXSandCIUC.lxr"), true);
     }
     // The keyboard goes to the main window, as on a desktop where it is the active one.
     void activate() const { QApplication::setActiveWindow(main.get()); }
@@ -187,6 +196,26 @@ private:
             preshear::OpenPreShear(QString());
             return {form<frmTriaxial1stStage>(), nullptr};
         }
+        if (kind == u"triaxial chooser") {
+            main->mnuSimTri->trigger();
+            return {form<dlgTriaxialSel>(), form<dlgTriaxialSel>()->cmdHelp};
+        }
+        if (kind == u"triaxial cell") {
+            main->mnuSimTri->trigger();
+            dlgTriaxialSel* chooser = form<dlgTriaxialSel>();
+            chooser->optDrained->setChecked(true);
+            chooser->optIsotropic->setChecked(true);
+            QTest::mouseClick(chooser->cmdShearDataAnalysis, Qt::LeftButton);
+            return {form<frmTriaxialCell>(), nullptr};
+        }
+        if (kind == u"cell pressure")
+            return {&SingleInstance<dlgCellPressure>::get(), nullptr};
+        if (kind == u"back pressure")
+            return {&SingleInstance<dlgBackPressure>::get(), nullptr};
+        if (kind == u"specimen")
+            return {&SingleInstance<dlgSpecimenCIDC>::get(), nullptr};
+        if (kind == u"triaxial summary")
+            return {&SingleInstance<dlgAnnCIDCInit>::get(), nullptr};
         return {};
     }
 
@@ -244,7 +273,9 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         for (const char* kind : {"dialog", "set-up form", "consolidation set-up, no soil yet", "true triaxial set-up",
-                                 "hollow-cylinder set-up", "steps before shearing", "screen", "report", "consolidation report",
+                                 "hollow-cylinder set-up", "steps before shearing", "triaxial chooser", "triaxial cell",
+                                 "cell pressure", "back pressure", "specimen", "triaxial summary", "screen", "report",
+                                 "consolidation report",
                                  "true triaxial report", "study", "true triaxial study", "hollow-cylinder study", "document"})
             QTest::newRow(kind) << QString::fromLatin1(kind);
     }
@@ -296,7 +327,7 @@ private slots:
         QFETCH(QString, kind);
         QList<QWidget*> pictures;
         if (kind == u"triaxial cell") {
-            pictures << SingleInstance<frmTriaxialCell>::get().picTriaxialCell;
+            pictures << static_cast<frmTriaxialCell*>(open(kind).first)->picTriaxialCell;
         } else {
             const auto [window, button] = open(kind);
             QVERIFY(window);
