@@ -350,9 +350,10 @@ bool frmQuiz::LoadQuestions()
             const QString tip = QStringLiteral("Select answer : ") + QChar(u'A' + o);
             answer->setToolTip(tip);
             OptAns[size_t(o)][size_t(s)]->setToolTip(tip);
-            // The option is labelled by its answer's text.
-            OptAns[size_t(o)][size_t(s)]->setAccessibleName(optionLetter(o) + QStringLiteral(": ")
-                                                             + answer->toPlainText().simplified());
+            // The option is labelled by its answer's text, which begins with its letter ("A: 0.35").
+            const QString text = answer->toPlainText().simplified();
+            OptAns[size_t(o)][size_t(s)]->setAccessibleName(
+                text.startsWith(optionLetter(o), Qt::CaseInsensitive) ? text : optionLetter(o) + QStringLiteral(": ") + text);
         }
     }
     return true;
