@@ -265,6 +265,8 @@ public:
         connect(browser, &QTextBrowser::sourceChanged, this, [this] {
             const QString title = browser->documentTitle();
             setWindowTitle(title.isEmpty() ? QStringLiteral("Loamix Help") : QStringLiteral("Loamix Help - ") + title);
+            // A screen reader names the page by its title.
+            browser->setAccessibleName(title.isEmpty() ? QStringLiteral("Help page") : title);
         });
         back->setEnabled(false);
         forward->setEnabled(false);

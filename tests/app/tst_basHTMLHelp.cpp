@@ -238,6 +238,7 @@ private slots:
             QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(window);
             QVERIFY(reader->role() == QAccessible::Dialog || reader->role() == QAccessible::Window);
             QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Loamix Help - Overview"));
+            QCOMPARE(QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name), QStringLiteral("Overview"));
             QTest::keyClick(b, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
             QVERIFY(!window->isVisible());
         }
