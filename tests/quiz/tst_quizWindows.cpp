@@ -52,6 +52,18 @@ class tst_quizWindows : public QObject {
         browser->press(n);
         return frmQuizGoThrough::window(n);
     }
+    // Quiz 301 taken, shown and active, with the program's keyboard (null when it did not open).
+    frmQuiz* shownWithKeyboard()
+    {
+        lx::installKeyboardRules();
+        world->openStudentFile();
+        frmQuiz* w = press(301);
+        if (w) {
+            w->show();
+            QApplication::setActiveWindow(w);
+        }
+        return w;
+    }
     void closeQuiz(int n)
     {
         if (frmQuiz* w = frmQuizGoThrough::window(n))
@@ -410,12 +422,8 @@ private slots:
     // calculator and no second while that one runs; Tab walks the window in screen order.
     void theCalculatorByKeyboardAndTheTabWalk()
     {
-        lx::installKeyboardRules();
-        world->openStudentFile();
-        frmQuiz* w = press(301);
+        frmQuiz* w = shownWithKeyboard();
         QVERIFY(w);
-        w->show();
-        QApplication::setActiveWindow(w);
         const QString walk = lx::testing::checkTabWalk(w);
         QVERIFY2(walk.isEmpty(), qPrintable(walk));
         const auto enterOnCalculator = [w] {
@@ -439,12 +447,8 @@ private slots:
     // window, flat as they are, shows where the focus is.
     void theQuestionNumbersAndAFocusMarkByKeyboard()
     {
-        lx::installKeyboardRules();
-        world->openStudentFile();
-        frmQuiz* w = press(301);
+        frmQuiz* w = shownWithKeyboard();
         QVERIFY(w);
-        w->show();
-        QApplication::setActiveWindow(w);
         const QList<QWidget*> stops = lx::tabStops(w);
         for (int i = 0; i < w->questionsAsked(); ++i)
             QVERIFY2(stops.contains(w->lblQuestion[size_t(i)]), qPrintable(w->lblQuestion[size_t(i)]->toolTip()));
