@@ -13,10 +13,12 @@
 #include "directshear/frmDirectShearReport.h"
 #include "directshear/frmScreenDAS_DS.h"
 #include "triaxial/PreShear.h"
+#include "triaxial/StudyDialog.h"
 #include "triaxial/frmTriaxial1stStage.h"
 #include "triaxial/frmTriaxialCell.h"
 #include "triaxial/dlgAnnCIDCInit.h"
 #include "triaxial/dlgBackPressure.h"
+#include "triaxial/dlgCIDCParamStudy.h"
 #include "triaxial/dlgCellPressure.h"
 #include "triaxial/dlgSpecimenCIDC.h"
 #include "triaxial/dlgTriaxialSel.h"
@@ -28,7 +30,10 @@
 #include "app/ChildWindows.h"
 #include "app/basGlobal.h"
 #include "app/dlgMesseges.h"
+#include "app/frmAbout.h"
 #include "app/frmDocument.h"
+#include "app/frmLogin.h"
+#include "app/frmOptions.h"
 #include "app/frmMDI.h"
 #include "lab/AssemblyView.h"
 #include "lab/ChartFrame.h"
@@ -209,14 +214,25 @@ private:
             return {form<frmTriaxialCell>(), nullptr};
         }
         if (kind == u"cell pressure")
-            return {&SingleInstance<dlgCellPressure>::get(), nullptr};
+            return {shown(&SingleInstance<dlgCellPressure>::get()), nullptr};
         if (kind == u"back pressure")
-            return {&SingleInstance<dlgBackPressure>::get(), nullptr};
+            return {shown(&SingleInstance<dlgBackPressure>::get()), nullptr};
         if (kind == u"specimen")
-            return {&SingleInstance<dlgSpecimenCIDC>::get(), nullptr};
+            return {shown(&SingleInstance<dlgSpecimenCIDC>::get()), nullptr};
+        if (kind == u"triaxial study") {
+            triaxial::ShowParamStudy(QStringLiteral("Sand"), QStringLiteral("CIDC Parametric Study"));
+            return {form<dlgCIDCParamStudy>(), form<dlgCIDCParamStudy>()->cmdHelp};
+        }
         if (kind == u"triaxial summary")
-            return {&SingleInstance<dlgAnnCIDCInit>::get(), nullptr};
+            return {shown(&SingleInstance<dlgAnnCIDCInit>::get()), nullptr};
         return {};
+    }
+
+    // A window opened as its road would open it, in front.
+    static QWidget* shown(QWidget* window)
+    {
+        lx::ShowInFront(window);
+        return window;
     }
 
     frmTTT* trueTriaxialSetup(int kind)
@@ -274,7 +290,7 @@ private slots:
         QTest::addColumn<QString>("kind");
         for (const char* kind : {"dialog", "set-up form", "consolidation set-up, no soil yet", "true triaxial set-up",
                                  "hollow-cylinder set-up", "steps before shearing", "triaxial chooser", "triaxial cell",
-                                 "cell pressure", "back pressure", "specimen", "triaxial summary", "screen", "report",
+                                 "cell pressure", "back pressure", "specimen", "triaxial summary", "triaxial study", "screen", "report",
                                  "consolidation report",
                                  "true triaxial report", "study", "true triaxial study", "hollow-cylinder study", "document"})
             QTest::newRow(kind) << QString::fromLatin1(kind);
@@ -287,6 +303,19 @@ private slots:
         const QString faults = lx::testing::namingFaults(window);
         QVERIFY2(faults.isEmpty(), qPrintable(faults));
     }
+    // The frame's own dialogs: login, About, Options.
+    void theFrameDialogsNameTheirControls()
+    {
+        frmLogin login;
+        frmAbout about;
+        frmOptions options;
+        for (QWidget* dialog : std::initializer_list<QWidget*>{&login, &about, &options}) {
+            dialog->show();
+            const QString faults = lx::testing::namingFaults(dialog);
+            QVERIFY2(faults.isEmpty(), qPrintable(dialog->windowTitle() + u'\n' + faults));
+        }
+    }
+
     // The boxes that wait for an answer: the program's own message box, Print Window's dialog.
     void everyControlOfAModalBoxHasAName()
     {
