@@ -20,7 +20,10 @@ public:
     explicit ChartAccessible(ChartFrame* frame) : QAccessibleWidget(frame, QAccessible::Chart) {}
     QString text(QAccessible::Text t) const override
     {
-        const auto* f = static_cast<const ChartFrame*>(widget());
+        // Not while the frame is being destroyed: its labels may be gone already.
+        const auto* f = qobject_cast<const ChartFrame*>(object());
+        if (!f)
+            return QAccessibleWidget::text(t);
         if (t == QAccessible::Name && f->accessibleName().isEmpty()) {
             QString name = f->lblTitle->text();
             if (f->lblTitle2 && f->lblTitle2->isVisibleTo(f) && !f->lblTitle2->text().isEmpty())
