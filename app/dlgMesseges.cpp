@@ -129,6 +129,8 @@ int16_t dlgMesseges::msgs(int16_t count, const QString& msgTitle, const QString&
     box.msgClickOpts = 0;
     box.layOut(n);
     box.lblTitle->setText(lx::displayText(msgTitle));
+    // The title stands in the box, not on its frame: a screen reader names the box by it.
+    box.setAccessibleName(box.lblTitle->text());
     box.lblMessege->setText(lx::displayText(msgMessege));
     const QString captions[4] = {Button1, Button2, Button3, Button4};
     for (int i = 0; i < 4; ++i) {

@@ -85,6 +85,7 @@ frmDocument::frmDocument(QWidget* parent) : QWidget(parent)
     rtfText = new DocumentTextBox(this);
     rtfText->setObjectName(QStringLiteral("rtfText"));
     rtfText->setAcceptRichText(true);
+    rtfText->setAccessibleName(QStringLiteral("Document text"));
 
     Form_Load();
 }

@@ -75,6 +75,7 @@ frm1DConsolReport::frm1DConsolReport() : lx::ReportWindow(QStringLiteral("Test R
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setAcceptRichText(false);
     page->place(Text1, 240, 6690, 7450, 960);
+    lblComment->setBuddy(Text1);
 
     page->addRule(480, 120, 7810, 3);
     page->addRule(960, 120, 7810, 2);

@@ -41,6 +41,8 @@ dlgDSParamStudy::dlgDSParamStudy()
         txtNormalStressValues[k]->setReadOnly(true);
         txt_e_Values[k]->setReadOnly(true);
     }
+    lx::nameRow(Label1->text(), txtNormalStressValues);
+    lx::nameRow(Label2->text(), txt_e_Values);
     cmdCreate = lx::twButton(this, QStringLiteral("Create Report"), QStringLiteral("Create Report"), 120, 2220, 1695, 375);
     cmdCancel = lx::twButton(this, QStringLiteral("Close"), QStringLiteral("Go Back"), 3060, 2220, 1215, 375);
     cmdHelp = lx::twButton(this, QStringLiteral("Help"), QStringLiteral("Go Back"), 4425, 2220, 1215, 375);

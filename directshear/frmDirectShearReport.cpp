@@ -79,10 +79,11 @@ frmDirectShearReport::frmDirectShearReport()
 
     legend = page->addLegendTable(LegendLayout());
 
-    page->addLabel(QStringLiteral("Comments:"), 180, 7800, Style::Heading);
+    QLabel* comments = page->addLabel(QStringLiteral("Comments:"), 180, 7800, Style::Heading);
     Text1 = new QLineEdit;
     Text1->setFont(lx::ReportPage::font(Style::Body));
     page->place(Text1, 1440, 7770, 6420, 300);
+    comments->setBuddy(Text1);
     page->addLabel(QStringLiteral("Created by:"), 420, 8250, Style::Caption);
     page->addLabel(QStringLiteral("Date:"), 4920, 8250, Style::Caption);
     lblDateValue = page->addLabel(QString(), 5760, 8250, Style::Body, 2100, 210);

@@ -4,6 +4,7 @@
 #include "platform/Geometry.h"
 #include "platform/PictureBox.h"
 
+#include <QAccessibleWidget>
 #include <QLabel>
 
 #include <algorithm>
@@ -11,6 +12,37 @@
 namespace lx {
 
 namespace {
+
+// A chart to a screen reader: named by its title (both, on a chart of two curves) and
+// described by its axes, whatever the window writes into its labels.
+class ChartAccessible final : public QAccessibleWidget {
+public:
+    explicit ChartAccessible(ChartFrame* frame) : QAccessibleWidget(frame, QAccessible::Chart) {}
+    QString text(QAccessible::Text t) const override
+    {
+        // Not while the frame is being destroyed: its labels may be gone already.
+        const auto* f = qobject_cast<const ChartFrame*>(object());
+        if (!f)
+            return QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && f->accessibleName().isEmpty()) {
+            QString name = f->lblTitle->text();
+            if (f->lblTitle2 && f->lblTitle2->isVisibleTo(f) && !f->lblTitle2->text().isEmpty())
+                name += QStringLiteral(", ") + f->lblTitle2->text();
+            return name;
+        }
+        if (t == QAccessible::Description && f->accessibleDescription().isEmpty())
+            return QStringLiteral("%1 against %2").arg(f->lblUnit->text(), f->lblXAxisName->text());
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* chartAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("lx::ChartFrame"))
+        if (auto* frame = qobject_cast<ChartFrame*>(object))
+            return new ChartAccessible(frame);
+    return nullptr;
+}
 
 QRect twips(const QRectF& r) { return twRect(r.left(), r.top(), r.width(), r.height()); }
 
@@ -64,6 +96,8 @@ ChartFrameLayout ChartFrameLayout::reportPage()
 
 ChartFrame::ChartFrame(const ChartFrameLayout& layout, QWidget* parent) : QWidget(parent)
 {
+    static const bool accessible = (QAccessible::installFactory(chartAccessible), true);
+    Q_UNUSED(accessible);
     setGeometry(twips(layout.frame));
     picDraw = new PictureBox(this);
     picDraw->setBackColor(Qt::white);

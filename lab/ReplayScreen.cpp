@@ -25,6 +25,7 @@ ReplayScreen::ReplayScreen(const ReplayScreenDesign& d) : ReplayCurve(d.columns,
     lblTitle = twControl<QLabel>(this, "lblTitle", d.title.left(), d.title.top(), d.title.width(), d.title.height(), d.titleText);
     lblTitle->setFont(formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
     lvwData = twControl<ListView>(this, "lvwData", d.list.left(), d.list.top(), d.list.width(), d.list.height());
+    lvwData->setAccessibleName(QStringLiteral("Replayed points"));
 
     const ScreenCommandPlaces& at = d.commands;
     const auto button = [this](const QString& caption, const QString& tip, const QRectF& r) {

@@ -161,6 +161,7 @@ QLineEdit* ReportPage::addTitle(double left, double top, double width, double he
 {
     auto* title = new TitleBox(twRect(left, top, width, height), twRect(spanLeft, top, spanWidth, height), this);
     title->setAlignment(alignment);
+    title->setAccessibleName(QStringLiteral("Report title"));
     title->setText(QStringLiteral("Title"));
     title->fit();
     title->show();

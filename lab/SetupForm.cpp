@@ -103,8 +103,10 @@ void SetupRules::soilChosen(bool usable)
         start = true;
 }
 
-void makePromptList(QComboBox* list, const QString& prompt)
+void makePromptList(QComboBox* list, const QString& prompt, const QString& lists)
 {
+    if (!lists.isEmpty())
+        list->setAccessibleName(lists);
     list->setEditable(false);
     list->setPlaceholderText(prompt);
     list->setCurrentIndex(-1);
@@ -133,6 +135,7 @@ SetupForm::SetupForm(SetupFormDesign design) : design_(std::move(design))
     lblTest = twControl<QLabel>(fraSoilInfo, "lblTest", 120, 360, 3375, 255, design_.testCaption);
     cboParamOptions = twControl<QComboBox>(fraSoilInfo, "cboParamOptions", 120, 720, design_.listWidth, 315);
     makePromptList(cboParamOptions);
+    lblTest->setBuddy(cboParamOptions);
     cboParamOptions->setEnabled(false);
     const int boxes = design_.parameters.boxCount;
     for (int i = 0; i < boxes; ++i) {
@@ -144,7 +147,7 @@ SetupForm::SetupForm(SetupFormDesign design) : design_(std::move(design))
         auto* box = twControl<QLineEdit>(fraSoilInfo, nullptr, design_.boxLeft, top, 975, 360, NotAvailable);
         box->setObjectName(QStringLiteral("txtParameter(%1)").arg(i));
         box->setReadOnly(true);
-        box->setAccessibleName(caption);
+        label->setBuddy(box);
         const bool shown = size_t(i) >= design_.boxShown.size() || design_.boxShown[size_t(i)];
         label->setVisible(shown);
         box->setVisible(shown);

@@ -121,12 +121,14 @@ struct SetupFormDesign {
     std::array<double, 3> buttonLefts{6150, 7390, 8640};   // Start, Cancel, Help
 };
 
-// The prompt of every soil list.
+// The prompt of every soil list, and what a screen reader calls it.
 inline const QString SoilListPrompt = QStringLiteral("Select Soil Type");
+inline const QString SoilListName = QStringLiteral("Soil");
 
 // A list with a prompt that cannot be typed into: the prompt shows until an entry is
-// chosen. (A set-up form's soil list; a study's list is the same kind.)
-void makePromptList(QComboBox* list, const QString& prompt = SoilListPrompt);
+// chosen. (A set-up form's soil list; a study's list is the same kind.) A screen reader
+// calls it by what it lists (none given: by the caption that is its label's buddy).
+void makePromptList(QComboBox* list, const QString& prompt = SoilListPrompt, const QString& lists = SoilListName);
 
 class SetupForm : public QWidget {
     Q_OBJECT

@@ -49,6 +49,28 @@ void onSelected(QRadioButton* option, Receiver* receiver, Handler handler)
     });
 }
 
+// Names each box of a row that one caption labels ("Normal Stress (kPa):" before three boxes)
+// for a screen reader: the caption without its colon and the box's place in the row
+// ("Normal Stress (kPa) 1"). A caption that changes names its row again.
+template <typename Boxes>
+void nameRow(const QString& caption, const Boxes& boxes)
+{
+    QString stem = caption.trimmed();
+    if (stem.endsWith(u':'))
+        stem.chop(1);
+    int place = 0;
+    for (QWidget* box : boxes)
+        box->setAccessibleName(QStringLiteral("%1 %2").arg(stem).arg(++place));
+}
+
+// What a screen reader says of a picture that carries the lesson (an apparatus, a step of
+// a test): its name and a sentence on what it shows.
+inline void describePicture(QWidget* picture, const QString& name, const QString& description)
+{
+    picture->setAccessibleName(name);
+    picture->setAccessibleDescription(description);
+}
+
 // Shows text in a one-line box from its beginning, with the whole text as the box's tool tip,
 // so that a text longer than the box (a specimen type) can still be read.
 inline void setBoxText(QLineEdit* box, const QString& text)

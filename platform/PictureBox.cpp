@@ -2,14 +2,30 @@
 
 #include "Geometry.h"
 
+#include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPaintEvent>
 
 namespace lx {
 
+namespace {
+
+// A picture box is a picture to a screen reader (a plain widget would be a bare filler).
+QAccessibleInterface* pictureAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("lx::PictureBox"))
+        if (auto* w = qobject_cast<PictureBox*>(object))
+            return new QAccessibleWidget(w, QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
 {
+    static const bool accessible = (QAccessible::installFactory(pictureAccessible), true);
+    Q_UNUSED(accessible);
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -2,9 +2,13 @@
 
 #include "SafeFile.h"
 
+#include <QAbstractButton>
 #include <QBuffer>
+#include <QPrintDialog>
 #include <QPdfWriter>
 #include <QPrinter>
+
+#include <algorithm>
 
 namespace lx {
 
@@ -51,6 +55,18 @@ QString printFailureMessage(const QString& what, const QPrinter& printer, const 
     if (!error.isEmpty())
         text += u'\r' + error;
     return text;
+}
+
+void nameDialogControls(QPrintDialog& dialog)
+{
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+        const QString text = button->text();
+        const bool says = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); });
+        if (says || !button->accessibleName().isEmpty() || !button->icon().isNull())
+            continue;
+        button->setAccessibleName(button->objectName() == u"fileBrowser" ? QStringLiteral("Choose output file")
+                                                                          : button->toolTip());
+    }
 }
 
 } // namespace lx

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class QPrintDialog;
 class QPrinter;
 
 namespace lx {
@@ -22,5 +23,9 @@ bool printPages(QPrinter& printer, const std::function<bool(QPagedPaintDevice& d
 // The message for a failed print of "the window", "the document", ...: it names the file
 // when there is one, and the reason.
 QString printFailureMessage(const QString& what, const QPrinter& printer, const QString& error);
+
+// Names what Qt's print dialog leaves without a name a screen reader can say: its
+// "..." button, which chooses the output file.
+void nameDialogControls(QPrintDialog& dialog);
 
 } // namespace lx

@@ -2,9 +2,11 @@
 
 #include "Geometry.h"
 #include "Paths.h"
+#include "Printing.h"
 #include "TerminationSignals.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -16,6 +18,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QGuiApplication>
 #include <QStandardPaths>
@@ -178,6 +181,7 @@ public:
             dialog.setWindowTitle(request.title);
         dialog.setOption(QAbstractPrintDialog::PrintSelection, request.allowSelection);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.allowPageRange);
+        nameDialogControls(dialog);
         if (dialog.exec() != QDialog::Accepted || terminationRequested())
             return false;
         if (printer.outputFormat() == QPrinter::PdfFormat)
@@ -236,10 +240,13 @@ public:
     }
 };
 
-// The program's own help window: a text browser with back and forward.
-class HelpWindow final : public QWidget {
+// The program's own help window: a text browser with back and forward. A dialog to the
+// desktop's accessibility (a window with its title, not a bare panel) that Escape closes as
+// a dialog's does, and Ctrl+W as a child window's does.
+class HelpWindow final : public QDialog {
 public:
-    HelpWindow()
+    HelpWindow() : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                                        | Qt::WindowCloseButtonHint)
     {
         setObjectName(QStringLiteral("HelpWindow"));
         setWindowTitle(QStringLiteral("Loamix Help"));
@@ -258,6 +265,8 @@ public:
         connect(browser, &QTextBrowser::sourceChanged, this, [this] {
             const QString title = browser->documentTitle();
             setWindowTitle(title.isEmpty() ? QStringLiteral("Loamix Help") : QStringLiteral("Loamix Help - ") + title);
+            // A screen reader names the page by its title.
+            browser->setAccessibleName(title.isEmpty() ? QStringLiteral("Help page") : title);
         });
         back->setEnabled(false);
         forward->setEnabled(false);
@@ -268,6 +277,8 @@ public:
         auto* layout = new QVBoxLayout(this);
         layout->addLayout(bar);
         layout->addWidget(browser);
+        auto* closeKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), this);
+        connect(closeKey, &QShortcut::activated, this, &QWidget::close);
         placeOnScreen();
     }
     HelpBrowser* browser;
@@ -322,6 +333,9 @@ public:
         }
         window->show();
         window->raise();
+        // The keyboard goes with the page the student asked for.
+        window->activateWindow();
+        browser->setFocus(Qt::ActiveWindowFocusReason);
     }
     void closeAll() override { delete window.data(); }
 

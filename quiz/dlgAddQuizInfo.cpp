@@ -56,6 +56,11 @@ dlgAddQuizInfo::dlgAddQuizInfo(QWidget* owner) : QDialog(owner)
     txtPassword = box(f, 2160, 1320, true);
     lblPasswordConfirm = label(f, QStringLiteral("Conform Password"), 120, 1800);
     txtPasswordConfirm = box(f, 2160, 1800, true);
+    // Each row's caption names its box.
+    Label2->setBuddy(txtLastName);
+    Label3->setBuddy(txtFirstName);
+    lblPassword->setBuddy(txtPassword);
+    lblPasswordConfirm->setBuddy(txtPasswordConfirm);
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setGeometry(twRect(1200, 2760, 1215, 375));
     OKButton->setAutoDefault(false);

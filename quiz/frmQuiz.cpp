@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
@@ -54,22 +55,47 @@ QTextEdit* richBox(QWidget* parent, const QRect& r)
     return e;
 }
 
-// The quiz's commands are flat buttons on one row.
+// The quiz's buttons are flat, like captions on its paper. The style draws no focus mark on a
+// flat button, so each draws its own in its text colour; a question number also draws its box.
+class QuizButton final : public QPushButton {
+public:
+    QuizButton(const QString& caption, QWidget* parent, bool boxed = false) : QPushButton(caption, parent), boxed(boxed)
+    {
+        setFlat(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPushButton::paintEvent(event);
+        QPainter painter(this);
+        const QColor ink = palette().color(QPalette::ButtonText);
+        if (boxed) {
+            painter.setPen(ink);
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+        if (hasFocus()) {
+            painter.setPen(QPen(ink, 1, Qt::DotLine));
+            painter.drawRect(rect().adjusted(2, 2, -3, -3));
+        }
+    }
+
+private:
+    bool boxed;
+};
+
+// The quiz's commands, on one row.
 QPushButton* command(QWidget* parent, const QString& caption, const QString& tip, int left, int width)
 {
-    QPushButton* b = lx::twButton(parent, caption, tip, left, 7170, width, 375);
-    b->setFlat(true);
+    auto* b = new QuizButton(caption, parent);
+    b->setGeometry(twRect(left, 7170, width, 375));
+    b->setToolTip(tip);
     return b;
 }
 
-} // namespace
+QString optionLetter(int o) { return QString(QChar(u'A' + o)); }
 
-void QuizNumberLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && isEnabled())
-        emit clicked();
-    QLabel::mouseReleaseEvent(event);
-}
+} // namespace
 
 const std::array<QColor, 3> frmQuiz::Colours = {QColor(0xFF, 0xFF, 0xFF), QColor(0xC0, 0xFF, 0xFF), QColor(0x00, 0x00, 0x80)};
 
@@ -87,27 +113,37 @@ frmQuiz::frmQuiz(QWidget* parent) : QWidget(parent)
         pal.setColor(QPalette::Window, paper);
         f->setPalette(pal);
         rtfQuestionBox[size_t(i)] = richBox(f, twRect(120, 300, 7335, 3300));
+        rtfQuestionBox[size_t(i)]->setAccessibleName(QStringLiteral("Question %1").arg(i + 1));
         for (int o = 0; o < 4; ++o) {
             auto* b = new QRadioButton(f);
             b->setGeometry(twRect(600, OptionTops[o], 330, 330));
+            b->setAccessibleName(optionLetter(o));
+            // In review the saved choice stays, whatever presses the option.
+            connect(b, &QAbstractButton::toggled, this, [this, i, o](bool checked) {
+                if (reviewing && checked != (reviewChosen[size_t(i)] == o + 1)) {
+                    const QSignalBlocker keep(OptAns[size_t(o)][size_t(i)]);
+                    OptAns[size_t(o)][size_t(i)]->setChecked(!checked);
+                }
+            });
             OptAns[size_t(o)][size_t(i)] = b;
             auto* t = richBox(f, twRect(960, OptionTops[o] - 60, 6495, 600));
+            t->setAccessibleName(QStringLiteral("Answer ") + optionLetter(o));
             t->viewport()->installEventFilter(this);
             rtfAnsOption[size_t(o)][size_t(i)] = t;
         }
         auto* tick = new QLabel(f);
+        tick->setAccessibleName(QStringLiteral("Right answer"));
         tick->setPixmap(lx::MaskedResourcePicture(QStringLiteral(":/forms/frmQuiz/imgCorrectSign.png")));
         tick->setGeometry(twRect(120, TickDesignTop, 450, 450));
         tick->setScaledContents(true);
         imgCorrectSign[size_t(i)] = tick;
 
-        auto* l = new QuizNumberLabel(QString::number(i + 1), this);
+        auto* l = new QuizButton(QString::number(i + 1), this, true);
         l->setGeometry(twRect(120 + 560 * i, 180, 480, 330));
-        l->setAlignment(Qt::AlignCenter);
         l->setAutoFillBackground(true);
-        l->setFrameShape(QFrame::Box);
         l->setToolTip(QStringLiteral("Go To: Question %1").arg(i + 1));
-        connect(l, &QuizNumberLabel::clicked, this, [this, i] { lblQuestion_Click(i); });
+        l->setAccessibleName(l->toolTip());
+        connect(l, &QPushButton::clicked, this, [this, i] { lblQuestion_Click(i); });
         lblQuestion[size_t(i)] = l;
         setLabelColour(i, 0);
     }
@@ -124,12 +160,12 @@ frmQuiz::frmQuiz(QWidget* parent) : QWidget(parent)
     lblReadTopic = command(this, QStringLiteral("Read Topic"), QStringLiteral("See help on this question"), 3400, 1100);
     lblSkipQuiz = command(this, QStringLiteral("Skip Quiz"), QStringLiteral("Skip this quiz and discard this session"), 4560, 1100);
     lblDone = command(this, QStringLiteral("Done"), QString(), 5720, 2040);
-    imgCalc = new QPushButton(this);
+    imgCalc = new QuizButton(QString(), this);
     imgCalc->setGeometry(twRect(6960, 60, 570, 510));
-    imgCalc->setFlat(true);
     imgCalc->setIcon(QIcon(lx::MaskedResourcePicture(QStringLiteral(":/forms/frmQuiz/imgCalc.png"))));
     imgCalc->setIconSize(QSize(tw(450), tw(450)));
     imgCalc->setToolTip(QStringLiteral("Open Calculator"));
+    imgCalc->setAccessibleName(imgCalc->toolTip());
     lblReviewMode = new QLabel(QStringLiteral("Review Mode"), this);
     lblReviewMode->setGeometry(twRect(6240, 180, 1500, 330));
     lblReviewMode->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
@@ -150,10 +186,12 @@ frmQuiz::~frmQuiz() = default;
 
 void frmQuiz::setLabelColour(int slot, int index)
 {
-    QuizNumberLabel* l = lblQuestion[size_t(slot)];
+    QPushButton* l = lblQuestion[size_t(slot)];
     QPalette pal = l->palette();
     pal.setColor(QPalette::Window, Colours[size_t(index)]);
+    pal.setColor(QPalette::Button, Colours[size_t(index)]);
     pal.setColor(QPalette::WindowText, index == 2 ? Qt::white : Qt::black);
+    pal.setColor(QPalette::ButtonText, index == 2 ? Qt::white : Qt::black);
     l->setPalette(pal);
 }
 
@@ -307,10 +345,15 @@ bool frmQuiz::LoadQuestions()
         lx::RichText(rtfQuestionBox[size_t(s)]).setTextRTF(cut[size_t(s)].questionRtf);
         rtfQuestionBox[size_t(s)]->setToolTip(QStringLiteral("Question: ") + QString::number(s + 1));
         for (int o = 0; o < 4; ++o) {
-            lx::RichText(rtfAnsOption[size_t(o)][size_t(s)]).setTextRTF(cut[size_t(s)].optionRtf[size_t(o)]);
+            QTextEdit* answer = rtfAnsOption[size_t(o)][size_t(s)];
+            lx::RichText(answer).setTextRTF(cut[size_t(s)].optionRtf[size_t(o)]);
             const QString tip = QStringLiteral("Select answer : ") + QChar(u'A' + o);
-            rtfAnsOption[size_t(o)][size_t(s)]->setToolTip(tip);
+            answer->setToolTip(tip);
             OptAns[size_t(o)][size_t(s)]->setToolTip(tip);
+            // The option is labelled by its answer's text, which begins with its letter ("A: 0.35").
+            const QString text = answer->toPlainText().simplified();
+            OptAns[size_t(o)][size_t(s)]->setAccessibleName(
+                text.startsWith(optionLetter(o), Qt::CaseInsensitive) ? text : optionLetter(o) + QStringLiteral(": ") + text);
         }
     }
     return true;
@@ -446,13 +489,26 @@ void frmQuiz::EnterReviewMode()
         saved = quiz::ReadQuestionSeq(*score, QuizID);
     } catch (const lx::DatabaseError&) {
     }
+    // The question, its answers and the right one stay in reach of the keyboard and a screen
+    // reader: each option is a stop of its own that keeps its saved state.
+    reviewChosen.assign(size_t(Slots), 0);
     for (int i = 0; i < N; ++i) {
         imgCorrectSign[size_t(i)]->move(imgCorrectSign[size_t(i)]->x(), tw(3160 + 640 * key(i)));
+        imgCorrectSign[size_t(i)]->setAccessibleDescription(QStringLiteral("Answer ") + optionLetter(key(i) - 1));
         const int chosen = i < int(saved.size()) ? saved[size_t(i)].chosen : 0;
-        for (int o = 0; o < 4; ++o)
-            OptAns[size_t(o)][size_t(i)]->setChecked(chosen == o + 1);
-        fraQuestion[size_t(i)]->setEnabled(false);
+        reviewChosen[size_t(i)] = chosen;
+        for (int o = 0; o < 4; ++o) {
+            QRadioButton* option = OptAns[size_t(o)][size_t(i)];
+            option->setAutoExclusive(false);
+            option->setChecked(chosen == o + 1);
+            option->setAccessibleDescription(key(i) == o + 1 ? QStringLiteral("Right answer") : QString());
+            option->setToolTip(QString());
+        }
+        for (QTextEdit* box : {rtfQuestionBox[size_t(i)], rtfAnsOption[0][size_t(i)], rtfAnsOption[1][size_t(i)],
+                               rtfAnsOption[2][size_t(i)], rtfAnsOption[3][size_t(i)]})
+            box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     }
+    reviewing = true;
     mode_ = Closed;
 }
 
@@ -493,7 +549,7 @@ bool frmQuiz::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonPress) {
         for (int o = 0; o < 4; ++o)
             for (int i = 0; i < Slots; ++i)
-                if (rtfAnsOption[size_t(o)][size_t(i)]->viewport() == watched && fraQuestion[size_t(i)]->isEnabled())
+                if (rtfAnsOption[size_t(o)][size_t(i)]->viewport() == watched && !reviewing)
                     OptAns[size_t(o)][size_t(i)]->setChecked(true);
     }
     return QWidget::eventFilter(watched, event);

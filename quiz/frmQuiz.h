@@ -19,18 +19,6 @@ namespace lx {
 class Connection;
 }
 
-// A number label that answers a click.
-class QuizNumberLabel : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-};
-
 class frmQuiz : public QWidget {
     Q_OBJECT
 public:
@@ -81,7 +69,7 @@ public:
     std::array<std::array<QRadioButton*, Slots>, 4> OptAns{};        // OptAns[0] is OptAns1 (A)
     std::array<std::array<QTextEdit*, Slots>, 4> rtfAnsOption{};     // rtfAnsOption[0] is rtfAnsOption1
     std::array<QLabel*, Slots> imgCorrectSign{};
-    std::array<QuizNumberLabel*, Slots> lblQuestion{};
+    std::array<QPushButton*, Slots> lblQuestion{};   // the question numbers
     QLabel* lblCover;
     QPushButton* lblPrevious;
     QPushButton* lblNext;
@@ -114,6 +102,9 @@ private:
     std::vector<int> order;
     std::vector<int> keys;
     std::vector<quiz::SlotText> slotText = std::vector<quiz::SlotText>(Slots);
+    // The review shows the saved choices: the options stay readable but keep them.
+    bool reviewing = false;
+    std::vector<int> reviewChosen;
     std::unique_ptr<lx::Connection> resource;
     std::unique_ptr<lx::Connection> score;
     bool unloaded = false;

@@ -34,6 +34,7 @@ PressureDialog::PressureDialog(Edits e) : edits(e)
     caption->setGeometry(lx::twRect(240, 210, 1800, 285));
     entry = new QLineEdit(this);
     entry->setGeometry(lx::twRect(2160, 180, 1335, 315));
+    caption->setBuddy(entry);
     info->setGeometry(lx::twRect(240, 660, 3375, 285));
 
     cmdOK = lx::twButton(this, QStringLiteral("OK"), QStringLiteral("Accept"), 840, 1110, 1095, 375);

@@ -48,6 +48,7 @@ dlgAnnCIDCInit::dlgAnnCIDCInit()
     txtTestID = new QLineEdit(this);
     txtTestID->setGeometry(lx::twRect(1140, 180, 4215, 315));
     txtTestID->setToolTip(QStringLiteral("Enter Test ID"));
+    lblTestID->setBuddy(txtTestID);
     lblSoil = new QLabel(this);
     lblSoil->setGeometry(lx::twRect(240, 720, 5055, 285));
     lblSoil->setFont(bold);
@@ -74,6 +75,7 @@ dlgAnnCIDCInit::dlgAnnCIDCInit()
         box->setGeometry(lx::twRect(2040, r.top, 1335, 315));
         box->setFont(plain);
         box->installEventFilter(this);
+        label->setBuddy(box);
         lblInit[size_t(r.label)] = label;
         txtInit[size_t(r.box)] = box;
     }

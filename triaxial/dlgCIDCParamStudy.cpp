@@ -8,6 +8,7 @@
 #include "app/basGlobal.h"
 #include "app/basHTMLHelp.h"
 #include "lab/ActivityCredit.h"
+#include "lab/SetupForm.h"
 #include "platform/Controls.h"
 #include "platform/Fonts.h"
 #include "platform/FormRegistry.h"
@@ -46,7 +47,7 @@ dlgCIDCParamStudy::dlgCIDCParamStudy(QWidget* parent)
     optVoidRatio = lx::twControl<QRadioButton>(fraParameters, "optVoidRatio", 180, 600, 2460, 255, QStringLiteral("Void Ratio"));
     optPressure->setChecked(true);
     CboParOption = lx::twControl<QComboBox>(this, "CboParOption", 3120, 660, 3720, 315);
-    CboParOption->setPlaceholderText(QStringLiteral("Select Soil Type!"));
+    lx::makePromptList(CboParOption, QStringLiteral("Select Soil Type!"));
     CboParOption->setToolTip(QStringLiteral("Select Parameter Option"));
     lblParameterVal = lx::twControl<QLabel>(this, "lblParameterVal", 120, 1590, 3480, 255);
     txtParameterVal = lx::twControl<QLineEdit>(this, "txtParameterVal", 3720, 1545, 1215, 315);
@@ -59,6 +60,7 @@ dlgCIDCParamStudy::dlgCIDCParamStudy(QWidget* parent)
         txtValues[size_t(i)] = box;
     }
     txtParameterVal->setReadOnly(true);
+    lblParameterVal->setBuddy(txtParameterVal);
     cmdCreate = lx::twControl<QPushButton>(this, "cmdCreate", 120, 3000, 1695, 375, QStringLiteral("Create Report"));
     cmdCancel = lx::twControl<QPushButton>(this, "cmdCancel", 4260, 3000, 1215, 375, QStringLiteral("Close"));
     cmdCancel->setToolTip(QStringLiteral("Go Back"));
@@ -106,6 +108,7 @@ void dlgCIDCParamStudy::chooseVaries(Varies varies, const QString& fixedLabel, c
     CboParOption->setCurrentIndex(-1);
     lblParameterVal->setText(fixedLabel);
     lblParameterVar->setText(variedLabel);
+    lx::nameRow(variedLabel, txtValues);
 }
 
 void dlgCIDCParamStudy::optPressure_Click()

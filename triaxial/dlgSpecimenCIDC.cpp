@@ -8,6 +8,7 @@
 #include "triaxial/frmTriaxialCell.h"
 
 #include "lab/ParamBoxes.h"
+#include "lab/SetupForm.h"
 
 #include "app/FrameAssets.h"
 #include "app/basGlobal.h"
@@ -49,13 +50,14 @@ dlgSpecimenCIDC::dlgSpecimenCIDC()
     // The lists are not editable: only their own entries can be chosen.
     CboParOption = new QComboBox(this);
     CboParOption->setGeometry(lx::twRect(120, 120, 4320, 315));
-    CboParOption->setPlaceholderText(SoilPrompt);
+    lx::makePromptList(CboParOption, SoilPrompt);
     CboParOption->setToolTip(QStringLiteral("Select Parameter Option"));
     lblConfStress = new QLabel(QStringLiteral("Effective Confining Stress (kPa):"), this);
     lblConfStress->setGeometry(lx::twRect(120, 570, 2430, 255));
     cboConfStress = new QComboBox(this);
     cboConfStress->setGeometry(lx::twRect(2550, 525, 1890, 315));
     cboConfStress->setPlaceholderText(StressPrompt);
+    lblConfStress->setBuddy(cboConfStress);
 
     fraBasic = new QGroupBox(QStringLiteral("Basic"), this);
     fraBasic->setGeometry(lx::twRect(120, 960, 4320, 1780));
@@ -69,6 +71,7 @@ dlgSpecimenCIDC::dlgSpecimenCIDC()
         label->setGeometry(lx::twRect(120, r.top + 30, 2600, 255));
         auto* box = new QLineEdit(frame);
         box->setGeometry(lx::twRect(2760, r.top, 1440, 315));
+        label->setBuddy(box);
         lblSpecimen[size_t(r.box)] = label;
         txtSpecimenParameters[size_t(r.box)] = box;
     }

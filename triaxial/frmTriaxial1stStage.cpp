@@ -84,6 +84,7 @@ frmTriaxial1stStage::frmTriaxial1stStage()
         lblAssembly[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         txtSpecimen[i] = lx::twControl<QLineEdit>(fraAssembly, nullptr, 2520, rowTops[i], 1065, 285);
         txtSpecimen[i]->setObjectName(QStringLiteral("txtSpecimen%1").arg(i));
+        lblAssembly[i]->setBuddy(txtSpecimen[i]);
         txtSpecimen[i]->installEventFilter(this);
         lblmm[i] = lx::twControl<QLabel>(fraAssembly, nullptr, 3645, rowTops[i] + 30, 600, 255,
                                          i == 2 ? QStringLiteral("cm^3") : QStringLiteral("mm"));
@@ -115,6 +116,9 @@ frmTriaxial1stStage::frmTriaxial1stStage()
     picAssembly = lx::twControl<lx::PictureBox>(this, "picAssembly", M::picAssembly.left, M::picAssembly.top,
                                                 M::picAssembly.width, M::picAssembly.height);
     picAssembly->setBackColor(Qt::white);
+    lx::describePicture(picAssembly, QStringLiteral("Specimen measurement"),
+                        QStringLiteral("The specimen measured before shearing: its height with a vernier, then its diameter "
+                                       "with a pi tape."));
     lblClickMe = lx::twControl<QLabel>(picAssembly, "lblClickMe", 0, 0, 3060, 435, QStringLiteral("Click Me to Measure"));
     {
         QFont f(QStringLiteral("Tahoma"));
@@ -151,6 +155,7 @@ frmTriaxial1stStage::frmTriaxial1stStage()
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         txtSaturation[i] = readOnlyBox(fraSaturation, nullptr, 2520, satTops[i], 765, 285);
         txtSaturation[i]->setObjectName(QStringLiteral("txtSaturation%1").arg(i));
+        label->setBuddy(txtSaturation[i]);
     }
     vscEffectiveConfSat = pressureBar(fraSaturation, "vscEffectiveConfSat", 3285, 220, preshear::SaturationStressMin,
                                       preshear::SaturationStressMax, 1);
@@ -193,6 +198,8 @@ frmTriaxial1stStage::frmTriaxial1stStage()
     txtIC[0] = readOnlyBox(Frame1, "txtIC0", 2625, 315, 765, 285);
     txtIC[1] = lx::twControl<QLineEdit>(Frame1, "txtIC1", 2625, 735, 1065, 285);
     txtIC[2] = readOnlyBox(Frame1, "txtIC2", 2625, 1155, 1065, 285);
+    for (int i = 0; i < 3; ++i)
+        lblSaturation[std::size_t(icLabels[i])]->setBuddy(txtIC[i]);
     vscEffectiveConfIC = pressureBar(Frame1, "vscEffectiveConfIC", 3400, 285, 1, preshear::BarMaximum, 10);
     lblmm[8] = lx::twControl<QLabel>(Frame1, "lblmm8", 3720, 330, 450, 255, QStringLiteral("kPa"));
     lblmm[7] = lx::twControl<QLabel>(Frame1, "lblmm7", 3720, 750, 450, 255, QStringLiteral("kPa"));

@@ -79,6 +79,10 @@ frmTriaxialCell::frmTriaxialCell()
 
     picTriaxialCell = new lx::PictureBox(this);
     picTriaxialCell->setGeometry(lx::twRect(330, 60, 5685, 6765));
+    lx::describePicture(picTriaxialCell, QStringLiteral("Triaxial cell"),
+                        QStringLiteral("The specimen in its rubber membrane on the pedestal, under the top cap and the loading ram, "
+                                       "in the cell water of the acrylic chamber; the cell-pressure inlet at the lower left, "
+                                       "the back-pressure inlet at the lower right."));
     picTriaxialCell->setMouseTracking(true);
     picTriaxialCell->installEventFilter(this);
 

@@ -43,6 +43,7 @@ dlgTTT_HCT_param::dlgTTT_HCT_param()
     lblParameterVal = lx::twControl<QLabel>(this, "lblParameterVal", 2700, 1100, 2340, 240, QStringLiteral("Effective Confining Pressure:"));
     txtParameterVal = lx::twControl<QLineEdit>(this, "txtParameterVal", 5100, 1060, 1020, 300);
     txtParameterVal->setReadOnly(true);
+    lblParameterVal->setBuddy(txtParameterVal);
     lblParameterVar = lx::twControl<QLabel>(this, "lblParameterVar", 120, 1740, 2400, 240);
     for (int k = 0; k < MaxTests; ++k) {
         QLineEdit* box = lx::twControl<QLineEdit>(this, nullptr, 120 + 860.0 * k, 2040, 800, 300);
@@ -108,6 +109,7 @@ void dlgTTT_HCT_param::chooseOption(bool bValue)
     txtParameterVal->clear();
     lblParameterVal->setText(QStringLiteral("Effective Confining Pressure:"));
     lblParameterVar->setText(bValue ? QStringLiteral("b-value:") : QStringLiteral("Beta Angle:"));
+    lx::nameRow(lblParameterVar->text(), txtValues);
     for (const truetriaxial::StudySoil& s : truetriaxial::studySoils(bValue ? Kind::Cube : Kind::HollowCylinder))
         CboParOption->addItem(s.name);
     CboParOption->setCurrentIndex(-1);

@@ -45,10 +45,11 @@ QString slidePicture(int step) { return QStringLiteral("\\pictures\\TTT\\TTT_%1.
 void resetList(QComboBox* list) { list->setCurrentIndex(-1); }
 bool chosen(const QComboBox* list) { return list->currentIndex() >= 0; }
 
-QComboBox* promptList(QWidget* parent, const char* name, const QString& prompt, double left, double top, double width)
+QComboBox* promptList(QWidget* parent, const char* name, const QString& prompt, double left, double top, double width,
+                      const QString& lists = lx::SoilListName)
 {
     auto* list = lx::twControl<QComboBox>(parent, name, left, top, width, 315);
-    lx::makePromptList(list, prompt);
+    lx::makePromptList(list, prompt, lists);
     return list;
 }
 
@@ -66,8 +67,13 @@ frmTTT::frmTTT()
                                    lx::pictures::trueTriaxial::imgTTT.top, lx::pictures::trueTriaxial::imgTTT.width,
                                    lx::pictures::trueTriaxial::imgTTT.height);
     imgTTT->setScaledContents(true);
+    lx::describePicture(imgTTT, QStringLiteral("True triaxial apparatus"),
+                        QStringLiteral("The slides of the apparatus and its assembly around the cubical specimen, loaded by "
+                                       "three independent principal stresses."));
     imgHCT = lx::twControl<lx::AssemblyView>(picAssembly, "imgHCT", 0, 0, 5800, 5985);
     imgHCT->setBackColor(AreaColor);
+    lx::describePicture(imgHCT, QStringLiteral("Hollow cylinder apparatus"),
+                        QStringLiteral("The assembly of the apparatus around the hollow cylindrical specimen, step by step."));
     imgHCT->hide();
     // The transparent mask over the picture area starts the show: made before the notes and
     // buttons so that it is the first stop of Tab (Space or Enter there is the click); raised
@@ -80,6 +86,7 @@ frmTTT::frmTTT()
     for (int k = 0; k < 10; ++k) {
         QTextEdit* note = lx::twControl<QTextEdit>(picAssembly, nullptr, 45, OutOfView, 5655, 1590);
         note->setObjectName(QStringLiteral("rtfComments%1").arg(k));
+        note->setAccessibleName(QStringLiteral("Slide note %1").arg(k + 1));
         note->setReadOnly(true);
         note->setFrameShape(QFrame::NoFrame);
         note->setStyleSheet(QStringLiteral("background: rgb(255, 255, 192);"));
@@ -112,9 +119,11 @@ frmTTT::frmTTT()
         lblParameter[size_t(i)] = l;
     };
     caption(7, QStringLiteral("Beta angle (deg)"), 120, 840, 1740, 240);
-    cboBeta = promptList(fraSoilInfo, "cboBeta", QStringLiteral("Select Beta ..."), 120, 1100, 1740);
+    cboBeta = promptList(fraSoilInfo, "cboBeta", QStringLiteral("Select Beta ..."), 120, 1100, 1740, lblParameter[7]->text());
+    lblParameter[7]->setBuddy(cboBeta);
     caption(8, QStringLiteral("b - Value"), 2040, 840, 1800, 240);
-    cbo_b_value = promptList(fraSoilInfo, "cbo_b_value", QStringLiteral("Select b-value"), 2040, 1100, 1800);
+    cbo_b_value = promptList(fraSoilInfo, "cbo_b_value", QStringLiteral("Select b-value"), 2040, 1100, 1800, lblParameter[8]->text());
+    lblParameter[8]->setBuddy(cbo_b_value);
     cboBeta->setEnabled(false);
     cbo_b_value->setEnabled(false);
     // The separator under the lists shows once a soil is chosen.
@@ -144,6 +153,7 @@ frmTTT::frmTTT()
         lblParameter[size_t(r.label)]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         QLineEdit* box = lx::twControl<QLineEdit>(fraSoilInfo, nullptr, 2760, r.top, 1080, 300);
         box->setObjectName(QStringLiteral("txtParameter%1").arg(r.box));
+        lblParameter[size_t(r.label)]->setBuddy(box);
         txtParameter[size_t(r.box)] = box;
     }
 

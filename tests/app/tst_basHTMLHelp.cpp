@@ -9,6 +9,7 @@
 #include "platform/testing/ScriptedServices.h"
 #include "tests/common/TestHelpers.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -209,6 +210,38 @@ private slots:
         QVERIFY(helpBrowser());
         QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(helpBrowser()->window()->frameGeometry()));
         CloseHelp();
+    }
+
+    // The window takes the keyboard on opening, is a window with its title to a screen
+    // reader, and closes by Escape or Ctrl+W; it opens again on the next topic.
+    void theWindowTakesTheKeyboardAndClosesByKey_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+        QTest::newRow("Ctrl+W") << int(Qt::Key_W) << int(Qt::ControlModifier);
+    }
+    void theWindowTakesTheKeyboardAndClosesByKey()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        for (int round = 0; round < 2; ++round) {
+            ShowHelpTopicQuiet(1, QStringLiteral("html\\LoamixOverview.htm"));
+            QTextBrowser* b = helpBrowser();
+            QVERIFY(b);
+            QWidget* window = b->window();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QCOMPARE(QApplication::focusWidget(), b);
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(window);
+            QVERIFY(reader->role() == QAccessible::Dialog || reader->role() == QAccessible::Window);
+            QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Loamix Help - Overview"));
+            QCOMPARE(QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name), QStringLiteral("Overview"));
+            QTest::keyClick(b, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            QVERIFY(!window->isVisible());
+        }
     }
 
     void closeHelpClosesTheWindow()

@@ -2,6 +2,7 @@
 //   quiz_screens dialog|take|review|score|browser [QUIZ [INSTALL]]
 // With an install folder, its quiz files are used instead (a copy of its master file).
 #include "QuizFixture.h"
+#include "platform/Keyboard.h"
 #include "platform/testing/ScriptedServices.h"
 #include "quiz/dlgAddQuizInfo.h"
 #include "quiz/frmQuiz.h"
@@ -17,6 +18,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     basGlobal::InstallFontSubstitutions();
+    // The keyboard as in the program.
+    lx::installKeyboardRules();
     const QString what = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("take");
     lx::testing::ScriptedServices scripted;
     quizfixture::QuizWorld world;

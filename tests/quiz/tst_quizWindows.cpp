@@ -13,6 +13,7 @@
 #include "quiz/frmQuiz.h"
 #include "quiz/frmQuizGoThrough.h"
 #include "quiz/frmQuizScoreSummary.h"
+#include "tests/common/AccessibleNames.h"
 #include "tests/common/TabWalk.h"
 #include "tests/common/TestHelpers.h"
 
@@ -51,6 +52,18 @@ class tst_quizWindows : public QObject {
     {
         browser->press(n);
         return frmQuizGoThrough::window(n);
+    }
+    // Quiz 301 taken, shown and active, with the program's keyboard (null when it did not open).
+    frmQuiz* shownWithKeyboard()
+    {
+        lx::installKeyboardRules();
+        world->openStudentFile();
+        frmQuiz* w = press(301);
+        if (w) {
+            w->show();
+            QApplication::setActiveWindow(w);
+        }
+        return w;
     }
     void closeQuiz(int n)
     {
@@ -244,6 +257,51 @@ private slots:
         QVERIFY(!QFile::exists(world->student.filePath(QStringLiteral("new.lxq"))));
     }
 
+    // Each quiz window as a screen reader meets it: the window has a name, each control Tab
+    // stops at has one, and no two boxes share one.
+    void everyControlHasAName_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"user information", "login", "take", "review", "browser", "score sheet"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void everyControlHasAName()
+    {
+        QFETCH(QString, kind);
+        const QString path = world->openStudentFile();
+        QString faults = QStringLiteral("no window");
+        if (kind == u"user information" || kind == u"login") {
+            QString why;
+            if (kind == u"login")
+                QVERIFY(quiz::CreateQuizFile(path, path, QStringLiteral("Lee"), QStringLiteral("Bo"), QStringLiteral("x"), &why));
+            scripted->messages->msgsAnswers = {1, 3};
+            scripted->files->answers = {path};
+            onDialog([&](dlgAddQuizInfo& d) {
+                faults = lx::testing::namingFaults(&d);
+                QTest::mouseClick(d.CancelButton, Qt::LeftButton);
+            });
+            quiz::QuizOption();
+        } else if (kind == u"browser") {
+            browser->show();
+            faults = lx::testing::namingFaults(browser.get());
+        } else if (kind == u"score sheet") {
+            frmQuizScoreSummary sheet;
+            sheet.Form_Load();
+            sheet.show();
+            faults = lx::testing::namingFaults(&sheet);
+        } else {
+            scripted->random->values = {0.5f, 0.0f, 0.0f, 0.0f};
+            frmQuiz* w = press(301);
+            QVERIFY(w);
+            if (kind == u"review") {
+                scripted->messages->msgsAnswers = {1};
+                QTest::mouseClick(w->lblDone, Qt::LeftButton);
+            }
+            faults = lx::testing::namingFaults(w);
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
+    }
+
     void takeSaveReviewRoundTrip()
     {
         world->openStudentFile();
@@ -298,7 +356,8 @@ private slots:
         QCOMPARE(w->current(), 1);
         QCOMPARE(w->imgCorrectSign[0]->y(), lx::tw(3160 + 640 * 3));
         QVERIFY(w->OptAns[2][0]->isChecked());
-        QVERIFY(!w->fraQuestion[0]->isEnabled());
+        QTest::mouseClick(w->OptAns[0][0], Qt::LeftButton);   // nothing to change
+        QVERIFY(w->OptAns[2][0]->isChecked() && !w->OptAns[0][0]->isChecked());
         QVERIFY(!w->lblSkipQuiz->isVisible());
         QVERIFY(w->lblReviewMode->isVisible());
         QTest::mouseClick(w->lblDone, Qt::LeftButton);
@@ -388,12 +447,8 @@ private slots:
     // calculator and no second while that one runs; Tab walks the window in screen order.
     void theCalculatorByKeyboardAndTheTabWalk()
     {
-        lx::installKeyboardRules();
-        world->openStudentFile();
-        frmQuiz* w = press(301);
+        frmQuiz* w = shownWithKeyboard();
         QVERIFY(w);
-        w->show();
-        QApplication::setActiveWindow(w);
         const QString walk = lx::testing::checkTabWalk(w);
         QVERIFY2(walk.isEmpty(), qPrintable(walk));
         const auto enterOnCalculator = [w] {
@@ -411,6 +466,81 @@ private slots:
         scripted->launcher->ended.insert(1);   // the student closed it
         enterOnCalculator();
         QCOMPARE(scripted->launcher->started.size(), size_t(2));
+    }
+
+    // The question numbers are Tab stops that Space and Enter press; every button of the
+    // window, flat as they are, shows where the focus is.
+    void theQuestionNumbersAndAFocusMarkByKeyboard()
+    {
+        frmQuiz* w = shownWithKeyboard();
+        QVERIFY(w);
+        const QList<QWidget*> stops = lx::tabStops(w);
+        for (int i = 0; i < w->questionsAsked(); ++i)
+            QVERIFY2(stops.contains(w->lblQuestion[size_t(i)]), qPrintable(w->lblQuestion[size_t(i)]->toolTip()));
+        QVERIFY(!stops.contains(w->lblQuestion[3]));   // beyond the quiz's three
+        w->lblQuestion[1]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w->lblQuestion[1], Qt::Key_Space);
+        QCOMPARE(w->current(), 2);
+        w->lblQuestion[2]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w->lblQuestion[2], Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(w->current(), 3);
+        QCOMPARE(w->lblQuestion[2]->palette().color(QPalette::Button), frmQuiz::Colours[2]);
+
+        int buttons = 0;
+        for (QWidget* stop : lx::tabStops(w)) {
+            auto* button = qobject_cast<QPushButton*>(stop);
+            if (!button)
+                continue;
+            ++buttons;
+            w->lblQuestion[0]->setFocus(Qt::TabFocusReason);
+            if (button == w->lblQuestion[0])
+                w->lblQuestion[1]->setFocus(Qt::TabFocusReason);
+            const QImage unfocused = button->grab().toImage();
+            button->setFocus(Qt::TabFocusReason);
+            QVERIFY(button->hasFocus());
+            QVERIFY2(button->grab().toImage() != unfocused, qPrintable(button->accessibleName() + button->text()));
+        }
+        QCOMPARE(buttons, 3 + 6);   // the numbers, Previous, Next, Clear Selection, Read Topic, Skip Quiz and Done, the calculator
+    }
+
+    // The review keeps the saved choices but stays in reach: the question, each answer and
+    // each option are Tab stops a screen reader reads, and the right answer says so.
+    void theReviewIsReadableAndKeepsTheSavedChoices()
+    {
+        lx::installKeyboardRules();
+        world->openStudentFile();
+        scripted->random->values = {0.5f, 0.0f, 0.0f, 0.0f};
+        frmQuiz* w = press(301);
+        QVERIFY(w);
+        QTest::mouseClick(w->OptAns[2][0], Qt::LeftButton);
+        scripted->messages->msgsAnswers = {1};   // Review
+        QTest::mouseClick(w->lblDone, Qt::LeftButton);
+        QApplication::setActiveWindow(w);
+        QVERIFY(w->fraQuestion[0]->isEnabled());
+        const QList<QWidget*> stops = lx::tabStops(w);
+        QVERIFY(stops.contains(w->rtfQuestionBox[0]));
+        for (int o = 0; o < 4; ++o) {
+            QVERIFY(stops.contains(w->rtfAnsOption[size_t(o)][0]));
+            QVERIFY(stops.contains(w->OptAns[size_t(o)][0]));
+        }
+        QVERIFY(w->rtfQuestionBox[0]->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+        // Mouse, keys, an answer's text and an assistive technology's press change nothing.
+        QTest::mouseClick(w->OptAns[0][0], Qt::LeftButton);
+        QTest::mouseClick(w->OptAns[2][0], Qt::LeftButton);
+        w->OptAns[1][0]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w->OptAns[1][0], Qt::Key_Space);
+        QTest::keyClick(w->OptAns[1][0], Qt::Key_Down);
+        QTest::mouseClick(w->rtfAnsOption[3][0]->viewport(), Qt::LeftButton);
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w->OptAns[0][0]);
+        QVERIFY(reader->actionInterface());
+        reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        for (int o = 0; o < 4; ++o)
+            QCOMPARE(w->OptAns[size_t(o)][0]->isChecked(), o == 2);
+        QCOMPARE(w->key(0), 3);
+        QCOMPARE(lx::testing::accessibleText(w->OptAns[2][0], QAccessible::Description), QStringLiteral("Right answer"));
+        QVERIFY(lx::testing::accessibleText(w->OptAns[0][0], QAccessible::Description).isEmpty());
+        QCOMPARE(lx::testing::accessibleText(w->OptAns[0][0]), QStringLiteral("a: three a"));   // its answer's text
     }
 
     void skipAndStartupGuidance()

@@ -12,20 +12,39 @@
 #include "directshear/frmDirectShear.h"
 #include "directshear/frmDirectShearReport.h"
 #include "directshear/frmScreenDAS_DS.h"
+#include "triaxial/PreShear.h"
+#include "triaxial/StudyDialog.h"
+#include "triaxial/frmTriaxial1stStage.h"
+#include "triaxial/frmTriaxialCell.h"
+#include "triaxial/dlgAnnCIDCInit.h"
+#include "triaxial/dlgBackPressure.h"
+#include "triaxial/dlgCIDCParamStudy.h"
+#include "triaxial/dlgCellPressure.h"
+#include "triaxial/dlgSpecimenCIDC.h"
+#include "triaxial/dlgTriaxialSel.h"
 #include "truetriaxial/dlgTTT_HCT.h"
+#include "truetriaxial/dlgTTT_HCT_param.h"
 #include "truetriaxial/frmTTT.h"
+#include "truetriaxial/frmTTTReport.h"
 
 #include "app/ChildWindows.h"
 #include "app/basGlobal.h"
+#include "app/dlgMesseges.h"
+#include "app/frmAbout.h"
 #include "app/frmDocument.h"
+#include "app/frmLogin.h"
+#include "app/frmOptions.h"
 #include "app/frmMDI.h"
 #include "app/frmSplashMessege.h"
+#include "lab/AssemblyView.h"
 #include "lab/ChartFrame.h"
 #include "lab/ClickMask.h"
 #include "platform/FormRegistry.h"
 #include "platform/Paths.h"
+#include "platform/Printing.h"
 #include "platform/PictureBox.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/common/AccessibleNames.h"
 #include "tests/common/RoadTest.h"
 #include "tests/common/Roads.h"
 #include "tests/common/TabWalk.h"
@@ -35,6 +54,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -72,6 +93,10 @@ private:
         lx::testing::installDirectShearFamily();
         lx::testing::installConsolidationFamily();
         lx::testing::installTrueTriaxialFamily();
+        basGlobal::InstallTriaxialHooks();
+        ClayTriaxialConnection = lx::testing::installedConnection(QStringLiteral("LXClayCIUCnCIDCnUUC.lxr"), true);
+        SandCIDCConnection = lx::testing::installedConnection(QStringLiteral("LXSandCIDC.lxr"), true);
+        SandCIUCConnection = lx::testing::installedConnection(QStringLiteral("LXSandCIUC.lxr"), true);
     }
     // The keyboard goes to the main window, as on a desktop where it is the active one.
     void activate() const { QApplication::setActiveWindow(main.get()); }
@@ -142,7 +167,72 @@ private:
             QTest::mouseClick(setup->lblMask, Qt::LeftButton);   // the first slide and its note
             return {setup, setup->cmdHelp};
         }
+        if (kind == u"hollow-cylinder set-up") {
+            frmTTT* setup = lx::testing::roads::trueTriaxialSetUp(*main, 1);
+            if (!setup || !lx::testing::choose(setup->cboParamOptions, setup->cboParamOptions->itemText(0)))
+                return {};
+            return {setup, setup->cmdHelp};
+        }
+        if (kind == u"consolidation set-up, no soil yet") {
+            frm1DConsolidation* setup = lx::testing::roads::consolidationSetUp(*main, 0);
+            setup->cboParamOptions->setCurrentIndex(-1);
+            return {setup, setup->cmdHelp};
+        }
+        if (kind == u"consolidation report") {
+            frmScreenDAS1D* screen = consolidationScreen();
+            while (screen->Timer1->isActive())
+                screen->Timer1_Timer();
+            QTest::mouseClick(screen->cmdReport, Qt::LeftButton);
+            return {children<frm1DConsolReport>().front(), nullptr};
+        }
+        if (kind == u"true triaxial study" || kind == u"hollow-cylinder study" || kind == u"true triaxial report") {
+            main->mnuSimTTT->trigger();
+            dlgTTT_HCT* entry = form<dlgTTT_HCT>();
+            entry->optTTT[kind.startsWith(u"hollow") ? 1 : 0]->setChecked(true);
+            QTest::mouseClick(entry->cmdParamStudy, Qt::LeftButton);
+            dlgTTT_HCT_param* study = form<dlgTTT_HCT_param>();
+            if (!lx::testing::choose(study->CboParOption, study->CboParOption->itemText(0)))
+                return {};
+            if (kind != u"true triaxial report")
+                return {study, study->cmdHelp};
+            return {study->cmdCreate_Click(), nullptr};
+        }
+        if (kind == u"steps before shearing") {
+            preshear::OpenPreShear(QString());
+            return {form<frmTriaxial1stStage>(), nullptr};
+        }
+        if (kind == u"triaxial chooser") {
+            main->mnuSimTri->trigger();
+            return {form<dlgTriaxialSel>(), form<dlgTriaxialSel>()->cmdHelp};
+        }
+        if (kind == u"triaxial cell") {
+            main->mnuSimTri->trigger();
+            dlgTriaxialSel* chooser = form<dlgTriaxialSel>();
+            chooser->optDrained->setChecked(true);
+            chooser->optIsotropic->setChecked(true);
+            QTest::mouseClick(chooser->cmdShearDataAnalysis, Qt::LeftButton);
+            return {form<frmTriaxialCell>(), nullptr};
+        }
+        if (kind == u"cell pressure")
+            return {shown(&SingleInstance<dlgCellPressure>::get()), nullptr};
+        if (kind == u"back pressure")
+            return {shown(&SingleInstance<dlgBackPressure>::get()), nullptr};
+        if (kind == u"specimen")
+            return {shown(&SingleInstance<dlgSpecimenCIDC>::get()), nullptr};
+        if (kind == u"triaxial study") {
+            triaxial::ShowParamStudy(QStringLiteral("Sand"), QStringLiteral("CIDC Parametric Study"));
+            return {form<dlgCIDCParamStudy>(), form<dlgCIDCParamStudy>()->cmdHelp};
+        }
+        if (kind == u"triaxial summary")
+            return {shown(&SingleInstance<dlgAnnCIDCInit>::get()), nullptr};
         return {};
+    }
+
+    // A window opened as its road would open it, in front.
+    static QWidget* shown(QWidget* window)
+    {
+        lx::ShowInFront(window);
+        return window;
     }
 
     static void addKinds(bool withButton)
@@ -259,6 +349,105 @@ private slots:
         button->setFocus(Qt::TabFocusReason);
         QTest::keyClick(button, Qt::Key_Return);
         QCOMPARE(clicks.size(), 2);
+    }
+
+    // Every kind of window as a screen reader meets it: the window has a name, each control
+    // Tab stops at has one, and no two boxes share one.
+    void everyControlHasAName_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"dialog", "set-up form", "consolidation set-up, no soil yet", "true triaxial set-up",
+                                 "hollow-cylinder set-up", "steps before shearing", "triaxial chooser", "triaxial cell",
+                                 "cell pressure", "back pressure", "specimen", "triaxial summary", "triaxial study", "screen", "report",
+                                 "consolidation report",
+                                 "true triaxial report", "study", "true triaxial study", "hollow-cylinder study", "document"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void everyControlHasAName()
+    {
+        QFETCH(QString, kind);
+        const auto [window, button] = open(kind);
+        QVERIFY(window);
+        const QString faults = lx::testing::namingFaults(window);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
+    }
+    // The frame's own dialogs: login, About, Options.
+    void theFrameDialogsNameTheirControls()
+    {
+        frmLogin login;
+        frmAbout about;
+        frmOptions options;
+        for (QWidget* dialog : std::initializer_list<QWidget*>{&login, &about, &options}) {
+            dialog->show();
+            const QString faults = lx::testing::namingFaults(dialog);
+            QVERIFY2(faults.isEmpty(), qPrintable(dialog->windowTitle() + u'\n' + faults));
+        }
+    }
+
+    // The boxes that wait for an answer: the program's own message box, Print Window's dialog.
+    void everyControlOfAModalBoxHasAName()
+    {
+        QString faults = QStringLiteral("no box"), printFaults = QStringLiteral("no box");
+        const auto whenUp = [](QString& out) {
+            QTimer::singleShot(0, qApp, [&out] {
+                QWidget* box = QApplication::activeModalWidget();
+                if (!box)
+                    return;
+                out = lx::testing::namingFaults(box);
+                static_cast<QDialog*>(box)->done(0);
+            });
+        };
+        whenUp(faults);
+        dlgMesseges::msgs(3, QStringLiteral("Quiz Option"), QStringLiteral("Open your Quiz Score file to enable the Quiz"),
+                          QStringLiteral("Open"), QStringLiteral("Create"), QStringLiteral("Disable"), QString());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
+        QPrinter printer;
+        QPrintDialog dialog(&printer);
+        dialog.setWindowTitle(QStringLiteral("Print Window"));
+        lx::nameDialogControls(dialog);
+        whenUp(printFaults);
+        dialog.exec();
+        QVERIFY2(printFaults.isEmpty(), qPrintable(printFaults));
+    }
+
+    // The pictures that carry the lesson and every chart are there for a screen reader: a
+    // picture or a chart with a name and a sentence on what it shows; a chart by its title.
+    void thePicturesThatTeachAreDescribed_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"triaxial cell", "steps before shearing", "true triaxial set-up", "hollow-cylinder set-up",
+                                 "screen", "report", "consolidation report"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void thePicturesThatTeachAreDescribed()
+    {
+        QFETCH(QString, kind);
+        QList<QWidget*> pictures;
+        if (kind == u"triaxial cell") {
+            pictures << static_cast<frmTriaxialCell*>(open(kind).first)->picTriaxialCell;
+        } else {
+            const auto [window, button] = open(kind);
+            QVERIFY(window);
+            if (auto* steps = qobject_cast<frmTriaxial1stStage*>(window))
+                pictures << steps->picAssembly;
+            else if (auto* setup = qobject_cast<frmTTT*>(window))
+                pictures << (setup->kind() == truetriaxial::Kind::Cube ? static_cast<QWidget*>(setup->imgTTT) : setup->imgHCT);
+            for (lx::ChartFrame* chart : window->findChildren<lx::ChartFrame*>())
+                pictures << chart;
+        }
+        QVERIFY(!pictures.isEmpty());
+        for (QWidget* picture : pictures) {
+            const QString name = lx::testing::accessibleText(picture);
+            const QString description = lx::testing::accessibleText(picture, QAccessible::Description);
+            const QAccessible::Role role = lx::testing::accessibleRole(picture);
+            QVERIFY2(role == QAccessible::Graphic || role == QAccessible::Chart, qPrintable(name));
+            QVERIFY2(!name.isEmpty() && !description.isEmpty(), qPrintable(nameOf(picture)));
+            if (auto* chart = qobject_cast<lx::ChartFrame*>(picture)) {
+                QCOMPARE(role, QAccessible::Chart);
+                QCOMPARE(name, chart->lblTitle->text());
+                QVERIFY2(description.contains(chart->lblXAxisName->text()), qPrintable(description));
+            }
+        }
     }
 
     // A default button of a top-level dialog stays its default: Enter in its box presses it.
