@@ -19,8 +19,6 @@ ChartAxes AxesOf(const lx::StoredCurve& points)
     return a;
 }
 
-QStringList StressCaptions(const ChartAxes& axes) { return lx::tickCaptions(axes.stress); }
-
 // Unrounded, a step of 0.2 gives captions such as "0.8000001".
 QStringList VoidRatioCaptions(const ChartAxes& axes) { return lx::tickCaptions(axes.voidRatio, 3); }
 

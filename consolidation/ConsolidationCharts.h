@@ -27,9 +27,8 @@ struct ChartAxes {
 // The axes of a test's points (columns stress, e, log10 stress).
 ChartAxes AxesOf(const lx::StoredCurve& points);
 
-// Tick captions: the stress as shortest text, the void ratio rounded to 3 decimals, the
-// log axis as four powers of ten (the fifth label stays empty).
-QStringList StressCaptions(const ChartAxes& axes);
+// Tick captions: the void ratio rounded to 3 decimals, the log axis as four powers of ten
+// (the fifth label stays empty).
 QStringList VoidRatioCaptions(const ChartAxes& axes);
 QStringList LogCaptions(const ChartAxes& axes);
 

@@ -16,7 +16,7 @@
 namespace consolidation {
 
 SettlementChart::SettlementChart(lx::ChartFrame* frame, const lx::StoredCurve& curve, const lx::Replay& replay)
-    : QObject(frame), PicFrame3(frame), curve(curve), replay(replay)
+    : PicFrame3(frame), curve(curve), replay(replay)
 {
     PicFrame3->lblTitle->setText(QStringLiteral("e - Time"));
     PicFrame3->lblXAxisName->setText(QStringLiteral("Time"));

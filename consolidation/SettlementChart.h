@@ -25,7 +25,8 @@ class SettlementChart : public QObject {
     Q_OBJECT
 public:
     // curve and replay are the screen's: the rows the increments take and whether the
-    // replay still runs (stepping waits for its end).
+    // replay still runs (stepping waits for its end). The screen owns the chart and deletes
+    // it before them; its controls go with the frame.
     SettlementChart(lx::ChartFrame* frame, const lx::StoredCurve& curve, const lx::Replay& replay);
     ~SettlementChart() override;
 

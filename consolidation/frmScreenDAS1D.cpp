@@ -25,7 +25,6 @@
 #include "platform/ListView.h"
 #include "platform/Numbers.h"
 #include "platform/PictureBox.h"
-#include "platform/Services.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -54,12 +53,12 @@ QRectF ButtonRow(int r) { return QRectF(4740, 480 + r * 480, 2460, 420); }
 } // namespace
 
 frmScreenDAS1D::frmScreenDAS1D()
-    : lx::ReplayScreen({.caption = QStringLiteral("One-Dimensional Consolidation"), .columns = ScreenColumns(),
-                        .title = {120, 60, 7080, 330}, .titleText = QStringLiteral("One-Dimensional Consolidation Test"),
+    : lx::ReplayScreen({.caption = QStringLiteral("One-Dimensional Consolidation"), .title = {120, 60, 7080, 330},
                         .list = {120, 3900, 7080, 3075},
                         .commands = {.exportData = ButtonRow(2), .report = ButtonRow(4), .help = ButtonRow(5),
-                                     .close = ButtonRow(6), .helpTip = QString(), .interval = 600},
-                        .credit = lx::activities::ConsolidationIL})
+                                     .close = ButtonRow(6), .helpTip = QString()},
+                        .interval = 600, .helpTopic = QStringLiteral("html/Simulations/Sim1DConsol.htm"),
+                        .missingValue = QStringLiteral("a stress above zero or a void ratio")})
 {
     namespace S = lx::pictures::consolidationScreen;
     PicILSetup = new lx::AssemblyView(this);
@@ -106,69 +105,56 @@ frmScreenDAS1D::frmScreenDAS1D()
         f->picDraw->setFontBold(true);
     }
     consolidation::LabelFrames(*picFrame1, *picFrame2);
-    settlement = new SettlementChart(PicFrame3, ReplayCurve, replay);
+    settlement = std::make_unique<SettlementChart>(PicFrame3, ReplayCurve, replay);
     PicFrame3->hide();
 
     connect(cmdeSv, &QPushButton::clicked, this, &frmScreenDAS1D::cmdeSv_Click);
     connect(cmdeLogsv, &QPushButton::clicked, this, &frmScreenDAS1D::cmdeLogsv_Click);
     connect(cmdExport_et, &QPushButton::clicked, this, &frmScreenDAS1D::cmdExport_et_Click);
 
-    replay.setOutputs({.listLine = [this](int i) { ShowPoint(i); },
+    setPointOutputs({.listLine = [this](int i) { ShowPoint(i); },
                        .exportLine = {},
                        .chartPoint = [this](int i) {
                            const bool listed = IsListed(kind, i, ReplayCurve.points(), ReplayCurve(i, 0), axes.maxStress);
                            trace1->lineTo(ReplayCurve(i, 0), ReplayCurve(i, 1), listed);
                            trace2->lineTo(ReplayCurve(i, 2), ReplayCurve(i, 1), listed);
                        },
-                       .animationStep = {},
-                       .finished = [this] { ReplayFinished(); }});
+                       .animationStep = {}});
 
     PicILSetup->setAnimation(lx::assembly::consolidationLoadFrame());
     PicCRSSetup->setAnimation(lx::assembly::consolidationCRSFrame());
     lx::MakeChild(this, 11120, 7500, false);
 }
 
+// The settlement chart goes first: it reads the curve and the replay of the base.
+frmScreenDAS1D::~frmScreenDAS1D() = default;
+
 
 bool frmScreenDAS1D::StartTest(float RefN, const QString& TestID, const QString& SoilType, const QStringList& valParam)
 {
-    kind = KindOfReference(RefN);
-    if (kind == Kind::None)
+    const Kind testKind = KindOfReference(RefN);
+    if (testKind == Kind::None)
         return false;
-    const bool il = kind == Kind::IL;
-    PicCRSSetup->setVisible(!il);
-    PicILSetup->setVisible(il);
-    PicFrame3->setVisible(il);
-
-    strTestID = TestID;
-    strSoilType = SoilType;
-    ParamTexts = valParam;
-    while (ParamTexts.size() < 7)
-        ParamTexts << QStringLiteral("N/A");
-
-    lblTitle->setText(KindText(kind) + QStringLiteral(" consolidation test: ") + strSoilType);
-    lvwData->clearLines();
     const lx::PointColumn columns[] = {
         {QStringLiteral("No."), 600, lx::ListView::lvwColumnLeft, QStringLiteral("No.")},
         {QStringLiteral("Eff. Sigma(v) kPa"), 1600, lx::ListView::lvwColumnCenter, QStringLiteral("Vertical effective stress (kPa)")},
         {QStringLiteral("Void ratio e"), 1200, lx::ListView::lvwColumnCenter, QStringLiteral("Void ratio - e")},
     };
-    lx::setPointColumns(*lvwData, exportText, lblTitle->text(), columns);
-
-    ReplayCurve = lx::StoredCurve(ScreenColumns(), lx::ScreenCap);
-    const lx::LoadedTest loaded =
-        lx::loadStoredTest(ReplayCurve, {basGlobal::Consolidation1DConnection, TestResultsSql(), {strTestID}, strTestID});
-    if (!lx::reportLoadFailure(loaded))
+    if (!loadRun({.title = KindText(testKind) + QStringLiteral(" consolidation test: ") + SoilType, .list = columns,
+                  .columns = ScreenColumns(), .test = {basGlobal::Consolidation1DConnection, TestResultsSql(), {TestID}, TestID},
+                  .credit = testKind == Kind::CRS ? lx::activities::ConsolidationCRS : lx::activities::ConsolidationIL}))
         return false;
-    // What was left out is said once; the rest replays.
-    QStringList notes = loaded.leftOut();
-    if (loaded.skipped > 0)
-        notes << QString::number(loaded.skipped) +
-                     QStringLiteral(" stored point(s) without a stress above zero or a void ratio are left out.");
-    if (loaded.cut)
-        notes << QStringLiteral("The test has more points than the screen holds; the first ") + QString::number(lx::ScreenCap) +
-                     QStringLiteral(" are replayed.");
-    if (!notes.isEmpty())
-        lx::messages().msgBox(notes.join(u'\r'), lx::vbOKOnly | lx::vbInformation, basGlobal::AppTitle);
+
+    kind = testKind;
+    const bool il = kind == Kind::IL;
+    PicCRSSetup->setVisible(!il);
+    PicILSetup->setVisible(il);
+    PicFrame3->setVisible(il);
+    strTestID = TestID;
+    strSoilType = SoilType;
+    ParamTexts = valParam;
+    while (ParamTexts.size() < 7)
+        ParamTexts << QStringLiteral("N/A");
 
     axes = AxesOf(ReplayCurve);
     const Charts charts = SetupCharts(*picFrame1, *picFrame2, axes);
@@ -179,7 +165,6 @@ bool frmScreenDAS1D::StartTest(float RefN, const QString& TestID, const QString&
 
     settlement->reset();
     weights.reset();
-    credit = kind == Kind::CRS ? lx::activities::ConsolidationCRS : lx::activities::ConsolidationIL;
     beginRun();
     return true;
 }
@@ -201,9 +186,8 @@ void frmScreenDAS1D::ShowPoint(int i)
     PicILSetup->apply(lx::assembly::consolidationWeights(PicILSetup->animation(), change.show, change.hide));
 }
 
-void frmScreenDAS1D::ReplayFinished()
+void frmScreenDAS1D::showRunEnd()
 {
-    runEnded();
     const bool il = kind == Kind::IL;
     // Stepping and the curve export need a drawn increment curve, which only an
     // incremental-loading test with two listed points has.
@@ -231,6 +215,4 @@ void frmScreenDAS1D::cmdReport_Click()
     if (report)
         lx::MoveChild(report, 0, 0);
 }
-
-void frmScreenDAS1D::cmdHelp_Click() { ShowHelpTopic(1, QStringLiteral("html/Simulations/Sim1DConsol.htm")); }
 

@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -31,6 +32,7 @@ class frmScreenDAS1D : public lx::ReplayScreen {
     Q_OBJECT
 public:
     frmScreenDAS1D();
+    ~frmScreenDAS1D() override;
 
     // Reads the test's points and starts the replay. False, after a message, when the
     // database cannot be read or holds no usable point of the test: nothing replays and
@@ -41,12 +43,12 @@ public:
     void cmdeLogsv_Click();
     void cmdExport_et_Click();
     void cmdReport_Click() override;
-    void cmdHelp_Click() override;
 
     lx::ChartFrame* picFrame1;
     lx::ChartFrame* picFrame2;
     lx::ChartFrame* PicFrame3;
-    consolidation::SettlementChart* settlement;   // on PicFrame3
+    // On PicFrame3; owned here, so that it goes before the curve and the replay it reads.
+    std::unique_ptr<consolidation::SettlementChart> settlement;
     lx::AssemblyView* PicILSetup;
     lx::AssemblyView* PicCRSSetup;
     std::array<QLabel*, 4> lblCRS;   // "LVDT", "Load Cell", "Transducer", "Back Pressure"
@@ -67,6 +69,7 @@ public:
 
 private:
     void ShowPoint(int i);
-    void ReplayFinished();
+    // Stepping through the increments and their export, where the run has a curve to show.
+    void showRunEnd() override;
     std::optional<lx::ChartTrace> trace1, trace2;
 };

@@ -1,6 +1,7 @@
 #include "directshear/DirectShearCharts.h"
 
 #include "lab/ChartFrame.h"
+#include "lab/ReplayScreen.h"
 #include "lab/StoredPoints.h"
 #include "platform/Colors.h"
 #include "platform/PictureBox.h"
@@ -13,10 +14,6 @@ ShearAxes AxesOf(const lx::StoredCurve& points)
 {
     return {lx::niceAxis(points.column(0)), lx::niceAxis(points.column(1)), lx::niceAxis(points.column(2), lx::Ladder::Fine)};
 }
-
-QStringList HorizontalCaptions(const ShearAxes& axes) { return lx::tickCaptions(axes.horizontal, 3); }
-QStringList ShearCaptions(const ShearAxes& axes) { return lx::tickCaptions(axes.shear, 0); }
-QStringList VerticalCaptions(const ShearAxes& axes) { return lx::tickCaptions(axes.vertical, 3); }
 
 lx::GridStyle ShearGrid()
 {
@@ -45,17 +42,6 @@ void LabelFrames(lx::ChartFrame& shearFrame, lx::ChartFrame& verticalFrame, Fram
                                                                   : QStringLiteral("Horiz. Disp. (mm)"));
 }
 
-ShearCharts SetupCharts(lx::ChartFrame& shearFrame, lx::ChartFrame& verticalFrame, const ShearAxes& axes)
-{
-    shearFrame.setCaptions(HorizontalCaptions(axes), ShearCaptions(axes));
-    verticalFrame.setCaptions(HorizontalCaptions(axes), VerticalCaptions(axes));
-    ShearCharts charts{lx::Chart(*shearFrame.picDraw, axes.horizontal, axes.shear),
-                       lx::Chart(*verticalFrame.picDraw, axes.horizontal, axes.vertical)};
-    for (const lx::Chart* c : {&charts.shear, &charts.vertical}) {
-        c->clear();
-        c->drawGrid(ShearGrid());
-    }
-    return charts;
-}
+lx::ReplayChartsLook ChartsLook() { return {.xDecimals = 3, .y1Decimals = 0, .y2Decimals = 3, .grid = ShearGrid()}; }
 
 } // namespace directshear

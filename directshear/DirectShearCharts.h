@@ -10,6 +10,7 @@
 
 namespace lx {
 class ChartFrame;
+struct ReplayChartsLook;
 template <typename T>
 class BasicStoredCurve;
 using StoredCurve = BasicStoredCurve<float>;
@@ -24,11 +25,6 @@ struct ShearAxes {
 };
 ShearAxes AxesOf(const lx::StoredCurve& points);
 
-// Tick captions: displacements to 3 decimals, shear stress whole.
-QStringList HorizontalCaptions(const ShearAxes& axes);
-QStringList ShearCaptions(const ShearAxes& axes);
-QStringList VerticalCaptions(const ShearAxes& axes);
-
 // Light grey verticals and black horizontals.
 lx::GridStyle ShearGrid();
 // Curve k of a report (0 on the screen): QBColor 12, 9 and 6, width 2, a star at every
@@ -36,16 +32,13 @@ lx::GridStyle ShearGrid();
 QColor CurveColor(int k);
 lx::CurveStyle CurveStyleOf(const QColor& color);
 
-// Frame captions and titles of the two charts, and the charts themselves: the surfaces
-// cleared and gridded, ready for curves.
+// Frame captions and titles of the two charts.
 // The report names the horizontal axis of both charts "Horiz Disp. (mm)"; the screen writes
 // the vertical chart's "Horiz. Disp. (mm)".
 enum class FramesOf { Screen, Report };
 void LabelFrames(lx::ChartFrame& shearFrame, lx::ChartFrame& verticalFrame, FramesOf where);
-struct ShearCharts {
-    lx::Chart shear;
-    lx::Chart vertical;
-};
-ShearCharts SetupCharts(lx::ChartFrame& shearFrame, lx::ChartFrame& verticalFrame, const ShearAxes& axes);
+// How the screen sets its two charts up (lx::setupReplayCharts): displacements captioned to
+// 3 decimals, shear stress whole, on the shear grid.
+lx::ReplayChartsLook ChartsLook();
 
 } // namespace directshear

@@ -49,13 +49,12 @@ QLabel* pictureCaption(QWidget* picture, const QString& text, const lx::pictures
 } // namespace
 
 frmScreenDAS_DS::frmScreenDAS_DS()
-    : lx::ReplayScreen({.caption = QStringLiteral("Direct Shear Test"), .columns = directshear::PointColumns(),
-                        .title = {120, 60, 4800, 330}, .titleText = QStringLiteral("Direct Shear Test"),
+    : lx::ReplayScreen({.caption = QStringLiteral("Direct Shear Test"), .title = {120, 60, 4800, 330},
                         .list = {120, 3540, 4800, 3660},
                         .commands = {.exportData = {10020, 6120, 1170, 420}, .report = {8760, 6120, 1170, 420},
                                      .help = {8760, 6660, 1170, 420}, .close = {10020, 6660, 1170, 420},
-                                     .helpTip = QString(), .interval = 500},
-                        .credit = lx::activities::DirectShear})
+                                     .helpTip = QString()},
+                        .interval = 500, .helpTopic = QStringLiteral("html/Simulations/SimDirectShear.htm")})
 {
     namespace S = lx::pictures::directShearScreen;
     PicILSetup = new lx::AssemblyView(this);
@@ -77,17 +76,13 @@ frmScreenDAS_DS::frmScreenDAS_DS()
     lblNormalStressVal = lx::twControl<QLabel>(fraNormalStress, "lblNormalStressVal", 120, 450, 2190, 285);
     lblNormalStressVal->setFont(lx::formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
 
-    replay.setOutputs({.listLine = [this](int k) { ShowPoint(k); },
+    setPointOutputs({.listLine = [this](int k) { ShowPoint(k); },
                        .exportLine = [this](int k) { exportText.addPoint(ReplayCurve.row(k)); },
                        .chartPoint = [this](int k) {
                            trace1->lineTo(ReplayCurve(k, 0), ReplayCurve(k, 1));
                            trace2->lineTo(ReplayCurve(k, 0), ReplayCurve(k, 2));
                        },
-                       .animationStep = [this](int) { PicILSetup->apply(lx::assembly::directShearBoxPoint(PicILSetup->animation())); },
-                       .finished = [this] {
-                           runEnded();
-                           PicILSetup->apply(lx::assembly::directShearBoxEnd(PicILSetup->animation()));
-                       }});
+                       .animationStep = [this](int) { PicILSetup->apply(lx::assembly::directShearBoxPoint(PicILSetup->animation())); }});
 
     // As wide as the main window holds a child (the design had 12000 twips).
     lx::MakeChild(this, lx::LargestChildWidthTw, 8130, false);
@@ -95,42 +90,31 @@ frmScreenDAS_DS::frmScreenDAS_DS()
 
 bool frmScreenDAS_DS::StartTest(const QString& testID, const QString& soilType, const QStringList& valParam)
 {
+    if (!loadRun({.title = QStringLiteral("Direct Shear Test: ") + soilType, .list = PointColumns,
+                  .columns = directshear::PointColumns(),
+                  .test = {basGlobal::DirectShearConnection, directshear::TestResultsSql(), {testID}, testID},
+                  .credit = lx::activities::DirectShear}))
+        return false;
     TestID = testID;
     SoilType = soilType;
     ParamTexts = valParam.mid(0, directshear::ParamCount);
     while (ParamTexts.size() < directshear::ParamCount)
         ParamTexts << QStringLiteral("N/A");
-
-    lblTitle->setText(QStringLiteral("Direct Shear Test: ") + SoilType);
     lblNormalStressVal->setText(ParamTexts[directshear::NormalStressIndex] + QStringLiteral(" kPa"));
-    lvwData->clearLines();
-    lx::setPointColumns(*lvwData, exportText, lblTitle->text(), PointColumns);
-
-    ReplayCurve.clear();
-    const lx::LoadedTest loaded =
-        lx::loadStoredTest(ReplayCurve, {basGlobal::DirectShearConnection, directshear::TestResultsSql(), {TestID}, TestID});
-    if (!lx::reportLoadFailure(loaded))
-        return false;
-    lx::tellLeftOut(loaded);
-    if (loaded.cut)
-        lx::tellStudent(QStringLiteral("The test %1 holds more than %2 points: the first %2 are replayed.").arg(TestID).arg(lx::ScreenCap));
 
     PicILSetup->reset();
-    SetupCharts();
-    beginRun();
-    return true;
-}
-
-void frmScreenDAS_DS::SetupCharts()
-{
-    const directshear::ShearCharts charts = directshear::SetupCharts(*picFrame1, *picFrame2, directshear::AxesOf(ReplayCurve));
+    const directshear::ShearAxes axes = directshear::AxesOf(ReplayCurve);
+    const lx::ReplayCharts charts = lx::setupReplayCharts(*picFrame1, *picFrame2, axes.horizontal, axes.shear, axes.vertical,
+                                                          directshear::ChartsLook());
     const lx::CurveStyle style1 = directshear::CurveStyleOf(directshear::CurveColor(0));
     lx::CurveStyle style2 = style1;
     style2.color = directshear::CurveColor(1);
-    trace1.emplace(charts.shear, style1);
-    trace2.emplace(charts.vertical, style2);
+    trace1.emplace(charts.chart1, style1);
+    trace2.emplace(charts.chart2, style2);
     trace1->start(ReplayCurve(0, 0), ReplayCurve(0, 1));
     trace2->start(ReplayCurve(0, 0), ReplayCurve(0, 2));
+    beginRun();
+    return true;
 }
 
 void frmScreenDAS_DS::ShowPoint(int k)
@@ -145,5 +129,5 @@ void frmScreenDAS_DS::cmdReport_Click()
     frmDirectShearReport::Open(SoilType, ParamTexts, ReplayCurve, counts);
 }
 
-void frmScreenDAS_DS::cmdHelp_Click() { ShowHelpTopic(1, QStringLiteral("html/Simulations/SimDirectShear.htm")); }
+void frmScreenDAS_DS::showRunEnd() { PicILSetup->apply(lx::assembly::directShearBoxEnd(PicILSetup->animation())); }
 

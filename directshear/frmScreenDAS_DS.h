@@ -29,7 +29,6 @@ public:
 
     // Shows a new report of the replayed test.
     void cmdReport_Click() override;
-    void cmdHelp_Click() override;
 
     lx::AssemblyView* PicILSetup;
     QGroupBox* fraNormalStress;
@@ -43,7 +42,8 @@ public:
     QStringList ParamTexts;
 
 private:
-    void SetupCharts();
+    // The upper box and its load stay where the test ended, the beads hidden.
+    void showRunEnd() override;
     void ShowPoint(int k);
     std::optional<lx::ChartTrace> trace1, trace2;
 };

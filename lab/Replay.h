@@ -11,12 +11,15 @@
 
 namespace lx {
 
-struct ReplayOutputs {
-    // Called in this order for point k (0-based) on the step that shows it; any may be empty.
+// What a step shows of point k (0-based), called in this order; any may be empty.
+struct PointOutputs {
     std::function<void(int k)> listLine;      // the list's row for point k
     std::function<void(int k)> exportLine;    // the export text's line for point k
     std::function<void(int k)> chartPoint;    // k >= 1 only: the segment from k - 1 and k's marker
     std::function<void(int k)> animationStep; // the apparatus picture moves one step
+};
+
+struct ReplayOutputs : PointOutputs {
     std::function<void()> finished;           // once, on the step after the last point
 };
 

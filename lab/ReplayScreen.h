@@ -1,27 +1,32 @@
 #pragma once
 // A data-acquisition screen: the window that replays one stored test point by point into its
 // list, its export text, its charts and its apparatus picture. The screen of a family
-// derives from it, adds its pictures and charts, plugs the replay's outputs and fills
-// cmdReport_Click and cmdHelp_Click:
+// derives from it with its design (what stays the same from run to run), adds its pictures
+// and charts, plugs what each point shows and fills cmdReport_Click:
 //
 //   frmScreenDAS_DS::frmScreenDAS_DS()
-//       : lx::ReplayScreen({.caption = "Direct Shear Test", .columns = directshear::PointColumns(),
-//                           .title = {120, 60, 4800, 330}, .titleText = "Direct Shear Test",
-//                           .list = {120, 3540, 4800, 3660}, .commands = {...},
-//                           .credit = lx::activities::DirectShear})
+//       : lx::ReplayScreen({.caption = "Direct Shear Test", .title = {120, 60, 4800, 330},
+//                           .list = {120, 3540, 4800, 3660}, .commands = {...}, .interval = 500,
+//                           .helpTopic = "html/Simulations/SimDirectShear.htm"})
 //
-// Its StartTest reads the test into ReplayCurve and calls beginRun(); the replay's finished
-// output calls runEnded(). Closing the screen credits the activity once a run was begun.
+// Its StartTest describes the run (title, columns, query, credit) to loadRun(), sets its
+// charts up and calls beginRun(). The end of a replay and the credit on closing are the
+// base's.
 #include "app/ExportText.h"
 #include "lab/ActivityCredit.h"
 #include "lab/Chart.h"
+#include "lab/PointColumns.h"
 #include "lab/Replay.h"
 #include "lab/StoredPoints.h"
+#include "lab/StoredTest.h"
 
 #include <QRectF>
 #include <QString>
 #include <QWidget>
 
+#include <span>
+
+class QCloseEvent;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -35,27 +40,42 @@ class ListView;
 struct ScreenCommandPlaces {
     QRectF exportData, report, help, close;
     QString helpTip = QStringLiteral("Help");
-    int interval = 200;                        // ms between replayed points
 };
 
+// What a screen is whatever test it replays.
 struct ReplayScreenDesign {
-    QString caption;                           // the window's caption (may be empty)
-    ColumnMap columns;                         // the curve's columns until a run sets its own
+    QString caption;                           // the window's caption; empty: the run's title names the window
     QRectF title;                              // the title label, twips
-    QString titleText;
     QRectF list;                               // the point list, twips
     ScreenCommandPlaces commands;
-    Activity credit;                           // what closing after a run credits
+    int interval = 200;                        // ms between replayed points
+    QString helpTopic;                         // what Help shows
+    // What a stored point left out for a missing value lacks, as the student is told.
+    QString missingValue = QStringLiteral("a value in every column");
 };
 
-// The two charts of a screen that shows two curves over one horizontal axis (the triaxial
-// and the true triaxial screens): the second surface takes the first one's scale, the tick
-// captions are written, both surfaces cleared and gridded.
+// One run: the test and how it is shown.
+struct ReplayRun {
+    QString title;                             // the title label and the export text's first line
+    std::span<const PointColumn> list;         // the list's and the export's columns
+    ColumnMap columns;                         // the curve's, capped at ScreenCap
+    StoredTestQuery test;
+    Activity credit;                           // what closing the screen after the run credits
+};
+
+// The two charts of a screen that shows two curves over one horizontal axis: the second
+// surface takes the first one's scale, the tick captions are written, both surfaces cleared
+// and gridded.
 struct ReplayCharts {
     Chart chart1;
     Chart chart2;
 };
-ReplayCharts setupReplayCharts(ChartFrame& frame1, ChartFrame& frame2, const Axis& x, const Axis& y1, const Axis& y2);
+struct ReplayChartsLook {
+    int xDecimals = -1, y1Decimals = -1, y2Decimals = -1;   // of the tick captions (-1: shortest)
+    GridStyle grid;
+};
+ReplayCharts setupReplayCharts(ChartFrame& frame1, ChartFrame& frame2, const Axis& x, const Axis& y1, const Axis& y2,
+                               const ReplayChartsLook& look = {});
 // Their curves' point markers, and a curve of theirs in a colour and width.
 MarkerStyle replayMarker();
 CurveStyle replayCurveStyle(const QColor& color, int width);
@@ -69,7 +89,7 @@ public:
     void Timer1_Timer();
     void cmdExportData_Click();
     virtual void cmdReport_Click() = 0;
-    virtual void cmdHelp_Click() = 0;
+    void cmdHelp_Click();
     void cmdClose_Click();
 
     QLabel* lblTitle;
@@ -87,20 +107,37 @@ public:
 protected:
     explicit ReplayScreen(const ReplayScreenDesign& design);
 
-    // The run is on: Export and Report wait for its end, the replay starts at point 0 of
-    // ReplayCurve, the window goes to the top left of the area and the timer runs. From
-    // now on closing the screen gives the credit.
+    // What each replayed point shows; the end of the run is the base's (showRunEnd).
+    void setPointOutputs(PointOutputs outputs);
+    // Reads the run's test. When it cannot be had the student is told why, the screen keeps
+    // what it showed (a replay under way goes on) and the result is false. Otherwise a
+    // replay under way stops, the curve, the title, the list's columns, the export text's
+    // heading and the credit are the run's, the rows not replayed are told in one box, and
+    // the result is true.
+    bool loadRun(const ReplayRun& run);
+    // The run is on: the list empty, Export and Report waiting for its end, the replay at
+    // point 0 of ReplayCurve, the window at the top left of the area and the timer running.
+    // From now on closing the screen gives the credit.
     void beginRun();
-    // The run is over: the timer stops and the whole test can be exported and reported.
-    void runEnded();
+    // What the family shows once a run is over, after the timer has stopped and Export and
+    // Report came on.
+    virtual void showRunEnd() {}
     // Adds point k's line to the list (number, then as many values of the point as the list
     // has columns after the number, with the tool tip) and scrolls to it.
     void listPoint(int k, const QString& number, const QString& tip);
 
-    Activity credit;                           // a family with kinds sets it per run
+    // Closing the window (its close box, Ctrl+F4, Close, the program's end) gives the credit.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    bool started = false;                      // a screen that never ran earns no credit
+    void runEnded();
+    // Credits the run's activity once a run began, once per close.
+    void giveCredit();
+
+    const QString helpTopic;
+    const QString missingValue;
+    Activity credit{};
+    bool creditDue = false;                    // a screen that never ran earns no credit
 };
 
 } // namespace lx

@@ -43,11 +43,10 @@ lx::ColumnMap ScreenColumns(bool drained)
 } // namespace
 
 frmScreenDASTriaxial::frmScreenDASTriaxial()
-    : lx::ReplayScreen({.caption = QString(), .columns = ScreenColumns(true), .title = {120, 60, 7200, 330},
-                        .titleText = QStringLiteral("Triaxial data"), .list = {3480, 4140, 7440, 2820},
+    : lx::ReplayScreen({.caption = QString(), .title = {120, 60, 7200, 330}, .list = {3480, 4140, 7440, 2820},
                         .commands = {.exportData = {1605, 5100, 1245, 420}, .report = {240, 5100, 1245, 420},
                                      .help = {1605, 5640, 1245, 420}, .close = {240, 5640, 1245, 420}},
-                        .credit = lx::activities::TriaxialShear})
+                        .helpTopic = QStringLiteral("html/Simulations/SimTriaxialShear.htm#StartTest")})
 {
     PicTesting = new lx::AssemblyView(this);
     PicTesting->setGeometry(lx::twRect(240, 480, 2610, 4410));
@@ -69,7 +68,7 @@ frmScreenDASTriaxial::frmScreenDASTriaxial()
     picFrame2->lblTitle->setText(QStringLiteral("Volumetric Strain"));
     picFrame2->setUnit(QStringLiteral("(%)"));
 
-    replay.setOutputs({.listLine = [this](int k) { ShowPoint(k); },
+    setPointOutputs({.listLine = [this](int k) { ShowPoint(k); },
                        .exportLine = [this](int k) { exportText.addPoint(ReplayCurve.row(k)); },
                        .chartPoint = [this](int k) {
                            trace1->lineTo(ReplayCurve(k, 0), ReplayCurve(k, 1));
@@ -77,8 +76,7 @@ frmScreenDASTriaxial::frmScreenDASTriaxial()
                        },
                        .animationStep = [this](int) {
                            PicTesting->apply(lx::assembly::triaxialApparatusPoint(PicTesting->animation(), ReplayCurve.points()));
-                       },
-                       .finished = [this] { runEnded(); }});
+                       }});
 
     lx::MakeChild(this, 11200, 7530, false);
 }
@@ -86,18 +84,7 @@ frmScreenDASTriaxial::frmScreenDASTriaxial()
 bool frmScreenDASTriaxial::StartTest(const QString& simName, const QString& soilType, const QString& strConnDataView,
                                      const QString& testID, std::span<const double> init)
 {
-    strSimName = simName;
-    strSoilType = soilType;
-    strTestID = testID;
-    strConnectionString = strConnDataView;
-    nInit.fill(0);
-    std::copy_n(init.begin(), std::min(init.size(), nInit.size()), nInit.begin());
-    PicTesting->reset();
-
-    const bool drained = IsDrained(strSimName);
-    lblTitle->setText(strSimName.left(4) + QStringLiteral(" test: ") + strSoilType);
-    // The caption stays empty; the heading tells this window from the others.
-    lx::SetHeading(this, lblTitle->text());
+    const bool drained = IsDrained(simName);
     using lx::ListView;
     const lx::PointColumn columns[] = {
         {QStringLiteral("No."), 600, ListView::lvwColumnLeft, QStringLiteral("No.")},
@@ -106,15 +93,22 @@ bool frmScreenDASTriaxial::StartTest(const QString& simName, const QString& soil
         drained ? lx::PointColumn{QStringLiteral("Eps(v) %"), 1200, ListView::lvwColumnCenter, QStringLiteral("Volumetric Strain (%)")}
                 : lx::PointColumn{QStringLiteral("U kPa"), 1000, ListView::lvwColumnCenter, QStringLiteral("Pore pressure (kPa)")},
     };
-    lx::setPointColumns(*lvwData, exportText, lblTitle->text(), columns);
+    // The caption stays empty; the title, the run's heading, tells this window from the others.
+    if (!loadRun({.title = simName.left(4) + QStringLiteral(" test: ") + soilType, .list = columns,
+                  .columns = ScreenColumns(drained),
+                  .test = {strConnDataView, triaxial::TestResultsSql(), {testID}, testID},
+                  .credit = lx::activities::TriaxialShear}))
+        return false;
+
+    strSimName = simName;
+    strSoilType = soilType;
+    strTestID = testID;
+    strConnectionString = strConnDataView;
+    nInit.fill(0);
+    std::copy_n(init.begin(), std::min(init.size(), nInit.size()), nInit.begin());
+    PicTesting->reset();
     picFrame2->lblTitle->setText(drained ? QStringLiteral("Volumetric Strain") : QStringLiteral("Excess pore pressure"));
     picFrame2->setUnit(drained ? QStringLiteral("(%)") : QStringLiteral("(kPa)"));
-
-    ReplayCurve = lx::StoredCurve(ScreenColumns(drained), lx::ScreenCap);
-    const lx::LoadedTest loaded = lx::loadStoredTest(ReplayCurve, {strConnDataView, triaxial::TestResultsSql(), {strTestID}, strTestID});
-    if (!lx::reportLoadFailure(loaded))
-        return false;
-    lx::tellLeftOut(loaded);
     SetupCharts();
     beginRun();
     return true;
@@ -141,6 +135,4 @@ void frmScreenDASTriaxial::cmdReport_Click()
     lx::ShowTestReport(QStringLiteral("Report of ") + lblTitle->text(), QStringLiteral("Get ") + strSimName, strSoilType,
                        strTestID, nInit, strConnectionString);
 }
-
-void frmScreenDASTriaxial::cmdHelp_Click() { ShowHelpTopic(1, QStringLiteral("html/Simulations/SimTriaxialShear.htm#StartTest")); }
 

@@ -25,7 +25,6 @@ public:
                    const QString& strTestID, std::span<const double> nInit);
 
     void cmdReport_Click() override;
-    void cmdHelp_Click() override;
 
     lx::ChartFrame* picFrame1;
     lx::ChartFrame* picFrame2;

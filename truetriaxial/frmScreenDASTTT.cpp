@@ -85,12 +85,11 @@ lx::ChartFrameLayout chartLayout(int chart)
 } // namespace
 
 frmScreenDASTTT::frmScreenDASTTT()
-    : lx::ReplayScreen({.caption = QStringLiteral("Cubical True Triaxial Test"), .columns = screenColumns(Kind::Cube),
-                        .title = {105, 105, 9990, 330}, .titleText = QStringLiteral("Triaxial data"),
+    : lx::ReplayScreen({.caption = QStringLiteral("Cubical True Triaxial Test"), .title = {105, 105, 9990, 330},
                         .list = {3900, 3570, 6360, 4410},
                         .commands = {.exportData = {7605, 585, 2430, 550}, .report = {7605, 1260, 2430, 550},
                                      .help = {7605, 2100, 2430, 550}, .close = {7605, 2805, 2430, 550}},
-                        .credit = lx::activities::TrueTriaxialCube})
+                        .helpTopic = QStringLiteral("html/Simulations/SimTTT.htm")})
 {
     const auto pic = lx::pictures::trueTriaxial::screenImgTTT;
     imgTTT = lx::twControl<QLabel>(this, "imgTTT", pic.left, pic.top, pic.width, pic.height);
@@ -109,55 +108,43 @@ frmScreenDASTTT::frmScreenDASTTT()
             l->setText(QStringLiteral("123456"));
     }
 
-    replay.setOutputs({.listLine = [this](int k) { ShowPoint(k); },
-                       .exportLine = [this](int k) { exportText.addPoint(ReplayCurve.row(k)); },
-                       .chartPoint = [this](int k) { DrawPoint(k); },
-                       .animationStep = {},
-                       .finished = [this] { runEnded(); }});
+    setPointOutputs({.listLine = [this](int k) { ShowPoint(k); },
+                     .exportLine = [this](int k) { exportText.addPoint(ReplayCurve.row(k)); },
+                     .chartPoint = [this](int k) { DrawPoint(k); },
+                     .animationStep = {}});
 
     lx::MakeChild(this, 10500, 8500, false);
 }
 
-bool frmScreenDASTTT::Start(const QString& TestType, const QString& strSoilType, const QString& strTestID, const QStringList& nInit)
+bool frmScreenDASTTT::Start(const QString& TestType, const QString& strSoilType, const QString& strTestID)
 {
     const bool fresh = !lx::SingleInstance<frmScreenDASTTT>::exists();
     frmScreenDASTTT& screen = lx::SingleInstance<frmScreenDASTTT>::get();
-    if (screen.StartTest(TestType, strSoilType, strTestID, nInit))
+    if (screen.StartTest(TestType, strSoilType, strTestID))
         return true;
     if (fresh)
         lx::UnloadNow(&screen);
     return false;
 }
 
-bool frmScreenDASTTT::StartTest(const QString& TestType, const QString& strSoilType, const QString& strTestID, const QStringList&)
+bool frmScreenDASTTT::StartTest(const QString& TestType, const QString& strSoilType, const QString& strTestID)
 {
     const std::optional<Kind> kind = truetriaxial::kindFromText(TestType);
     if (!kind)
         return false;
-
-    // The test is read first: a run that cannot start leaves the screen as it was.
-    lx::StoredCurve curve(screenColumns(*kind), lx::ScreenCap);
-    const lx::LoadedTest loaded =
-        lx::loadStoredTest(curve, {truetriaxial::connectionOf(*kind), truetriaxial::testResultsSql(), {strTestID}, strTestID});
-    if (!lx::reportLoadFailure(loaded))
+    const bool cube = *kind == Kind::Cube;
+    const std::vector<lx::PointColumn> columns = listColumns(*kind);
+    if (!loadRun({.title = (cube ? QStringLiteral("True Triaxial Test: ") : QStringLiteral("Axial-Torsional Test: ")) + strSoilType,
+                  .list = columns, .columns = screenColumns(*kind),
+                  .test = {truetriaxial::connectionOf(*kind), truetriaxial::testResultsSql(), {strTestID}, strTestID},
+                  .credit = cube ? lx::activities::TrueTriaxialCube : lx::activities::HollowCylinder}))
         return false;
-    lx::tellLeftOut(loaded);
 
-    Timer1->stop();
     kind_ = *kind;
     soil_ = strSoilType;
     testId_ = strTestID;
-    ReplayCurve = std::move(curve);
-    const bool cube = kind_ == Kind::Cube;
     imgTTT->setPixmap(lx::InstallPicture(cube ? QStringLiteral("\\pictures\\TTT\\TTT_10.jpg") : QStringLiteral("\\pictures\\HCT\\Sketch_2.jpg")));
-    lblTitle->setText((cube ? QStringLiteral("True Triaxial Test: ") : QStringLiteral("Axial-Torsional Test: ")) + soil_);
-
-    lvwData->clearLines();
-    const std::vector<lx::PointColumn> columns = listColumns(kind_);
-    lx::setPointColumns(*lvwData, exportText, lblTitle->text(), columns);
-
     SetupCharts();
-    credit = kind_ == Kind::Cube ? lx::activities::TrueTriaxialCube : lx::activities::HollowCylinder;
     beginRun();
     lx::ShowInFront(this);
     return true;
@@ -222,6 +209,4 @@ void frmScreenDASTTT::ShowPoint(int k)
 }
 
 void frmScreenDASTTT::cmdReport_Click() { frmTTTReport::Open(1, {lblTitle->text(), testId_}); }
-
-void frmScreenDASTTT::cmdHelp_Click() { ShowHelpTopic(1, QStringLiteral("html/Simulations/SimTTT.htm")); }
 

@@ -25,15 +25,14 @@ public:
 
     // Starts a run on the shared screen. A first run that cannot start leaves no window
     // (and earns no credit); an open screen keeps the run it had.
-    static bool Start(const QString& TestType, const QString& strSoilType, const QString& strTestID, const QStringList& nInit);
+    static bool Start(const QString& TestType, const QString& strSoilType, const QString& strTestID);
 
     // Reads the test, then sets the screen up for its kind and starts the replay. False,
     // after a message, when the kind is unknown, the test cannot be read or has no point:
     // the screen keeps what it showed.
-    bool StartTest(const QString& TestType, const QString& strSoilType, const QString& strTestID, const QStringList& nInit);
+    bool StartTest(const QString& TestType, const QString& strSoilType, const QString& strTestID);
 
     void cmdReport_Click() override;
-    void cmdHelp_Click() override;
 
     QLabel* imgTTT;
     lx::ChartFrame* picFrame1;

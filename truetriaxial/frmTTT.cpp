@@ -336,7 +336,7 @@ void frmTTT::cmdStart_Click()
                               lx::vbOKOnly | lx::vbExclamation, basGlobal::AppTitle);
         return;
     }
-    frmScreenDASTTT::Start(truetriaxial::kindText(kind_), cboParamOptions->currentText(), testId_, paramTexts_);
+    frmScreenDASTTT::Start(truetriaxial::kindText(kind_), cboParamOptions->currentText(), testId_);
 }
 
 void frmTTT::cmdCancel_Click() { lx::UnloadLater(this); }

@@ -545,7 +545,7 @@ private slots:
             {"ONE", 1001, 1, false, false, nullptr, 0},
             {"TWO", 1001, 2, true, false, nullptr, 0},
             {"ZERO", 1001, 3, true, false, "2 stored point(s)", 0},
-            {"MANY", 2001, 301, false, false, "The test has more points than the screen holds; the first 301", 0},
+            {"MANY", 2001, 301, false, false, "The test MANY holds more than 301 points: the first 301 are replayed.", 0},
             // Sixteen loadings: the fourteen weights there are, all on the hanger.
             {"SIXTEEN", 1001, 31, true, true, nullptr, 14},
         };

@@ -1,5 +1,6 @@
 // The kit's data-acquisition screen on a three-point test: Export and Report wait for the
-// end of each run, and closing the screen credits its activity once, only after a run.
+// end of each run, a second run starts on an empty list, a failed load leaves the run under
+// way, and closing the screen credits its activity once, only after a run.
 #include "lab/ReplayScreen.h"
 
 #include "DataPacker.h"
@@ -7,16 +8,20 @@
 #include "lab/StoredTest.h"
 #include "platform/Database.h"
 #include "platform/ListView.h"
+#include "app/ChildWindows.h"
 #include "tests/common/FrameTest.h"
 #include "tests/common/QuizFiles.h"
 #include "tests/common/TestHelpers.h"
 
 #include <QFile>
+#include <QMdiArea>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -27,25 +32,24 @@ const QString Password = QStringLiteral("mobkel");
 class ThreePointScreen : public lx::ReplayScreen {
 public:
     ThreePointScreen()
-        : lx::ReplayScreen({.caption = QStringLiteral("Kit screen"),
-                            .columns = {lx::ColumnRule::field(3).rounded(1), lx::ColumnRule::field(4).rounded(1)},
-                            .title = {120, 60, 4800, 330}, .titleText = QStringLiteral("Kit test"),
-                            .list = {120, 480, 4800, 2000},
+        : lx::ReplayScreen({.caption = QStringLiteral("Kit screen"), .title = {120, 60, 4800, 330}, .list = {120, 480, 4800, 2000},
                             .commands = {.exportData = {5040, 480, 1200, 420}, .report = {5040, 960, 1200, 420},
                                          .help = {5040, 1440, 1200, 420}, .close = {5040, 1920, 1200, 420}},
-                            .credit = lx::activities::DirectShear})
+                            .helpTopic = QStringLiteral("html/Kit.htm")})
     {
-        lvwData->addColumn(QStringLiteral("No."), QStringLiteral("No."), 600);
-        lvwData->addColumn(QStringLiteral("a"), QStringLiteral("a"), 1000);
-        lvwData->addColumn(QStringLiteral("b"), QStringLiteral("b"), 1000);
-        replay.setOutputs({.listLine = [this](int k) { listPoint(k, QString::number(k + 1), QStringLiteral("Point %1").arg(k + 1)); },
-                           .finished = [this] { runEnded(); }});
+        setPointOutputs({.listLine = [this](int k) { listPoint(k, QString::number(k + 1), QStringLiteral("Point %1").arg(k + 1)); },
+                         .exportLine = {}, .chartPoint = {}, .animationStep = {}});
     }
     bool StartTest(const QString& connection)
     {
-        ReplayCurve.clear();
+        const lx::PointColumn columns[] = {{QStringLiteral("No."), 600, lx::ListView::lvwColumnLeft, QStringLiteral("No.")},
+                                           {QStringLiteral("a"), 1000, lx::ListView::lvwColumnCenter, QStringLiteral("a")},
+                                           {QStringLiteral("b"), 1000, lx::ListView::lvwColumnCenter, QStringLiteral("b")}};
         const QString sql = QStringLiteral("SELECT * FROM TestResults WHERE TestID = ? ORDER BY [Point Number]");
-        if (!lx::reportLoadFailure(lx::loadStoredTest(ReplayCurve, {connection, sql, {QStringLiteral("T1")}, QStringLiteral("T1")})))
+        if (!loadRun({.title = QStringLiteral("Kit test"), .list = columns,
+                      .columns = {lx::ColumnRule::field(3).rounded(1), lx::ColumnRule::field(4).rounded(1)},
+                      .test = {connection, sql, {QStringLiteral("T1")}, QStringLiteral("T1")},
+                      .credit = lx::activities::DirectShear}))
             return false;
         beginRun();
         return true;
@@ -56,7 +60,15 @@ public:
             Timer1_Timer();
     }
     void cmdReport_Click() override {}
-    void cmdHelp_Click() override {}
+
+    int runEnds = 0;
+
+private:
+    void showRunEnd() override
+    {
+        EXPECT_TRUE(cmdReport->isEnabled()) << "the family's end comes after the base's";
+        ++runEnds;
+    }
 };
 
 class ReplayScreenTest : public lx::testing::FrameTest {
@@ -104,6 +116,7 @@ TEST_F(ReplayScreenTest, ExportAndReportWaitForTheEndOfEveryRun)
     EXPECT_TRUE(commandsOff());
 
     ASSERT_TRUE(screen->StartTest(connection()));
+    EXPECT_EQ(screen->lblTitle->text(), "Kit test");
     EXPECT_TRUE(screen->Timer1->isActive());
     for (int k = 0; k < 3; ++k) {
         screen->Timer1_Timer();
@@ -113,20 +126,76 @@ TEST_F(ReplayScreenTest, ExportAndReportWaitForTheEndOfEveryRun)
     EXPECT_EQ(screen->lvwData->cellText(2, 0), "3");
     EXPECT_EQ(screen->lvwData->cellText(2, 1), "1");
     EXPECT_EQ(screen->lvwData->cellText(2, 2), "30");
+    EXPECT_EQ(screen->runEnds, 0);
     screen->Timer1_Timer();
     EXPECT_FALSE(screen->Timer1->isActive());
     EXPECT_TRUE(commandsOn());
+    EXPECT_EQ(screen->runEnds, 1);
 
-    // A second run on the same screen waits again.
+    // A second run on the same screen starts on an empty list and waits again.
     ASSERT_TRUE(screen->StartTest(connection()));
+    EXPECT_EQ(screen->lvwData->lineCount(), 0);
     EXPECT_TRUE(commandsOff());
     EXPECT_TRUE(screen->Timer1->isActive());
     screen->runToTheEnd();
+    EXPECT_EQ(screen->lvwData->lineCount(), 3);
     EXPECT_TRUE(commandsOn());
-    EXPECT_TRUE(pressed.empty()) << "no credit before the screen closes";
+    EXPECT_EQ(screen->runEnds, 2);
 
-    screen.reset();
-    EXPECT_EQ(pressed, std::vector<int>{lx::activities::DirectShear.quizButton}) << "two runs, one credit";
+    screen->cmdHelp->click();
+    ASSERT_EQ(scripted.help->shown.size(), 1u);
+    EXPECT_EQ(scripted.help->shown[0].topic, "html/Kit.htm");
+    EXPECT_TRUE(pressed.empty()) << "no credit before the screen closes";
+}
+
+// A test that cannot be had leaves the run under way as it was.
+TEST_F(ReplayScreenTest, AFailedLoadKeepsTheRunUnderWay)
+{
+    ThreePointScreen screen;
+    ASSERT_TRUE(screen.StartTest(connection()));
+    screen.Timer1_Timer();
+    EXPECT_FALSE(screen.StartTest(lx::ConnectionString::format(dir.filePath(QStringLiteral("missing.db")), Password)));
+    EXPECT_TRUE(screen.Timer1->isActive());
+    EXPECT_EQ(screen.lvwData->lineCount(), 1);
+    screen.runToTheEnd();
+    EXPECT_EQ(screen.lvwData->lineCount(), 3);
+}
+
+// Every road that closes a screen gives the credit as the window closes, once; the
+// destructor that follows gives none.
+TEST_F(ReplayScreenTest, ClosingGivesTheCreditOnceAndTheDestructorNone)
+{
+    struct Road {
+        const char* what;
+        std::function<void(ThreePointScreen&, QMdiArea&)> close;
+    } const roads[] = {
+        {"close()", [](ThreePointScreen& s, QMdiArea&) { s.close(); }},
+        {"Close", [](ThreePointScreen& s, QMdiArea&) { s.cmdClose->click(); }},
+        {"Close in a child window", [](ThreePointScreen& s, QMdiArea& area) {
+             lx::showChildWindow(&area, &s);
+             s.cmdClose->click();
+         }},
+        {"the child window's close (Ctrl+F4)", [](ThreePointScreen& s, QMdiArea& area) {
+             lx::showChildWindow(&area, &s);
+             area.closeActiveSubWindow();
+         }},
+    };
+    for (const Road& road : roads) {
+        pressed.clear();
+        QMdiArea area;
+        area.show();
+        QPointer<ThreePointScreen> screen = new ThreePointScreen;
+        ASSERT_TRUE(screen->StartTest(connection())) << road.what;
+        screen->Timer1_Timer();
+        road.close(*screen, area);
+        ASSERT_FALSE(screen.isNull()) << road.what;
+        EXPECT_FALSE(screen->Timer1->isActive()) << road.what;
+        EXPECT_EQ(pressed, std::vector<int>{lx::activities::DirectShear.quizButton}) << road.what;
+        screen->close();
+        lx::testing::settle();
+        delete screen.data();
+        EXPECT_EQ(pressed, std::vector<int>{lx::activities::DirectShear.quizButton}) << road.what;
+    }
 }
 
 TEST_F(ReplayScreenTest, AScreenWithoutARunGivesNoCredit)
@@ -148,7 +217,7 @@ TEST_F(ReplayScreenTest, AScreenWithoutARunGivesNoCredit)
         ASSERT_TRUE(midRun.StartTest(connection()));
         midRun.Timer1_Timer();
     }
-    EXPECT_EQ(pressed, std::vector<int>{lx::activities::DirectShear.quizButton}) << "closed in mid-replay, the run counts";
+    EXPECT_EQ(pressed, std::vector<int>{lx::activities::DirectShear.quizButton}) << "deleted in mid-replay without a close, the run counts";
 }
 
 } // namespace

@@ -81,7 +81,7 @@ TEST(Replay, StoppingEndsWithoutFinishingAndStartingAgainBeginsAtPointZero)
 TEST(Replay, OutputsLeftEmptyAreSkipped)
 {
     int finished = 0;
-    lx::Replay replay({{}, {}, {}, {}, [&] { ++finished; }});
+    lx::Replay replay({{}, [&] { ++finished; }});
     replay.start(2);
     EXPECT_TRUE(replay.step());
     EXPECT_TRUE(replay.step());
@@ -98,7 +98,7 @@ TEST(Replay, ExportLinesOfAStoredCurve)
     curve.addPoint({1.2, 153.4});
     ExportText text(QStringLiteral("CIDC test: Ottawa sand"), {QStringLiteral("Axial Strain (%)"), QStringLiteral("Deviator Stress (kPa)")});
     bool enabled = false;
-    lx::Replay replay({{}, [&](int k) { text.addPoint(curve.row(k)); }, {}, {}, [&] { enabled = true; }});
+    lx::Replay replay({{{}, [&](int k) { text.addPoint(curve.row(k)); }, {}, {}}, [&] { enabled = true; }});
     replay.start(curve.points());
     while (replay.step()) {
         EXPECT_FALSE(enabled);

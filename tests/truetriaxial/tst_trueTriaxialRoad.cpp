@@ -468,11 +468,11 @@ private slots:
     // A run that cannot start leaves no window and earns no credit.
     void aTestWithoutPointsOpensNothing()
     {
-        QVERIFY(!frmScreenDASTTT::Start(QStringLiteral("Cube"), QStringLiteral("Soil"), QStringLiteral("T-NONE"), {}));
+        QVERIFY(!frmScreenDASTTT::Start(QStringLiteral("Cube"), QStringLiteral("Soil"), QStringLiteral("T-NONE")));
         settle();
         QVERIFY(!form<frmScreenDASTTT>());
         QVERIFY(s->messages->msgBoxCalls.back().text.contains(u"T-NONE"));
-        QVERIFY(!frmScreenDASTTT::Start(QStringLiteral("Sphere"), QString(), QStringLiteral("TSF-B00-b000"), {}));
+        QVERIFY(!frmScreenDASTTT::Start(QStringLiteral("Sphere"), QString(), QStringLiteral("TSF-B00-b000")));
         QVERIFY(!form<frmScreenDASTTT>());
         QVERIFY(!frmTTTReport::Open(1, {QStringLiteral("True Triaxial Test: x"), QStringLiteral("T-NONE")}));
         QCOMPARE(reports(), 0);
