@@ -303,7 +303,7 @@ private:
         main->activateWindow();
         if (!QTest::qWaitForWindowActive(main.get()))
             return nullptr;
-        dlgTriaxialSel* sel = &chooser();
+        dlgTriaxialSel* sel = chooser();
         drain();
         return sel;
     }

@@ -414,7 +414,11 @@ private slots:
             QWidget* focus = QApplication::focusWidget();
             return w && focus && w->isAncestorOf(focus) && lx::testing::reachable(w).contains(focus);
         };
-        QTest::mouseClick(entry(0).cmdTesting, Qt::LeftButton);
+        {
+            dlgTTT_HCT* opened = lx::testing::roads::trueTriaxialEntry(*main, 0);
+            QVERIFY(opened);
+            QTest::mouseClick(opened->cmdTesting, Qt::LeftButton);
+        }
         frmTTT* setup = form<frmTTT>();
         QVERIFY(focusIn(setup));
         QVERIFY(!setup->cboParamOptions->isEnabled());
@@ -435,7 +439,11 @@ private slots:
 
         form<dlgTTT_HCT>()->close();
         lx::testing::drain();
-        QTest::mouseClick(entry(1).cmdParamStudy, Qt::LeftButton);
+        {
+            dlgTTT_HCT* opened = lx::testing::roads::trueTriaxialEntry(*main, 1);
+            QVERIFY(opened);
+            QTest::mouseClick(opened->cmdParamStudy, Qt::LeftButton);
+        }
         dlgTTT_HCT_param* study = form<dlgTTT_HCT_param>();
         QVERIFY2(focusIn(study), "the hollow cylinder's study");
         QVERIFY(lx::testing::choose(study->CboParOption, QStringLiteral("Edgar Plastic Kaolin")));
@@ -447,12 +455,16 @@ private slots:
     {
         const lx::testing::QuizFiles quizzes;
         QuizFileConnection = quizzes.fresh();
-        QTest::mouseClick(entry(0).cmdParamStudy, Qt::LeftButton);
+        {
+            dlgTTT_HCT* opened = lx::testing::roads::trueTriaxialEntry(*main, 0);
+            QVERIFY(opened);
+            QTest::mouseClick(opened->cmdParamStudy, Qt::LeftButton);
+        }
         dlgTTT_HCT_param* study = form<dlgTTT_HCT_param>();
         QVERIFY(study);
         QVERIFY(lx::testing::choose(study->CboParOption, QStringLiteral("San Francisco Bay Mud")));
         // The stored tests go away between the choice and the report.
-        ClayTTTConnection = connectionTo("LXClayTTT-missing.lxr");
+        ClayTTTConnection = lx::testing::installedConnection(QStringLiteral("LXClayTTT-missing.lxr"), true);
         pressed.clear();
         s->messages->msgBoxCalls.clear();
         QVERIFY(!study->cmdCreate_Click());
